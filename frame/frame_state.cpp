@@ -1,0 +1,40 @@
+// frame_state.cpp -- the frame's state changes in their fixed order.
+#include "frame/frame_state.h"
+
+#include "frame/camera.h"
+#include "render/figure_animation.h"
+#include "render/heightmap.h"
+#include "render/rain_field.h"
+#include "sim/match_state.h"
+
+namespace frame {
+
+void advanceSimulation() {
+    if (sim::match.warmUpFrames > 100) {
+        sim::matchTickMovement();
+        render::advanceStrideCounters();
+        sim::matchTickBall();
+    } else {
+        sim::match.warmUpFrames += 1;
+    }
+}
+
+void applyFrameControls() {
+    applyCameraKeys();
+    render::advanceKeeperCounters();
+}
+
+void finishFrameState() { render::stepRain(0.0f, 0.0f); }
+
+void advanceFrameState() {
+    advanceSimulation();
+    applyFrameControls();
+    finishFrameState();
+}
+
+void initSceneState() {
+    sim::resetMatch();
+    render::generateTerrain();
+}
+
+}  // namespace frame

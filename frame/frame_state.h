@@ -1,0 +1,34 @@
+// frame_state.h -- the state changes of one frame, in their fixed order, shared by
+// the program's frame driver and the headless tools.
+#pragma once
+
+namespace frame {
+
+// A frame changes state in three places, in this order:
+//   1. advanceSimulation(): the simulation gate, at the start of the frame;
+//   2. applyFrameControls(): the camera keys (which may restart the match),
+//      then the two keeper counters, before anything is drawn;
+//   3. finishFrameState(): the rain's step, after the rain has been drawn.
+// Drawing in between only reads state. Calling the three back to back is one
+// frame without a picture, exactly as the program makes it.
+
+// The simulation gate: after a reset the warm-up counts 101 frames without a
+// tick; every later frame runs one tick, with the stride counters advanced
+// between its keeper step and its possession step.
+void advanceSimulation();
+
+// The camera keys, then the keeper counters (team 1, then team 2).
+void applyFrameControls();
+
+// The rain's step around the world origin.
+void finishFrameState();
+
+// The whole state side of one frame: the three steps above, back to back.
+void advanceFrameState();
+
+// The state side of a scene initialisation (start-up and every window
+// re-creation): the match reset, then the terrain generation. The program's
+// own initialisation builds its font between the two.
+void initSceneState();
+
+}  // namespace frame

@@ -1,0 +1,32 @@
+// overlay.h -- the two-dimensional overlay: pixel projection, bitmap font, scoreboard, banner.
+#pragma once
+
+namespace frame {
+
+// The first of the 96 display lists holding the glyphs of codes 32..127;
+// 0 until the first build, replaced by every build.
+extern unsigned int fontListBase;
+
+// Builds the 96 glyph lists in the current rendering context (every initScene).
+void createOverlayFont();
+
+// Deletes them (every window tear-down).
+void deleteOverlayFont();
+
+// Into and out of a pixel projection with the origin at the top-left corner.
+void beginOverlay();
+void endOverlay();
+
+// Formats like printf into a 256-byte buffer (longer texts are cut) and draws
+// it from overlay position (x, y) in the current colour. A null format draws
+// nothing; codes outside 32..127 draw nothing.
+void drawOverlayText(float x, float y, const char* format, ...)
+    __attribute__((format(printf, 3, 4)));
+
+// The score bar at the top, every frame.
+void drawScoreboard();
+
+// The GOAL! banner, while a goal is being celebrated.
+void drawGoalBanner();
+
+}  // namespace frame
