@@ -1,19 +1,70 @@
-// render_frame.cpp -- PLACEHOLDER: clears to the sky colour until the scene lands.
+// render_frame.cpp -- one frame's picture: state switches, camera, scene, rain step, overlay.
 #include "frame/render_frame.h"
 
 #include <GL/gl.h>
 
+#include "frame/camera.h"
 #include "frame/frame_state.h"
+#include "frame/overlay.h"
+#include "render/figure_animation.h"
+#include "render/figures.h"
+#include "render/pitch_ball_rain.h"
+#include "render/pitch_markings.h"
 #include "render/scene.h"
+#include "render/terrain_drawing.h"
+#include "sim/match_state.h"
 
 namespace frame {
 
+// The twelve figures as the match stands: both keepers, then team 1's and
+// team 2's outfield players, 1 to 5.
+static void drawFigures() {
+    const sim::MatchState& m = sim::match;
+    const render::FigureAnimation& a = render::figureAnimation;
+    render::drawGoalkeeper(m.team1.keeperLateral, 2.0f, a.keeperTeam1);
+    render::drawGoalkeeper(m.team2.keeperLateral, 98.0f, a.keeperTeam2);
+    for (const sim::OutfieldPlayer& p : m.team1.outfield) {
+        render::drawOutfieldPlayer(p.lateral, p.lengthwise, p.heading, render::kTeam1Kit,
+                                   a.strideTeam1);
+    }
+    for (const sim::OutfieldPlayer& p : m.team2.outfield) {
+        render::drawOutfieldPlayer(p.lateral, p.lengthwise, p.heading, render::kTeam2Kit,
+                                   a.strideTeam2);
+    }
+}
+
 void renderFrame() {
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_LIGHTING);
+    glDisable(GL_BLEND);
+    glDisable(GL_ALPHA_TEST);
+
     applyFrameControls();
+
     render::resizeScene(render::viewportSize.width, render::viewportSize.height);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
+    glRotatef(camera.pitch, 1.0f, 0.0f, 0.0f);
+    glRotatef(camera.yaw, 0.0f, 1.0f, 0.0f);
+    glTranslatef(camera.translateX, camera.translateY, camera.translateZ);
+    glLightfv(GL_LIGHT1, GL_POSITION, render::ambientLightPosition);
+    render::setupFog();
+
+    render::drawPitch();
+    render::drawBall(sim::match.ball.lateral, sim::match.ball.lengthwise);
+    render::drawTerrain();
+    render::drawPitchMarkings();
+    drawFigures();
+    render::drawRain();
     finishFrameState();
+
+    beginOverlay();
+    drawScoreboard();
+    glPushMatrix();
+    if (sim::match.goalCelebration > 0)
+        drawGoalBanner();
+    glPopMatrix();
+    endOverlay();
 }
 
 }  // namespace frame

@@ -5,14 +5,19 @@ namespace render {
 
 FigureAnimation figureAnimation = initialFigureAnimation();
 
-FigureAnimation initialFigureAnimation() { return FigureAnimation{1, 4, 0, 2}; }
+FigureAnimation initialFigureAnimation() {
+    return FigureAnimation{1, 4, 0, 2};
+}
 
 void advanceAnimationCounter(int& counter) {
     counter += 1;
-    if (counter > 10) counter = 1;
+    if (counter > 10)
+        counter = 1;
 }
 
-int animationPhase(int counter) { return counter <= 5 ? counter : 11 - counter; }
+int animationPhase(int counter) {
+    return counter <= 5 ? counter : 11 - counter;
+}
 
 void advanceStrideCounters() {
     advanceAnimationCounter(figureAnimation.strideTeam1);

@@ -13,9 +13,20 @@ struct Heightmap {
 
 extern Heightmap heightmap;
 
+// What one generation made: the number of hills, how many of their peaks were
+// moved off the pitch, and the first hill's peak.
+struct TerrainSummary {
+    int hills;
+    int movedHills;
+    int firstRow;
+    int firstColumn;
+    float firstPeak;
+};
+
 // Fills the field: sea, the flat square under the pitch, and 100 to 399 hills,
-// drawing from the shared generator.
-void generateTerrain();
+// drawing from the shared generator. Called by every scene initialisation
+// (start-up and window re-creation); the summary serves tests and tools.
+TerrainSummary generateTerrain();
 
 // The integer level a stored height is drawn at (times 0.5 gives y).
 int terrainLevel(float height);

@@ -21,6 +21,8 @@ struct RainField {
     RainDrop drops[kRainDropCount];  // all at (0, 0, 0) at start
     std::uint8_t raining;            // 1: building up and pouring; 0: thinning out and dry
     int clock;                       // frames since the last switch of `raining`; 200 at start
+    int falling;                     // drops falling now (y above -10); 10000 at start, kept by
+                                     // stepRain, so whoever else moves a drop must recount
 };
 
 extern RainField rainField;
@@ -28,7 +30,9 @@ extern RainField rainField;
 RainField initialRainField();
 
 // True when the drop is falling, and so drawn in this frame.
-inline bool isFalling(const RainDrop& drop) { return static_cast<double>(drop.y) > -10.0; }
+inline bool isFalling(const RainDrop& drop) {
+    return static_cast<double>(drop.y) > -10.0;
+}
 
 // The rain's state step for one frame, around the centre (centreX, centreZ):
 // every falling drop moves 5 down; resting drops are sent up by the weather
@@ -37,7 +41,16 @@ inline bool isFalling(const RainDrop& drop) { return static_cast<double>(drop.y)
 // shows the falling drops where they stand.
 void stepRain(float centreX, float centreZ);
 
-// The number of drops falling now.
+// The step works on groups of drops with vector arithmetic, in wider groups on
+// processors that have 256-bit vectors. Both give the same drops bit for bit;
+// tests switch the wide groups off (false) to check the narrow ones.
+void allowWideRainStep(bool allowed);
+
+// The number of drops falling now, as stepRain left it (a constant-time read;
+// the headless trace prints it after every frame).
 int fallingDropCount();
+
+// Counts the falling drops one by one; stepRain keeps `falling` equal to it.
+int countFallingDrops();
 
 }  // namespace render

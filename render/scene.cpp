@@ -7,6 +7,7 @@
 #include "frame/camera.h"
 #include "frame/overlay.h"
 #include "render/heightmap.h"
+#include "render/shape_cache.h"
 #include "sim/match_state.h"
 
 namespace render {
@@ -24,6 +25,8 @@ bool initScene() {
 
     sim::resetMatch();
     frame::createOverlayFont();
+    // The cached shapes of an earlier context went with it; compile them anew here.
+    forgetShapeCache();
     generateTerrain();
 
     glShadeModel(GL_SMOOTH);
@@ -48,7 +51,8 @@ bool initScene() {
 }
 
 void resizeScene(int width, int height) {
-    if (height == 0) height = 1;
+    if (height == 0)
+        height = 1;
     glViewport(0, 0, width, height);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();

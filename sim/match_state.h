@@ -44,7 +44,7 @@ struct MatchState {
     Possession possession;
     BallFlight pass;
     BallFlight shot;
-    int passWait;         // ticks counted before a pass may be considered
+    int passWait;  // ticks counted before a pass may be considered
     int goalsTeam1;
     int goalsTeam2;
     int goalCelebration;  // ticks the ball has lain inside a goal, 0..41
@@ -56,26 +56,32 @@ struct MatchState {
 // the functions below, except that the frame driver counts warmUpFrames.
 extern MatchState match;
 
-// The values the record holds at program start (before the first reset).
+// The values the record holds at program start (before the first reset);
+// `match` starts with them, and tests and benchmarks put them back.
 MatchState initialMatchState();
 
 // Starts a new match: one draw r(2) picks the kicking side (non-zero: team 1),
-// goals and warm-up go to 0. Nothing else is reset.
+// goals and warm-up go to 0. Nothing else is reset. Called by every scene
+// initialisation (start-up, window re-creation) and by the camera keys in
+// every frame the restart key is held.
 void resetMatch();
 
 // Places both teams, both keepers, the ball and possession for a kick-off by
-// team 1 or team 2.
+// team 1 or team 2. Called by resetMatch and, after a goal, by the goal check.
 void kickOff(int kickingTeam);
 
 // The heading in degrees from (fromLateral, fromLengthwise) to
-// (toLateral, toLengthwise). Two coincident points have no bearing: the
-// caller's current heading comes back unchanged, so nothing becomes NaN.
+// (toLateral, toLengthwise), in the program's single-precision steps; used by
+// the players' chase and by every pass and shot. Two coincident points have
+// no bearing: the caller's current heading comes back unchanged, so nothing
+// becomes NaN.
 float bearingTo(float fromLateral, float fromLengthwise, float toLateral, float toLengthwise,
                 float currentHeading);
 
-// One simulation tick. The frame driver runs it in two halves because the
-// figures' stride counters advance between the keeper step and the
-// possession step; matchTick() runs both halves back to back.
+// One simulation tick, once per frame after the warm-up. The frame driver
+// runs it in two halves because the figures' stride counters advance between
+// the keeper step and the possession step; matchTick() runs both halves back
+// to back (tests, benchmarks).
 void matchTickMovement();  // carry the ball, move the ten players, move the two keepers
 void matchTickBall();      // possession, pass, shot, goal kick, goal
 void matchTick();

@@ -1,0 +1,81 @@
+// game_main.cpp -- the entry's steps and the polling main loop: frames, Escape, F1, quit.
+#include "app/game_main.h"
+
+#include "app/game_window.h"
+#include "frame/key_table.h"
+#include "frame/run_frame.h"
+#include "platform/dialogs.h"
+#include "platform/gl_context.h"
+#include "platform/messages.h"
+
+namespace app {
+
+// Asks the two start-up questions and records the answers in gameWindow.
+static void askStartUpQuestions() {
+    if (platform::messageBox(nullptr, "Would You Like To Run In Fullscreen Mode?",
+                             "Start FullScreen?",
+                             platform::kMbYesNo | platform::kMbIconQuestion) == platform::kIdNo) {
+        gameWindow.fullscreen = false;
+    }
+    // Either answer leaves 1024 by 768, the start values.
+    if (platform::messageBox(nullptr, "Would You Like To Run In A Soft Mode?",
+                             "Start In A Soft Mode?",
+                             platform::kMbYesNo | platform::kMbIconQuestion) == platform::kIdYes) {
+        gameWindow.requestedWidth = 1024;
+        gameWindow.requestedHeight = 768;
+    }
+}
+
+static bool createRequestedWindow() {
+    return createGameWindow(kWindowTitle, gameWindow.requestedWidth, gameWindow.requestedHeight, 32,
+                            gameWindow.fullscreen);
+}
+
+int runGame() {
+    platform::Message msg = {};
+    bool done = false;
+
+    askStartUpQuestions();
+    if (!createRequestedWindow())
+        return kExitFailure;
+
+    while (!done) {
+        // At most one message a pass, never waiting for one.
+        if (platform::peekMessage(&msg)) {
+            if (msg.message == platform::kWmQuit) {
+                done = true;
+            } else {
+                platform::translateMessage(&msg);
+                platform::dispatchMessage(&msg);
+            }
+            continue;
+        }
+
+        // The queue is empty: a frame, unless the window is minimised.
+        if (gameWindow.active) {
+            if (frame::keyTable.held[frame::kKeyEscape]) {
+                done = true;
+            } else {
+                frame::runFrame();
+                platform::swapBuffers(gameWindow.deviceContext);
+            }
+        }
+
+        // F1 acts whether the window is minimised or not.
+        if (frame::keyTable.held[frame::kKeyF1]) {
+            frame::keyTable.held[frame::kKeyF1] = false;
+            destroyGameWindow();
+            gameWindow.fullscreen = !gameWindow.fullscreen;
+            if (!createRequestedWindow())
+                return kExitFailure;
+        } else if (!done && !gameWindow.active) {
+            // Minimised: nothing to draw until a message comes.
+            platform::waitMessage();
+        }
+    }
+
+    destroyGameWindow();
+    return kExitSuccess;
+}
+
+}  // namespace app

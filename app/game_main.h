@@ -1,0 +1,15 @@
+// game_main.h -- the program's entry: the two start-up questions, the window and the main loop.
+#pragma once
+
+namespace app {
+
+// Exit statuses of the program.
+constexpr int kExitSuccess = 0;  // ended by Escape or by closing the window
+constexpr int kExitFailure = 1;  // the window could not be made (or re-made after F1)
+
+// Called once by main(): asks for full screen and soft mode, creates the
+// window and runs the polling main loop until Escape or a close request, then
+// tears the window down. Returns the exit status.
+int runGame();
+
+}  // namespace app

@@ -1,0 +1,187 @@
+// game_window.cpp -- creation and tear-down of the main window, step by step, with their messages.
+#include "app/game_window.h"
+
+#include "app/window_proc.h"
+#include "frame/overlay.h"
+#include "platform/dialogs.h"
+#include "platform/display_mode.h"
+#include "render/scene.h"
+
+namespace app {
+
+GameWindow gameWindow = initialGameWindow();
+
+GameWindow initialGameWindow() {
+    return GameWindow{nullptr, nullptr, nullptr, nullptr, true, true, 1024, 768};
+}
+
+// The pixel-format request: built by the first creation of the run with its
+// colour depth, reused unchanged by every later one.
+static platform::PixelFormatRequest pixelFormatRequest = {};
+static bool pixelFormatRequestBuilt = false;
+
+static void buildPixelFormatRequest(int bits) {
+    pixelFormatRequest = platform::PixelFormatRequest{};
+    pixelFormatRequest.flags =
+        platform::kPfdDrawToWindow | platform::kPfdSupportOpenGl | platform::kPfdDoubleBuffer;
+    pixelFormatRequest.pixelType = platform::kPfdTypeRgba;
+    pixelFormatRequest.colorBits = bits;
+    pixelFormatRequest.depthBits = 32;
+    pixelFormatRequest.stencilBits = 0;
+    pixelFormatRequest.layerType = platform::kPfdMainPlane;
+    pixelFormatRequestBuilt = true;
+}
+
+// A failed creation step after the window exists: tear down, then tell the user.
+static bool failCreation(const char* text) {
+    destroyGameWindow();
+    platform::messageBox(nullptr, text, "ERROR", platform::kMbOk | platform::kMbIconExclamation);
+    return false;
+}
+
+bool createGameWindow(const char* title, int width, int height, int bits, bool fullscreen) {
+    platform::Rect WindowRect = {0, 0, width, height};
+    gameWindow.fullscreen = fullscreen;
+
+    gameWindow.instance = platform::getModuleHandle();
+
+    platform::WindowClass wc = {};
+    wc.style = platform::kCsHRedraw | platform::kCsVRedraw | platform::kCsOwnDc;
+    wc.windowProc = gameWindowProc;
+    wc.instance = gameWindow.instance;
+    wc.icon = platform::kIdiWinLogo;
+    wc.cursor = platform::kIdcArrow;
+    wc.className = kWindowClassName;
+    if (!platform::registerClass(wc)) {
+        platform::messageBox(nullptr, "Failed To Register The Window Class.", "ERROR",
+                             platform::kMbOk | platform::kMbIconExclamation);
+        return false;
+    }
+
+    if (gameWindow.fullscreen) {
+        platform::DisplayMode dmScreenSettings = {};
+        dmScreenSettings.pelsWidth = width;
+        dmScreenSettings.pelsHeight = height;
+        dmScreenSettings.bitsPerPel = bits;
+        dmScreenSettings.fields =
+            platform::kDmBitsPerPel | platform::kDmPelsWidth | platform::kDmPelsHeight;
+        if (platform::changeDisplaySettings(&dmScreenSettings, platform::kCdsFullscreen) !=
+            platform::kDispChangeSuccessful) {
+            const int answer = platform::messageBox(
+                nullptr,
+                "The Requested Fullscreen Mode Is Not Supported By\nYour Video Card. Use Windowed "
+                "Mode Instead?",
+                "Orka GL", platform::kMbYesNo | platform::kMbIconExclamation);
+            if (answer == platform::kIdYes) {
+                gameWindow.fullscreen = false;
+            } else {
+                platform::messageBox(nullptr, "Program Will Now Close.", "ERROR",
+                                     platform::kMbOk | platform::kMbIconStop);
+                return false;
+            }
+        }
+    }
+
+    std::uint32_t exStyle = 0;
+    std::uint32_t style = 0;
+    if (gameWindow.fullscreen) {
+        exStyle = platform::kWsExAppWindow;
+        style = platform::kWsPopup;
+        platform::showCursor(false);
+    } else {
+        exStyle = platform::kWsExAppWindow | platform::kWsExWindowEdge;
+        style = platform::kWsOverlappedWindow;
+    }
+
+    platform::adjustWindowRectEx(&WindowRect, style, false, exStyle);
+
+    gameWindow.window =
+        platform::createWindowEx(exStyle, kWindowClassName, title,
+                                 style | platform::kWsClipSiblings | platform::kWsClipChildren, 0,
+                                 0, WindowRect.right - WindowRect.left,
+                                 WindowRect.bottom - WindowRect.top, nullptr, gameWindow.instance);
+    if (gameWindow.window == nullptr)
+        return failCreation("Window Creation Error.");
+
+    if (!pixelFormatRequestBuilt)
+        buildPixelFormatRequest(bits);
+
+    gameWindow.deviceContext = platform::getDC(gameWindow.window);
+    if (gameWindow.deviceContext == nullptr) {
+        return failCreation("Can't Create A GL Device Context.");
+    }
+
+    const int format = platform::choosePixelFormat(gameWindow.deviceContext, pixelFormatRequest);
+    if (format == 0)
+        return failCreation("Can't Find A Suitable PixelFormat.");
+
+    if (!platform::setPixelFormat(gameWindow.deviceContext, format, pixelFormatRequest)) {
+        return failCreation("Can't Set The PixelFormat.");
+    }
+
+    gameWindow.renderingContext = platform::wglCreateContext(gameWindow.deviceContext);
+    if (gameWindow.renderingContext == nullptr) {
+        return failCreation("Can't Create A GL Rendering Context.");
+    }
+
+    if (!platform::wglMakeCurrent(gameWindow.deviceContext, gameWindow.renderingContext)) {
+        return failCreation("Can't Activate The GL Rendering Context.");
+    }
+
+    platform::showWindow(gameWindow.window, platform::kSwShow);
+    platform::setForegroundWindow(gameWindow.window);
+    platform::setFocus(gameWindow.window);
+
+    // The requested size, not whatever client size the system reports.
+    render::resizeScene(width, height);
+
+    if (!render::initScene())
+        return failCreation("Initialization Failed.");
+
+    return true;
+}
+
+// A failed tear-down step: tell the user and go on.
+static void reportShutdownError(const char* text) {
+    platform::messageBox(nullptr, text, "SHUTDOWN ERROR",
+                         platform::kMbOk | platform::kMbIconInformation);
+}
+
+void destroyGameWindow() {
+    if (gameWindow.fullscreen) {
+        platform::changeDisplaySettings(nullptr, 0);
+        platform::showCursor(true);
+    }
+
+    if (gameWindow.renderingContext != nullptr) {
+        frame::deleteOverlayFont();
+        if (!platform::wglMakeCurrent(nullptr, nullptr)) {
+            reportShutdownError("Release Of DC And RC Failed.");
+        }
+        if (!platform::wglDeleteContext(gameWindow.renderingContext)) {
+            reportShutdownError("Release Rendering Context Failed.");
+        }
+        gameWindow.renderingContext = nullptr;
+    }
+
+    if (gameWindow.deviceContext != nullptr) {
+        if (!platform::releaseDC(gameWindow.window, gameWindow.deviceContext)) {
+            reportShutdownError("Release Device Context Failed.");
+        }
+        gameWindow.deviceContext = nullptr;
+    }
+
+    if (gameWindow.window != nullptr) {
+        if (!platform::destroyWindow(gameWindow.window)) {
+            reportShutdownError("Could Not Release hWnd.");
+        }
+        gameWindow.window = nullptr;
+    }
+
+    if (!platform::unregisterClass(kWindowClassName, gameWindow.instance)) {
+        reportShutdownError("Could Not Unregister Class.");
+        gameWindow.instance = nullptr;
+    }
+}
+
+}  // namespace app

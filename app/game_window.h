@@ -1,0 +1,47 @@
+// game_window.h -- the main window and its OpenGL rendering context: creation and tear-down.
+#pragma once
+
+#include "platform/gl_context.h"
+#include "platform/window.h"
+
+namespace app {
+
+// The one main window. One process-wide record alive for the whole run; the
+// handles live from one createGameWindow to the next destroyGameWindow.
+struct GameWindow {
+    platform::Window* window;                      // null while no window exists
+    platform::DeviceContext* deviceContext;        // taken once per creation
+    platform::RenderingContext* renderingContext;  // current while it exists
+    platform::Instance* instance;                  // fetched anew at every creation
+    bool active;          // false while the window is minimised (the window procedure)
+    bool fullscreen;      // full screen requested; creation may turn it off
+    int requestedWidth;   // client width in pixels
+    int requestedHeight;  // client height in pixels
+};
+
+extern GameWindow gameWindow;
+
+// The record at program start: no handles, active, full screen, 1024 by 768.
+GameWindow initialGameWindow();
+
+// The window's caption and its class's name.
+constexpr const char* kWindowTitle = "OpenGL WinAPI template by Ostrovel";
+constexpr const char* kWindowClassName = "OpenGL";
+
+// Called by the entry at start and after every F1 tear-down. Registers the
+// class, changes the display mode for full screen (asking to go on windowed
+// if the display refuses), creates the window with a double-buffered RGBA
+// context current, shows it, sets the projection for width by height and
+// sets up the scene. False after telling the user why in a message box; then
+// everything made has been torn down, except when the class registration
+// failed or the user declined windowed display.
+bool createGameWindow(const char* title, int width, int height, int bits, bool fullscreen);
+
+// Called by createGameWindow's failure exits, by F1 and at the end of the
+// run. Restores the display mode, deletes the overlay font and the context,
+// releases the device context, destroys the window and unregisters the class;
+// a failed step is reported in a "SHUTDOWN ERROR" box and the next one runs.
+// Safe in any state createGameWindow can leave behind.
+void destroyGameWindow();
+
+}  // namespace app

@@ -1,0 +1,56 @@
+// window_proc.cpp -- the main window's procedure.
+#include "app/window_proc.h"
+
+#include "app/game_window.h"
+#include "frame/key_table.h"
+#include "platform/messages.h"
+#include "render/scene.h"
+
+namespace app {
+
+// Key messages carry a virtual-key code below 256; anything else is ignored
+// rather than written past the table.
+static bool isKeyCode(std::uintptr_t wParam) {
+    return wParam < 256;
+}
+
+std::intptr_t gameWindowProc(platform::Window* window, unsigned message, std::uintptr_t wParam,
+                             std::intptr_t lParam) {
+    switch (message) {
+        case platform::kWmActivate:
+            // The high word is the minimised state; the low word (activated or
+            // not) does not matter: a window behind another keeps running.
+            gameWindow.active = platform::highWord(wParam) == 0;
+            return 0;
+        case platform::kWmSysCommand:
+            if (wParam == platform::kScScreenSave || wParam == platform::kScMonitorPower) {
+                return 0;
+            }
+            break;
+        case platform::kWmClose:
+            platform::postQuitMessage(0);
+            return 0;
+        case platform::kWmKeyDown:
+            if (isKeyCode(wParam))
+                frame::keyTable.held[wParam] = true;
+            return 0;
+        case platform::kWmKeyUp:
+            if (isKeyCode(wParam))
+                frame::keyTable.held[wParam] = false;
+            return 0;
+        case platform::kWmSize:
+            // Before the rendering context exists there is no projection to set;
+            // creation sets it once the context is current.
+            if (gameWindow.renderingContext != nullptr) {
+                render::resizeScene(
+                    static_cast<int>(platform::lowWord(static_cast<std::uintptr_t>(lParam))),
+                    static_cast<int>(platform::highWord(static_cast<std::uintptr_t>(lParam))));
+            }
+            return 0;
+        default:
+            break;
+    }
+    return platform::defWindowProc(window, message, wParam, lParam);
+}
+
+}  // namespace app

@@ -1,0 +1,77 @@
+// overlay_font.cpp -- the overlay's bitmap font: 96 glyph display lists and formatted text.
+#include <GL/gl.h>
+
+#include <cstdarg>
+#include <cstdio>
+
+#include "frame/overlay.h"
+#include "platform/glyphs.h"
+
+namespace frame {
+
+unsigned int fontListBase = 0;
+
+// The formatted text of the latest drawOverlayText; longer results are cut
+// to fit with their terminator.
+static char text[256];
+
+void createOverlayFont() {
+    fontListBase = glGenLists(platform::kGlyphCount);
+    if (fontListBase == 0)
+        return;
+    // The glyph rows are packed byte by byte; the lists keep the unpacked
+    // bitmaps, so the client's pixel storage matters only while compiling.
+    glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+    glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
+    glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
+    glPixelStorei(GL_UNPACK_LSB_FIRST, GL_FALSE);
+    glPixelStorei(GL_UNPACK_SWAP_BYTES, GL_FALSE);
+    for (int n = 0; n < platform::kGlyphCount; ++n) {
+        const platform::Glyph& glyph = platform::overlayGlyph(platform::kFirstGlyphCode + n);
+        glNewList(fontListBase + static_cast<unsigned int>(n), GL_COMPILE);
+        glBitmap(glyph.width, glyph.height, glyph.xorig, glyph.yorig, glyph.advance, 0.0f,
+                 glyph.rows);
+        glEndList();
+    }
+    glPopClientAttrib();
+}
+
+void deleteOverlayFont() {
+    if (fontListBase == 0)
+        return;
+    glDeleteLists(fontListBase, platform::kGlyphCount);
+    fontListBase = 0;
+}
+
+void drawOverlayText(float x, float y, const char* format, ...) {
+    if (format == nullptr || fontListBase == 0)
+        return;
+    va_list arguments;
+    va_start(arguments, format);
+    const int length = std::vsnprintf(text, sizeof text, format, arguments);
+    va_end(arguments);
+    if (length < 0)
+        return;
+
+    // A list number per character, counted from the first glyph list; codes
+    // without a glyph are left out and draw nothing.
+    unsigned char glyphIndices[sizeof text];
+    int count = 0;
+    for (const char* c = text; *c != '\0'; ++c) {
+        const int code = static_cast<unsigned char>(*c);
+        if (code >= platform::kFirstGlyphCode &&
+            code < platform::kFirstGlyphCode + platform::kGlyphCount) {
+            glyphIndices[count++] = static_cast<unsigned char>(code - platform::kFirstGlyphCode);
+        }
+    }
+
+    glPushAttrib(GL_LIST_BIT);
+    glListBase(fontListBase);
+    glRasterPos2f(x, y);
+    glCallLists(count, GL_UNSIGNED_BYTE, glyphIndices);
+    glPopAttrib();
+}
+
+}  // namespace frame

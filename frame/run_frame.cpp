@@ -1,0 +1,23 @@
+// run_frame.cpp -- the frame driver: simulation gate, pacing against the frame clock, picture.
+#include "frame/run_frame.h"
+
+#include "frame/frame_pacing.h"
+#include "frame/frame_state.h"
+#include "frame/render_frame.h"
+#include "platform/time.h"
+
+namespace frame {
+
+bool runFrame() {
+    advanceSimulation();
+
+    const PacingStep step = pacingStep(frameClock.lastTick, platform::getTickCount());
+    frameClock.lastTick = step.lastTick;
+    if (step.sleepMs > 0)
+        platform::sleepMilliseconds(step.sleepMs);
+
+    renderFrame();
+    return true;
+}
+
+}  // namespace frame

@@ -1,0 +1,225 @@
+// sdl_window.cpp -- window classes, windows, the cursor and the video subsystem's lifetime on SDL2.
+#include <SDL.h>
+
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/sdl_state.h"
+#include "platform/window.h"
+
+namespace platform {
+
+// Registered classes by name, and the live windows. Both last from the
+// creation that adds an entry to the tear-down that removes it.
+static std::map<std::string, WindowProc> registeredClasses;
+static std::vector<Window*> liveWindows;
+static Instance processInstance = {0};
+static Window* focusWindow = nullptr;
+
+Window* keyboardFocusWindow() {
+    return findWindow(focusWindow);
+}
+
+bool startVideo(std::string* reason) {
+    if (SDL_WasInit(SDL_INIT_VIDEO) != 0)
+        return true;
+    // Closing the window is a message to the program, not the end of SDL.
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        *reason = std::string("cannot start the video system: ") + SDL_GetError();
+        return false;
+    }
+    // Without DISPLAY or WAYLAND_DISPLAY SDL falls back to drivers that show
+    // nothing; a window there would run unseen, so treat it as no display.
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (driver == nullptr || std::strcmp(driver, "offscreen") == 0 ||
+        std::strcmp(driver, "dummy") == 0) {
+        *reason = std::string("no display to open a window on (SDL chose its \"") +
+                  (driver ? driver : "none") +
+                  "\" video driver; is DISPLAY or WAYLAND_DISPLAY set?)";
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        return false;
+    }
+    return true;
+}
+
+Window* findWindow(const Window* window) {
+    for (Window* live : liveWindows) {
+        if (live == window)
+            return live;
+    }
+    return nullptr;
+}
+
+Window* findWindowById(Uint32 windowId) {
+    for (Window* live : liveWindows) {
+        if (live->windowId == windowId)
+            return live;
+    }
+    return nullptr;
+}
+
+Instance* getModuleHandle() {
+    return &processInstance;
+}
+
+bool registerClass(const WindowClass& windowClass) {
+    if (windowClass.className == nullptr || windowClass.windowProc == nullptr)
+        return false;
+    return registeredClasses.emplace(windowClass.className, windowClass.windowProc).second;
+}
+
+bool unregisterClass(const char* className, Instance*) {
+    if (className == nullptr)
+        return false;
+    const auto entry = registeredClasses.find(className);
+    if (entry == registeredClasses.end())
+        return false;
+    for (const Window* live : liveWindows) {
+        if (live->windowProc == entry->second)
+            return false;
+    }
+    registeredClasses.erase(entry);
+    return true;
+}
+
+bool adjustWindowRectEx(Rect* rect, std::uint32_t, bool, std::uint32_t) {
+    return rect != nullptr;
+}
+
+// Asks for the program's visual: double-buffered RGBA with 8 bits a channel
+// and a depth buffer of the given size.
+static SDL_Window* createGlWindow(const char* title, int x, int y, int width, int height,
+                                  Uint32 flags, int depthBits) {
+    SDL_GL_ResetAttributes();
+    SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, depthBits);
+    return SDL_CreateWindow(title, x, y, width, height, flags);
+}
+
+Window* createWindowEx(std::uint32_t, const char* className, const char* title, std::uint32_t style,
+                       int x, int y, int width, int height, Window*, Instance*) {
+    std::string reason;
+    if (!startVideo(&reason)) {
+        std::fprintf(stderr, "football: %s\n", reason.c_str());
+        return nullptr;
+    }
+    const auto entry = registeredClasses.find(className ? className : "");
+    if (entry == registeredClasses.end()) {
+        std::fprintf(stderr, "football: no window class \"%s\"\n", className ? className : "");
+        return nullptr;
+    }
+
+    Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN;
+    SDL_DisplayMode mode = {};
+    const bool fullscreen = (style & kWsPopup) != 0 && displayModeChanged(&mode);
+    if (fullscreen) {
+        flags |= SDL_WINDOW_FULLSCREEN;
+    } else if ((style & kWsPopup) != 0) {
+        flags |= SDL_WINDOW_BORDERLESS;
+    }
+    if ((style & kWsThickFrame) != 0)
+        flags |= SDL_WINDOW_RESIZABLE;
+
+    // The visual is fixed when the window is made: take the deepest depth
+    // buffer the system offers, up to 32 bits.
+    SDL_Window* sdlWindow = nullptr;
+    int depthBits = 0;
+    for (const int depth : {32, 24, 16}) {
+        sdlWindow = createGlWindow(title, x, y, width, height, flags, depth);
+        if (sdlWindow != nullptr) {
+            depthBits = depth;
+            break;
+        }
+    }
+    if (sdlWindow == nullptr) {
+        std::fprintf(stderr, "football: cannot create the window: %s\n", SDL_GetError());
+        return nullptr;
+    }
+    if (fullscreen && SDL_SetWindowDisplayMode(sdlWindow, &mode) != 0) {
+        std::fprintf(stderr, "football: cannot set the full-screen mode: %s\n", SDL_GetError());
+        SDL_DestroyWindow(sdlWindow);
+        return nullptr;
+    }
+
+    Window* window = new Window{};
+    window->sdlWindow = sdlWindow;
+    window->windowId = SDL_GetWindowID(sdlWindow);
+    window->windowProc = entry->second;
+    window->deviceContext.window = window;
+    window->depthBits = depthBits;
+    liveWindows.push_back(window);
+    return window;
+}
+
+bool destroyWindow(Window* window) {
+    Window* live = findWindow(window);
+    if (live == nullptr)
+        return false;
+    forgetWindowRenderingContexts(live);
+    if (focusWindow == live)
+        focusWindow = nullptr;
+    SDL_DestroyWindow(live->sdlWindow);
+    for (auto it = liveWindows.begin(); it != liveWindows.end(); ++it) {
+        if (*it == live) {
+            liveWindows.erase(it);
+            break;
+        }
+    }
+    delete live;
+    return true;
+}
+
+bool showWindow(Window* window, int) {
+    Window* live = findWindow(window);
+    if (live == nullptr)
+        return false;
+    SDL_ShowWindow(live->sdlWindow);
+    return true;
+}
+
+bool setForegroundWindow(Window* window) {
+    Window* live = findWindow(window);
+    if (live == nullptr)
+        return false;
+    SDL_RaiseWindow(live->sdlWindow);
+    return true;
+}
+
+Window* setFocus(Window* window) {
+    Window* live = findWindow(window);
+    if (live == nullptr)
+        return nullptr;
+    SDL_SetWindowInputFocus(live->sdlWindow);
+    Window* previous = findWindow(focusWindow);
+    focusWindow = live;
+    return previous;
+}
+
+void leaveFullScreen() {
+    for (Window* live : liveWindows) {
+        if ((SDL_GetWindowFlags(live->sdlWindow) & SDL_WINDOW_FULLSCREEN) != 0) {
+            SDL_SetWindowFullscreen(live->sdlWindow, 0);
+        }
+    }
+}
+
+void showCursor(bool show) {
+    if (SDL_WasInit(SDL_INIT_VIDEO) != 0)
+        SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
+}
+
+void closeWindowSystem() {
+    while (!liveWindows.empty())
+        destroyWindow(liveWindows.back());
+    registeredClasses.clear();
+    SDL_Quit();
+}
+
+}  // namespace platform

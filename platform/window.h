@@ -1,0 +1,96 @@
+// window.h -- window classes, the window itself, cursor visibility and the window system's
+// lifetime.
+#pragma once
+
+#include <cstdint>
+
+namespace platform {
+
+// Opaque handles; null means "none". Each implementation of this interface
+// defines the records behind them.
+struct Instance;
+struct Window;
+
+// The window procedure: window, message number, wParam, lParam -> result.
+using WindowProc = std::intptr_t (*)(Window* window, unsigned message, std::uintptr_t wParam,
+                                     std::intptr_t lParam);
+
+// Class styles: redraw on horizontal and vertical size changes, own device context.
+constexpr unsigned kCsVRedraw = 0x1;
+constexpr unsigned kCsHRedraw = 0x2;
+constexpr unsigned kCsOwnDc = 0x20;
+
+// Stock icon and cursor of a class.
+constexpr int kIdiWinLogo = 32517;
+constexpr int kIdcArrow = 32512;
+
+struct WindowClass {
+    unsigned style;
+    WindowProc windowProc;  // receives every message of the class's windows
+    Instance* instance;
+    int icon;    // a stock icon
+    int cursor;  // a stock cursor
+    const char* className;
+};
+
+// Window styles.
+constexpr std::uint32_t kWsPopup = 0x80000000;
+constexpr std::uint32_t kWsClipSiblings = 0x04000000;
+constexpr std::uint32_t kWsClipChildren = 0x02000000;
+constexpr std::uint32_t kWsCaption = 0x00C00000;
+constexpr std::uint32_t kWsSysMenu = 0x00080000;
+constexpr std::uint32_t kWsThickFrame = 0x00040000;  // resizable
+constexpr std::uint32_t kWsMinimizeBox = 0x00020000;
+constexpr std::uint32_t kWsMaximizeBox = 0x00010000;
+constexpr std::uint32_t kWsOverlappedWindow =
+    kWsCaption | kWsSysMenu | kWsThickFrame | kWsMinimizeBox | kWsMaximizeBox;
+constexpr std::uint32_t kWsExWindowEdge = 0x100;
+constexpr std::uint32_t kWsExAppWindow = 0x40000;
+
+struct Rect {
+    int left;
+    int top;
+    int right;
+    int bottom;
+};
+
+// The process module; fetched by every window creation.
+Instance* getModuleHandle();
+
+// Window creation registers its class first; fails when the name is taken.
+bool registerClass(const WindowClass& windowClass);
+
+// The tear-down unregisters it; fails when no such class is registered or a
+// window of it still exists.
+bool unregisterClass(const char* className, Instance* instance);
+
+// Turns a client rectangle into the window rectangle that has it. Windows here
+// are sized by their client area, so the rectangle comes back as it went in.
+bool adjustWindowRectEx(Rect* rect, std::uint32_t style, bool hasMenu, std::uint32_t exStyle);
+
+// Creates a hidden window of a registered class with its top-left corner at
+// (x, y) and a client area of width by height; a kWsPopup window while the
+// display mode is changed covers the display in that mode. Null on failure,
+// with the reason written to standard error (for instance: no display).
+Window* createWindowEx(std::uint32_t exStyle, const char* className, const char* title,
+                       std::uint32_t style, int x, int y, int width, int height, Window* parent,
+                       Instance* instance);
+
+// The tear-down destroys the window; false for a window that does not exist.
+bool destroyWindow(Window* window);
+
+// Shows the window, brings it to the front and gives it the keyboard focus
+// (window creation, in this order).
+constexpr int kSwShow = 5;
+bool showWindow(Window* window, int command);
+bool setForegroundWindow(Window* window);
+Window* setFocus(Window* window);
+
+// Hides (full-screen creation) or shows (tear-down) the mouse cursor.
+void showCursor(bool show);
+
+// Called once by the program's entry point after the last window is gone:
+// releases the window system.
+void closeWindowSystem();
+
+}  // namespace platform

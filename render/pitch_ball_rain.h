@@ -1,0 +1,20 @@
+// pitch_ball_rain.h -- the pitch surface, the ball and the falling rain.
+#pragma once
+
+namespace render {
+
+// The grass: a base quad and 7000 unit squares in striped bands. Every frame,
+// right after the fog set-up.
+void drawPitch();
+
+// The ball, a white cached sphere of radius 0.3 centred at (x, 1.25, z).
+// Every frame, right after the pitch.
+void drawBall(float x, float z);
+
+// Every falling drop of the rain field as a segment from its y down 5.5,
+// where it stands now. Reads the field and changes nothing: the frame's rain
+// step (stepRain) moves and sends up the drops after this. Every frame, after
+// the figures.
+void drawRain();
+
+}  // namespace render

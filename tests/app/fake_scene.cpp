@@ -1,0 +1,59 @@
+// fake_scene.cpp -- resizeScene, initScene, deleteOverlayFont and runFrame that only write the call
+// log.
+//
+// Linked ahead of the real libraries, so the shell's window creation, window
+// procedure and main loop can be tested without any OpenGL. Their calls go into
+// the scripted platform's log, in order with the platform calls.
+#include "tests/app/fake_scene.h"
+
+#include <string>
+
+#include "frame/overlay.h"
+#include "frame/run_frame.h"
+#include "platform/messages.h"
+#include "platform/scripted_platform.h"
+#include "render/scene.h"
+
+namespace app_test {
+
+bool initSceneResult = true;
+int framesRun = 0;
+int quitAfterFrames = 0;
+
+void resetFakes() {
+    initSceneResult = true;
+    framesRun = 0;
+    quitAfterFrames = 0;
+}
+
+}  // namespace app_test
+
+namespace render {
+
+void resizeScene(int width, int height) {
+    platform::callLog.push_back("resizeScene " + std::to_string(width) + "x" +
+                                std::to_string(height));
+}
+
+bool initScene() {
+    platform::callLog.push_back("initScene");
+    return app_test::initSceneResult;
+}
+
+}  // namespace render
+
+namespace frame {
+
+void deleteOverlayFont() {
+    platform::callLog.push_back("deleteOverlayFont");
+}
+
+bool runFrame() {
+    platform::callLog.push_back("runFrame");
+    app_test::framesRun += 1;
+    if (app_test::framesRun == app_test::quitAfterFrames)
+        platform::postQuitMessage(0);
+    return true;
+}
+
+}  // namespace frame

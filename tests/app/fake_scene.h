@@ -1,0 +1,17 @@
+// fake_scene.h -- stand-ins for the scene set-up, the overlay font and the frame, linked into the
+// shell tests.
+#pragma once
+
+namespace app_test {
+
+// What initScene returns (true unless a test says otherwise).
+extern bool initSceneResult;
+// How many frames ran, and after how many the fake frame asks the loop to end
+// (0: never).
+extern int framesRun;
+extern int quitAfterFrames;
+
+// Puts the fakes back to their start.
+void resetFakes();
+
+}  // namespace app_test

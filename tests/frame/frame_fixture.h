@@ -1,0 +1,45 @@
+// frame_fixture.h -- resets every process-wide record a frame touches, for the
+// camera and frame-order tests.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+
+#include "common/random.h"
+#include "frame/camera.h"
+#include "frame/key_table.h"
+#include "render/figure_animation.h"
+#include "render/rain_field.h"
+#include "sim/match_state.h"
+
+namespace frametest {
+
+class FrameTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        sim::match = sim::initialMatchState();
+        common::setRandomState(1);
+        frame::camera = frame::initialCamera();
+        frame::keyTable = {};
+        render::figureAnimation = render::initialFigureAnimation();
+        render::rainField = render::initialRainField();
+    }
+
+    // Holds exactly these keys.
+    static void hold(std::initializer_list<int> keys) {
+        frame::keyTable = {};
+        for (int key : keys)
+            frame::keyTable.held[key] = true;
+    }
+
+    // Holds the keys for `frames` runs of applyCameraKeys.
+    static void press(std::initializer_list<int> keys, int frames = 1) {
+        hold(keys);
+        for (int i = 0; i < frames; ++i)
+            frame::applyCameraKeys();
+        frame::keyTable = {};
+    }
+};
+
+}  // namespace frametest

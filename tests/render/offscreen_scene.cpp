@@ -1,0 +1,98 @@
+// offscreen_scene.cpp -- the pixel tests' offscreen start-up, frames and probes.
+#include "tests/render/offscreen_scene.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include <cmath>
+
+#include "common/random.h"
+#include "frame/camera.h"
+#include "frame/frame_state.h"
+#include "frame/key_table.h"
+#include "frame/overlay.h"
+#include "frame/render_frame.h"
+#include "render/figure_animation.h"
+#include "render/heightmap.h"
+#include "render/rain_field.h"
+#include "render/scene.h"
+#include "sim/match_state.h"
+
+namespace render_test {
+
+void resetProcessState() {
+    common::setRandomState(1);
+    sim::match = sim::initialMatchState();
+    frame::camera = frame::initialCamera();
+    frame::keyTable = frame::KeyTable{};
+    render::figureAnimation = render::initialFigureAnimation();
+    render::rainField = render::initialRainField();
+    render::heightmap = render::Heightmap{};
+}
+
+void OffscreenScene::SetUp() {
+    resetProcessState();
+    context = platform::createOffscreenContext(kWidth, kHeight);
+    ASSERT_NE(context, nullptr);
+    render::resizeScene(kWidth, kHeight);
+    render::initScene();
+}
+
+void OffscreenScene::TearDown() {
+    frame::deleteOverlayFont();
+    platform::destroyOffscreenContext(context);
+    context = nullptr;
+}
+
+void OffscreenScene::recreateContext() {
+    frame::deleteOverlayFont();
+    platform::destroyOffscreenContext(context);
+    context = platform::createOffscreenContext(kWidth, kHeight);
+    ASSERT_NE(context, nullptr);
+    render::resizeScene(kWidth, kHeight);
+    render::initScene();
+}
+
+void OffscreenScene::runFrame() {
+    frame::advanceSimulation();
+    frame::renderFrame();
+}
+
+void OffscreenScene::capture() {
+    platform::readOffscreenPixels(context, rgb);
+    std::vector<float> bottomUp(static_cast<size_t>(kWidth) * kHeight);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, kWidth, kHeight, GL_DEPTH_COMPONENT, GL_FLOAT, bottomUp.data());
+    depthValues.resize(bottomUp.size());
+    for (int row = 0; row < kHeight; ++row) {
+        for (int x = 0; x < kWidth; ++x) {
+            depthValues[static_cast<size_t>(row) * kWidth + x] =
+                bottomUp[static_cast<size_t>(kHeight - 1 - row) * kWidth + x];
+        }
+    }
+}
+
+Rgb OffscreenScene::pixel(int x, int y) const {
+    const size_t at = (static_cast<size_t>(y) * kWidth + x) * 3;
+    return Rgb{rgb.at(at), rgb.at(at + 1), rgb.at(at + 2)};
+}
+
+float OffscreenScene::depth(int x, int y) const {
+    return depthValues.at(static_cast<size_t>(y) * kWidth + x);
+}
+
+bool OffscreenScene::project(double x, double y, double z, int& px, int& py) const {
+    GLdouble model[16], projection[16];
+    GLint viewport[4];
+    glGetDoublev(GL_MODELVIEW_MATRIX, model);
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    GLdouble wx, wy, wz;
+    if (gluProject(x, y, z, model, projection, viewport, &wx, &wy, &wz) != GL_TRUE)
+        return false;
+    px = static_cast<int>(std::floor(wx));
+    py = kHeight - 1 - static_cast<int>(std::floor(wy));
+    return px >= 0 && px < kWidth && py >= 0 && py < kHeight && wz > 0.0 && wz < 1.0;
+}
+
+}  // namespace render_test

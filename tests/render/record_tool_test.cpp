@@ -1,0 +1,207 @@
+// record_tool_test.cpp -- football-record: arguments, exit codes, files, the state it leaves.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "tests/render/offscreen_scene.h"
+#include "tools/frame_script.h"
+#include "tools/record_options.h"
+#include "tools/record_run.h"
+#include "tools/trace_line.h"
+
+namespace render_test {
+
+struct Result {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+// Runs a command line through the shell; stderr goes to a file beside it.
+static Result run(const std::string& command) {
+    char errPath[] = "/tmp/record-test-err-XXXXXX";
+    const int fd = mkstemp(errPath);
+    close(fd);
+    Result result{-1, "", ""};
+    FILE* pipe = popen((command + " 2>" + errPath).c_str(), "r");
+    if (pipe == nullptr)
+        return result;
+    char buffer[4096];
+    size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
+        result.out.append(buffer, n);
+    const int status = pclose(pipe);
+    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::ifstream err(errPath);
+    result.err.assign(std::istreambuf_iterator<char>(err), std::istreambuf_iterator<char>());
+    std::remove(errPath);
+    return result;
+}
+
+static std::string tempDir() {
+    char path[] = "/tmp/record-test-XXXXXX";
+    return mkdtemp(path);
+}
+
+static std::vector<std::string> listDir(const std::string& dir) {
+    const Result r = run("ls -A " + dir);
+    std::vector<std::string> names;
+    size_t start = 0;
+    while (start < r.out.size()) {
+        const size_t end = r.out.find('\n', start);
+        names.push_back(r.out.substr(start, end - start));
+        start = end + 1;
+    }
+    return names;
+}
+
+static const std::string kRecord = FOOTBALL_RECORD_PATH;
+
+TEST(RecordTool, BadArgumentsGiveOneLineAndStatusTwo) {
+    const std::string dir = tempDir();
+    const char* cases[] = {
+        "",
+        "--out ",
+        "--out DIR",
+        "abc --out DIR",
+        "5",
+        "5 --out DIR --size 0x5",
+        "5 --out DIR --size 640",
+        "5 --out DIR --size 9000x10",
+        "5 --out DIR --at 6",
+        "5 --out DIR --at 0",
+        "5 --out DIR --at 1,,2",
+        "5 --out DIR --every 0",
+        "5 --out DIR --every -2",
+        "5 --out DIR --bogus",
+        "5 --out DIR --out DIR",
+        "5 --out DIR --hold 0x34",
+        "5 --out DIR --toggle 0",
+    };
+    for (const char* arguments : cases) {
+        std::string line = arguments;
+        for (size_t at = line.find("DIR"); at != std::string::npos; at = line.find("DIR"))
+            line.replace(at, 3, dir);
+        const Result r = run(kRecord + " " + line);
+        EXPECT_EQ(r.status, 2) << line;
+        EXPECT_EQ(r.err.rfind("football-record: ", 0), 0u) << line << ": " << r.err;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << line << ": " << r.err;
+    }
+    EXPECT_TRUE(listDir(dir).empty()) << "nothing is written after a bad argument";
+    rmdir(dir.c_str());
+}
+
+TEST(RecordTool, UnwritableDirectoryIsNamedWithStatusOne) {
+    const std::string dir = tempDir();
+    const std::string file = dir + "/plain-file";
+    std::ofstream(file) << "x";
+    for (const std::string& out : {file, file + "/below"}) {
+        const Result r = run(kRecord + " 2 --out " + out);
+        EXPECT_EQ(r.status, 1) << out;
+        EXPECT_NE(r.err.find("'" + out + "'"), std::string::npos) << r.err;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+    }
+    std::remove(file.c_str());
+    rmdir(dir.c_str());
+}
+
+// Width and height from a PNG file's header.
+static bool pngSize(const std::string& path, unsigned& width, unsigned& height) {
+    std::ifstream in(path, std::ios::binary);
+    unsigned char header[24];
+    if (!in.read(reinterpret_cast<char*>(header), sizeof header))
+        return false;
+    static const unsigned char kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
+    if (std::memcmp(header, kSignature, 8) != 0 || std::memcmp(header + 12, "IHDR", 4) != 0)
+        return false;
+    width = (header[16] << 24) | (header[17] << 16) | (header[18] << 8) | header[19];
+    height = (header[20] << 24) | (header[21] << 16) | (header[22] << 8) | header[23];
+    return true;
+}
+
+TEST(RecordTool, WritesExactlyTheChosenFramesQuietlyOffATerminal) {
+    const std::string dir = tempDir();
+    const std::string out = dir + "/new";  // made by the tool
+    const Result r = run(kRecord + " 6 --out " + out + " --at 5,1 --every 4 --size 64x48");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "") << "no progress when standard error is not a terminal";
+    EXPECT_EQ(r.out, "");
+    const std::vector<std::string> expected = {"frame-00001.png", "frame-00004.png",
+                                               "frame-00005.png"};
+    EXPECT_EQ(listDir(out), expected);
+    for (const std::string& name : expected) {
+        unsigned width = 0, height = 0;
+        ASSERT_TRUE(pngSize(out + "/" + name, width, height)) << name;
+        EXPECT_EQ(width, 64u);
+        EXPECT_EQ(height, 48u);
+        std::remove((out + "/" + name).c_str());
+    }
+    rmdir(out.c_str());
+    rmdir(dir.c_str());
+}
+
+TEST(RecordTool, ChosenFramesAndFileNames) {
+    tools::RecordOptions options;
+    EXPECT_TRUE(tools::isChosenFrame(options, 1)) << "with neither option every frame is written";
+    options.every = 3;
+    options.at = {2};
+    EXPECT_FALSE(tools::isChosenFrame(options, 1));
+    EXPECT_TRUE(tools::isChosenFrame(options, 2));
+    EXPECT_TRUE(tools::isChosenFrame(options, 6));
+    EXPECT_EQ(tools::framePath("d", 42), "d/frame-00042.png");
+    EXPECT_EQ(tools::framePath("d", 123456), "d/frame-123456.png");
+}
+
+// The trace lines of a recorded run, collected after start-up and every frame.
+static void collectLine(std::int64_t frame, bool recreated, void* data) {
+    char line[tools::kTraceLineMax];
+    const bool withTerrain = frame == 0 || recreated;
+    const std::string hash = withTerrain ? tools::terrainHash() : std::string();
+    const size_t n = tools::traceLine(frame, withTerrain ? hash.c_str() : nullptr, line);
+    static_cast<std::string*>(data)->append(line, n);
+}
+
+TEST(RecordTool, RecordedRunLeavesTheStateTheTracePrints) {
+    const std::string arguments =
+        "260 --hold 0x35@3-4 --hold 0x4F@5-30 --hold 0x31@140 --toggle 150 --hold 0x5A@200-205";
+    const Result trace = run(std::string(FOOTBALL_TRACE_PATH) + " " + arguments);
+    ASSERT_EQ(trace.status, 0) << trace.err;
+
+    resetProcessState();
+    std::vector<std::string> args;
+    for (size_t start = 0; start < arguments.size();) {
+        const size_t end = arguments.find(' ', start);
+        args.push_back(arguments.substr(start, end - start));
+        start = end == std::string::npos ? arguments.size() : end + 1;
+    }
+    const std::string dir = tempDir();
+    args.push_back("--out");
+    args.push_back(dir);
+    args.push_back("--at");
+    args.push_back("151");
+    tools::FrameScript script;
+    tools::RecordOptions options;
+    std::string error;
+    ASSERT_TRUE(tools::parseFrameScript(args, tools::recordExtraOptions(), script, error)) << error;
+    ASSERT_TRUE(tools::parseRecordOptions(script.extras, options, error)) << error;
+    options.width = 320;
+    options.height = 240;
+    std::string recorded;
+    ASSERT_EQ(tools::recordFrames(script, options, false, collectLine, &recorded, error), 0)
+        << error;
+    EXPECT_TRUE(recorded == trace.out) << "the recorded run drifted from the trace";
+    EXPECT_EQ(std::count(recorded.begin(), recorded.end(), '\n'), 261);
+    std::remove(tools::framePath(dir, 151).c_str());
+    rmdir(dir.c_str());
+}
+
+}  // namespace render_test

@@ -1,0 +1,92 @@
+// shape_cache_test.cpp -- cached shapes: a list per size, five in a run, rebuilt per context.
+#include "render/shape_cache.h"
+
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "render/figures.h"
+#include "render/pitch_ball_rain.h"
+#include "render/scene.h"
+#include "tests/render/offscreen_scene.h"
+
+namespace render_test {
+
+using ShapeCacheProbe = OffscreenScene;
+
+TEST_F(ShapeCacheProbe, FiveListsAfterFramesThatDrawEveryFigureAndTheBall) {
+    EXPECT_EQ(render::shapeCacheSize(), 0);
+    runFrame();
+    EXPECT_EQ(render::shapeCacheSize(), 5);
+    for (int i = 0; i < 3; ++i)
+        runFrame();
+    EXPECT_EQ(render::shapeCacheSize(), 5);
+}
+
+TEST_F(ShapeCacheProbe, EqualSizesShareAListAndTheLastBitMakesAnother) {
+    const GLuint before = glGenLists(1);
+    render::solidSphere(0.3);
+    render::solidSphere(0.3);
+    EXPECT_EQ(render::shapeCacheSize(), 1);
+    render::solidSphere(std::nextafter(0.3, 1.0));
+    EXPECT_EQ(render::shapeCacheSize(), 2);
+    render::solidCylinder(0.1, 0.9);
+    render::solidCylinder(0.1, 0.9);
+    EXPECT_EQ(render::shapeCacheSize(), 3);
+    // Same radius, other height: a cylinder of its own.
+    render::solidCylinder(0.1, 1.0);
+    EXPECT_EQ(render::shapeCacheSize(), 4);
+    // A sphere and a cylinder never share, even with equal first parameters.
+    render::solidSphere(0.1);
+    EXPECT_EQ(render::shapeCacheSize(), 5);
+    // Each compiled shape took exactly one list name.
+    const GLuint after = glGenLists(1);
+    EXPECT_EQ(after, before + 6);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+// One team 2 figure and the ball, from a fixed camera, with a fixed current
+// normal; returns the picture.
+static std::vector<unsigned char> drawFixedFigure(platform::OffscreenContext* context) {
+    render::resizeScene(1024, 768);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glLoadIdentity();
+    glRotatef(10.0f, 1.0f, 0.0f, 0.0f);
+    glTranslatef(0.0f, -3.0f, -8.0f);
+    glLightfv(GL_LIGHT1, GL_POSITION, render::ambientLightPosition);
+    render::setupFog();
+    glNormal3f(0.0f, 0.0f, 1.0f);
+    render::drawOutfieldPlayer(0.0f, 0.0f, 30.0f, render::kTeam2Kit, 3);
+    render::drawGoalkeeper(-2.0f, -1.0f, 4);
+    render::drawBall(1.0f, 1.0f);
+    std::vector<unsigned char> rgb;
+    platform::readOffscreenPixels(context, rgb);
+    return rgb;
+}
+
+TEST_F(ShapeCacheProbe, ToggleRebuildsTheListsInTheNewContextAndThePixelsStayTheSame) {
+    runFrame();
+    ASSERT_EQ(render::shapeCacheSize(), 5);
+    const std::vector<unsigned char> before = drawFixedFigure(context);
+    // The figure really is in the picture: many pixels differ from the sky.
+    int drawn = 0;
+    for (size_t i = 0; i + 2 < before.size(); i += 3) {
+        if (before[i] != 153 || before[i + 1] != 153 || before[i + 2] != 255)
+            ++drawn;
+    }
+    EXPECT_GT(drawn, 20000);
+
+    recreateContext();
+    EXPECT_EQ(render::shapeCacheSize(), 0) << "the old context's lists went with it";
+    const std::vector<unsigned char> after = drawFixedFigure(context);
+    EXPECT_EQ(render::shapeCacheSize(), 5);
+    EXPECT_TRUE(before == after) << "the figure looks different after the toggle";
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+
+    runFrame();
+    EXPECT_EQ(render::shapeCacheSize(), 5);
+}
+
+}  // namespace render_test

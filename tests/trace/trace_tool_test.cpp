@@ -1,0 +1,197 @@
+// trace_tool_test.cpp -- football-trace as a program: the golden trace, its lines,
+// toggles and holds, the summary, and the refusal of bad arguments.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct ToolRun {
+    int status = -1;  // exit status, or -1 when the program did not exit normally
+    std::string out;
+    std::string err;
+};
+
+std::string slurp(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+// Runs football-trace with the arguments, standard output and error going to
+// temporary files.
+ToolRun runTrace(const std::vector<std::string>& args) {
+    char outPath[] = "/tmp/football-trace-out-XXXXXX";
+    char errPath[] = "/tmp/football-trace-err-XXXXXX";
+    const int outFile = mkstemp(outPath);
+    const int errFile = mkstemp(errPath);
+    ToolRun run;
+    if (outFile < 0 || errFile < 0) {
+        ADD_FAILURE() << "cannot create temporary files";
+        return run;
+    }
+    const pid_t child = fork();
+    if (child == 0) {
+        dup2(outFile, 1);
+        dup2(errFile, 2);
+        std::vector<char*> argv;
+        std::string program = FOOTBALL_TRACE_PATH;
+        argv.push_back(program.data());
+        std::vector<std::string> copies = args;
+        for (std::string& arg : copies)
+            argv.push_back(arg.data());
+        argv.push_back(nullptr);
+        execv(program.c_str(), argv.data());
+        _exit(127);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    close(outFile);
+    close(errFile);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.out = slurp(outPath);
+    run.err = slurp(errPath);
+    unlink(outPath);
+    unlink(errPath);
+    return run;
+}
+
+std::uint64_t fnv1a(const std::string& text) {
+    std::uint64_t hash = 0xcbf29ce484222325ull;
+    for (unsigned char c : text) {
+        hash ^= c;
+        hash *= 0x100000001b3ull;
+    }
+    return hash;
+}
+
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> result;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);)
+        result.push_back(line);
+    return result;
+}
+
+// The first 20,000 frames pin the whole simulation, the camera, the counters
+// and the rain. A change that alters this hash changes the program's
+// behaviour and must say why.
+constexpr std::uint64_t kGolden20000 = 0xbb803a81ceb5588full;
+
+TEST(TraceTool, GoldenTwentyThousandFrames) {
+    const ToolRun run = runTrace({"20000"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(lines(run.out).size(), 20001u);
+    char hash[32];
+    std::snprintf(hash, sizeof hash, "0x%016llx", static_cast<unsigned long long>(fnv1a(run.out)));
+    char golden[32];
+    std::snprintf(golden, sizeof golden, "0x%016llx",
+                  static_cast<unsigned long long>(kGolden20000));
+    EXPECT_STREQ(hash, golden);
+}
+
+TEST(TraceTool, StartUpLineCarriesTheTerrainAndTheKickOff) {
+    const ToolRun run = runTrace({"0"});
+    ASSERT_EQ(run.status, 0);
+    const std::vector<std::string> out = lines(run.out);
+    ASSERT_EQ(out.size(), 1u);
+    EXPECT_EQ(out[0].rfind("{\"frame\":0,\"rng\":", 0), 0u);
+    EXPECT_NE(out[0].find(",\"terrain\":\""), std::string::npos);
+    EXPECT_NE(out[0].find("\"warmUp\":0,\"ball\":[0,50],\"possession\":[1,4,0],\"pass\":[0,0,0,0]"),
+              std::string::npos);
+    EXPECT_NE(out[0].find("\"camera\":[0,-20,25,15,180,45],\"rain\":[0,200,10000]}"),
+              std::string::npos);
+    EXPECT_EQ(out[0].find(' '), std::string::npos);
+}
+
+TEST(TraceTool, ToggleLinesCarryANewTerrainAndRestartTheWarmUp) {
+    const ToolRun run = runTrace({"6", "--toggle", "3", "--toggle", "5"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::vector<std::string> out = lines(run.out);
+    ASSERT_EQ(out.size(), 7u);
+    auto terrainOf = [](const std::string& line) {
+        const std::size_t at = line.find("\"terrain\":\"");
+        return at == std::string::npos ? std::string() : line.substr(at + 11, 16);
+    };
+    EXPECT_EQ(terrainOf(out[1]), "");
+    EXPECT_EQ(terrainOf(out[4]), "");
+    ASSERT_EQ(terrainOf(out[3]).size(), 16u);
+    EXPECT_NE(terrainOf(out[3]), terrainOf(out[0]));
+    EXPECT_NE(terrainOf(out[5]), terrainOf(out[3]));
+    EXPECT_NE(out[3].find("\"warmUp\":0,"), std::string::npos);
+    EXPECT_NE(out[4].find("\"warmUp\":1,"), std::string::npos);
+    // Keys of the terrain line come right after rng.
+    EXPECT_NE(out[3].find("\"rng\":"), std::string::npos);
+    EXPECT_LT(out[3].find("\"rng\":"), out[3].find("\"terrain\":"));
+    EXPECT_LT(out[3].find("\"terrain\":"), out[3].find("\"warmUp\":"));
+}
+
+TEST(TraceTool, HeldKeysActOnTheirFramesOnly) {
+    const ToolRun run = runTrace({"4", "--hold", "0x48@2-3", "--hold", "90@3"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::vector<std::string> out = lines(run.out);
+    ASSERT_EQ(out.size(), 5u);
+    EXPECT_NE(out[1].find("\"camera\":[0,-20,25,15,180,45]"), std::string::npos);
+    EXPECT_NE(out[2].find("\"camera\":[0,-20.7000008,25,15,180,45]"), std::string::npos) << out[2];
+    EXPECT_NE(out[3].find("\"camera\":[0,-21.4000015,25,15,180,45.5]"), std::string::npos)
+        << out[3];
+    EXPECT_NE(out[4].find("\"camera\":[0,-21.4000015,25,15,180,45.5]"), std::string::npos);
+}
+
+TEST(TraceTool, SummaryReportsScoreGoalsAndWeather) {
+    const ToolRun run = runTrace({"--summary", "20000"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("Final score: DYNAMO "), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("Goals: "), std::string::npos);
+    EXPECT_NE(run.out.find("Possession in ticks: DYNAMO "), std::string::npos);
+    EXPECT_NE(run.out.find("Weather switches: "), std::string::npos);
+    // The summary and the trace see the same match: the final score agrees
+    // with the goals on the trace's last line.
+    const ToolRun trace = runTrace({"20000"});
+    const std::vector<std::string> out = lines(trace.out);
+    const std::string& last = out.back();
+    const std::size_t at = last.find("\"goals\":[");
+    ASSERT_NE(at, std::string::npos);
+    const std::string goals = last.substr(at + 9, last.find(']', at) - at - 9);
+    const std::string score =
+        goals.substr(0, goals.find(',')) + " : " + goals.substr(goals.find(',') + 1) + " SHAKHTAR";
+    EXPECT_NE(run.out.find("Final score: DYNAMO " + score), std::string::npos) << run.out;
+}
+
+TEST(TraceTool, BadArgumentsGiveOneLineOnStandardErrorAndStatusTwo) {
+    const std::vector<std::vector<std::string>> bad = {
+        {},
+        {"ten"},
+        {"-1"},
+        {"5", "--hold", "300@1"},
+        {"5", "--hold", "49@4-2"},
+        {"5", "--hold", "49@0"},
+        {"5", "--toggle", "0"},
+        {"5", "--toggle", "x"},
+        {"5", "--fast"},
+        {"5", "6"},
+    };
+    for (const auto& args : bad) {
+        std::string joined;
+        for (const auto& arg : args)
+            joined += arg + " ";
+        const ToolRun run = runTrace(args);
+        EXPECT_EQ(run.status, 2) << joined;
+        EXPECT_EQ(run.out, "") << joined;
+        ASSERT_FALSE(run.err.empty()) << joined;
+        EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << joined << run.err;
+        EXPECT_EQ(run.err.rfind("football-trace: ", 0), 0u) << run.err;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,108 @@
+// football_trace.cpp -- football-trace: runs the program's frames without a window or
+// OpenGL and prints the state after start-up and after every frame, one JSON line
+// each, or with --summary a short match report.
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "frame/camera.h"
+#include "frame/frame_state.h"
+#include "frame/key_table.h"
+#include "render/rain_field.h"
+#include "sim/match_state.h"
+#include "tools/frame_script.h"
+#include "tools/match_summary.h"
+#include "tools/trace_line.h"
+
+static const char kUsage[] =
+    "usage: football-trace FRAMES [--hold KEY@FROM[-TO]]... [--toggle AFTER]... [--summary]";
+
+// Output goes through one large buffer; a failed write ends the run.
+struct Output {
+    std::vector<char> buffer;
+    std::size_t used = 0;
+    bool failed = false;
+};
+
+static void flush(Output& out) {
+    if (out.used > 0 && !out.failed &&
+        std::fwrite(out.buffer.data(), 1, out.used, stdout) != out.used) {
+        out.failed = true;
+    }
+    out.used = 0;
+}
+
+static void writeLine(Output& out, std::int64_t frame, const char* terrain) {
+    if (out.buffer.size() - out.used < tools::kTraceLineMax)
+        flush(out);
+    out.used += tools::traceLine(frame, terrain, out.buffer.data() + out.used);
+}
+
+// Start-up again, once for every re-creation of the window after this frame.
+static int reinitialise(const tools::FrameScript& script, std::int64_t frame) {
+    const int toggles = tools::togglesAfter(script, frame);
+    for (int i = 0; i < toggles; ++i)
+        frame::initSceneState();
+    return toggles;
+}
+
+static void runTrace(const tools::FrameScript& script, Output& out) {
+    frame::initSceneState();
+    writeLine(out, 0, tools::terrainHash().c_str());
+    for (std::int64_t frame = 1; frame <= script.frames && !out.failed; ++frame) {
+        tools::applyKeyHolds(script, frame, frame::keyTable);
+        frame::advanceFrameState();
+        if (reinitialise(script, frame) > 0) {
+            writeLine(out, frame, tools::terrainHash().c_str());
+        } else {
+            writeLine(out, frame, nullptr);
+        }
+    }
+    flush(out);
+}
+
+// The same frames, in the same order as frame::advanceFrameState, with the
+// match looked at on either side of the simulation gate's tick.
+static void runSummary(const tools::FrameScript& script, Output& out) {
+    tools::MatchReport report;
+    frame::initSceneState();
+    for (std::int64_t frame = 1; frame <= script.frames; ++frame) {
+        tools::applyKeyHolds(script, frame, frame::keyTable);
+        const sim::MatchState before = sim::match;
+        frame::advanceSimulation();
+        if (before.warmUpFrames > 100)
+            tools::observeTick(report, frame, before, sim::match);
+        frame::applyFrameControls();
+        frame::finishFrameState();
+        bool restarted = frame::keyTable.held[frame::kKeyRestart];
+        restarted = reinitialise(script, frame) > 0 || restarted;
+        tools::observeFrameEnd(report, frame, restarted);
+    }
+    tools::writeReport(report, stdout);
+    if (std::ferror(stdout))
+        out.failed = true;
+}
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    tools::FrameScript script;
+    std::string error;
+    if (!tools::parseFrameScript(args, {{"--summary", false}}, script, error)) {
+        std::fprintf(stderr, "football-trace: %s (%s)\n", error.c_str(), kUsage);
+        return 2;
+    }
+    Output out;
+    if (script.extras.empty()) {
+        out.buffer.resize(1 << 20);
+        runTrace(script, out);
+    } else {
+        runSummary(script, out);
+    }
+    if (out.failed || std::fflush(stdout) != 0) {
+        std::fprintf(stderr, "football-trace: cannot write the output: %s\n", std::strerror(errno));
+        return 1;
+    }
+    return 0;
+}

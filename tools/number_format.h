@@ -1,0 +1,20 @@
+// number_format.h -- fast decimal text of the trace's numbers; called by the trace
+// line writer for every field of every frame.
+#pragma once
+
+#include <cstdint>
+
+namespace tools {
+
+// Longest text either function writes, without a terminator.
+constexpr int kNumberTextMax = 32;
+
+// Writes the single-precision value widened to double exactly as printf "%.9g"
+// does ("25", "-3.5", "0.300000012", "1e-05"); returns the number of chars
+// written. No terminator. `out` needs kNumberTextMax bytes.
+int formatFloat(float value, char* out);
+
+// Writes a signed integer in decimal; returns the number of chars written.
+int formatInteger(std::int64_t value, char* out);
+
+}  // namespace tools

@@ -1,0 +1,128 @@
+// record_options.cpp -- parsing of the record tool's options and the choice of frames to write.
+#include "tools/record_options.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace tools {
+
+// The largest picture side accepted: far beyond any display, and small
+// enough that the buffers of a picture stay well within memory.
+static constexpr int kMaxPictureSide = 8192;
+
+// The frame numbers the frame script accepts have at most 18 digits.
+static constexpr std::int64_t kMaxFrameNumber = 999999999999999999;
+
+// A whole decimal number from 1 to `limit`: digits only, no sign or spaces.
+static bool parsePositive(const std::string& text, std::int64_t limit, std::int64_t& value) {
+    if (text.empty() || text.size() > 18)
+        return false;
+    std::int64_t result = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return false;
+        result = result * 10 + (c - '0');
+    }
+    if (result < 1 || result > limit)
+        return false;
+    value = result;
+    return true;
+}
+
+static bool parseFrameList(const std::string& text, std::vector<std::int64_t>& frames) {
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t comma = text.find(',', start);
+        const std::string item = text.substr(start, comma - start);
+        std::int64_t frame = 0;
+        if (!parsePositive(item, kMaxFrameNumber, frame))
+            return false;
+        frames.push_back(frame);
+        if (comma == std::string::npos)
+            return true;
+        start = comma + 1;
+    }
+}
+
+static bool parseSize(const std::string& text, std::int64_t& width, std::int64_t& height) {
+    const std::size_t x = text.find('x');
+    if (x == std::string::npos)
+        return false;
+    return parsePositive(text.substr(0, x), kMaxPictureSide, width) &&
+           parsePositive(text.substr(x + 1), kMaxPictureSide, height);
+}
+
+std::vector<ExtraOption> recordExtraOptions() {
+    return {{"--out", true}, {"--at", true}, {"--every", true}, {"--size", true}};
+}
+
+bool parseRecordOptions(const std::vector<ExtraArgument>& extras, RecordOptions& options,
+                        std::string& error) {
+    bool seenOut = false, seenAt = false, seenEvery = false, seenSize = false;
+    for (const ExtraArgument& extra : extras) {
+        const std::string& name = extra.name;
+        const std::string& value = extra.value;
+        bool* seen = name == "--out"     ? &seenOut
+                     : name == "--at"    ? &seenAt
+                     : name == "--every" ? &seenEvery
+                                         : &seenSize;
+        if (*seen) {
+            error = name + " is given twice";
+            return false;
+        }
+        *seen = true;
+        if (name == "--out") {
+            if (value.empty()) {
+                error = "--out needs a directory";
+                return false;
+            }
+            options.outDir = value;
+        } else if (name == "--at") {
+            if (!parseFrameList(value, options.at)) {
+                error = "--at needs frame numbers of 1 or more, separated by commas, not '" +
+                        value + "'";
+                return false;
+            }
+        } else if (name == "--every") {
+            if (!parsePositive(value, kMaxFrameNumber, options.every)) {
+                error = "--every needs a whole number of 1 or more, not '" + value + "'";
+                return false;
+            }
+        } else if (name == "--size") {
+            std::int64_t width = 0, height = 0;
+            if (!parseSize(value, width, height)) {
+                error = "--size needs WIDTHxHEIGHT, each from 1 to " +
+                        std::to_string(kMaxPictureSide) + ", not '" + value + "'";
+                return false;
+            }
+            options.width = static_cast<int>(width);
+            options.height = static_cast<int>(height);
+        } else {
+            error = "unknown option '" + name + "'";
+            return false;
+        }
+    }
+    if (!seenOut) {
+        error = "--out DIR is required";
+        return false;
+    }
+    std::sort(options.at.begin(), options.at.end());
+    options.at.erase(std::unique(options.at.begin(), options.at.end()), options.at.end());
+    return true;
+}
+
+bool isChosenFrame(const RecordOptions& options, std::int64_t frame) {
+    if (options.at.empty() && options.every == 0)
+        return true;
+    if (options.every > 0 && frame % options.every == 0)
+        return true;
+    return std::binary_search(options.at.begin(), options.at.end(), frame);
+}
+
+std::string framePath(const std::string& outDir, std::int64_t frame) {
+    char name[48];
+    std::snprintf(name, sizeof name, "frame-%05lld.png", static_cast<long long>(frame));
+    return outDir + "/" + name;
+}
+
+}  // namespace tools
