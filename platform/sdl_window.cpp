@@ -2,6 +2,7 @@
 #include <SDL.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <map>
 #include <string>
@@ -26,20 +27,31 @@ Window* keyboardFocusWindow() {
 bool startVideo(std::string* reason) {
     if (SDL_WasInit(SDL_INIT_VIDEO) != 0)
         return true;
+    // With neither variable set there is nothing to connect to; SDL would try
+    // every driver in turn and settle on one that shows nothing.
+    if (std::getenv("DISPLAY") == nullptr && std::getenv("WAYLAND_DISPLAY") == nullptr) {
+        *reason = "no display to open a window on (neither DISPLAY nor WAYLAND_DISPLAY is set)";
+        return false;
+    }
     // Closing the window is a message to the program, not the end of SDL.
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         *reason = std::string("cannot start the video system: ") + SDL_GetError();
         return false;
     }
-    // Without DISPLAY or WAYLAND_DISPLAY SDL falls back to drivers that show
-    // nothing; a window there would run unseen, so treat it as no display.
+    // When it cannot connect to the display it was given, SDL falls back to
+    // drivers that show nothing; a window there would run unseen, so that is
+    // no display either.
     const char* driver = SDL_GetCurrentVideoDriver();
     if (driver == nullptr || std::strcmp(driver, "offscreen") == 0 ||
         std::strcmp(driver, "dummy") == 0) {
-        *reason = std::string("no display to open a window on (SDL chose its \"") +
-                  (driver ? driver : "none") +
-                  "\" video driver; is DISPLAY or WAYLAND_DISPLAY set?)";
+        const char* x11 = std::getenv("DISPLAY");
+        const char* wayland = std::getenv("WAYLAND_DISPLAY");
+        *reason = std::string("no display to open a window on: cannot connect to ") +
+                  (x11 ? std::string("DISPLAY=") + x11 : std::string("")) +
+                  (x11 && wayland ? " or " : "") +
+                  (wayland ? std::string("WAYLAND_DISPLAY=") + wayland : std::string("")) +
+                  " (SDL chose its \"" + (driver ? driver : "none") + "\" video driver)";
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
         return false;
     }

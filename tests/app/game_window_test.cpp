@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -168,6 +169,11 @@ struct FailureCase {
     Log tearDown;
     const char* text;
 };
+
+// gtest prints a case by its name.
+void PrintTo(const FailureCase& failure, std::ostream* out) {
+    *out << failure.name;
+}
 
 class CreationFailure : public GameWindowTest, public ::testing::WithParamInterface<FailureCase> {};
 

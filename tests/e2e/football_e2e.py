@@ -94,11 +94,13 @@ class Session:
         self.x.change_keyboard_control(auto_repeat_mode=X.AutoRepeatModeOff)
         self.x.sync()
         if self.window_manager:
-            self.wm = subprocess.Popen(["openbox", "--sm-disable"], env=self.env,
-                                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-            check_atom = self.x.intern_atom("_NET_SUPPORTING_WM_CHECK")
-            wait_for(lambda: self.x.screen().root.get_full_property(check_atom, X.AnyPropertyType),
-                     "the window manager")
+            # Openbox runs its start-up command once it manages windows; a
+            # window mapped before that could stay unmapped.
+            ready = os.path.join(self.workdir.name, "wm-ready")
+            self.wm = subprocess.Popen(["openbox", "--sm-disable", "--startup", "touch " + ready],
+                                       env=self.env, stdout=subprocess.DEVNULL,
+                                       stderr=subprocess.DEVNULL)
+            wait_for(lambda: os.path.exists(ready), "the window manager")
 
         self.stderr_path = os.path.join(self.workdir.name, "stderr")
         self.stderr_file = open(self.stderr_path, "wb")
@@ -203,9 +205,30 @@ class Session:
             finally:
                 self.xdotool("keyup", key)
 
+    def describe_windows(self):
+        """The named windows on the screen, for a failure message."""
+        lines = []
+        pending = [self.x.screen().root]
+        while pending:
+            window = pending.pop()
+            try:
+                for child in window.query_tree().children:
+                    pending.append(child)
+                    name = self.window_name(child)
+                    if name:
+                        state = child.get_attributes().map_state
+                        lines.append("  0x%x %r map_state=%d" % (child.id, name, state))
+            except error.XError:
+                continue
+        return "\n".join(lines) or "  (no named windows)"
+
     def answer(self, caption, key):
         """Waits for the message box with this caption and answers it with a key."""
-        box = wait_for(lambda: self.one_window(caption), 'the "%s" box' % caption)
+        try:
+            box = wait_for(lambda: self.one_window(caption), 'the "%s" box' % caption)
+        except Failure as failure:
+            raise Failure("%s; the windows:\n%s\nprogram running: %s" %
+                          (failure, self.describe_windows(), self.running()))
         # The box takes the key on release, and only with the pointer over it;
         # press again until it has gone.
         def gone():
@@ -352,10 +375,7 @@ def case_refused_declined(program):
         check(not s.viewable_windows(TITLE), "a main window was shown")
 
 
-def case_no_display(program):
-    env = dict(os.environ)
-    for name in ("DISPLAY", "WAYLAND_DISPLAY"):
-        env.pop(name, None)
+def run_without_display(program, env):
     try:
         result = subprocess.run([program], env=env, stdin=subprocess.DEVNULL,
                                 stdout=subprocess.DEVNULL, stderr=subprocess.PIPE,
@@ -368,6 +388,20 @@ def case_no_display(program):
     check("ERROR: Window Creation Error." in stderr,
           "stderr does not carry the failure text:\n" + stderr)
     check("Start FullScreen?" in stderr, "the first question was not written:\n" + stderr)
+    return stderr
+
+
+def case_no_display(program):
+    env = dict(os.environ)
+    for name in ("DISPLAY", "WAYLAND_DISPLAY"):
+        env.pop(name, None)
+    stderr = run_without_display(program, env)
+    check("neither DISPLAY nor WAYLAND_DISPLAY is set" in stderr, "no reason given:\n" + stderr)
+    # A display that cannot be reached (no X server ever listens on :65000
+    # here; the tests' own servers take the first free numbers).
+    env["DISPLAY"] = ":65000"
+    stderr = run_without_display(program, env)
+    check("cannot connect to DISPLAY=:65000" in stderr, "no reason given:\n" + stderr)
 
 
 def cpu_seconds(pid):
