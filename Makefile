@@ -3,7 +3,7 @@ BUILD_DIR      ?= build
 ASAN_BUILD_DIR ?= build-asan
 JOBS           ?= $(shell nproc)
 
-.PHONY: deps build build-asan run test clean format
+.PHONY: deps build build-asan run package test clean format
 
 deps:
 	bash scripts/install-deps.sh
@@ -16,8 +16,25 @@ build-asan: deps
 	cmake -S . -B $(ASAN_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFOOTBALL_SANITIZE=ON
 	cmake --build $(ASAN_BUILD_DIR) -j $(JOBS)
 
+# With a display, the match in its window. Without one (neither DISPLAY nor
+# WAYLAND_DISPLAY), a 20-second clip of it (600 frames at 30 per second) made
+# by the recorder instead.
+CLIP      ?= football.webp
+CLIP_SIZE ?= 640x480
+
 run: build
-	./$(BUILD_DIR)/football
+	@if [ -n "$$DISPLAY" ] || [ -n "$$WAYLAND_DISPLAY" ]; then \
+	    ./$(BUILD_DIR)/football; \
+	else \
+	    echo "There is no display (neither DISPLAY nor WAYLAND_DISPLAY is set), so no window:"; \
+	    echo "recording a 20-second clip of the match (600 frames, 30 per second) instead."; \
+	    ./$(BUILD_DIR)/tools/football-record 600 --clip $(CLIP) --size $(CLIP_SIZE) && \
+	    echo "Clip written: $(abspath $(CLIP))"; \
+	fi
+
+# The Debian package, from the same installation as `cmake --install`.
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 # The whole suite: every test on the normal build, then the unit, pixel and
 # tool tests again on the address and undefined-behaviour sanitizer build.

@@ -62,8 +62,15 @@ int runGame() {
         }
 
         // F1 acts whether the window is minimised or not.
-        if (frame::keyTable.held[frame::kKeyF1]) {
-            frame::keyTable.held[frame::kKeyF1] = false;
+        const bool toggle = frame::keyTable.held[frame::kKeyF1];
+        if (toggle)
+            frame::clearKey(frame::keyTable, frame::kKeyF1);
+
+        // The table has been looked at: a key tapped before this pass has
+        // had its frame (or its look at Escape and F1) and may now be let go.
+        frame::markKeysSeen(frame::keyTable);
+
+        if (toggle) {
             destroyGameWindow();
             gameWindow.fullscreen = !gameWindow.fullscreen;
             if (!createRequestedWindow())

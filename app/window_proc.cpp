@@ -32,11 +32,12 @@ std::intptr_t gameWindowProc(platform::Window* window, unsigned message, std::ui
             return 0;
         case platform::kWmKeyDown:
             if (isKeyCode(wParam))
-                frame::keyTable.held[wParam] = true;
+                frame::pressKey(frame::keyTable, static_cast<int>(wParam));
             return 0;
         case platform::kWmKeyUp:
+            // A tap shorter than a frame still reaches the next frame.
             if (isKeyCode(wParam))
-                frame::keyTable.held[wParam] = false;
+                frame::releaseKey(frame::keyTable, static_cast<int>(wParam));
             return 0;
         case platform::kWmSize:
             // Before the rendering context exists there is no projection to set;

@@ -9,7 +9,8 @@ namespace app {
 
 // The procedure of the "OpenGL" window class, called by the platform's message
 // dispatch (and from inside its window calls). Key-down and key-up set and
-// clear the key table; activate records whether the window is minimised; size
+// clear the key table (a key-up before any frame has seen the key-down leaves
+// it held for the next frame); activate records whether the window is minimised; size
 // re-applies the projection; close asks the main loop to end; the screen-saver
 // and monitor-power system commands are swallowed; everything else gets the
 // default handling.

@@ -6,9 +6,10 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     libsdl2-dev libgl1-mesa-dev libglu1-mesa-dev libosmesa6-dev libgl1-mesa-dri
-    libfreetype-dev fonts-liberation libpng-dev libx11-dev
+    libfreetype-dev fonts-liberation libpng-dev libwebp-dev libx11-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xdotool x11-utils openbox python3 python3-xlib
+    help2man desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()

@@ -12,12 +12,40 @@
 #include "frame/key_table.h"
 #include "render/rain_field.h"
 #include "sim/match_state.h"
+#include "tools/command_help.h"
 #include "tools/frame_script.h"
 #include "tools/match_summary.h"
 #include "tools/trace_line.h"
 
 static const char kUsage[] =
     "usage: football-trace FRAMES [--hold KEY@FROM[-TO]]... [--toggle AFTER]... [--summary]";
+
+static const char kHelp[] =
+    "Usage: football-trace FRAMES [--hold KEY@FROM[-TO]]... [--toggle AFTER]... [--summary]\n"
+    "Run the football match from start-up without a window or OpenGL and print its\n"
+    "state after start-up and after every frame, one JSON line each: the same\n"
+    "frames, in the same order, as the program runs them.\n"
+    "\n"
+    "Options:\n"
+    "  FRAMES                 frames to run after start-up\n"
+    "  --hold KEY@FROM[-TO]   hold a key (virtual-key code, decimal or 0x hex) in frames FROM..TO\n"
+    "  --toggle AFTER         re-create the window after frame AFTER, as F1 does\n"
+    "  --summary              print a short match report instead: score, goals, shots, passes,\n"
+    "                         possession and weather\n"
+    "  --help                 show this help and exit\n"
+    "  --version              show the version and exit\n"
+    "\n"
+    "Frames count from 1; frame 0 is start-up.\n"
+    "\n"
+    "Exit status: 0 when done, 1 when the output cannot be written, 2 for bad arguments.\n"
+    "\n"
+    "Examples:\n"
+    "  football-trace 1000 | tail -n 1\n"
+    "      the state after frame 1000\n"
+    "  football-trace 30000 --summary\n"
+    "      the report of the first 30000 frames\n"
+    "  football-trace 300 --hold 0x35@1-300 --toggle 150\n"
+    "      preset view 5 held, the window re-created after frame 150\n";
 
 // Output goes through one large buffer; a failed write ends the run.
 struct Output {
@@ -87,6 +115,9 @@ static void runSummary(const tools::FrameScript& script, Output& out) {
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
+    const tools::InfoRequest info = tools::findInfoRequest(args, {"--hold", "--toggle"});
+    if (info != tools::InfoRequest::none)
+        return tools::printInfo(info, "football-trace", kHelp);
     tools::FrameScript script;
     std::string error;
     if (!tools::parseFrameScript(args, {{"--summary", false}}, script, error)) {

@@ -95,7 +95,7 @@ static const ExtraOption* findExtra(const std::vector<ExtraOption>& extra,
 }
 
 bool parseFrameScript(const std::vector<std::string>& args, const std::vector<ExtraOption>& extra,
-                      FrameScript& script, std::string& error) {
+                      FrameScript& script, std::string& error, bool framesRequired) {
     script = FrameScript{};
     bool haveFrames = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -144,7 +144,8 @@ bool parseFrameScript(const std::vector<std::string>& args, const std::vector<Ex
             script.extras.push_back(ExtraArgument{arg, value});
         }
     }
-    if (!haveFrames) {
+    script.framesGiven = haveFrames;
+    if (!haveFrames && framesRequired) {
         error = "FRAMES is missing";
         return false;
     }

@@ -32,6 +32,7 @@ struct ExtraArgument {
 
 struct FrameScript {
     std::int64_t frames = 0;            // frames to run after start-up (0 or more)
+    bool framesGiven = false;           // FRAMES was on the command line
     std::vector<KeyHold> holds;         // in command-line order
     std::vector<std::int64_t> toggles;  // frames followed by a window re-creation, ascending
     std::vector<ExtraArgument> extras;  // the caller's own options, in command-line order
@@ -42,8 +43,10 @@ struct FrameScript {
 // (both repeatable) and the caller's `extra` options. KEY is decimal or hex
 // (0x31); frame numbers are decimal and at least 1. On a bad argument returns
 // false with a one-line message (no program name, no newline) in `error`.
+// With `framesRequired` false a missing FRAMES is no error (football-record's
+// --goal finds its own frames); `framesGiven` tells which it was.
 bool parseFrameScript(const std::vector<std::string>& args, const std::vector<ExtraOption>& extra,
-                      FrameScript& script, std::string& error);
+                      FrameScript& script, std::string& error, bool framesRequired = true);
 
 // Before running frame `frame` (1-based): sets the key table to exactly the
 // keys the script holds during that frame and clears every other entry.

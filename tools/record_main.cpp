@@ -1,37 +1,110 @@
-// record_main.cpp -- football-record: the program's frames drawn offscreen, written as PNG files.
+// record_main.cpp -- football-record: the program's frames drawn offscreen, written as PNG
+// files or an animated WebP clip, and replays of the default match's goals.
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "tools/command_help.h"
 #include "tools/frame_script.h"
+#include "tools/goal_search.h"
 #include "tools/record_options.h"
 #include "tools/record_run.h"
 
 static const char kUsage[] =
-    "usage: football-record FRAMES --out DIR [--at F1,F2,...] [--every K] [--size WxH] "
-    "[--hold KEY@FROM[-TO]]... [--toggle AFTER]...";
+    "usage: football-record FRAMES {--out DIR | --clip FILE.webp} [OPTION]..., "
+    "or football-record --goal N --clip FILE.webp [--view V] [--size WxH]; "
+    "see football-record --help";
+
+static const char kHelp[] =
+    "Usage: football-record FRAMES --out DIR [OPTION]...\n"
+    "  or:  football-record FRAMES --clip FILE.webp [OPTION]...\n"
+    "  or:  football-record --goal N --clip FILE.webp [--view V] [--size WxH]\n"
+    "Run the football match from start-up without a window, draw its frames offscreen\n"
+    "exactly as the program draws them, and write them as PNG pictures or as an\n"
+    "animated WebP clip at 30 pictures per second.\n"
+    "\n"
+    "Options:\n"
+    "  FRAMES                 frames to run after start-up\n"
+    "  --out DIR              write the chosen frames as DIR/frame-NNNNN.png (DIR is made)\n"
+    "  --at F1,F2,...         with --out: write only these frames\n"
+    "  --every K              with --out: write every K-th frame\n"
+    "  --clip FILE.webp       write frames F..FRAMES as an animated WebP\n"
+    "  --from F               with --clip: the first frame of the clip (default 1)\n"
+    "  --view V               see every frame from preset view V, 2 to 5, as if its key were held\n"
+    "  --goal N               with --clip: replay the N-th goal of the default match, from 60\n"
+    "                         frames before the ball crosses the goal line to the award\n"
+    "  --size WxH             picture size in pixels, each 1 to 8192 (default 1024x768)\n"
+    "  --hold KEY@FROM[-TO]   hold a key (virtual-key code, decimal or 0x hex) in frames FROM..TO\n"
+    "  --toggle AFTER         re-create the window after frame AFTER, as F1 does\n"
+    "  --help                 show this help and exit\n"
+    "  --version              show the version and exit\n"
+    "\n"
+    "Frames count from 1; frame 0 is start-up. Progress is shown on standard error\n"
+    "when it is a terminal. A goal is searched for within the first 1000000 frames.\n"
+    "\n"
+    "Exit status: 0 when done, 1 when a file cannot be written or the goal does not\n"
+    "happen, 2 for bad arguments.\n"
+    "\n"
+    "Examples:\n"
+    "  football-record 600 --clip match.webp --size 640x480\n"
+    "      the first 20 seconds of the match as a clip\n"
+    "  football-record 900 --clip corner.webp --from 300 --view 5\n"
+    "      frames 300 to 900 seen from beyond a corner\n"
+    "  football-record --goal 1 --view 3 --clip goal.webp --size 640x480\n"
+    "      the first goal from behind the far goal\n"
+    "  football-record 500 --out shots --at 120,500 --hold 0x4F@200-260\n"
+    "      two pictures, the camera flying forward in between\n";
 
 static int badArguments(const std::string& message) {
     std::fprintf(stderr, "football-record: %s (%s)\n", message.c_str(), kUsage);
     return 2;
 }
 
+static std::vector<std::string> valueOptions() {
+    std::vector<std::string> names = {"--hold", "--toggle"};
+    for (const tools::ExtraOption& option : tools::recordExtraOptions())
+        names.push_back(option.name);
+    return names;
+}
+
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
+    const tools::InfoRequest info = tools::findInfoRequest(args, valueOptions());
+    if (info != tools::InfoRequest::none)
+        return tools::printInfo(info, "football-record", kHelp);
     tools::FrameScript script;
     tools::RecordOptions options;
     std::string error;
-    if (!tools::parseFrameScript(args, tools::recordExtraOptions(), script, error) ||
-        !tools::parseRecordOptions(script.extras, options, error)) {
+    if (!tools::parseFrameScript(args, tools::recordExtraOptions(), script, error, false) ||
+        !tools::parseRecordOptions(script.extras, options, error) ||
+        !tools::checkRecordRequest(script, options, error)) {
         return badArguments(error);
     }
-    if (!options.at.empty() && options.at.back() > script.frames) {
-        return badArguments("--at frame " + std::to_string(options.at.back()) +
-                            " is beyond the last frame, " + std::to_string(script.frames));
-    }
     const bool progress = isatty(STDERR_FILENO) != 0;
+    if (options.goal > 0) {
+        if (progress)
+            std::fprintf(stderr, "looking for goal %lld...\n",
+                         static_cast<long long>(options.goal));
+        tools::GoalFrames goal;
+        if (tools::findGoalFromStart(options.goal, tools::kGoalSearchFrames, goal, error) != 0) {
+            std::fprintf(stderr, "football-record: %s\n", error.c_str());
+            return 1;
+        }
+        script.frames = goal.award;
+        options.from = std::max<std::int64_t>(1, goal.crossing - 60);
+        if (progress) {
+            std::fprintf(stderr,
+                         "goal %lld: the ball crosses the line in frame %lld and the goal is "
+                         "awarded in frame %lld; recording frames %lld to %lld\n",
+                         static_cast<long long>(options.goal),
+                         static_cast<long long>(goal.crossing), static_cast<long long>(goal.award),
+                         static_cast<long long>(options.from), static_cast<long long>(goal.award));
+        }
+    }
+    tools::addViewHold(script, options.view);
     if (tools::recordFrames(script, options, progress, nullptr, nullptr, error) != 0) {
         std::fprintf(stderr, "football-record: %s\n", error.c_str());
         return 1;

@@ -53,25 +53,59 @@ static bool parseSize(const std::string& text, std::int64_t& width, std::int64_t
 }
 
 std::vector<ExtraOption> recordExtraOptions() {
-    return {{"--out", true}, {"--at", true}, {"--every", true}, {"--size", true}};
+    return {{"--out", true},  {"--at", true},   {"--every", true}, {"--size", true},
+            {"--clip", true}, {"--from", true}, {"--view", true},  {"--goal", true}};
+}
+
+static bool endsWith(const std::string& text, const std::string& end) {
+    return text.size() >= end.size() &&
+           text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+// --clip, --from, --view and --goal.
+static bool parseClipOption(const std::string& name, const std::string& value,
+                            RecordOptions& options, std::string& error) {
+    if (name == "--clip") {
+        if (!endsWith(value, ".webp") || endsWith(value, "/.webp") || value == ".webp") {
+            error = "--clip needs a file name ending in .webp, not '" + value + "'";
+            return false;
+        }
+        options.clipPath = value;
+    } else if (name == "--from") {
+        if (!parsePositive(value, kMaxFrameNumber, options.from)) {
+            error = "--from needs a frame number of 1 or more, not '" + value + "'";
+            return false;
+        }
+    } else if (name == "--view") {
+        if (value.size() != 1 || value[0] < '2' || value[0] > '5') {
+            error = "--view needs a preset view from 2 to 5, not '" + value + "'";
+            return false;
+        }
+        options.view = value[0] - '0';
+    } else {
+        if (!parsePositive(value, kMaxFrameNumber, options.goal)) {
+            error = "--goal needs a goal number of 1 or more, not '" + value + "'";
+            return false;
+        }
+    }
+    return true;
 }
 
 bool parseRecordOptions(const std::vector<ExtraArgument>& extras, RecordOptions& options,
                         std::string& error) {
-    bool seenOut = false, seenAt = false, seenEvery = false, seenSize = false;
+    std::vector<std::string> seen;
     for (const ExtraArgument& extra : extras) {
         const std::string& name = extra.name;
         const std::string& value = extra.value;
-        bool* seen = name == "--out"     ? &seenOut
-                     : name == "--at"    ? &seenAt
-                     : name == "--every" ? &seenEvery
-                                         : &seenSize;
-        if (*seen) {
+        if (std::find(seen.begin(), seen.end(), name) != seen.end()) {
             error = name + " is given twice";
             return false;
         }
-        *seen = true;
-        if (name == "--out") {
+        seen.push_back(name);
+        if (name == "--clip" || name == "--from" || name == "--view" || name == "--goal") {
+            if (!parseClipOption(name, value, options, error))
+                return false;
+        } else if (name == "--out") {
             if (value.empty()) {
                 error = "--out needs a directory";
                 return false;
@@ -102,13 +136,71 @@ bool parseRecordOptions(const std::vector<ExtraArgument>& extras, RecordOptions&
             return false;
         }
     }
-    if (!seenOut) {
-        error = "--out DIR is required";
-        return false;
-    }
     std::sort(options.at.begin(), options.at.end());
     options.at.erase(std::unique(options.at.begin(), options.at.end()), options.at.end());
     return true;
+}
+
+bool checkRecordRequest(const FrameScript& script, const RecordOptions& options,
+                        std::string& error) {
+    const bool out = !options.outDir.empty();
+    const bool clip = !options.clipPath.empty();
+    if (options.goal > 0) {
+        const char* refused = script.framesGiven        ? "FRAMES"
+                              : out                     ? "--out"
+                              : !options.at.empty()     ? "--at"
+                              : options.every > 0       ? "--every"
+                              : !script.holds.empty()   ? "--hold"
+                              : !script.toggles.empty() ? "--toggle"
+                              : options.from != 0       ? "--from"
+                                                        : nullptr;
+        if (refused != nullptr) {
+            error = std::string("--goal replays the default match from its own frames; ") +
+                    refused + " cannot go with it";
+            return false;
+        }
+        if (!clip) {
+            error = "--goal needs --clip FILE.webp";
+            return false;
+        }
+        return true;
+    }
+    if (!script.framesGiven) {
+        error = "FRAMES is missing";
+        return false;
+    }
+    if (!out && !clip) {
+        error = "--out DIR or --clip FILE.webp is required";
+        return false;
+    }
+    if (!out && (!options.at.empty() || options.every > 0)) {
+        error = std::string(options.every > 0 ? "--every" : "--at") + " needs --out DIR";
+        return false;
+    }
+    if (!options.at.empty() && options.at.back() > script.frames) {
+        error = "--at frame " + std::to_string(options.at.back()) + " is beyond the last frame, " +
+                std::to_string(script.frames);
+        return false;
+    }
+    if (!clip && options.from != 0) {
+        error = "--from needs --clip FILE.webp";
+        return false;
+    }
+    if (clip && script.frames == 0) {
+        error = "a clip needs FRAMES of 1 or more";
+        return false;
+    }
+    if (clip && options.from > script.frames) {
+        error = "--from frame " + std::to_string(options.from) + " is beyond the last frame, " +
+                std::to_string(script.frames);
+        return false;
+    }
+    return true;
+}
+
+void addViewHold(FrameScript& script, int view) {
+    if (view != 0 && script.frames > 0)
+        script.holds.push_back(KeyHold{presetKey(view), 1, script.frames});
 }
 
 bool isChosenFrame(const RecordOptions& options, std::int64_t frame) {

@@ -1,4 +1,5 @@
-// record_options.h -- the record tool's own options: output directory, chosen frames, picture size.
+// record_options.h -- the record tool's own options: output directory, chosen frames, picture
+// size, clip, view and goal replay.
 #pragma once
 
 #include <cstdint>
@@ -10,24 +11,46 @@
 namespace tools {
 
 struct RecordOptions {
-    std::string outDir;            // --out DIR, required
+    std::string outDir;            // --out DIR; empty when not given
     std::vector<std::int64_t> at;  // --at F1,F2,...: frames to write (1-based), ascending
     std::int64_t every = 0;        // --every K: every K-th frame; 0 when not given
     int width = 1024;              // --size WxH, each 1..8192
     int height = 768;
+    std::string clipPath;   // --clip FILE.webp; empty when not given
+    std::int64_t from = 0;  // --from F: the clip's first frame; 0 when not given (frame 1)
+    int view = 0;           // --view 2..5: the preset view held throughout; 0 when not given
+    std::int64_t goal = 0;  // --goal N: the goal to replay; 0 when not given
 };
+
+// The virtual-key code of a preset view's key ('2'..'5').
+constexpr int presetKey(int view) {
+    return 0x30 + view;
+}
 
 // The record tool's options for the shared frame-script parser.
 std::vector<ExtraOption> recordExtraOptions();
 
-// Reads --out, --at, --every and --size from what the frame-script parser
-// passed on. False with a one-line message in `error` when one is malformed
-// or repeated, or --out is absent.
+// Reads --out, --at, --every, --size, --clip, --from, --view and --goal from
+// what the frame-script parser passed on. False with a one-line message in
+// `error` when one is malformed or repeated.
 bool parseRecordOptions(const std::vector<ExtraArgument>& extras, RecordOptions& options,
                         std::string& error);
 
-// Whether frame `frame` (1-based) is written: named by --at, a multiple of
-// --every, or, with neither option, every frame.
+// After both parsers, before anything runs: whether the options make one
+// request together with FRAMES, --hold and --toggle (an output is named,
+// --at/--every go with --out, --from with --clip and within FRAMES, --goal
+// with --clip and without FRAMES, --from, --hold or --toggle). False with a
+// one-line message in `error`.
+bool checkRecordRequest(const FrameScript& script, const RecordOptions& options,
+                        std::string& error);
+
+// Holds the preset view's key through frames 1..script.frames (nothing for
+// view 0). Presets move only the camera, so the match is the same seen from
+// anywhere. Called by main once the frames are known.
+void addViewHold(FrameScript& script, int view);
+
+// Whether frame `frame` (1-based) is written to --out: named by --at, a
+// multiple of --every, or, with neither option, every frame.
 bool isChosenFrame(const RecordOptions& options, std::int64_t frame);
 
 // "DIR/frame-00042.png": the file of a frame, at least five digits.

@@ -1,4 +1,5 @@
-// record_run.cpp -- the record tool's run: start-up, frames, window re-creations and PNG output.
+// record_run.cpp -- the record tool's run: start-up, frames, window re-creations, PNG and
+// WebP output.
 #include "tools/record_run.h"
 
 #include <sys/stat.h>
@@ -15,8 +16,10 @@
 #include "frame/overlay.h"
 #include "frame/render_frame.h"
 #include "platform/offscreen_context.h"
+#include "render/gl_errors.h"
 #include "render/scene.h"
 #include "tools/png_file.h"
+#include "tools/webp_clip.h"
 
 namespace tools {
 
@@ -67,65 +70,162 @@ static platform::OffscreenContext* recreateScene(platform::OffscreenContext* con
     return openScene(width, height);
 }
 
-static void showProgress(std::int64_t frame, std::int64_t frames,
-                         std::chrono::steady_clock::time_point start) {
-    const double seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    std::fprintf(stderr, "\rframe %lld of %lld, %.1f frames per second",
+// Drains the context's error flags; false, with the errors named in `error`,
+// when any was set. A frame drawn with an error may be wrong, so the run stops.
+static bool glErrorFree(const std::string& where, std::string& error) {
+    const std::string errors = render::drainGlErrors();
+    if (errors.empty())
+        return true;
+    error = "OpenGL error " + where + ": " + errors;
+    return false;
+}
+
+// The progress line on a terminal, redrawn at most ten times a second and
+// after the last frame. The rate counts the frames drawn: those run without a
+// picture before a clip take next to no time.
+struct Progress {
+    bool shown;
+    std::chrono::steady_clock::time_point start;
+    std::chrono::steady_clock::time_point last;
+    std::int64_t drawn;
+};
+
+static void showProgress(Progress& progress, std::int64_t frame, std::int64_t frames) {
+    const auto now = std::chrono::steady_clock::now();
+    if (!progress.shown || (frame < frames && now - progress.last < std::chrono::milliseconds(100)))
+        return;
+    progress.last = now;
+    const double seconds = std::chrono::duration<double>(now - progress.start).count();
+    std::fprintf(stderr, "\rframe %lld of %lld, %.1f frames drawn per second",
                  static_cast<long long>(frame), static_cast<long long>(frames),
-                 seconds > 0.0 ? static_cast<double>(frame) / seconds : 0.0);
+                 seconds > 0.0 ? static_cast<double>(progress.drawn) / seconds : 0.0);
     if (frame == frames)
         std::fputc('\n', stderr);
+}
+
+// Ends a progress line cut short by a failure, so the message starts a line.
+static void breakProgress(const Progress& progress) {
+    if (progress.shown)
+        std::fputc('\n', stderr);
+}
+
+// What becomes of a frame's picture. With --out every frame is drawn, as the
+// program draws them; with only a clip, the frames before it are run without
+// a picture.
+struct FrameOutputs {
+    bool draw;
+    bool png;
+    bool clip;
+};
+
+static FrameOutputs frameOutputs(const RecordOptions& options, std::int64_t frame) {
+    const std::int64_t firstClipFrame = options.from > 0 ? options.from : 1;
+    const bool clip = !options.clipPath.empty() && frame >= firstClipFrame;
+    const bool out = !options.outDir.empty();
+    return FrameOutputs{out || clip, out && isChosenFrame(options, frame), clip};
+}
+
+// Writes the frame's picture where it goes; false with the message in `error`.
+static bool writeFrame(platform::OffscreenContext* context, const RecordOptions& options,
+                       std::int64_t frame, FrameOutputs outputs, WebpClip* clip,
+                       std::vector<unsigned char>& rgb, std::string& error) {
+    platform::readOffscreenPixels(context, rgb);
+    std::string reason;
+    if (outputs.png) {
+        const std::string path = framePath(options.outDir, frame);
+        if (!writePng(path, options.width, options.height, rgb, reason)) {
+            error = "cannot write '" + path + "': " + reason;
+            return false;
+        }
+    }
+    if (outputs.clip && !addWebpFrame(clip, rgb, reason)) {
+        error = "cannot write '" + options.clipPath + "': " + reason;
+        return false;
+    }
+    return true;
 }
 
 int recordFrames(const FrameScript& script, const RecordOptions& options, bool progress,
                  FrameObserver observer, void* data, std::string& error) {
     std::string reason;
-    if (!prepareDirectory(options.outDir, reason)) {
+    if (!options.outDir.empty() && !prepareDirectory(options.outDir, reason)) {
         error = "cannot write to directory '" + options.outDir + "': " + reason;
         return 1;
     }
+    WebpClip* clip = nullptr;
+    if (!options.clipPath.empty()) {
+        clip = openWebpClip(options.clipPath, options.width, options.height, reason);
+        if (clip == nullptr) {
+            error = "cannot write '" + options.clipPath + "': " + reason;
+            return 1;
+        }
+    }
     platform::OffscreenContext* context = openScene(options.width, options.height);
     if (context == nullptr) {
+        abandonWebpClip(clip);
         error = "cannot create a " + std::to_string(options.width) + "x" +
                 std::to_string(options.height) + " offscreen OpenGL context";
+        return 1;
+    }
+    if (!glErrorFree("at start-up", error)) {
+        abandonWebpClip(clip);
+        closeScene(context);
         return 1;
     }
     if (observer != nullptr)
         observer(0, false, data);
     const auto start = std::chrono::steady_clock::now();
+    Progress shown = {progress, start, start, 0};
     std::vector<unsigned char> rgb;
     for (std::int64_t frame = 1; frame <= script.frames; ++frame) {
         applyKeyHolds(script, frame, frame::keyTable);
-        frame::advanceSimulation();
-        frame::renderFrame();
-        if (isChosenFrame(options, frame)) {
-            platform::readOffscreenPixels(context, rgb);
-            const std::string path = framePath(options.outDir, frame);
-            if (!writePng(path, options.width, options.height, rgb, reason)) {
-                if (progress)
-                    std::fputc('\n', stderr);
-                error = "cannot write '" + path + "': " + reason;
+        const FrameOutputs outputs = frameOutputs(options, frame);
+        if (outputs.draw) {
+            frame::advanceSimulation();
+            frame::renderFrame();
+            shown.drawn += 1;
+            if ((outputs.png || outputs.clip) &&
+                !writeFrame(context, options, frame, outputs, clip, rgb, error)) {
+                breakProgress(shown);
+                abandonWebpClip(clip);
                 closeScene(context);
                 return 1;
             }
+            if (!glErrorFree("in frame " + std::to_string(frame), error)) {
+                breakProgress(shown);
+                abandonWebpClip(clip);
+                closeScene(context);
+                return 1;
+            }
+        } else {
+            frame::advanceFrameState();
         }
         const int toggles = togglesAfter(script, frame);
         for (int n = 0; n < toggles; ++n) {
             context = recreateScene(context, options.width, options.height);
             if (context == nullptr) {
-                if (progress)
-                    std::fputc('\n', stderr);
+                breakProgress(shown);
+                abandonWebpClip(clip);
                 error = "cannot re-create the offscreen OpenGL context";
                 return 1;
             }
         }
+        if (toggles > 0 &&
+            !glErrorFree("re-creating the context after frame " + std::to_string(frame), error)) {
+            breakProgress(shown);
+            abandonWebpClip(clip);
+            closeScene(context);
+            return 1;
+        }
         if (observer != nullptr)
             observer(frame, toggles > 0, data);
-        if (progress)
-            showProgress(frame, script.frames, start);
+        showProgress(shown, frame, script.frames);
     }
     closeScene(context);
+    if (clip != nullptr && !finishWebpClip(clip, reason)) {
+        error = "cannot write '" + options.clipPath + "': " + reason;
+        return 1;
+    }
     return 0;
 }
 

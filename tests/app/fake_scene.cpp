@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "frame/key_table.h"
 #include "frame/overlay.h"
 #include "frame/run_frame.h"
 #include "platform/messages.h"
@@ -19,11 +20,13 @@ namespace app_test {
 bool initSceneResult = true;
 int framesRun = 0;
 int quitAfterFrames = 0;
+std::vector<std::vector<int>> keysSeenByFrame;
 
 void resetFakes() {
     initSceneResult = true;
     framesRun = 0;
     quitAfterFrames = 0;
+    keysSeenByFrame.clear();
 }
 
 }  // namespace app_test
@@ -51,6 +54,12 @@ void deleteOverlayFont() {
 bool runFrame() {
     platform::callLog.push_back("runFrame");
     app_test::framesRun += 1;
+    std::vector<int> held;
+    for (int code = 0; code < 256; ++code) {
+        if (keyTable.held[code])
+            held.push_back(code);
+    }
+    app_test::keysSeenByFrame.push_back(held);
     if (app_test::framesRun == app_test::quitAfterFrames)
         platform::postQuitMessage(0);
     return true;

@@ -2,6 +2,8 @@
 // shell tests.
 #pragma once
 
+#include <vector>
+
 namespace app_test {
 
 // What initScene returns (true unless a test says otherwise).
@@ -10,6 +12,8 @@ extern bool initSceneResult;
 // (0: never).
 extern int framesRun;
 extern int quitAfterFrames;
+// For every frame run, the virtual-key codes held in the key table as it saw them.
+extern std::vector<std::vector<int>> keysSeenByFrame;
 
 // Puts the fakes back to their start.
 void resetFakes();

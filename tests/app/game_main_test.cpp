@@ -181,4 +181,75 @@ TEST_F(GameMain, TheKeyTableSurvivesReCreation) {
     EXPECT_TRUE(frame::keyTable.held[0x4F]);
 }
 
+// ---- No key press is lost: a tap shorter than a frame still reaches one frame ----
+
+using Held = std::vector<int>;
+
+TEST_F(GameMain, ATapBetweenTwoFramesIsSeenByTheNextFrameOnly) {
+    script.queue = {keyDown(0x4F), keyUp(0x4F)};
+    app_test::quitAfterFrames = 2;
+    EXPECT_EQ(app::runGame(), app::kExitSuccess);
+    EXPECT_EQ(app_test::keysSeenByFrame, (std::vector<Held>{{0x4F}, {}}));
+    EXPECT_FALSE(frame::keyTable.held[0x4F]);
+}
+
+TEST_F(GameMain, AKeyReleasedAfterAFrameSawItIsClearedAtOnce) {
+    // Held through frame 1, let go before frame 2; another key is tapped
+    // before frame 2 and seen by it alone.
+    script.queue = {keyDown(0x4F), kQueueEmptyHere, keyUp(0x4F), keyDown(0x49), keyUp(0x49)};
+    app_test::quitAfterFrames = 3;
+    EXPECT_EQ(app::runGame(), app::kExitSuccess);
+    EXPECT_EQ(app_test::keysSeenByFrame, (std::vector<Held>{{0x4F}, {0x49}, {}}));
+}
+
+TEST_F(GameMain, APressAgainAfterAnEarlyReleaseStaysHeld) {
+    // Down, up, down again before any frame: the key is held, and stays held.
+    script.queue = {keyDown(0x4F), keyUp(0x4F), keyDown(0x4F)};
+    app_test::quitAfterFrames = 3;
+    EXPECT_EQ(app::runGame(), app::kExitSuccess);
+    EXPECT_EQ(app_test::keysSeenByFrame, (std::vector<Held>{{0x4F}, {0x4F}, {0x4F}}));
+}
+
+TEST_F(GameMain, ATapOfEscapeEnds) {
+    script.queue = {keyDown(platform::kVkEscape), keyUp(platform::kVkEscape)};
+    app_test::quitAfterFrames = 100;
+    EXPECT_EQ(app::runGame(), app::kExitSuccess);
+    EXPECT_EQ(app_test::framesRun, 0);
+    EXPECT_EQ(count("waitMessage: the script is over"), 0);
+    EXPECT_EQ(platform::liveWindowCount(), 0);
+}
+
+TEST_F(GameMain, ATapOfF1TogglesOnce) {
+    script.queue = {keyDown(platform::kVkF1), keyUp(platform::kVkF1)};
+    app_test::quitAfterFrames = 3;
+    EXPECT_EQ(app::runGame(), app::kExitSuccess);
+    EXPECT_EQ(count("initScene"), 2);
+    EXPECT_EQ(countStartingWith("createWindowEx 0x40000 0x86000000"), 1);
+    EXPECT_FALSE(frame::keyTable.held[platform::kVkF1]);
+    // The frame before the toggle saw F1; none after it does.
+    ASSERT_EQ(app_test::keysSeenByFrame.size(), 3u);
+    EXPECT_EQ(app_test::keysSeenByFrame[0], (Held{platform::kVkF1}));
+    EXPECT_EQ(app_test::keysSeenByFrame[1], Held{});
+    EXPECT_EQ(app_test::keysSeenByFrame[2], Held{});
+}
+
+TEST_F(GameMain, ATapOfTheRestartKeyReachesAFrame) {
+    script.queue = {kQueueEmptyHere, keyDown(0x31), keyUp(0x31)};
+    app_test::quitAfterFrames = 3;
+    EXPECT_EQ(app::runGame(), app::kExitSuccess);
+    EXPECT_EQ(app_test::keysSeenByFrame, (std::vector<Held>{{}, {0x31}, {}}));
+}
+
+TEST_F(GameMain, AnEscapeTappedWhileMinimisedIsLetGo) {
+    // Minimised, Escape is not looked at; a tap then is over by the restore,
+    // and the program goes on.
+    script.queue = {
+        activate(true),  kQueueEmptyHere, keyDown(platform::kVkEscape), keyUp(platform::kVkEscape),
+        kQueueEmptyHere, activate(false)};
+    app_test::quitAfterFrames = 1;
+    EXPECT_EQ(app::runGame(), app::kExitSuccess);
+    EXPECT_EQ(app_test::framesRun, 1) << "Escape tapped while minimised ended the program";
+    EXPECT_FALSE(frame::keyTable.held[platform::kVkEscape]);
+}
+
 }  // namespace

@@ -51,10 +51,24 @@ TEST_F(WindowProc, KeysGoIntoTheTableAndOutAgain) {
     // Auto-repeat: another key-down changes nothing.
     EXPECT_EQ(send(platform::kWmKeyDown, 0x4F), 0);
     EXPECT_TRUE(frame::keyTable.held[0x4F]);
+    // Once the loop has looked at the table, a key-up clears the entry at once.
+    frame::markKeysSeen(frame::keyTable);
     EXPECT_EQ(send(platform::kWmKeyUp, 0x4F), 0);
     EXPECT_FALSE(frame::keyTable.held[0x4F]);
     EXPECT_TRUE(frame::keyTable.held[platform::kVkF1]);
     EXPECT_TRUE(callLog.empty()) << "key messages get no default handling";
+}
+
+TEST_F(WindowProc, AKeyUpBeforeAnyLookLeavesTheKeyHeldForOneLook) {
+    send(platform::kWmKeyDown, 0x4F);
+    send(platform::kWmKeyUp, 0x4F);
+    EXPECT_TRUE(frame::keyTable.held[0x4F]) << "a tap vanished before a frame saw it";
+    frame::markKeysSeen(frame::keyTable);
+    EXPECT_FALSE(frame::keyTable.held[0x4F]);
+    // A key-up with no key-down before it changes nothing.
+    send(platform::kWmKeyUp, 0x49);
+    frame::markKeysSeen(frame::keyTable);
+    EXPECT_FALSE(frame::keyTable.held[0x49]);
 }
 
 TEST_F(WindowProc, KeyCodesOutsideTheTableAreIgnored) {

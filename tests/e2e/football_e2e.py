@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
-# football_e2e.py -- drives the real program under its own Xvfb: questions, window, F1, Escape, close.
+# football_e2e.py -- drives the real program under its own Xvfb: questions, keys, toggles, picture, close.
 #
-# Usage: football_e2e.py PROGRAM CASE
+# Usage: football_e2e.py PROGRAM CASE [SCORE_BAR_MASK]
 # Every case starts its own Xvfb on a free display number (Xvfb picks it with
 # -displayfd) and stops it, and the program, by process id when it ends, pass
 # or fail. Waits are on conditions (a window appears, a process ends), never
@@ -54,10 +54,11 @@ def stop_process(process):
 class Session:
     """An Xvfb of its own, the program on it, and an X connection to look at it."""
 
-    def __init__(self, program, screen, window_manager=False):
+    def __init__(self, program, screen, window_manager=False, xvfb_arguments=()):
         self.program = program
         self.screen = screen
         self.window_manager = window_manager
+        self.xvfb_arguments = list(xvfb_arguments)
         self.wm = None
         self.xvfb = None
         self.game = None
@@ -76,7 +77,7 @@ class Session:
         read_end, write_end = os.pipe()
         self.xvfb = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_end), "-screen", "0", self.screen, "-nolisten",
-             "tcp", "-noreset"],
+             "tcp", "-noreset"] + self.xvfb_arguments,
             pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
         number = b""
@@ -154,6 +155,21 @@ class Session:
             return None
         value = prop.value
         return value.decode("utf-8", errors="replace") if isinstance(value, bytes) else value
+
+    def named_windows(self, name):
+        """Every window in the tree with exactly this name, mapped or not."""
+        found = []
+        pending = [self.x.screen().root]
+        while pending:
+            window = pending.pop()
+            try:
+                for child in window.query_tree().children:
+                    pending.append(child)
+                    if self.window_name(child) == name:
+                        found.append(child)
+            except error.XError:
+                continue
+        return found
 
     def one_window(self, name):
         windows = self.viewable_windows(name)
@@ -271,8 +287,24 @@ class Session:
         delete = self.x.intern_atom("WM_DELETE_WINDOW")
         event = protocol.event.ClientMessage(window=window, client_type=protocols,
                                              data=(32, [delete, X.CurrentTime, 0, 0, 0]))
-        window.send_event(event, event_mask=X.NoEventMask)
+        window.send_event(event, event_mask=X.NoEventMask, onerror=error.CatchError())
         self.x.flush()
+
+    def tap(self, window, key, gap=0.05):
+        """Presses and releases a key with `gap` seconds between, in one go."""
+        self.point_at(window)
+        wait_for(lambda: self.has_focus(window), "the keyboard focus on the window")
+        self.xdotool("keydown", key, "sleep", str(gap), "keyup", key)
+
+    def pixels(self, window, x, y, width, height):
+        """The client area's pixels in a rectangle, as rows of (r, g, b)."""
+        image = window.get_image(x, y, width, height, X.ZPixmap, 0xFFFFFFFF)
+        data = image.data if isinstance(image.data, bytes) else bytes(image.data, "latin-1")
+        stride = len(data) // height
+        # A 24-bit Xvfb screen keeps 32-bit pixels, least significant byte first: B, G, R, X.
+        return [[(data[row * stride + 4 * col + 2], data[row * stride + 4 * col + 1],
+                  data[row * stride + 4 * col]) for col in range(width)]
+                for row in range(height)]
 
 
 def check(condition, message):
@@ -438,6 +470,308 @@ def case_minimise(program):
         check(status == 0, "Escape after a restore ended with status %d" % status)
 
 
+# ---- no key press is lost: taps shorter than a frame ----
+
+def case_tap_escape(program):
+    with Session(program, "1024x768x24") as s:
+        window = start_windowed(s)
+        # Let the window system settle on the new window before the one tap.
+        time.sleep(0.5)
+        s.tap(window, "Escape")
+        status = s.exit_status()
+        check(status == 0, "a tap of Escape ended with status %d" % status)
+
+
+def case_tap_f1(program):
+    # A tap is lost only when both its key-down and its key-up fall inside
+    # one frame's wait; with a frame drawn in a few milliseconds, a 50 ms tap
+    # seldom does, a 10 ms tap often. Taps of both lengths, each one toggle,
+    # and a short tap of Escape at the end.
+    gaps = [0.05, 0.01] * 4
+    with Session(program, "1024x768x24") as s:
+        window = start_windowed(s)
+        for tap, gap in enumerate(gaps):
+            time.sleep(0.5)  # the window system settles on the new window
+            s.tap(window, "F1", gap)
+            try:
+                found = wait_for(
+                    lambda: [w for w in s.viewable_windows(TITLE) if w.id != window.id],
+                    "a re-created window after tap %d of F1" % (tap + 1), timeout=10.0)
+            except Failure:
+                check(s.running(), "the program ended after tap %d of F1" % (tap + 1))
+                raise
+            window = found[0]
+            wait_for(lambda: s.drawn(window), "the first frame in the re-created window")
+        # One tap is one toggle: the last window stays.
+        time.sleep(1.0)
+        windows = s.viewable_windows(TITLE)
+        check([w.id for w in windows] == [window.id],
+              "after %d taps of F1 the main windows are %r" % (len(gaps), [w.id for w in windows]))
+        time.sleep(0.5)
+        s.tap(window, "Escape", 0.01)
+        status = s.exit_status()
+        check(status == 0, "a tap of Escape after F1 ended with status %d" % status)
+
+
+# ---- the picture in the real window ----
+
+BAR_COLOURS = {".": "black", "W": "white", "O": "orange"}
+
+
+def colour_name(rgb):
+    r, g, b = rgb
+    if rgb == (0, 0, 0):
+        return "black"
+    if rgb == (255, 255, 255):
+        return "white"
+    if r == 255 and g in (178, 179) and b == 51:  # (1, 0.7, 0.2)
+        return "orange"
+    return "other"
+
+
+def score_bar_mismatches(session, window, mask_tool, goals1, goals2):
+    """The pixels of the score bar that differ from what the glyph table says."""
+    expected = subprocess.run([mask_tool, str(goals1), str(goals2)], check=True,
+                              stdout=subprocess.PIPE).stdout.decode().split()
+    bar = session.pixels(window, 412, 0, 200, 30)
+    wrong = []
+    for y, row in enumerate(expected):
+        for x, mark in enumerate(row):
+            got = colour_name(bar[y][x])
+            if got != BAR_COLOURS[mark]:
+                wrong.append("(%d, %d) is %s %r, not %s" % (412 + x, y, got, bar[y][x],
+                                                           BAR_COLOURS[mark]))
+    return wrong
+
+
+def check_score_bar(session, window, mask_tool, what):
+    """Waits for the bar to read DYNAMO 0 : 0 SHAKHTAR exactly; checks its edges and the pitch."""
+    last = []
+
+    def matches():
+        last[:] = score_bar_mismatches(session, window, mask_tool, 0, 0)
+        return not last
+    try:
+        wait_for(matches, "the score bar", timeout=10.0)
+    except Failure:
+        raise Failure("%s: the score bar does not read \"DYNAMO 0 : 0 SHAKHTAR\": %d pixels "
+                      "differ, first %s" % (what, len(last), "; ".join(last[:5])))
+    counts = {}
+    for row in session.pixels(window, 412, 0, 200, 30):
+        for rgb in row:
+            counts[colour_name(rgb)] = counts.get(colour_name(rgb), 0) + 1
+    check(counts.get("white", 0) > 40 and counts.get("orange", 0) > 60,
+          "%s: too little text in the bar: %r" % (what, counts))
+    # The bar is 200 by 30 and no bigger.
+    for x, y in ((411, 5), (612, 5), (512, 30)):
+        rgb = session.pixels(window, x, y, 1, 1)[0][0]
+        check(rgb != (0, 0, 0), "%s: (%d, %d) next to the bar is black" % (what, x, y))
+    # The pitch: green below the bar.
+    green = 0
+    for row in session.pixels(window, 0, 200, 1024, 568)[::8]:
+        for r, g, b in row[::8]:
+            if g > r + 40 and g > b + 40:
+                green += 1
+    check(green > 200, "%s: hardly any pitch green below the bar (%d probes)" % (what, green))
+
+
+def case_screenshot(program, mask_tool):
+    with Session(program, "1024x768x24") as s:
+        window = start_windowed(s)
+        check_score_bar(s, window, mask_tool, "windowed at start")
+        shots = os.environ.get("FOOTBALL_E2E_SHOTS")
+        if shots:
+            subprocess.run(["import", "-window", "root", os.path.join(shots, "window.png")],
+                           env=s.env, check=True)
+        status = escape(s, window)
+        check(status == 0, "Escape ended with status %d" % status)
+
+
+def case_resize_tiny(program, mask_tool):
+    with Session(program, "1024x768x24") as s:
+        window = start_windowed(s)
+        s.xdotool("windowsize", str(window.id), "1", "1")
+        wait_for(lambda: s.geometry(window)[2:] == (1, 1), "the window to shrink to 1x1")
+        # Frames run at 1x1 for a while.
+        time.sleep(1.5)
+        check(s.running(), "the program ended at 1x1")
+        s.xdotool("windowsize", str(window.id), "1024", "768")
+        wait_for(lambda: s.geometry(window)[2:] == (1024, 768), "the window to grow back")
+        # The projection follows the size again: the overlay is where it was.
+        check_score_bar(s, window, mask_tool, "after 1x1 and back")
+        status = escape(s, window)
+        check(status == 0, "Escape after the resizes ended with status %d" % status)
+
+
+# ---- F1 held through auto-repeat; a close request during a toggle ----
+
+def case_f1_auto_repeat(program):
+    with Session(program, "1024x768x24", window_manager=True) as s:
+        s.answer("Start FullScreen?", "Escape")  # No
+        s.answer("Start In A Soft Mode?", "Return")  # Yes
+        window = s.main_window()
+        s.x.change_keyboard_control(auto_repeat_mode=X.AutoRepeatModeOn)
+        s.x.sync()
+        s.point_at(window)
+        wait_for(lambda: s.has_focus(window), "the keyboard focus on the window")
+        seen = {window.id}
+        s.xdotool("keydown", "F1")
+        try:
+            deadline = time.monotonic() + 4.0
+            while time.monotonic() < deadline:
+                check(s.running(), "the program ended while F1 was held")
+                seen.update(w.id for w in s.named_windows(TITLE))
+                time.sleep(0.02)
+        finally:
+            s.xdotool("keyup", "F1")
+        check(len(seen) >= 3, "holding F1 for 4 s made %d windows; auto-repeat should "
+              "toggle again and again" % len(seen))
+
+        # Settled: one main window, shown and drawn, in the state its own
+        # flag says, and no more toggles once F1 is up.
+        def settled():
+            windows = s.named_windows(TITLE)
+            if len(windows) != 1 or not s.drawn(windows[0]):
+                return None
+            time.sleep(1.0)
+            again = s.named_windows(TITLE)
+            return windows[0] if [w.id for w in again] == [windows[0].id] else None
+        final = wait_for(settled, "one main window to stay")
+        check(s.running(), "the program ended after F1 was let go")
+        check(final.get_attributes().map_state == X.IsViewable, "the last window is not shown")
+        width, height = s.geometry(final)[2:]
+        check((width, height) == (1024, 768), "the last window's client area is %dx%d" %
+              (width, height))
+        if s.is_fullscreen(final):
+            check(s.geometry(final) == (0, 0, 1024, 768), "full screen but not covering it")
+        status = escape(s, final)
+        check(status == 0, "Escape after holding F1 ended with status %d" % status)
+
+
+def case_close_mid_toggle(program):
+    # The close request arrives for the window being made by F1, before it has
+    # drawn anything: the program ends normally.
+    with Session(program, "1024x768x24") as s:
+        window = start_windowed(s)
+        s.point_at(window)
+        wait_for(lambda: s.has_focus(window), "the keyboard focus on the window")
+        s.xdotool("keydown", "F1")
+        try:
+            new = wait_for(lambda: [w for w in s.named_windows(TITLE) if w.id != window.id],
+                           "the window re-created by F1", timeout=TIMEOUT)[0]
+            s.close_request(new)
+        finally:
+            s.xdotool("keyup", "F1")
+        status = s.exit_status()
+        check(status == 0, "a close request during a toggle ended with status %d" % status)
+
+    # The close request just before F1: the close wins, no window is re-created.
+    with Session(program, "1024x768x24") as s:
+        window = start_windowed(s)
+        s.point_at(window)
+        wait_for(lambda: s.has_focus(window), "the keyboard focus on the window")
+        s.close_request(window)
+        s.xdotool("keydown", "F1", "sleep", "0.3", "keyup", "F1")
+        status = s.exit_status()
+        check(status == 0, "a close request before F1 ended with status %d" % status)
+
+
+# ---- a display without GLX ----
+
+def case_no_glx(program):
+    with Session(program, "1024x768x24", xvfb_arguments=["-extension", "GLX"]) as s:
+        s.answer("Start FullScreen?", "Escape")  # No
+        s.answer("Start In A Soft Mode?", "Return")  # Yes
+
+        def outcome():
+            if s.one_window("ERROR") is not None:
+                return "error"
+            window = s.one_window(TITLE)
+            if window is not None and s.drawn(window):
+                return "running"
+            if not s.running():
+                return "ended"
+            return None
+        result = wait_for(outcome, "an error box or a drawn window")
+        if result == "running":
+            # A context was found another way: the program works as usual.
+            status = escape(s, s.one_window(TITLE))
+            check(status == 0, "Escape without GLX ended with status %d" % status)
+            return
+        if result == "error":
+            s.answer("ERROR", "Return")
+        status = s.exit_status()
+        check(status == 1, "without GLX the program ended with status %d" % status)
+        stderr = s.stderr()
+        # The window is made with its OpenGL visual: that is the step that fails.
+        check("football: cannot create the window: GLX is not supported" in stderr,
+              "stderr does not say which step failed:\n" + stderr)
+        check(not s.named_windows(TITLE), "a main window is left on the display")
+
+
+# ---- 60 seconds of random keys ----
+
+# Every key the program might meet, apart from Escape (it ends the run) and F4
+# (with Alt held it closes the window). F1 is drawn apart, rarely.
+RANDOM_KEYS = (
+    [chr(c) for c in range(ord("a"), ord("z") + 1)] + [str(d) for d in range(10)] +
+    ["Left", "Right", "Up", "Down", "Prior", "Next", "Home", "End", "Insert", "Delete",
+     "space", "Return", "Tab", "BackSpace", "Shift_L", "Control_L", "Alt_L", "Super_L",
+     "KP_0", "KP_5", "KP_9", "KP_Add", "KP_Subtract", "KP_Multiply", "KP_Divide",
+     "minus", "equal", "bracketleft", "bracketright", "semicolon", "apostrophe", "grave",
+     "backslash", "comma", "period", "slash", "F2", "F3", "F5", "F9", "F12", "Pause",
+     "Menu"])
+
+
+def case_random_keys(program):
+    import random
+    seed = int(os.environ.get("FOOTBALL_E2E_SEED", int(time.time())))
+    rng = random.Random(seed)
+    from Xlib import XK
+    from Xlib.ext import xtest
+    with Session(program, "1024x768x24") as s:
+        window = start_windowed(s)
+        s.point_at(window)
+        wait_for(lambda: s.has_focus(window), "the keyboard focus on the window")
+
+        def keycode(name):
+            return s.x.keysym_to_keycode(XK.string_to_keysym(name))
+        held = []
+        presses = toggles = 0
+        try:
+            deadline = time.monotonic() + 60.0
+            while time.monotonic() < deadline:
+                check(s.running(), "the program ended during random keys (seed %d)" % seed)
+                if held and (len(held) >= 4 or rng.random() < 0.5):
+                    key = held.pop(rng.randrange(len(held)))
+                    xtest.fake_input(s.x, X.KeyRelease, keycode(key))
+                else:
+                    key = "F1" if rng.random() < 0.01 else rng.choice(RANDOM_KEYS)
+                    if key not in held:
+                        held.append(key)
+                        presses += 1
+                        toggles += key == "F1"
+                        xtest.fake_input(s.x, X.KeyPress, keycode(key))
+                s.x.sync()
+                time.sleep(rng.random() * 0.12)
+        finally:
+            for key in held:
+                xtest.fake_input(s.x, X.KeyRelease, keycode(key))
+            s.x.sync()
+        check(presses > 300, "only %d key presses in 60 s" % presses)
+
+        def settled():
+            windows = s.viewable_windows(TITLE)
+            return windows[0] if len(windows) == 1 and s.drawn(windows[0]) else None
+        final = wait_for(settled, "one drawn main window after the random keys (seed %d)" % seed)
+        check(s.running(), "the program ended after the random keys (seed %d)" % seed)
+        check("ERROR" not in s.stderr(), "errors after random keys (seed %d):\n%s" %
+              (seed, s.stderr()))
+        status = escape(s, final)
+        check(status == 0, "Escape after random keys ended with status %d (seed %d, %d presses, "
+              "%d of F1)" % (status, seed, presses, toggles))
+
+
 CASES = {
     "windowed_escape": case_windowed_escape,
     "toggle": case_toggle,
@@ -446,15 +780,32 @@ CASES = {
     "refused_declined": case_refused_declined,
     "no_display": case_no_display,
     "minimise": case_minimise,
+    "tap_escape": case_tap_escape,
+    "tap_f1": case_tap_f1,
+    "screenshot": case_screenshot,
+    "resize_tiny": case_resize_tiny,
+    "f1_auto_repeat": case_f1_auto_repeat,
+    "close_mid_toggle": case_close_mid_toggle,
+    "no_glx": case_no_glx,
+    "random_keys": case_random_keys,
 }
+
+# Cases that compare the score bar with the glyph table get the helper that
+# prints it.
+NEEDS_BAR_MASK = ("screenshot", "resize_tiny")
 
 
 def main():
-    if len(sys.argv) != 3 or sys.argv[2] not in CASES:
-        sys.stderr.write("usage: football_e2e.py PROGRAM {%s}\n" % "|".join(CASES))
+    if len(sys.argv) not in (3, 4) or sys.argv[2] not in CASES or \
+            (sys.argv[2] in NEEDS_BAR_MASK and len(sys.argv) != 4):
+        sys.stderr.write("usage: football_e2e.py PROGRAM {%s} [SCORE_BAR_MASK]\n" %
+                         "|".join(CASES))
         return 2
     try:
-        CASES[sys.argv[2]](sys.argv[1])
+        if sys.argv[2] in NEEDS_BAR_MASK:
+            CASES[sys.argv[2]](sys.argv[1], sys.argv[3])
+        else:
+            CASES[sys.argv[2]](sys.argv[1])
     except Failure as failure:
         sys.stderr.write("FAIL: %s\n" % failure)
         if LAST_STDERR:

@@ -13,6 +13,7 @@
 #include "frame/overlay.h"
 #include "frame/render_frame.h"
 #include "render/figure_animation.h"
+#include "render/gl_errors.h"
 #include "render/heightmap.h"
 #include "render/rain_field.h"
 #include "render/scene.h"
@@ -36,6 +37,7 @@ void OffscreenScene::SetUp() {
     ASSERT_NE(context, nullptr);
     render::resizeScene(kWidth, kHeight);
     render::initScene();
+    EXPECT_EQ(render::drainGlErrors(), "") << "OpenGL errors at start-up";
 }
 
 void OffscreenScene::TearDown() {
@@ -56,6 +58,7 @@ void OffscreenScene::recreateContext() {
 void OffscreenScene::runFrame() {
     frame::advanceSimulation();
     frame::renderFrame();
+    EXPECT_EQ(render::drainGlErrors(), "") << "OpenGL errors in a frame";
 }
 
 void OffscreenScene::capture() {

@@ -33,7 +33,8 @@ class OffscreenScene : public ::testing::Test {
     // context, resizeScene, initScene.
     void recreateContext();
 
-    // One whole frame as the program makes it, less the pacing.
+    // One whole frame as the program makes it, less the pacing; a failure when
+    // it leaves an OpenGL error flag set.
     void runFrame();
 
     // Reads the picture (top row first) and the depth buffer.

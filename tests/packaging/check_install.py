@@ -1,0 +1,94 @@
+#!/usr/bin/env python3
+# check_install.py -- installs the build into a temporary prefix with
+# `cmake --install` and checks what is there: the three programs, the desktop
+# entry and metadata naming each other and the icons, the icons' sizes, and the
+# manual pages with every option of the tools' --help.
+# Usage: check_install.py BUILD_DIR APP_ID
+import configparser
+import gzip
+import os
+import re
+import struct
+import subprocess
+import sys
+import tempfile
+import xml.etree.ElementTree as ElementTree
+
+failures = []
+
+
+def check(condition, message):
+    if not condition:
+        failures.append(message)
+
+
+def png_size(path):
+    with open(path, "rb") as file:
+        header = file.read(24)
+    if header[:8] != b"\x89PNG\r\n\x1a\n" or header[12:16] != b"IHDR":
+        return None
+    return struct.unpack(">II", header[16:24])
+
+
+def help_options(program):
+    text = subprocess.run([program, "--help"], capture_output=True, text=True, check=True).stdout
+    return re.findall(r"^  (--[a-z]+)", text, re.MULTILINE)
+
+
+def main():
+    build_dir, app_id = sys.argv[1], sys.argv[2]
+    with tempfile.TemporaryDirectory() as prefix:
+        subprocess.run(["cmake", "--install", build_dir, "--prefix", prefix],
+                       check=True, stdout=subprocess.DEVNULL)
+        share = os.path.join(prefix, "share")
+        programs = ["football", "football-trace", "football-record"]
+        for program in programs:
+            path = os.path.join(prefix, "bin", program)
+            check(os.path.isfile(path) and os.access(path, os.X_OK), f"bin/{program} missing")
+
+        desktop_path = os.path.join(share, "applications", app_id + ".desktop")
+        check(os.path.isfile(desktop_path), "desktop entry missing")
+        if os.path.isfile(desktop_path):
+            entry = configparser.ConfigParser(interpolation=None)
+            entry.optionxform = str
+            entry.read(desktop_path)
+            section = entry["Desktop Entry"]
+            check(section.get("Exec") == "football", "the desktop entry starts another program")
+            check(section.get("Icon") == app_id, "the desktop entry names another icon")
+            check(section.get("Categories") == "Game;SportsGame;", "wrong desktop categories")
+
+        metainfo_path = os.path.join(share, "metainfo", app_id + ".metainfo.xml")
+        check(os.path.isfile(metainfo_path), "AppStream metadata missing")
+        if os.path.isfile(metainfo_path):
+            root = ElementTree.parse(metainfo_path).getroot()
+            check(root.findtext("id") == app_id, "the metadata has another id")
+            check(root.findtext("launchable") == app_id + ".desktop",
+                  "the metadata launches another desktop entry")
+
+        for size in (64, 128, 256):
+            icon = os.path.join(share, "icons", "hicolor", f"{size}x{size}", "apps", app_id + ".png")
+            check(os.path.isfile(icon), f"{size}px icon missing")
+            if os.path.isfile(icon):
+                check(png_size(icon) == (size, size), f"{size}px icon is {png_size(icon)}")
+
+        man_dir = os.path.join(share, "man", "man6")
+        for program in programs:
+            page_path = os.path.join(man_dir, program + ".6.gz")
+            check(os.path.isfile(page_path), f"manual page of {program} missing")
+            if not os.path.isfile(page_path):
+                continue
+            with gzip.open(page_path, "rt") as page_file:
+                page = page_file.read()
+            check(re.search(r"^\.TH " + re.escape(program.upper()) + r" \"?6\"? ", page, re.MULTILINE),
+                  f"manual page of {program} has no section-6 title")
+            if program != "football":
+                for option in help_options(os.path.join(prefix, "bin", program)):
+                    check(option.replace("-", "\\-") in page,
+                          f"manual page of {program} lacks {option}")
+    for failure in failures:
+        print("FAIL:", failure)
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,245 @@
+// clip_tool_test.cpp -- football-record's clips: refused arguments, the clip read
+// back, the run leaving the state the trace prints, a view that moves only the
+// camera, and files that cannot be written.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "frame/camera.h"
+#include "tests/render/offscreen_scene.h"
+#include "tests/tools/command_run.h"
+#include "tests/tools/picture_reader.h"
+#include "tools/frame_script.h"
+#include "tools/record_options.h"
+#include "tools/record_run.h"
+#include "tools/trace_line.h"
+#include "tools/webp_clip.h"
+
+namespace tools_test {
+
+static const std::string kRecord = FOOTBALL_RECORD_PATH;
+static const std::string kTrace = FOOTBALL_TRACE_PATH;
+
+static std::string withDir(std::string line, const std::string& dir) {
+    for (std::size_t at = line.find("DIR"); at != std::string::npos; at = line.find("DIR"))
+        line.replace(at, 3, dir);
+    return line;
+}
+
+TEST(ClipTool, BadArgumentsGiveOneLineStatusTwoAndNoFiles) {
+    const std::string dir = makeTempDir();
+    const char* cases[] = {
+        "5",
+        "--clip DIR/a.webp",
+        "5 --clip",
+        "5 --clip DIR/a.png",
+        "5 --clip DIR/.webp",
+        "5 --clip ''",
+        "0 --clip DIR/a.webp",
+        "5 --clip DIR/a.webp --clip DIR/b.webp",
+        "5 --clip DIR/a.webp --from 6",
+        "5 --clip DIR/a.webp --from 0",
+        "5 --clip DIR/a.webp --from 2x",
+        "5 --out DIR/o --from 2",
+        "5 --clip DIR/a.webp --at 2",
+        "5 --clip DIR/a.webp --every 2",
+        "5 --clip DIR/a.webp --view 1",
+        "5 --clip DIR/a.webp --view 6",
+        "5 --clip DIR/a.webp --view 22",
+        "5 --clip DIR/a.webp --view ''",
+        "5 --clip DIR/a.webp --view 3 --view 4",
+        "--goal 1",
+        "--goal 0 --clip DIR/a.webp",
+        "--goal -1 --clip DIR/a.webp",
+        "--goal one --clip DIR/a.webp",
+        "5 --goal 1 --clip DIR/a.webp",
+        "--goal 1 --clip DIR/a.webp --from 3",
+        "--goal 1 --clip DIR/a.webp --hold 0x31@2",
+        "--goal 1 --clip DIR/a.webp --toggle 3",
+        "--goal 1 --clip DIR/a.webp --out DIR/o",
+        "--goal 1 --clip DIR/a.webp --at 5",
+        "--goal 1 --clip DIR/a.webp --every 5",
+        "--goal 1 --goal 2 --clip DIR/a.webp",
+    };
+    for (const char* arguments : cases) {
+        const std::string line = withDir(arguments, dir);
+        const CommandResult r = runCommand(kRecord + " " + line);
+        EXPECT_EQ(r.status, 2) << line;
+        EXPECT_EQ(r.out, "") << line;
+        EXPECT_EQ(r.err.rfind("football-record: ", 0), 0u) << line << ": " << r.err;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << line << ": " << r.err;
+    }
+    EXPECT_EQ(listDir(dir), "") << "nothing is written after a bad argument";
+    removeTree(dir);
+}
+
+TEST(ClipTool, ClipHoldsOnePictureForEachFrameAtThirtyASecond) {
+    const std::string dir = makeTempDir();
+    // One run writes the clip and two of its frames as PNG files to compare.
+    const CommandResult r =
+        runCommand(kRecord + " 130 --clip " + dir + "/c.webp --from 111 --size 64x48 --out " + dir +
+                   "/png --at 111,130");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "") << "no progress when standard error is not a terminal";
+    EXPECT_EQ(listDir(dir), "c.webp png") << "no temporary file is left";
+
+    const DecodedClip clip = decodeClip(dir + "/c.webp");
+    ASSERT_TRUE(clip.ok);
+    EXPECT_EQ(clip.width, 64);
+    EXPECT_EQ(clip.height, 48);
+    EXPECT_EQ(clip.loopCount, 0) << "the clip loops for ever";
+    ASSERT_EQ(clip.endTimes.size(), 20u) << "frames 111 to 130, one picture each";
+    for (std::size_t i = 0; i < clip.endTimes.size(); ++i)
+        EXPECT_EQ(clip.endTimes[i], tools::clipTimestamp(static_cast<long long>(i) + 1)) << i;
+    EXPECT_EQ(clip.endTimes.back(), 666);
+
+    // The clip's first and last pictures are frames 111 and 130, up to the
+    // loss of the encoding.
+    for (const auto& [index, frame] : {std::pair<int, int>{0, 111}, {19, 130}}) {
+        int width = 0, height = 0;
+        std::vector<unsigned char> rgb;
+        ASSERT_TRUE(readPng(tools::framePath(dir + "/png", frame), width, height, rgb));
+        // Lossy encoding at this size is some 13 levels off; an upside-down or
+        // blank picture is far beyond 25.
+        EXPECT_LT(meanDifference(clip.rgba[index], rgb), 25.0) << "frame " << frame;
+    }
+    removeTree(dir);
+}
+
+TEST(ClipTool, AlikePicturesAreKeptOnceForTheTimeOfBoth) {
+    // In the warm-up nothing but the keepers' arms and the rain moves; at 8x6
+    // pixels many pictures are alike, and the encoder keeps each run of them
+    // as one picture shown for as long as the run.
+    const std::string dir = makeTempDir();
+    const CommandResult r = runCommand(kRecord + " 30 --clip " + dir + "/w.webp --size 8x6");
+    ASSERT_EQ(r.status, 0) << r.err;
+    const DecodedClip clip = decodeClip(dir + "/w.webp");
+    ASSERT_TRUE(clip.ok);
+    ASSERT_FALSE(clip.endTimes.empty());
+    EXPECT_LT(clip.endTimes.size(), 30u);
+    EXPECT_EQ(clip.endTimes.back(), tools::clipTimestamp(30)) << "the clip lasts 30 frames";
+    long long frame = 0;
+    for (int end : clip.endTimes) {
+        // Every picture ends where one of the frames ends.
+        while (frame < 30 && tools::clipTimestamp(frame) < end)
+            ++frame;
+        EXPECT_EQ(tools::clipTimestamp(frame), end);
+    }
+    removeTree(dir);
+}
+
+TEST(ClipTool, ClipTimestampsAreThirtyASecondRoundedDown) {
+    EXPECT_EQ(tools::clipTimestamp(0), 0);
+    EXPECT_EQ(tools::clipTimestamp(1), 33);
+    EXPECT_EQ(tools::clipTimestamp(2), 66);
+    EXPECT_EQ(tools::clipTimestamp(3), 100);
+    EXPECT_EQ(tools::clipTimestamp(600), 20000);
+    EXPECT_EQ(tools::clipTimestamp(1000000), 33333333) << "no overflow in long clips";
+}
+
+// The trace lines of a recorded run, collected after start-up and every frame.
+static void collectLine(std::int64_t frame, bool recreated, void* data) {
+    char line[tools::kTraceLineMax];
+    const bool withTerrain = frame == 0 || recreated;
+    const std::string hash = withTerrain ? tools::terrainHash() : std::string();
+    const std::size_t n = tools::traceLine(frame, withTerrain ? hash.c_str() : nullptr, line);
+    static_cast<std::string*>(data)->append(line, n);
+}
+
+// The trace with every line's "camera":[...], field taken out.
+static std::string withoutCamera(const std::string& trace) {
+    std::string rest = trace;
+    for (std::size_t at = rest.find("\"camera\":["); at != std::string::npos;
+         at = rest.find("\"camera\":[", at)) {
+        const std::size_t end = rest.find("],", at);
+        if (end == std::string::npos)
+            break;
+        rest.erase(at, end + 2 - at);
+    }
+    return rest;
+}
+
+TEST(ClipTool, ClipWithAViewLeavesTheStateTheTracePrints) {
+    // Frames before the clip run without pictures; the view holds preset 2.
+    render_test::resetProcessState();
+    tools::FrameScript script;
+    script.frames = 150;
+    script.framesGiven = true;
+    tools::RecordOptions options;
+    const std::string dir = makeTempDir();
+    options.clipPath = dir + "/v.webp";
+    options.from = 141;
+    options.view = 2;
+    options.width = 64;
+    options.height = 48;
+    std::string error;
+    ASSERT_TRUE(tools::checkRecordRequest(script, options, error)) << error;
+    tools::addViewHold(script, options.view);
+    std::string recorded;
+    ASSERT_EQ(tools::recordFrames(script, options, false, collectLine, &recorded, error), 0)
+        << error;
+    EXPECT_EQ(decodeClip(options.clipPath).endTimes.size(), 10u);
+    removeTree(dir);
+
+    const CommandResult held = runCommand(kTrace + " 150 --hold 0x32@1-150");
+    ASSERT_EQ(held.status, 0);
+    EXPECT_TRUE(recorded == held.out) << "the recorded run drifted from the trace";
+    EXPECT_NE(recorded.find("\"frame\":150,"), std::string::npos);
+    EXPECT_NE(recorded.find("\"camera\":[70,-50,-50,45,90,45]"), std::string::npos)
+        << "preset view 2 is held";
+
+    // Seen from anywhere, the match is the same.
+    const CommandResult plain = runCommand(kTrace + " 150");
+    ASSERT_EQ(plain.status, 0);
+    EXPECT_NE(withoutCamera(plain.out), plain.out);
+    EXPECT_TRUE(withoutCamera(plain.out) == withoutCamera(held.out))
+        << "a preset view changed more than the camera";
+}
+
+TEST(ClipTool, EveryPresetViewMovesOnlyTheCamera) {
+    const CommandResult plain = runCommand(kTrace + " 600");
+    ASSERT_EQ(plain.status, 0);
+    for (int view = 3; view <= 5; ++view) {
+        const CommandResult held =
+            runCommand(kTrace + " 600 --hold " + std::to_string(tools::presetKey(view)) + "@1-600");
+        ASSERT_EQ(held.status, 0);
+        EXPECT_NE(held.out, plain.out);
+        EXPECT_TRUE(withoutCamera(plain.out) == withoutCamera(held.out)) << "view " << view;
+    }
+}
+
+TEST(ClipTool, AClipThatCannotBeWrittenIsNamedAndLeavesNothing) {
+    const std::string dir = makeTempDir();
+    // A missing directory is found before any frame; a directory in the
+    // clip's place only when the finished clip is put there.
+    mkdir((dir + "/taken.webp").c_str(), 0777);
+    for (const std::string& clip : {dir + "/missing/c.webp", dir + "/taken.webp"}) {
+        const CommandResult r = runCommand(kRecord + " 3 --size 16x16 --clip " + clip);
+        EXPECT_EQ(r.status, 1) << clip;
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err.rfind("football-record: cannot write '" + clip + "': ", 0), 0u) << r.err;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+    }
+    EXPECT_EQ(listDir(dir), "taken.webp") << "no temporary file is left";
+    EXPECT_EQ(listDir(dir + "/taken.webp"), "");
+    removeTree(dir);
+}
+
+TEST(ClipTool, AnInterruptedClipLeavesNoFile) {
+    const std::string dir = makeTempDir();
+    const std::string clip = dir + "/i.webp";
+    // Terminated once its temporary file is there, it ends by the signal.
+    const CommandResult r = runCommand(
+        kRecord + " 100000 --size 16x16 --clip " + clip + " & pid=$!; n=0; while [ ! -e " + clip +
+        ".part ] && [ $n -lt 600 ]; do sleep 0.05; n=$((n+1)); done; "
+        "kill -TERM $pid; wait $pid; echo $?");
+    EXPECT_EQ(r.out, "143\n") << r.err;
+    EXPECT_EQ(listDir(dir), "");
+    removeTree(dir);
+}
+
+}  // namespace tools_test

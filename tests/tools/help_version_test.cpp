@@ -1,0 +1,90 @@
+// help_version_test.cpp -- both tools' --help and --version: output, exit status,
+// precedence over other arguments, and a failed write.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/tools/command_run.h"
+#include "tools/command_help.h"
+
+namespace tools_test {
+
+static const std::string kRecord = FOOTBALL_RECORD_PATH;
+static const std::string kTrace = FOOTBALL_TRACE_PATH;
+
+struct ToolOptions {
+    std::string path;
+    std::string name;
+    std::vector<std::string> options;
+};
+
+static const std::vector<ToolOptions> kTools = {
+    {kRecord,
+     "football-record",
+     {"--out", "--at", "--every", "--clip", "--from", "--view", "--goal", "--size", "--hold",
+      "--toggle", "--help", "--version"}},
+    {kTrace, "football-trace", {"--hold", "--toggle", "--summary", "--help", "--version"}},
+};
+
+TEST(HelpAndVersion, HelpListsEveryOptionOnALineOfItsOwn) {
+    for (const ToolOptions& tool : kTools) {
+        const CommandResult r = runCommand(tool.path + " --help");
+        EXPECT_EQ(r.status, 0) << tool.name;
+        EXPECT_EQ(r.err, "") << tool.name;
+        EXPECT_EQ(r.out.rfind("Usage: " + tool.name + " ", 0), 0u) << r.out;
+        EXPECT_NE(r.out.find("\nOptions:\n"), std::string::npos) << r.out;
+        for (const std::string& option : tool.options) {
+            EXPECT_NE(r.out.find("\n  " + option + " "), std::string::npos)
+                << tool.name << " --help has no line for " << option;
+        }
+        // Lines fit a terminal of 100 columns.
+        for (std::size_t start = 0, end; start < r.out.size(); start = end + 1) {
+            end = r.out.find('\n', start);
+            EXPECT_LE(end - start, 100u) << r.out.substr(start, end - start);
+        }
+    }
+}
+
+TEST(HelpAndVersion, VersionIsOneLineWithTheProgramsVersion) {
+    for (const ToolOptions& tool : kTools) {
+        const CommandResult r = runCommand(tool.path + " --version");
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.err, "");
+        EXPECT_EQ(r.out, tool.name + " " + FOOTBALL_VERSION + "\n");
+    }
+}
+
+TEST(HelpAndVersion, TheFirstRequestWinsOverOtherArguments) {
+    const CommandResult help = runCommand(kRecord + " 5 --bogus --help --version");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("Usage: football-record", 0), 0u);
+    const CommandResult version = runCommand(kTrace + " abc --version --help");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, std::string("football-trace ") + FOOTBALL_VERSION + "\n");
+}
+
+TEST(HelpAndVersion, AnOptionsValueIsNoRequest) {
+    // "--help" here is the key of --hold, which refuses it.
+    for (const ToolOptions& tool : kTools) {
+        const CommandResult r = runCommand(tool.path + " 5 --hold --help");
+        EXPECT_EQ(r.status, 2) << tool.name;
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err.rfind(tool.name + ": --hold", 0), 0u) << r.err;
+    }
+    EXPECT_EQ(tools::findInfoRequest({"--clip", "--version", "--help"}, {"--clip"}),
+              tools::InfoRequest::help);
+    EXPECT_EQ(tools::findInfoRequest({"--clip"}, {"--clip"}), tools::InfoRequest::none);
+}
+
+TEST(HelpAndVersion, AFailedWriteIsReported) {
+    for (const ToolOptions& tool : kTools) {
+        for (const char* request : {" --help", " --version"}) {
+            const CommandResult r = runCommand(tool.path + request + " >/dev/full");
+            EXPECT_EQ(r.status, 1) << tool.name << request;
+            EXPECT_EQ(r.err.rfind(tool.name + ": cannot write the output: ", 0), 0u) << r.err;
+        }
+    }
+}
+
+}  // namespace tools_test

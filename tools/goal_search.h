@@ -1,0 +1,36 @@
+// goal_search.h -- finding the frames of a goal of the default match, for the
+// record tool's --goal replays.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace tools {
+
+// The longest the default match is searched for a goal.
+constexpr std::int64_t kGoalSearchFrames = 1000000;
+
+struct GoalFrames {
+    // The first frame of the goal's celebration: the frame whose tick left the
+    // ball lying beyond the goal line inside the goal (the ball stays there
+    // until the award).
+    std::int64_t crossing = 0;
+    // The frame whose tick awarded the goal: a count grew, the other side kicks off.
+    std::int64_t award = 0;
+};
+
+// Starts the match as the program does (initSceneState) and runs frames with
+// no key held, without pictures, until the `goal`-th goal (1-based) is
+// awarded. False when it is not awarded within `limit` frames. Changes every
+// process-wide record, as the frames do; the tests call it directly.
+bool findGoal(std::int64_t goal, std::int64_t limit, GoalFrames& frames);
+
+// Called by football-record's main before anything else touches the
+// process-wide records: runs findGoal in a child process, so that this one
+// stays at program start for the recording. Returns 0 with the frames, or 1
+// with a one-line message in `error` (the goal does not happen within `limit`
+// frames, or the search could not run).
+int findGoalFromStart(std::int64_t goal, std::int64_t limit, GoalFrames& frames,
+                      std::string& error);
+
+}  // namespace tools
