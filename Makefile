@@ -13,7 +13,7 @@ build: deps
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
 build-asan: deps
-	cmake -S . -B $(ASAN_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFOOTBALL_SANITIZE=ON
+	cmake -S . -B $(ASAN_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFOOTBALL_SANITIZE=ON
 	cmake --build $(ASAN_BUILD_DIR) -j $(JOBS)
 
 # With a display, the match in its window. Without one (neither DISPLAY nor
