@@ -8,10 +8,8 @@
 #include <cstring>
 #include <random>
 
-#include "common/random.h"
 #include "frame/frame_state.h"
 #include "frame/key_table.h"
-#include "render/rain_field.h"
 #include "sim/match_state.h"
 #include "tests/dependable/match_invariants.h"
 

@@ -128,7 +128,8 @@ TEST(InvariantChecker, ReportsBrokenStates) {
         {"field of view too narrow", [] { frame::camera.fieldOfView = 24.5f; }},
         {"rain clock jumping", [] { render::rainField.clock += 7; }},
         {"falling count too high", [] { render::rainField.falling = 10001; }},
-        {"NaN drop", [] {
+        {"NaN drop",
+         [] {
              for (render::RainDrop& d : render::rainField.drops)
                  d.x = std::numeric_limits<float>::quiet_NaN();
          }},

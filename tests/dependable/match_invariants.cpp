@@ -34,8 +34,8 @@ static void expectRange(InvariantChecker& checker, double value, double low, dou
 static void expectCountOrZero(InvariantChecker& checker, int before, int after,
                               const std::string& name) {
     if (after != before && after != before + 1 && after != 0)
-        fault(checker, name + " went from " + std::to_string(before) + " to " +
-                           std::to_string(after));
+        fault(checker,
+              name + " went from " + std::to_string(before) + " to " + std::to_string(after));
 }
 
 // The zones of players 1..5, team 1; team 2's are them turned about the centre spot.
@@ -121,8 +121,8 @@ static void checkGoals(InvariantChecker& checker, const sim::MatchState& m, bool
         awarded = true;
         ++checker.goalsAwarded;
         if (p.goalCelebration != 41 || m.goalCelebration != 0)
-            fault(checker, "a goal was awarded after a celebration of " +
-                               std::to_string(p.goalCelebration));
+            fault(checker,
+                  "a goal was awarded after a celebration of " + std::to_string(p.goalCelebration));
     }
 }
 
