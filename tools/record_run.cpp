@@ -184,14 +184,10 @@ int recordFrames(const FrameScript& script, const RecordOptions& options, bool p
             frame::advanceSimulation();
             frame::renderFrame();
             shown.drawn += 1;
-            if ((outputs.png || outputs.clip) &&
-                !writeFrame(context, options, frame, outputs, clip, rgb, error)) {
-                breakProgress(shown);
-                abandonWebpClip(clip);
-                closeScene(context);
-                return 1;
-            }
-            if (!glErrorFree("in frame " + std::to_string(frame), error)) {
+            // A frame drawn with an OpenGL error may be wrong: stop before writing it.
+            if (!glErrorFree("in frame " + std::to_string(frame), error) ||
+                ((outputs.png || outputs.clip) &&
+                 !writeFrame(context, options, frame, outputs, clip, rgb, error))) {
                 breakProgress(shown);
                 abandonWebpClip(clip);
                 closeScene(context);

@@ -626,9 +626,10 @@ def case_f1_auto_repeat(program):
             s.xdotool("keyup", "F1")
         check(len(seen) >= 3, "holding F1 for 4 s made %d windows; auto-repeat should "
               "toggle again and again" % len(seen))
+        print("F1 held for 4 s: %d windows" % len(seen))
 
-        # Settled: one main window, shown and drawn, in the state its own
-        # flag says, and no more toggles once F1 is up.
+        # Settled: one main window, shown and drawn, 1024x768 (covering the
+        # screen when full screen), and no more toggles once F1 is up.
         def settled():
             windows = s.named_windows(TITLE)
             if len(windows) != 1 or not s.drawn(windows[0]):
@@ -770,6 +771,7 @@ def case_random_keys(program):
         status = escape(s, final)
         check(status == 0, "Escape after random keys ended with status %d (seed %d, %d presses, "
               "%d of F1)" % (status, seed, presses, toggles))
+        print("random keys: seed %d, %d presses, %d of F1" % (seed, presses, toggles))
 
 
 CASES = {
