@@ -16,15 +16,23 @@ constexpr double kCameraPiSingle = 3.1459200382232666;
 constexpr double kDegreesPerRadian = 57.29747009277344;
 
 // Degrees to radians as the simulation does it: times 3.1415, then over 180.
-inline double simulationRadians(double degrees) { return degrees * kSimulationPi / 180.0; }
+inline double simulationRadians(double degrees) {
+    return degrees * kSimulationPi / 180.0;
+}
 
 // Rounds a double-precision result to the single precision it is stored in.
-inline float toSingle(double value) { return static_cast<float>(value); }
+inline float toSingle(double value) {
+    return static_cast<float>(value);
+}
 
 // Arctangent of a single-precision argument, computed in double and rounded to single.
-inline float singleAtan(float value) { return static_cast<float>(std::atan(static_cast<double>(value))); }
+inline float singleAtan(float value) {
+    return static_cast<float>(std::atan(static_cast<double>(value)));
+}
 
 // Square root of a single-precision argument, computed in double and rounded to single.
-inline float singleSqrt(float value) { return static_cast<float>(std::sqrt(static_cast<double>(value))); }
+inline float singleSqrt(float value) {
+    return static_cast<float>(std::sqrt(static_cast<double>(value)));
+}
 
 }  // namespace common

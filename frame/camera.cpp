@@ -11,9 +11,13 @@ namespace frame {
 
 Camera camera = initialCamera();
 
-Camera initialCamera() { return Camera{0.0f, -20.0f, 25.0f, 15.0f, 180.0f, 45.0f}; }
+Camera initialCamera() {
+    return Camera{0.0f, -20.0f, 25.0f, 15.0f, 180.0f, 45.0f};
+}
 
-static bool held(int key) { return keyTable.held[key]; }
+static bool held(int key) {
+    return keyTable.held[key];
+}
 
 // The single-precision 0.7 of the movement forms, used as a double.
 static constexpr double kMoveStep = 0.699999988079071;
@@ -33,17 +37,22 @@ static Heading movementFormA(float yaw) {
 // Form B (back, right): the angle itself rounded to single precision, from the
 // single-precision 3.14592, so B does not exactly cancel A.
 static Heading movementFormB(float yaw) {
-    const float angle = common::toSingle(static_cast<double>(yaw) * common::kCameraPiSingle / 180.0);
+    const float angle =
+        common::toSingle(static_cast<double>(yaw) * common::kCameraPiSingle / 180.0);
     return Heading{common::toSingle(std::sin(static_cast<double>(angle))),
                    common::toSingle(std::cos(static_cast<double>(angle)))};
 }
 
-static void add(float& field, double amount) { field = common::toSingle(field + amount); }
+static void add(float& field, double amount) {
+    field = common::toSingle(field + amount);
+}
 
 // Compares the single-precision field with double bounds and stores the bound.
 static void clampField(float& field, double low, double high) {
-    if (field < low) field = common::toSingle(low);
-    if (field > high) field = common::toSingle(high);
+    if (field < low)
+        field = common::toSingle(low);
+    if (field > high)
+        field = common::toSingle(high);
 }
 
 struct View {
@@ -88,8 +97,10 @@ void applyCameraKeys() {
     }
 
     // Turning, then one wrap into [0, 360).
-    if (held(kKeyTurnLeft)) add(camera.yaw, -1.0);
-    if (held(kKeyTurnRight)) add(camera.yaw, 1.0);
+    if (held(kKeyTurnLeft))
+        add(camera.yaw, -1.0);
+    if (held(kKeyTurnRight))
+        add(camera.yaw, 1.0);
     if (camera.yaw >= 360.0) {
         add(camera.yaw, -360.0);
     } else if (camera.yaw < 0.0) {
@@ -97,30 +108,39 @@ void applyCameraKeys() {
     }
 
     // Tilting; the upper bound is tested first.
-    if (held(kKeyTiltUp)) add(camera.pitch, -1.0);
-    if (held(kKeyTiltDown)) add(camera.pitch, 1.0);
+    if (held(kKeyTiltUp))
+        add(camera.pitch, -1.0);
+    if (held(kKeyTiltDown))
+        add(camera.pitch, 1.0);
     if (camera.pitch > 90.0) {
         camera.pitch = 90.0f;
     } else if (camera.pitch < -90.0) {
         camera.pitch = -90.0f;
     }
 
-    if (held(kKeyViewReset)) camera = initialCamera();
+    if (held(kKeyViewReset))
+        camera = initialCamera();
 
     // Height: the double-precision 0.7 here, not the movement's single one.
-    if (held(kKeyRise)) add(camera.translateY, -0.7);
-    if (held(kKeySink)) add(camera.translateY, 0.7);
+    if (held(kKeyRise))
+        add(camera.translateY, -0.7);
+    if (held(kKeySink))
+        add(camera.translateY, 0.7);
     clampField(camera.translateY, -50.0, -2.0);
 
-    if (held(kKeyRestart)) sim::resetMatch();
+    if (held(kKeyRestart))
+        sim::resetMatch();
 
     // Presets in key order: when several are held the last one wins.
     for (int key = kKeyPresetFirst; key <= kKeyPresetLast; ++key) {
-        if (held(key)) applyView(kPresets[key - kKeyPresetFirst]);
+        if (held(key))
+            applyView(kPresets[key - kKeyPresetFirst]);
     }
 
-    if (held(kKeyWiden)) add(camera.fieldOfView, 0.5);
-    if (held(kKeyNarrow)) add(camera.fieldOfView, -0.5);
+    if (held(kKeyWiden))
+        add(camera.fieldOfView, 0.5);
+    if (held(kKeyNarrow))
+        add(camera.fieldOfView, -0.5);
     clampField(camera.fieldOfView, 25.0, 65.0);
 }
 

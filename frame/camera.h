@@ -21,20 +21,20 @@ extern Camera camera;
 Camera initialCamera();
 
 // Camera keys (virtual-key codes).
-constexpr int kKeyForward = 0x4F;    // O
-constexpr int kKeyBack = 0x4C;       // L
-constexpr int kKeyLeft = 0x4A;       // J
-constexpr int kKeyRight = 0x4B;      // K
-constexpr int kKeyTurnLeft = 0x49;   // I
-constexpr int kKeyTurnRight = 0x50;  // P
-constexpr int kKeyTiltUp = 0x55;     // U
-constexpr int kKeyTiltDown = 0x44;   // D
-constexpr int kKeyRise = 0x48;       // H
-constexpr int kKeySink = 0x4E;       // N
-constexpr int kKeyWiden = 0x5A;      // Z
-constexpr int kKeyNarrow = 0x58;     // X
-constexpr int kKeyViewReset = 0x30;  // 0
-constexpr int kKeyRestart = 0x31;    // 1
+constexpr int kKeyForward = 0x4F;      // O
+constexpr int kKeyBack = 0x4C;         // L
+constexpr int kKeyLeft = 0x4A;         // J
+constexpr int kKeyRight = 0x4B;        // K
+constexpr int kKeyTurnLeft = 0x49;     // I
+constexpr int kKeyTurnRight = 0x50;    // P
+constexpr int kKeyTiltUp = 0x55;       // U
+constexpr int kKeyTiltDown = 0x44;     // D
+constexpr int kKeyRise = 0x48;         // H
+constexpr int kKeySink = 0x4E;         // N
+constexpr int kKeyWiden = 0x5A;        // Z
+constexpr int kKeyNarrow = 0x58;       // X
+constexpr int kKeyViewReset = 0x30;    // 0
+constexpr int kKeyRestart = 0x31;      // 1
 constexpr int kKeyPresetFirst = 0x32;  // 2..5
 constexpr int kKeyPresetLast = 0x35;
 

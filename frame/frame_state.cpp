@@ -24,7 +24,9 @@ void applyFrameControls() {
     render::advanceKeeperCounters();
 }
 
-void finishFrameState() { render::stepRain(0.0f, 0.0f); }
+void finishFrameState() {
+    render::stepRain(0.0f, 0.0f);
+}
 
 void advanceFrameState() {
     advanceSimulation();

@@ -6,8 +6,7 @@
 
 namespace tools {
 
-// A decimal number of 0 or more that fits the frame counter; no sign, no spaces.
-static bool parseDecimal(const std::string& text, std::int64_t& value) {
+bool parseDecimal(const std::string& text, std::int64_t& value) {
     if (text.empty() || text.size() > 18)
         return false;
     std::int64_t result = 0;

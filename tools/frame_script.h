@@ -48,6 +48,10 @@ struct FrameScript {
 bool parseFrameScript(const std::vector<std::string>& args, const std::vector<ExtraOption>& extra,
                       FrameScript& script, std::string& error, bool framesRequired = true);
 
+// A decimal number of 0 or more with at most 18 digits (so it fits the frame
+// counter); digits only, no sign or spaces. Shared by the tools' own options.
+bool parseDecimal(const std::string& text, std::int64_t& value);
+
 // Before running frame `frame` (1-based): sets the key table to exactly the
 // keys the script holds during that frame and clears every other entry.
 void applyKeyHolds(const FrameScript& script, std::int64_t frame, frame::KeyTable& keys);

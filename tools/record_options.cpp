@@ -15,15 +15,8 @@ static constexpr std::int64_t kMaxFrameNumber = 999999999999999999;
 
 // A whole decimal number from 1 to `limit`: digits only, no sign or spaces.
 static bool parsePositive(const std::string& text, std::int64_t limit, std::int64_t& value) {
-    if (text.empty() || text.size() > 18)
-        return false;
     std::int64_t result = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9')
-            return false;
-        result = result * 10 + (c - '0');
-    }
-    if (result < 1 || result > limit)
+    if (!parseDecimal(text, result) || result < 1 || result > limit)
         return false;
     value = result;
     return true;

@@ -11,58 +11,15 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/program_run.h"
+
 namespace dependable_test {
 
-struct ToolRun {
-    bool exited = false;  // false: killed by a signal (a crash)
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-static std::string slurp(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
+using test_support::ProgramRun;
 
 // Runs the program with exactly these arguments (no shell, so empty ones stay).
-static ToolRun runTool(const std::string& program, const std::vector<std::string>& args) {
-    char outPath[] = "/tmp/football-args-out-XXXXXX";
-    char errPath[] = "/tmp/football-args-err-XXXXXX";
-    const int outFile = mkstemp(outPath);
-    const int errFile = mkstemp(errPath);
-    ToolRun run;
-    if (outFile < 0 || errFile < 0) {
-        ADD_FAILURE() << "cannot create temporary files";
-        return run;
-    }
-    const pid_t child = fork();
-    if (child == 0) {
-        dup2(outFile, 1);
-        dup2(errFile, 2);
-        std::vector<std::string> copies = args;
-        std::vector<char*> argv;
-        std::string name = program;
-        argv.push_back(name.data());
-        for (std::string& arg : copies)
-            argv.push_back(arg.data());
-        argv.push_back(nullptr);
-        execv(program.c_str(), argv.data());
-        _exit(127);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    close(outFile);
-    close(errFile);
-    run.exited = WIFEXITED(status);
-    run.status = run.exited ? WEXITSTATUS(status) : -1;
-    run.out = slurp(outPath);
-    run.err = slurp(errPath);
-    unlink(outPath);
-    unlink(errPath);
-    return run;
+static ProgramRun runTool(const std::string& program, const std::vector<std::string>& args) {
+    return test_support::runProgram(program, args);
 }
 
 static std::string joined(const std::vector<std::string>& args) {
@@ -74,7 +31,7 @@ static std::string joined(const std::vector<std::string>& args) {
 
 static void expectRefused(const std::string& program, const std::string& prefix,
                           const std::vector<std::string>& args) {
-    const ToolRun run = runTool(program, args);
+    const ProgramRun run = runTool(program, args);
     const std::string line = joined(args);
     ASSERT_TRUE(run.exited) << line << "crashed: " << run.err;
     EXPECT_EQ(run.status, 2) << line << run.err;

@@ -12,57 +12,15 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/program_run.h"
+
 namespace {
 
-struct ToolRun {
-    int status = -1;  // exit status, or -1 when the program did not exit normally
-    std::string out;
-    std::string err;
-};
+using ToolRun = test_support::ProgramRun;
 
-std::string slurp(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
-// Runs football-trace with the arguments, standard output and error going to
-// temporary files.
+// Runs football-trace with exactly these arguments.
 ToolRun runTrace(const std::vector<std::string>& args) {
-    char outPath[] = "/tmp/football-trace-out-XXXXXX";
-    char errPath[] = "/tmp/football-trace-err-XXXXXX";
-    const int outFile = mkstemp(outPath);
-    const int errFile = mkstemp(errPath);
-    ToolRun run;
-    if (outFile < 0 || errFile < 0) {
-        ADD_FAILURE() << "cannot create temporary files";
-        return run;
-    }
-    const pid_t child = fork();
-    if (child == 0) {
-        dup2(outFile, 1);
-        dup2(errFile, 2);
-        std::vector<char*> argv;
-        std::string program = FOOTBALL_TRACE_PATH;
-        argv.push_back(program.data());
-        std::vector<std::string> copies = args;
-        for (std::string& arg : copies)
-            argv.push_back(arg.data());
-        argv.push_back(nullptr);
-        execv(program.c_str(), argv.data());
-        _exit(127);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    close(outFile);
-    close(errFile);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.out = slurp(outPath);
-    run.err = slurp(errPath);
-    unlink(outPath);
-    unlink(errPath);
-    return run;
+    return test_support::runProgram(FOOTBALL_TRACE_PATH, args);
 }
 
 std::uint64_t fnv1a(const std::string& text) {
