@@ -312,10 +312,16 @@ def check(condition, message):
         raise Failure(message)
 
 
-def start_windowed(session):
+def answer_windowed(session):
+    """Answers No to full screen and Yes to soft mode; returns the main window."""
     session.answer("Start FullScreen?", "Escape")  # No
     session.answer("Start In A Soft Mode?", "Return")  # Yes
-    window = session.main_window()
+    return session.main_window()
+
+
+def start_windowed(session):
+    """As answer_windowed, and checks the client area (no window manager)."""
+    window = answer_windowed(session)
     geometry = session.geometry(window)
     check(geometry == (0, 0, 1024, 768),
           "windowed client area is %r, not 1024x768 at (0, 0)" % (geometry,))
@@ -350,9 +356,7 @@ def case_windowed_escape(program):
 def case_toggle(program):
     # A window manager, so that full screen is a state someone keeps.
     with Session(program, "1024x768x24", window_manager=True) as s:
-        s.answer("Start FullScreen?", "Escape")  # No
-        s.answer("Start In A Soft Mode?", "Return")  # Yes
-        window = s.main_window()
+        window = answer_windowed(s)
         check(not s.is_fullscreen(window), "the windowed window is full screen")
         # F1: windowed -> full screen (the screen has the 1024x768 mode).
         full = toggle(s, window)
@@ -445,9 +449,7 @@ def cpu_seconds(pid):
 def case_minimise(program):
     # Minimising needs a window manager.
     with Session(program, "1024x768x24", window_manager=True) as s:
-        s.answer("Start FullScreen?", "Escape")  # No
-        s.answer("Start In A Soft Mode?", "Return")  # Yes
-        window = s.main_window()
+        window = answer_windowed(s)
         wm_state = s.x.intern_atom("WM_STATE")
 
         def iconic():
@@ -607,9 +609,7 @@ def case_resize_tiny(program, mask_tool):
 
 def case_f1_auto_repeat(program):
     with Session(program, "1024x768x24", window_manager=True) as s:
-        s.answer("Start FullScreen?", "Escape")  # No
-        s.answer("Start In A Soft Mode?", "Return")  # Yes
-        window = s.main_window()
+        window = answer_windowed(s)
         s.x.change_keyboard_control(auto_repeat_mode=X.AutoRepeatModeOn)
         s.x.sync()
         s.point_at(window)
