@@ -13,11 +13,10 @@
 
 #include "frame/frame_state.h"
 #include "frame/key_table.h"
-#include "frame/overlay.h"
 #include "frame/render_frame.h"
 #include "platform/offscreen_context.h"
 #include "render/gl_errors.h"
-#include "render/scene.h"
+#include "tools/offscreen_scene.h"
 #include "tools/png_file.h"
 #include "tools/webp_clip.h"
 
@@ -44,30 +43,6 @@ static bool prepareDirectory(const std::string& dir, std::string& error) {
         return false;
     }
     return true;
-}
-
-// Start-up as the program makes it: the projection for the size, then the
-// scene initialisation in the new context.
-static platform::OffscreenContext* openScene(int width, int height) {
-    platform::OffscreenContext* context = platform::createOffscreenContext(width, height);
-    if (context == nullptr)
-        return nullptr;
-    render::resizeScene(width, height);
-    render::initScene();
-    return context;
-}
-
-static void closeScene(platform::OffscreenContext* context) {
-    frame::deleteOverlayFont();
-    platform::destroyOffscreenContext(context);
-}
-
-// Re-creates the context as the program's F1 does: font deleted, context
-// destroyed, a new one made, then the projection and the scene initialisation.
-static platform::OffscreenContext* recreateScene(platform::OffscreenContext* context, int width,
-                                                 int height) {
-    closeScene(context);
-    return openScene(width, height);
 }
 
 // Drains the context's error flags; false, with the errors named in `error`,
@@ -160,7 +135,7 @@ int recordFrames(const FrameScript& script, const RecordOptions& options, bool p
             return 1;
         }
     }
-    platform::OffscreenContext* context = openScene(options.width, options.height);
+    platform::OffscreenContext* context = openOffscreenScene(options.width, options.height);
     if (context == nullptr) {
         abandonWebpClip(clip);
         error = "cannot create a " + std::to_string(options.width) + "x" +
@@ -169,7 +144,7 @@ int recordFrames(const FrameScript& script, const RecordOptions& options, bool p
     }
     if (!glErrorFree("at start-up", error)) {
         abandonWebpClip(clip);
-        closeScene(context);
+        closeOffscreenScene(context);
         return 1;
     }
     if (observer != nullptr)
@@ -190,7 +165,7 @@ int recordFrames(const FrameScript& script, const RecordOptions& options, bool p
                  !writeFrame(context, options, frame, outputs, clip, rgb, error))) {
                 breakProgress(shown);
                 abandonWebpClip(clip);
-                closeScene(context);
+                closeOffscreenScene(context);
                 return 1;
             }
         } else {
@@ -198,7 +173,7 @@ int recordFrames(const FrameScript& script, const RecordOptions& options, bool p
         }
         const int toggles = togglesAfter(script, frame);
         for (int n = 0; n < toggles; ++n) {
-            context = recreateScene(context, options.width, options.height);
+            context = reopenOffscreenScene(context, options.width, options.height);
             if (context == nullptr) {
                 breakProgress(shown);
                 abandonWebpClip(clip);
@@ -210,14 +185,14 @@ int recordFrames(const FrameScript& script, const RecordOptions& options, bool p
             !glErrorFree("re-creating the context after frame " + std::to_string(frame), error)) {
             breakProgress(shown);
             abandonWebpClip(clip);
-            closeScene(context);
+            closeOffscreenScene(context);
             return 1;
         }
         if (observer != nullptr)
             observer(frame, toggles > 0, data);
         showProgress(shown, frame, script.frames);
     }
-    closeScene(context);
+    closeOffscreenScene(context);
     if (clip != nullptr && !finishWebpClip(clip, reason)) {
         error = "cannot write '" + options.clipPath + "': " + reason;
         return 1;

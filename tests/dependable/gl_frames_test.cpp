@@ -8,14 +8,13 @@
 
 #include "frame/frame_state.h"
 #include "frame/key_table.h"
-#include "frame/overlay.h"
 #include "frame/render_frame.h"
 #include "platform/offscreen_context.h"
 #include "render/gl_errors.h"
-#include "render/scene.h"
 #include "render/shape_cache.h"
 #include "tests/dependable/match_invariants.h"
 #include "tests/render/offscreen_scene.h"
+#include "tools/offscreen_scene.h"
 
 namespace dependable_test {
 
@@ -42,20 +41,6 @@ static int liveDisplayLists() {
     return count;
 }
 
-static platform::OffscreenContext* openScene() {
-    platform::OffscreenContext* context = platform::createOffscreenContext(kWidth, kHeight);
-    if (context != nullptr) {
-        render::resizeScene(kWidth, kHeight);
-        render::initScene();
-    }
-    return context;
-}
-
-static void closeScene(platform::OffscreenContext* context) {
-    frame::deleteOverlayFont();
-    platform::destroyOffscreenContext(context);
-}
-
 // The camera keys, each held for its own stretch of the run, some together.
 static void holdScheduledKeys(std::int64_t f, frame::KeyTable& keys) {
     static const int kKeys[] = {0x4F, 0x4C, 0x4A, 0x4B, 0x49, 0x50, 0x55, 0x44, 0x48,
@@ -74,7 +59,7 @@ static void holdScheduledKeys(std::int64_t f, frame::KeyTable& keys) {
 
 TEST(GlFrames, ManyFramesWithEveryCameraKeyAndToggles) {
     render_test::resetProcessState();
-    platform::OffscreenContext* context = openScene();
+    platform::OffscreenContext* context = tools::openOffscreenScene(kWidth, kHeight);
     ASSERT_NE(context, nullptr);
     ASSERT_EQ(render::drainGlErrors(), "") << "at start-up";
     const GLint modelDepth = integerState(GL_MODELVIEW_STACK_DEPTH);
@@ -115,8 +100,7 @@ TEST(GlFrames, ManyFramesWithEveryCameraKeyAndToggles) {
 
         const bool toggle = f % 400 == 200;
         if (toggle) {
-            closeScene(context);
-            context = openScene();
+            context = tools::reopenOffscreenScene(context, kWidth, kHeight);
             ASSERT_NE(context, nullptr);
             ASSERT_EQ(render::drainGlErrors(), "") << "re-creation after frame " << f;
             EXPECT_EQ(render::shapeCacheSize(), 0) << "the cache starts empty in a new context";
@@ -126,7 +110,7 @@ TEST(GlFrames, ManyFramesWithEveryCameraKeyAndToggles) {
         }
         checkFrame(checker, toggle || frame::keyTable.held[0x31]);
     }
-    closeScene(context);
+    tools::closeOffscreenScene(context);
     EXPECT_GE(contexts, 2);
     EXPECT_EQ(checker.faultCount, 0) << describeFaults(checker);
 }

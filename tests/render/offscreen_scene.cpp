@@ -10,14 +10,13 @@
 #include "frame/camera.h"
 #include "frame/frame_state.h"
 #include "frame/key_table.h"
-#include "frame/overlay.h"
 #include "frame/render_frame.h"
 #include "render/figure_animation.h"
 #include "render/gl_errors.h"
 #include "render/heightmap.h"
 #include "render/rain_field.h"
-#include "render/scene.h"
 #include "sim/match_state.h"
+#include "tools/offscreen_scene.h"
 
 namespace render_test {
 
@@ -33,26 +32,19 @@ void resetProcessState() {
 
 void OffscreenScene::SetUp() {
     resetProcessState();
-    context = platform::createOffscreenContext(kWidth, kHeight);
+    context = tools::openOffscreenScene(kWidth, kHeight);
     ASSERT_NE(context, nullptr);
-    render::resizeScene(kWidth, kHeight);
-    render::initScene();
     EXPECT_EQ(render::drainGlErrors(), "") << "OpenGL errors at start-up";
 }
 
 void OffscreenScene::TearDown() {
-    frame::deleteOverlayFont();
-    platform::destroyOffscreenContext(context);
+    tools::closeOffscreenScene(context);
     context = nullptr;
 }
 
 void OffscreenScene::recreateContext() {
-    frame::deleteOverlayFont();
-    platform::destroyOffscreenContext(context);
-    context = platform::createOffscreenContext(kWidth, kHeight);
+    context = tools::reopenOffscreenScene(context, kWidth, kHeight);
     ASSERT_NE(context, nullptr);
-    render::resizeScene(kWidth, kHeight);
-    render::initScene();
 }
 
 void OffscreenScene::runFrame() {
