@@ -33,6 +33,15 @@ static void drawFigures() {
     }
 }
 
+void placeCamera(const Camera& view) {
+    glLoadIdentity();
+    glRotatef(view.pitch, 1.0f, 0.0f, 0.0f);
+    glRotatef(view.yaw, 0.0f, 1.0f, 0.0f);
+    glTranslatef(view.translateX, view.translateY, view.translateZ);
+    glLightfv(GL_LIGHT1, GL_POSITION, render::ambientLightPosition);
+    render::setupFog();
+}
+
 void renderFrame() {
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_LIGHTING);
@@ -43,12 +52,7 @@ void renderFrame() {
 
     render::resizeScene(render::viewportSize.width, render::viewportSize.height);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glLoadIdentity();
-    glRotatef(camera.pitch, 1.0f, 0.0f, 0.0f);
-    glRotatef(camera.yaw, 0.0f, 1.0f, 0.0f);
-    glTranslatef(camera.translateX, camera.translateY, camera.translateZ);
-    glLightfv(GL_LIGHT1, GL_POSITION, render::ambientLightPosition);
-    render::setupFog();
+    placeCamera(camera);
 
     render::drawPitch();
     render::drawBall(sim::match.ball.lateral, sim::match.ball.lengthwise);

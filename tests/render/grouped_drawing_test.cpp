@@ -6,6 +6,7 @@
 
 #include "common/random.h"
 #include "frame/camera.h"
+#include "frame/render_frame.h"
 #include "render/heightmap.h"
 #include "render/pitch_ball_rain.h"
 #include "render/rain_field.h"
@@ -67,12 +68,7 @@ static std::vector<unsigned char> picture(platform::OffscreenContext* context, c
                                           void (*draw)()) {
     render::resizeScene(1024, 768);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glLoadIdentity();
-    glRotatef(view.pitch, 1.0f, 0.0f, 0.0f);
-    glRotatef(view.yaw, 0.0f, 1.0f, 0.0f);
-    glTranslatef(view.x, view.y, view.z);
-    glLightfv(GL_LIGHT1, GL_POSITION, render::ambientLightPosition);
-    render::setupFog();
+    frame::placeCamera(frame::Camera{view.x, view.y, view.z, view.pitch, view.yaw, 45.0f});
     glNormal3f(0.3f, 0.8f, 0.2f);
     glLineWidth(3.0f);
     draw();

@@ -7,6 +7,8 @@
 #include <cmath>
 #include <vector>
 
+#include "frame/camera.h"
+#include "frame/render_frame.h"
 #include "render/figures.h"
 #include "render/pitch_ball_rain.h"
 #include "render/scene.h"
@@ -52,11 +54,7 @@ TEST_F(ShapeCacheProbe, EqualSizesShareAListAndTheLastBitMakesAnother) {
 static std::vector<unsigned char> drawFixedFigure(platform::OffscreenContext* context) {
     render::resizeScene(1024, 768);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glLoadIdentity();
-    glRotatef(10.0f, 1.0f, 0.0f, 0.0f);
-    glTranslatef(0.0f, -3.0f, -8.0f);
-    glLightfv(GL_LIGHT1, GL_POSITION, render::ambientLightPosition);
-    render::setupFog();
+    frame::placeCamera(frame::Camera{0.0f, -3.0f, -8.0f, 10.0f, 0.0f, 45.0f});
     glNormal3f(0.0f, 0.0f, 1.0f);
     render::drawOutfieldPlayer(0.0f, 0.0f, 30.0f, render::kTeam2Kit, 3);
     render::drawGoalkeeper(-2.0f, -1.0f, 4);
