@@ -8,10 +8,12 @@
 # on fixed sleeps: keys are held down until the program has acted on them.
 import os
 import signal
+import struct
 import subprocess
 import sys
 import tempfile
 import time
+import zlib
 
 from Xlib import X, display, error, protocol
 
@@ -54,8 +56,11 @@ def stop_process(process):
 class Session:
     """An Xvfb of its own, the program on it, and an X connection to look at it."""
 
-    def __init__(self, program, screen, window_manager=False, xvfb_arguments=()):
+    def __init__(self, program, screen, window_manager=False, xvfb_arguments=(),
+                 pictures=None):
         self.program = program
+        # Screenshots go to a folder of the session's own unless a test names one.
+        self.pictures = pictures
         self.screen = screen
         self.window_manager = window_manager
         self.xvfb_arguments = list(xvfb_arguments)
@@ -89,6 +94,10 @@ class Session:
         self.env = dict(os.environ)
         self.env.pop("WAYLAND_DISPLAY", None)
         self.env["DISPLAY"] = self.display_name
+        if self.pictures is None:
+            self.pictures = os.path.join(self.workdir.name, "pictures")
+            os.mkdir(self.pictures)
+        self.env["XDG_PICTURES_DIR"] = self.pictures
         self.x = display.Display(self.display_name)
         # Keys are held until the program has acted on them; without
         # auto-repeat a held key is exactly one key-down.
@@ -105,7 +114,9 @@ class Session:
 
         self.stderr_path = os.path.join(self.workdir.name, "stderr")
         self.stderr_file = open(self.stderr_path, "wb")
-        self.game = subprocess.Popen([self.program], env=self.env, stdout=subprocess.DEVNULL,
+        self.stdout_path = os.path.join(self.workdir.name, "stdout")
+        self.stdout_file = open(self.stdout_path, "wb")
+        self.game = subprocess.Popen([self.program], env=self.env, stdout=self.stdout_file,
                                      stderr=self.stderr_file)
 
     def __exit__(self, *exc):
@@ -121,8 +132,15 @@ class Session:
         stop_process(self.xvfb)
         if getattr(self, "stderr_file", None):
             self.stderr_file.close()
+        if getattr(self, "stdout_file", None):
+            self.stdout_file.close()
         self.workdir.cleanup()
         return False
+
+    def stdout(self):
+        self.stdout_file.flush()
+        with open(self.stdout_path, "rb") as f:
+            return f.read().decode(errors="replace")
 
     def stderr(self):
         self.stderr_file.flush()
@@ -778,6 +796,130 @@ def case_random_keys(program):
               "%d of F1)" % (status, seed, presses, toggles))
         print("random keys: seed %d, %d presses, %d of F1" % (seed, presses, toggles))
 
+# ---- pause and screenshots ----
+
+def read_png(path):
+    """Width, height and rows of (r, g, b) of an 8-bit RGB PNG file, any filters."""
+    with open(path, "rb") as f:
+        data = f.read()
+    check(data[:8] == b"\x89PNG\r\n\x1a\n", "%s is not a PNG file" % path)
+    at, idat, width, height = 8, b"", 0, 0
+    while at < len(data):
+        length, kind = struct.unpack(">I4s", data[at:at + 8])
+        body = data[at + 8:at + 8 + length]
+        check(zlib.crc32(kind + body) == struct.unpack(">I", data[at + 8 + length:at + 12 +
+                                                                     length])[0],
+              "%s: bad CRC in %r" % (path, kind))
+        if kind == b"IHDR":
+            width, height, depth, colour = struct.unpack(">IIBB", body[:10])
+            check((depth, colour) == (8, 2), "%s is not 8-bit RGB" % path)
+        elif kind == b"IDAT":
+            idat += body
+        at += 12 + length
+    raw, stride, rows, prior = zlib.decompress(idat), width * 3, [], bytearray(width * 3)
+    for y in range(height):
+        kind, line = raw[y * (stride + 1)], bytearray(raw[y * (stride + 1) + 1:(y + 1) * (stride + 1)])
+        for i in range(stride):
+            a = line[i - 3] if i >= 3 else 0
+            b, c = prior[i], prior[i - 3] if i >= 3 else 0
+            if kind == 1:
+                line[i] = (line[i] + a) & 255
+            elif kind == 2:
+                line[i] = (line[i] + b) & 255
+            elif kind == 3:
+                line[i] = (line[i] + (a + b) // 2) & 255
+            elif kind == 4:
+                p = a + b - c
+                pa, pb, pc = abs(p - a), abs(p - b), abs(p - c)
+                line[i] = (line[i] + (a if pa <= pb and pa <= pc else b if pb <= pc else c)) & 255
+        rows.append([tuple(line[3 * x:3 * x + 3]) for x in range(width)])
+        prior = line
+    return width, height, rows
+
+
+def paused_notice(session, window):
+    """True while PAUSED shows under the bar: a box of black with white text."""
+    counts = {}
+    for row in session.pixels(window, 477, 30, 70, 20):
+        for rgb in row:
+            counts[colour_name(rgb)] = counts.get(colour_name(rgb), 0) + 1
+    return counts.get("white", 0) > 30 and counts.get("white", 0) + counts.get("black", 0) == 1400
+
+
+def still_for(session, window, seconds):
+    """The window's picture, and whether it stood still over `seconds`.
+
+    Mesa draws the same state as one of a few pictures (its immediate-mode
+    batches split at points that wander from frame to frame, which shades a
+    few dozen pixels differently), so "still" is: of eight looks over the
+    time, at least half show one and the same picture. A match that plays, or
+    a camera that turns, shows a new picture at every look."""
+    looks = []
+    for _ in range(8):
+        looks.append(session.pixels(window, 0, 0, 1024, 768))
+        time.sleep(seconds / 8)
+    most = max(looks, key=looks.count)
+    return looks.count(most) >= 4, most
+
+
+def case_pause_screenshot(program):
+    with Session(program, "1024x768x24") as s:
+        window = start_windowed(s)
+        s.tap(window, "Pause")
+        wait_for(lambda: paused_notice(s, window), "PAUSED under the score bar")
+        same, picture = still_for(s, window, 2.0)
+        check(same, "the picture changed while paused and the camera stood still")
+
+        # The camera still flies while paused; the overlay stays; then all is still again.
+        s.hold_key_until(window, "i",
+                         lambda: s.pixels(window, 0, 100, 1024, 668) != picture[100:],
+                         "the camera to turn while paused")
+        moved = s.pixels(window, 0, 0, 1024, 768)
+        check([row[412:612] for row in moved[:30]] == [row[412:612] for row in picture[:30]] and
+              [row[477:547] for row in moved[30:50]] == [row[477:547] for row in picture[30:50]],
+              "the score bar or the notice changed when the camera moved")
+        same, picture = still_for(s, window, 2.0)
+        check(same, "the picture changed while paused after the camera stopped")
+
+        # F12 saves exactly the picture on screen, its path on standard output.
+        looks = []
+        s.tap(window, "F12")
+        path = wait_for(lambda: s.stdout().strip(), "the screenshot's path on standard output")
+        name = os.path.basename(path)
+        check(os.path.dirname(path) == s.pictures and name.startswith("football-") and
+              name.endswith(".png") and len(name) == len("football-YYYYMMDD-HHMMSS-mmm.png"),
+              "screenshot path %r is not football-YYYYMMDD-HHMMSS-mmm.png in %s" %
+              (path, s.pictures))
+        width, height, rows = read_png(path)
+        check((width, height) == (1024, 768), "the screenshot is %dx%d" % (width, height))
+        for _ in range(8):
+            looks.append(s.pixels(window, 0, 0, 1024, 768))
+            time.sleep(0.1)
+        check(rows == picture or rows in looks,
+              "the screenshot differs from every picture the window showed")
+        check(os.listdir(s.pictures) == [name], "files in the pictures folder: %r" %
+              os.listdir(s.pictures))
+
+        # Space resumes: the match moves again with the camera still.
+        s.tap(window, "space")
+        wait_for(lambda: not paused_notice(s, window), "PAUSED to go")
+        check(not still_for(s, window, 2.0)[0], "the picture stood still after Space")
+        status = escape(s, window)
+        check(status == 0, "Escape ended with status %d" % status)
+
+    # A folder that cannot be written: one line on standard error, the match goes on.
+    with Session(program, "1024x768x24", pictures="/proc") as s:
+        window = start_windowed(s)
+        s.tap(window, "Print")
+        wait_for(lambda: "cannot save the screenshot" in s.stderr(), "the screenshot's failure")
+        lines = s.stderr().strip().splitlines()
+        check(len(lines) == 1 and lines[0].startswith("football: cannot save the screenshot "
+                                                      "'/proc/football-"),
+              "standard error after a failed screenshot: %r" % s.stderr())
+        check(not still_for(s, window, 2.0)[0] and s.running(), "the match stopped")
+        status = escape(s, window)
+        check(status == 0, "Escape ended with status %d" % status)
+
 
 CASES = {
     "windowed_escape": case_windowed_escape,
@@ -795,6 +937,7 @@ CASES = {
     "close_mid_toggle": case_close_mid_toggle,
     "no_glx": case_no_glx,
     "random_keys": case_random_keys,
+    "pause_screenshot": case_pause_screenshot,
 }
 
 # Cases that compare the score bar with the glyph table get the helper that
