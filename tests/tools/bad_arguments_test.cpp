@@ -32,6 +32,10 @@ static const std::vector<BadCall> kBadCalls = {
     {Tool::both, {"-"}},
     {Tool::both, {"1e3"}},
     {Tool::both, {" 5"}},
+    {Tool::both,
+     {"\x01"
+      "6"}},  // control characters and line breaks are quoted
+    {Tool::both, {"5", "--hold", "a\nb@1"}},
     {Tool::both, {"5", ""}},
     {Tool::both, {"5", "6"}},
     {Tool::both, {"5", "--fast"}},
@@ -99,6 +103,7 @@ static const std::vector<BadCall> kBadCalls = {
     {Tool::record, {"5", "--clip"}},
     {Tool::record, {"5", "--clip", ""}},
     {Tool::record, {"5", "--clip", "DIR/a.png"}},
+    {Tool::record, {"5", "--clip", "DIR/a\n.png"}},
     {Tool::record, {"5", "--clip", "DIR/.webp"}},
     {Tool::record, {"0", "--clip", "DIR/a.webp"}},
     {Tool::record, {"5", "--clip", "DIR/a.webp", "--clip", "DIR/b.webp"}},
