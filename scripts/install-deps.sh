@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    build-essential cmake ninja-build pkg-config
+    build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
     libsdl2-dev libgl1-mesa-dev libglu1-mesa-dev libosmesa6-dev libgl1-mesa-dri
     libfreetype-dev fonts-liberation libpng-dev libwebp-dev libx11-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
