@@ -16,7 +16,7 @@
 #include "tests/render/offscreen_scene.h"
 #include "tools/offscreen_scene.h"
 
-namespace dependable_test {
+namespace long_runs_test {
 
 #ifdef FOOTBALL_SANITIZED_BUILD
 constexpr std::int64_t kDrawnFrames = 300;
@@ -135,4 +135,4 @@ TEST(GlFrames, ErrorDrainNamesAndClearsTheErrors) {
     platform::destroyOffscreenContext(context);
 }
 
-}  // namespace dependable_test
+}  // namespace long_runs_test

@@ -6,7 +6,7 @@
 
 #include "tests/support/program_run.h"
 
-namespace dependable_test {
+namespace long_runs_test {
 
 TEST(LeakChecker, ReportsOurOwnLeaksDespiteTheMesaSuppressions) {
     test_support::RunOptions options;
@@ -24,4 +24,4 @@ TEST(LeakChecker, ReportsOurOwnLeaksDespiteTheMesaSuppressions) {
     EXPECT_NE(err.find("leakOnPurpose"), std::string::npos) << err;
 }
 
-}  // namespace dependable_test
+}  // namespace long_runs_test

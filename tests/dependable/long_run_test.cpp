@@ -17,7 +17,7 @@
 #include "tests/dependable/match_invariants.h"
 #include "tests/render/offscreen_scene.h"
 
-namespace dependable_test {
+namespace long_runs_test {
 
 #ifdef FOOTBALL_SANITIZED_BUILD
 constexpr std::int64_t kLongRunFrames = 30000;
@@ -147,4 +147,4 @@ TEST(InvariantChecker, ReportsBrokenStates) {
     }
 }
 
-}  // namespace dependable_test
+}  // namespace long_runs_test

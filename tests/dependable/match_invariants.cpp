@@ -6,7 +6,7 @@
 
 #include "render/rain_field.h"
 
-namespace dependable_test {
+namespace long_runs_test {
 
 static void fault(InvariantChecker& checker, const std::string& what) {
     ++checker.faultCount;
@@ -246,4 +246,4 @@ std::string describeFaults(const InvariantChecker& checker) {
     return text;
 }
 
-}  // namespace dependable_test
+}  // namespace long_runs_test

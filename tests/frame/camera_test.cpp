@@ -5,7 +5,7 @@
 
 namespace {
 
-using frametest::FrameTest;
+using frame_test::FrameTest;
 using namespace frame;
 
 TEST_F(FrameTest, YawWrapsIntoZeroToThreeSixty) {

@@ -13,7 +13,7 @@
 #include "render/rain_field.h"
 #include "sim/match_state.h"
 
-namespace frametest {
+namespace frame_test {
 
 class FrameTest : public ::testing::Test {
   protected:
@@ -42,4 +42,4 @@ class FrameTest : public ::testing::Test {
     }
 };
 
-}  // namespace frametest
+}  // namespace frame_test

@@ -9,7 +9,7 @@
 
 namespace {
 
-using frametest::FrameTest;
+using frame_test::FrameTest;
 
 TEST_F(FrameTest, AfterAResetOneHundredAndOneFramesRunNoTick) {
     frame::initSceneState();

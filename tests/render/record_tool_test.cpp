@@ -14,7 +14,7 @@
 #include "tools/record_run.h"
 #include "tools/trace_line.h"
 
-namespace render_test {
+namespace tools_test {
 
 using test_support::ProgramRun;
 using test_support::TempDir;
@@ -99,7 +99,7 @@ TEST(RecordTool, RecordedRunLeavesTheStateTheTracePrints) {
     const ProgramRun trace = test_support::runProgram(FOOTBALL_TRACE_PATH, args);
     ASSERT_EQ(trace.status, 0) << trace.err;
 
-    resetProcessState();
+    render_test::resetProcessState();
     const TempDir dir;
     args.push_back("--out");
     args.push_back(dir.path());
@@ -119,4 +119,4 @@ TEST(RecordTool, RecordedRunLeavesTheStateTheTracePrints) {
     EXPECT_EQ(std::count(recorded.begin(), recorded.end(), '\n'), 261);
 }
 
-}  // namespace render_test
+}  // namespace tools_test
