@@ -1,7 +1,7 @@
 // camera_test.cpp -- the camera keys: wraps, clamps, key orders, presets and restart.
 #include <cmath>
 
-#include "frame_fixture.h"
+#include "tests/frame/frame_state_fixture.h"
 
 namespace {
 

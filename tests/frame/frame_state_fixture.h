@@ -1,4 +1,4 @@
-// frame_fixture.h -- resets every process-wide record a frame touches, for the
+// frame_state_fixture.h -- resets every process-wide record a frame touches, for the
 // camera and frame-order tests.
 #pragma once
 

@@ -4,8 +4,8 @@
 
 #include <cstring>
 
-#include "frame_fixture.h"
 #include "render/heightmap.h"
+#include "tests/frame/frame_state_fixture.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include "platform/offscreen_context.h"
 #include "render/gl_errors.h"
 #include "render/shape_cache.h"
-#include "tests/dependable/match_invariants.h"
-#include "tests/render/offscreen_scene.h"
+#include "tests/long_runs/match_invariants.h"
+#include "tests/render/offscreen_scene_fixture.h"
 #include "tools/offscreen_scene.h"
 
 namespace long_runs_test {

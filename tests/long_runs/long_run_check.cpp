@@ -11,7 +11,7 @@
 #include "frame/frame_state.h"
 #include "frame/key_table.h"
 #include "sim/match_state.h"
-#include "tests/dependable/match_invariants.h"
+#include "tests/long_runs/match_invariants.h"
 
 static bool parseCount(const char* text, long long& value) {
     char* end = nullptr;

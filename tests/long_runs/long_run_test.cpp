@@ -14,8 +14,8 @@
 #include "frame/key_table.h"
 #include "render/rain_field.h"
 #include "sim/match_state.h"
-#include "tests/dependable/match_invariants.h"
-#include "tests/render/offscreen_scene.h"
+#include "tests/long_runs/match_invariants.h"
+#include "tests/render/offscreen_scene_fixture.h"
 
 namespace long_runs_test {
 

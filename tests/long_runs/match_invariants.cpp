@@ -1,5 +1,5 @@
 // match_invariants.cpp -- the long-run checker's rules, one group of fields at a time.
-#include "tests/dependable/match_invariants.h"
+#include "tests/long_runs/match_invariants.h"
 
 #include <cmath>
 #include <cstdio>

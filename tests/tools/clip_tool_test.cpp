@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "frame/camera.h"
-#include "tests/render/offscreen_scene.h"
+#include "tests/render/offscreen_scene_fixture.h"
 #include "tests/support/program_run.h"
 #include "tests/tools/picture_reader.h"
 #include "tools/frame_script.h"

@@ -7,7 +7,7 @@
 
 #include "common/random.h"
 #include "sim/match_state.h"
-#include "tests/render/offscreen_scene.h"
+#include "tests/render/offscreen_scene_fixture.h"
 #include "tests/support/program_run.h"
 #include "tests/tools/picture_reader.h"
 #include "tools/goal_search.h"

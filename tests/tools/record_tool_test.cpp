@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/render/offscreen_scene.h"
+#include "tests/render/offscreen_scene_fixture.h"
 #include "tests/support/program_run.h"
 #include "tools/frame_script.h"
 #include "tools/record_options.h"
