@@ -1,4 +1,4 @@
-// time.cpp -- the tick count from CLOCK_MONOTONIC and a millisecond sleep that survives signals.
+// posix_time.cpp -- the tick count from CLOCK_MONOTONIC and a millisecond sleep that survives signals.
 #include "platform/time.h"
 
 #include <cerrno>
