@@ -8,8 +8,7 @@ namespace platform {
 
 static_assert(kMbOk == MB_OK && kMbYesNo == MB_YESNO);
 static_assert(kMbIconStop == MB_ICONSTOP && kMbIconQuestion == MB_ICONQUESTION &&
-              kMbIconExclamation == MB_ICONEXCLAMATION &&
-              kMbIconInformation == MB_ICONINFORMATION);
+              kMbIconExclamation == MB_ICONEXCLAMATION && kMbIconInformation == MB_ICONINFORMATION);
 static_assert(kIdOk == IDOK && kIdYes == IDYES && kIdNo == IDNO);
 
 int messageBox(Window* owner, const char* text, const char* caption, unsigned style) {

@@ -1,4 +1,5 @@
-// win32_display_mode.cpp -- the full-screen display mode with ChangeDisplaySettings, and its restore.
+// win32_display_mode.cpp -- the full-screen display mode with ChangeDisplaySettings, and its
+// restore.
 #include <cstring>
 
 #include "platform/display_mode.h"

@@ -1,4 +1,5 @@
 // win32_window.cpp -- window classes, windows and the cursor on the Win32 user interface.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -23,14 +24,51 @@ struct RegisteredClass {
 };
 static std::vector<RegisteredClass> registeredClasses;
 
+// The windows whose procedure was last told (by an activate message) that
+// they are minimised.
+static std::vector<HWND> reportedMinimised;
+
+static bool isReportedMinimised(HWND window) {
+    return std::find(reportedMinimised.begin(), reportedMinimised.end(), window) !=
+           reportedMinimised.end();
+}
+
+static void recordMinimised(HWND window, bool minimised) {
+    reportedMinimised.erase(std::remove(reportedMinimised.begin(), reportedMinimised.end(), window),
+                            reportedMinimised.end());
+    if (minimised)
+        reportedMinimised.push_back(window);
+}
+
+// The activate message carries the minimised state, but the system sends one
+// only when the activation changes: a window that has already lost the focus
+// is minimised (or restored) without one. Such a size message is preceded by
+// the activate message the window would have had, as on SDL, so the procedure
+// always knows whether its window is minimised.
+static void reportMinimisedState(HWND window, UINT message, WPARAM wParam, WindowProc windowProc) {
+    if (message == WM_ACTIVATE) {
+        recordMinimised(window, HIWORD(wParam) != 0);
+    } else if (message == WM_SIZE) {
+        const bool minimised = wParam == SIZE_MINIMIZED;
+        if (minimised != isReportedMinimised(window)) {
+            recordMinimised(window, minimised);
+            const WPARAM state = GetActiveWindow() == window ? WA_ACTIVE : WA_INACTIVE;
+            windowProc(fromHwnd(window), WM_ACTIVATE, MAKEWPARAM(state, minimised ? 1 : 0), 0);
+        }
+    } else if (message == WM_NCDESTROY) {
+        recordMinimised(window, false);
+    }
+}
+
 // The one system procedure of every class registered here: hands the message,
 // with the window as a platform handle, to the class's own procedure.
-static LRESULT CALLBACK classWindowProc(HWND window, UINT message, WPARAM wParam,
-                                        LPARAM lParam) {
+static LRESULT CALLBACK classWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     const ATOM atom = static_cast<ATOM>(GetClassLongPtrA(window, GCW_ATOM));
     for (const RegisteredClass& registered : registeredClasses) {
-        if (registered.atom == atom)
+        if (registered.atom == atom) {
+            reportMinimisedState(window, message, wParam, registered.windowProc);
             return registered.windowProc(fromHwnd(window), message, wParam, lParam);
+        }
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }
@@ -56,7 +94,8 @@ bool registerClass(const WindowClass& windowClass) {
     const ATOM atom = RegisterClassA(&wc);
     if (atom == 0)
         return false;
-    registeredClasses.push_back(RegisteredClass{windowClass.className, atom, windowClass.windowProc});
+    registeredClasses.push_back(
+        RegisteredClass{windowClass.className, atom, windowClass.windowProc});
     return true;
 }
 
