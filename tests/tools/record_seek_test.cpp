@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "frame/frame_state.h"
+#include "frame/process_state.h"
 #include "frame/render_frame.h"
 #include "platform/offscreen_context.h"
 #include "render/rain_field.h"
-#include "tests/render/offscreen_scene.h"
 #include "tests/tools/command_run.h"
 #include "tests/tools/picture_reader.h"
 #include "tools/offscreen_scene.h"
@@ -31,7 +31,7 @@ const std::vector<std::int64_t> kPictures = {200, 221, kFrames};
 // Program start, but with the weather just turned to rain, so that the
 // pictures are taken in a downpour without thousands of frames first.
 static void startInRain() {
-    render_test::resetProcessState();
+    frame::resetProcessState();
     render::rainField.raining = 1;
     render::rainField.clock = 0;
 }
