@@ -69,10 +69,10 @@ static std::string wrapKeyNames() {
     std::size_t lineStart = 0;
     auto add = [&](const std::string& word) {
         if (text.size() - lineStart + 1 + word.size() > 80) {
-            text += "\n ";
-            lineStart = text.size() - 1;
+            text += "\n";  // unindented, so that the manual page keeps one paragraph
+            lineStart = text.size();
         }
-        text += " " + word;
+        text += (text.size() == lineStart ? "" : " ") + word;
     };
     add("A-Z,");
     add("0-9,");
