@@ -26,16 +26,27 @@ static void askStartUpQuestions() {
     }
 }
 
+// Records the display an option chose, as the answers to the questions would:
+// full screen or not, and the soft mode's 1024 by 768.
+static void takeDisplayChoice(DisplayChoice display) {
+    gameWindow.fullscreen = display == DisplayChoice::fullscreen;
+    gameWindow.requestedWidth = 1024;
+    gameWindow.requestedHeight = 768;
+}
+
 static bool createRequestedWindow() {
     return createGameWindow(kWindowTitle, gameWindow.requestedWidth, gameWindow.requestedHeight, 32,
                             gameWindow.fullscreen);
 }
 
-int runGame() {
+int runGame(DisplayChoice display) {
     platform::Message msg = {};
     bool done = false;
 
-    askStartUpQuestions();
+    if (display == DisplayChoice::ask)
+        askStartUpQuestions();
+    else
+        takeDisplayChoice(display);
     if (!createRequestedWindow())
         return kExitFailure;
 

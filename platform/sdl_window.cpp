@@ -34,6 +34,10 @@ bool startVideo(std::string* reason) {
     }
     // Closing the window is a message to the program, not the end of SDL.
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    // A full-screen window that loses the focus stays as it is and keeps
+    // running frames; only the user minimises it. Whatever SDL's default or
+    // the environment says: the program has no settings.
+    SDL_SetHintWithPriority(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0", SDL_HINT_OVERRIDE);
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         *reason = std::string("cannot start the video system: ") + SDL_GetError();
         return false;
