@@ -2,18 +2,17 @@
 #include <GL/gl.h>
 #include <benchmark/benchmark.h>
 
-#include "common/random.h"
-#include "frame/camera.h"
 #include "frame/frame_state.h"
 #include "frame/overlay.h"
+#include "frame/process_state.h"
 #include "frame/render_frame.h"
+#include "frame/scene_start.h"
 #include "platform/offscreen_context.h"
 #include "render/figure_animation.h"
-#include "render/figures.h"
+#include "render/heightmap.h"
 #include "render/pitch_ball_rain.h"
 #include "render/pitch_markings.h"
 #include "render/rain_field.h"
-#include "render/scene.h"
 #include "render/terrain_drawing.h"
 #include "sim/match_state.h"
 
@@ -21,13 +20,10 @@
 struct Scene {
     platform::OffscreenContext* context;
     explicit Scene(int width, int height) {
-        common::setRandomState(1);
-        sim::match = sim::initialMatchState();
-        frame::camera = frame::initialCamera();
-        render::rainField = render::initialRainField();
+        frame::resetProcessState();
         context = platform::createOffscreenContext(width, height);
-        render::resizeScene(width, height);
-        render::initScene();
+        frame::resizeScene(width, height);
+        frame::initScene();
     }
     ~Scene() {
         frame::deleteOverlayFont();
@@ -70,18 +66,16 @@ static void drawPart(benchmark::State& state, void (*part)()) {
     }
 }
 
+static void terrain() {
+    render::drawTerrain(render::heightmap);
+}
+
 static void figures() {
-    const sim::MatchState& m = sim::match;
-    render::drawGoalkeeper(m.team1.keeperLateral, 2.0f, 1);
-    render::drawGoalkeeper(m.team2.keeperLateral, 98.0f, 3);
-    for (const sim::OutfieldPlayer& p : m.team1.outfield)
-        render::drawOutfieldPlayer(p.lateral, p.lengthwise, p.heading, render::kTeam1Kit, 1);
-    for (const sim::OutfieldPlayer& p : m.team2.outfield)
-        render::drawOutfieldPlayer(p.lateral, p.lengthwise, p.heading, render::kTeam2Kit, 4);
+    frame::drawFigures(sim::match, render::figureAnimation);
 }
 
 static void BM_drawTerrain(benchmark::State& state) {
-    drawPart(state, render::drawTerrain);
+    drawPart(state, terrain);
 }
 static void BM_drawPitch(benchmark::State& state) {
     drawPart(state, render::drawPitch);

@@ -50,9 +50,9 @@ void drawBall(float x, float z) {
 
 // All falling drops go in one block of lines, each its own segment. The line
 // width is set before the block, and only when a drop is drawn at all.
-void drawRain() {
+void drawRain(const RainField& field) {
     bool drawing = false;
-    for (const RainDrop& drop : rainField.drops) {
+    for (const RainDrop& drop : field.drops) {
         if (!isFalling(drop))
             continue;
         if (!drawing) {

@@ -35,14 +35,14 @@ void terrainColor(float height) {
     glColor3d(1.0, 1.0, 1.0);
 }
 
-static void terrainVertex(int i, int j) {
-    const float h = heightmap.height[i][j];
+static void terrainVertex(const Heightmap& field, int i, int j) {
+    const float h = field.height[i][j];
     terrainColor(h);
     glVertex3d(static_cast<double>(10 * i - 1000), terrainLevel(h) * 0.5,
                static_cast<double>(1000 - 10 * j));
 }
 
-void drawTerrain() {
+void drawTerrain(const Heightmap& field) {
     // Each cell is the four-vertex polygon (i, j), (i, j+1), (i+1, j+1),
     // (i+1, j). Mesa fills a polygon as the fan of triangles around its first
     // vertex, each listed with that vertex last; the same two triangles per
@@ -51,12 +51,12 @@ void drawTerrain() {
     glBegin(GL_TRIANGLES);
     for (int i = 0; i < kTerrainSize - 1; ++i) {
         for (int j = 0; j < kTerrainSize - 1; ++j) {
-            terrainVertex(i, j + 1);
-            terrainVertex(i + 1, j + 1);
-            terrainVertex(i, j);
-            terrainVertex(i + 1, j + 1);
-            terrainVertex(i + 1, j);
-            terrainVertex(i, j);
+            terrainVertex(field, i, j + 1);
+            terrainVertex(field, i + 1, j + 1);
+            terrainVertex(field, i, j);
+            terrainVertex(field, i + 1, j + 1);
+            terrainVertex(field, i + 1, j);
+            terrainVertex(field, i, j);
         }
     }
     glEnd();

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "frame/camera.h"
-#include "tests/render/offscreen_scene_fixture.h"
+#include "frame/process_state.h"
 #include "tests/support/program_run.h"
 #include "tests/tools/picture_reader.h"
 #include "tools/frame_script.h"
@@ -40,7 +40,10 @@ TEST(ClipTool, ClipHoldsOnePictureForEachFrameAtThirtyASecond) {
                              "--out", dir + "/png", "--at", "111,130"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err, "") << "no progress when standard error is not a terminal";
+    EXPECT_EQ(r.err, "football-record: wrote 2 pictures of 64x48 in '" + dir +
+                         "/png': frame-00111.png to frame-00130.png; wrote '" + dir +
+                         "/c.webp': 20 pictures of 64x48, frames 111 to 130, 30 per second\n")
+        << "no progress when standard error is not a terminal, only what was written";
     EXPECT_EQ(namesIn(dir), (std::vector<std::string>{"c.webp", "png"}))
         << "no temporary file is left";
 
@@ -121,7 +124,7 @@ static std::string withoutCamera(const std::string& trace) {
 
 TEST(ClipTool, ClipWithAViewLeavesTheStateTheTracePrints) {
     // Frames before the clip run without pictures; the view holds preset 2.
-    render_test::resetProcessState();
+    frame::resetProcessState();
     tools::FrameScript script;
     script.frames = 150;
     script.framesGiven = true;

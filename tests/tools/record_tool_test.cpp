@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/render/offscreen_scene_fixture.h"
+#include "frame/process_state.h"
 #include "tests/support/program_run.h"
 #include "tools/frame_script.h"
 #include "tools/record_options.h"
@@ -47,13 +47,15 @@ static bool pngSize(const std::string& path, unsigned& width, unsigned& height) 
     return true;
 }
 
-TEST(RecordTool, WritesExactlyTheChosenFramesQuietlyOffATerminal) {
+TEST(RecordTool, WritesExactlyTheChosenFramesAndNamesThemOffATerminal) {
     const TempDir dir;
     const std::string out = dir.path() + "/new";  // made by the tool
     const ProgramRun r = test_support::runProgram(
         kRecord, {"6", "--out", out, "--at", "5,1", "--every", "4", "--size", "64x48"});
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.err, "") << "no progress when standard error is not a terminal";
+    EXPECT_EQ(r.err, "football-record: wrote 3 pictures of 64x48 in '" + out +
+                         "': frame-00001.png to frame-00005.png\n")
+        << "no progress when standard error is not a terminal, only what was written";
     EXPECT_EQ(r.out, "");
     const std::vector<std::string> expected = {"frame-00001.png", "frame-00004.png",
                                                "frame-00005.png"};
@@ -99,7 +101,7 @@ TEST(RecordTool, RecordedRunLeavesTheStateTheTracePrints) {
     const ProgramRun trace = test_support::runProgram(FOOTBALL_TRACE_PATH, args);
     ASSERT_EQ(trace.status, 0) << trace.err;
 
-    render_test::resetProcessState();
+    frame::resetProcessState();
     const TempDir dir;
     args.push_back("--out");
     args.push_back(dir.path());
