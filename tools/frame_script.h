@@ -40,13 +40,19 @@ struct FrameScript {
 
 // Called once by a tool's main with its arguments (without the program name).
 // Accepts FRAMES (once, required), --hold KEY@FROM[-TO] and --toggle AFTER
-// (both repeatable) and the caller's `extra` options. KEY is decimal or hex
-// (0x31); frame numbers are decimal and at least 1. On a bad argument returns
+// (both repeatable) and the caller's `extra` options. KEY is a key name
+// (O, 1, F1, ESCAPE: keyCodeForName), a decimal code of two or more digits or
+// a hex code (0x31); frame numbers are decimal and at least 1. On a bad argument returns
 // false with a one-line message (no program name, no newline) in `error`.
 // With `framesRequired` false a missing FRAMES is no error (football-record's
 // --goal finds its own frames); `framesGiven` tells which it was.
 bool parseFrameScript(const std::vector<std::string>& args, const std::vector<ExtraOption>& extra,
                       FrameScript& script, std::string& error, bool framesRequired = true);
+
+// An argument in single quotes for a message, with line breaks and other
+// control characters written as \n, \t or \xNN, so that the message stays one
+// line of text. Shared by the tools' own options.
+std::string quoted(const std::string& text);
 
 // A decimal number of 0 or more with at most 18 digits (so it fits the frame
 // counter); digits only, no sign or spaces. Shared by the tools' own options.

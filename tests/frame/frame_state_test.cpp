@@ -5,12 +5,12 @@
 #include <cstring>
 
 #include "frame/match_pause.h"
-#include "frame_fixture.h"
 #include "render/heightmap.h"
+#include "tests/frame/frame_state_fixture.h"
 
 namespace {
 
-using frametest::FrameTest;
+using frame_test::FrameTest;
 
 TEST_F(FrameTest, AfterAResetOneHundredAndOneFramesRunNoTick) {
     frame::initSceneState();

@@ -11,7 +11,7 @@
 #include "frame/scene_start.h"
 #include "platform/glyphs.h"
 #include "sim/match_state.h"
-#include "tests/render/offscreen_scene.h"
+#include "tests/render/offscreen_scene_fixture.h"
 
 namespace render_test {
 

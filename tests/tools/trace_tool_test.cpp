@@ -1,0 +1,171 @@
+// trace_tool_test.cpp -- football-trace as a program: the golden trace, its lines,
+// toggles and holds, and the summary.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tests/support/program_run.h"
+
+namespace {
+
+using ToolRun = test_support::ProgramRun;
+
+// Runs football-trace with exactly these arguments.
+ToolRun runTrace(const std::vector<std::string>& args) {
+    return test_support::runProgram(FOOTBALL_TRACE_PATH, args);
+}
+
+std::uint64_t fnv1a(const std::string& text) {
+    std::uint64_t hash = 0xcbf29ce484222325ull;
+    for (unsigned char c : text) {
+        hash ^= c;
+        hash *= 0x100000001b3ull;
+    }
+    return hash;
+}
+
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> result;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);)
+        result.push_back(line);
+    return result;
+}
+
+// The first 20,000 frames pin the whole simulation, the camera, the counters
+// and the rain. A change that alters these hashes changes the program's
+// behaviour and must say why.
+constexpr std::uint64_t kGolden20000 = 0xbb803a81ceb5588full;
+
+// The same lines in blocks of 1,000 frames (0-999, 1000-1999, ..., 20000 alone),
+// so that a failure names the first block that drifted.
+constexpr int kBlockFrames = 1000;
+constexpr std::uint64_t kGoldenBlocks[] = {
+    0xa67827fbd355f1d8ull, 0xa51150148ae76a81ull, 0xf1f048fdba3528caull, 0xdc9b691399aaffa0ull,
+    0x117497a5dcc7d238ull, 0x37999c2f7abd554aull, 0xa089c024efc46b99ull, 0xb91653f2a77b8448ull,
+    0x3516f746a9c11227ull, 0x9034f6b8aee3b14bull, 0xbe9894727e0c1901ull, 0xf1d856ff3dce11caull,
+    0xfd63556d6198e371ull, 0xa2c3fa6046361c38ull, 0x589a6804f8d6e08full, 0x6c1776c18f6b4a39ull,
+    0x6958103033acc431ull, 0x675b8a5030e049cbull, 0xb9f83b3065b3a99aull, 0xe0f64f904e3395b9ull,
+    0xa5a066004be10e5cull};
+
+std::string hex(std::uint64_t value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "0x%016llx", static_cast<unsigned long long>(value));
+    return text;
+}
+
+TEST(TraceTool, GoldenTwentyThousandFrames) {
+    const ToolRun run = runTrace({"20000"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    const std::vector<std::string> out = lines(run.out);
+    ASSERT_EQ(out.size(), 20001u);
+    for (std::size_t block = 0; block < std::size(kGoldenBlocks); ++block) {
+        std::string text;
+        for (std::size_t frame = block * kBlockFrames;
+             frame < std::min(out.size(), (block + 1) * kBlockFrames); ++frame) {
+            text += out[frame] + "\n";
+        }
+        if (hex(fnv1a(text)) != hex(kGoldenBlocks[block])) {
+            ADD_FAILURE() << "the trace first differs in frames " << block * kBlockFrames << " to "
+                          << std::min(out.size(), (block + 1) * kBlockFrames) - 1
+                          << "; the block's first line is now:\n"
+                          << out[block * kBlockFrames];
+            break;
+        }
+    }
+    EXPECT_EQ(hex(fnv1a(run.out)), hex(kGolden20000));
+}
+
+TEST(TraceTool, StartUpLineCarriesTheTerrainAndTheKickOff) {
+    const ToolRun run = runTrace({"0"});
+    ASSERT_EQ(run.status, 0);
+    const std::vector<std::string> out = lines(run.out);
+    ASSERT_EQ(out.size(), 1u);
+    EXPECT_EQ(out[0].rfind("{\"frame\":0,\"rng\":", 0), 0u);
+    EXPECT_NE(out[0].find(",\"terrain\":\""), std::string::npos);
+    EXPECT_NE(out[0].find("\"warmUp\":0,\"ball\":[0,50],\"possession\":[1,4,0],\"pass\":[0,0,0,0]"),
+              std::string::npos);
+    EXPECT_NE(out[0].find("\"camera\":[0,-20,25,15,180,45],\"rain\":[0,200,10000]}"),
+              std::string::npos);
+    EXPECT_EQ(out[0].find(' '), std::string::npos);
+}
+
+TEST(TraceTool, ToggleLinesCarryANewTerrainAndRestartTheWarmUp) {
+    const ToolRun run = runTrace({"6", "--toggle", "3", "--toggle", "5"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::vector<std::string> out = lines(run.out);
+    ASSERT_EQ(out.size(), 7u);
+    auto terrainOf = [](const std::string& line) {
+        const std::size_t at = line.find("\"terrain\":\"");
+        return at == std::string::npos ? std::string() : line.substr(at + 11, 16);
+    };
+    EXPECT_EQ(terrainOf(out[1]), "");
+    EXPECT_EQ(terrainOf(out[4]), "");
+    ASSERT_EQ(terrainOf(out[3]).size(), 16u);
+    EXPECT_NE(terrainOf(out[3]), terrainOf(out[0]));
+    EXPECT_NE(terrainOf(out[5]), terrainOf(out[3]));
+    EXPECT_NE(out[3].find("\"warmUp\":0,"), std::string::npos);
+    EXPECT_NE(out[4].find("\"warmUp\":1,"), std::string::npos);
+    // Keys of the terrain line come right after rng.
+    EXPECT_NE(out[3].find("\"rng\":"), std::string::npos);
+    EXPECT_LT(out[3].find("\"rng\":"), out[3].find("\"terrain\":"));
+    EXPECT_LT(out[3].find("\"terrain\":"), out[3].find("\"warmUp\":"));
+}
+
+TEST(TraceTool, HeldKeysActOnTheirFramesOnly) {
+    const ToolRun run = runTrace({"4", "--hold", "0x48@2-3", "--hold", "90@3"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::vector<std::string> out = lines(run.out);
+    ASSERT_EQ(out.size(), 5u);
+    EXPECT_NE(out[1].find("\"camera\":[0,-20,25,15,180,45]"), std::string::npos);
+    EXPECT_NE(out[2].find("\"camera\":[0,-20.7000008,25,15,180,45]"), std::string::npos) << out[2];
+    EXPECT_NE(out[3].find("\"camera\":[0,-21.4000015,25,15,180,45.5]"), std::string::npos)
+        << out[3];
+    EXPECT_NE(out[4].find("\"camera\":[0,-21.4000015,25,15,180,45.5]"), std::string::npos);
+}
+
+// Pause held over frames 150..160 stops the match once, at its key-down;
+// Space at frame 170 resumes it. Only the frame number changes meanwhile.
+TEST(TraceTool, APauseKeyHeldPausesOnceAndSpaceResumes) {
+    const ToolRun run = runTrace({"172", "--hold", "0x13@150-160", "--hold", "0x20@170"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::vector<std::string> out = lines(run.out);
+    ASSERT_EQ(out.size(), 173u);
+    auto state = [](const std::string& line) { return line.substr(line.find(",\"rng\"")); };
+    EXPECT_NE(state(out[148]), state(out[149]));
+    for (int frame = 150; frame <= 169; ++frame)
+        EXPECT_EQ(state(out[frame]), state(out[149])) << frame;
+    EXPECT_NE(state(out[170]), state(out[149]));
+    // Resumed, it plays on as the run without a pause played frame 150.
+    const ToolRun plain = runTrace({"150"});
+    EXPECT_EQ(state(out[170]), state(lines(plain.out)[150]));
+}
+
+TEST(TraceTool, SummaryReportsScoreGoalsAndWeather) {
+    const ToolRun run = runTrace({"--summary", "20000"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("Final score: DYNAMO "), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("Goals: "), std::string::npos);
+    EXPECT_NE(run.out.find("Possession in ticks: DYNAMO "), std::string::npos);
+    EXPECT_NE(run.out.find("Weather switches: "), std::string::npos);
+    // The summary and the trace see the same match: the final score agrees
+    // with the goals on the trace's last line.
+    const ToolRun trace = runTrace({"20000"});
+    const std::vector<std::string> out = lines(trace.out);
+    const std::string& last = out.back();
+    const std::size_t at = last.find("\"goals\":[");
+    ASSERT_NE(at, std::string::npos);
+    const std::string goals = last.substr(at + 9, last.find(']', at) - at - 9);
+    const std::string score =
+        goals.substr(0, goals.find(',')) + " : " + goals.substr(goals.find(',') + 1) + " SHAKHTAR";
+    EXPECT_NE(run.out.find("Final score: DYNAMO " + score), std::string::npos) << run.out;
+}
+
+}  // namespace
