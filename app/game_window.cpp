@@ -49,7 +49,7 @@ bool createGameWindow(const char* title, int width, int height, int bits, bool f
     wc.style = platform::kCsHRedraw | platform::kCsVRedraw | platform::kCsOwnDc;
     wc.windowProc = gameWindowProc;
     wc.instance = gameWindow.instance;
-    wc.icon = platform::kIdiWinLogo;
+    wc.icon = platform::kIdiProgram;
     wc.cursor = platform::kIdcArrow;
     wc.className = kWindowClassName;
     if (!platform::registerClass(wc)) {

@@ -16,6 +16,7 @@ import time
 from Xlib import X, display, error, protocol
 
 TITLE = "OpenGL WinAPI template by Ostrovel"
+APP_ID = "io.github.football_match.Football"  # the desktop entry's StartupWMClass
 TIMEOUT = 30.0  # seconds for any one condition; software rendering is slow under load
 RETRY = 5.0  # seconds before a held key that had no effect is pressed again
 
@@ -359,9 +360,23 @@ def escape(session, window):
     return session.game.returncode
 
 
+def check_identity(session, window):
+    """The window's class is the desktop entry's, and it carries the program's 64-pixel icon."""
+    wm_class = window.get_wm_class()
+    check(wm_class == (APP_ID, APP_ID), "WM_CLASS is %r, not the desktop entry's" % (wm_class,))
+    icon = window.get_full_property(session.x.intern_atom("_NET_WM_ICON"), X.AnyPropertyType)
+    check(icon is not None, "the window has no _NET_WM_ICON")
+    values = list(icon.value)
+    check(values[:2] == [64, 64] and len(values) == 2 + 64 * 64,
+          "_NET_WM_ICON is not one 64x64 picture: %r, %d values" % (values[:2], len(values)))
+    # A picture, not a blank: sky, grass, a player and the ball.
+    check(len(set(values[2:])) > 100, "the icon has only %d colours" % len(set(values[2:])))
+
+
 def case_windowed_escape(program):
     with Session(program, "1024x768x24") as s:
         window = start_windowed(s)
+        check_identity(s, window)
         status = escape(s, window)
         check(status == 0, "Escape ended with status %d" % status)
 

@@ -55,6 +55,9 @@ def main():
             section = entry["Desktop Entry"]
             check(section.get("Exec") == "football", "the desktop entry starts another program")
             check(section.get("Icon") == app_id, "the desktop entry names another icon")
+            # The program's windows carry the entry's name as their class.
+            check(section.get("StartupWMClass") == app_id,
+                  "the desktop entry's StartupWMClass is not the windows' class")
             check(section.get("Categories") == "Game;SportsGame;", "wrong desktop categories")
 
         metainfo_path = os.path.join(share, "metainfo", app_id + ".metainfo.xml")
