@@ -31,13 +31,10 @@ static bool createRequestedWindow() {
                             gameWindow.fullscreen);
 }
 
-int runGame() {
+// The polling main loop, from the first window to the last tear-down.
+static int runMainLoop() {
     platform::Message msg = {};
     bool done = false;
-
-    askStartUpQuestions();
-    if (!createRequestedWindow())
-        return kExitFailure;
 
     while (!done) {
         // At most one message a pass, never waiting for one.
@@ -83,6 +80,19 @@ int runGame() {
 
     destroyGameWindow();
     return kExitSuccess;
+}
+
+int runGame() {
+    askStartUpQuestions();
+    if (!createRequestedWindow())
+        return kExitFailure;
+    return runMainLoop();
+}
+
+int runScreenSaver(std::uint64_t nativeWindow) {
+    if (!attachGameWindow(nativeWindow))
+        return kExitFailure;
+    return runMainLoop();
 }
 
 }  // namespace app

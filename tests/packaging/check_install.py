@@ -74,6 +74,21 @@ def main():
             if os.path.isfile(icon):
                 check(png_size(icon) == (size, size), f"{size}px icon is {png_size(icon)}")
 
+        # xscreensaver finds the hack by its config file's name and runs it
+        # from its hack directory.
+        saver_path = os.path.join(share, "xscreensaver", "config", "football.xml")
+        check(os.path.isfile(saver_path), "xscreensaver config missing")
+        if os.path.isfile(saver_path):
+            saver = ElementTree.parse(saver_path).getroot()
+            check(saver.get("name") == "football" and saver.get("gl") == "yes",
+                  "the xscreensaver config names another hack, or no OpenGL visual")
+            command = saver.find("command")
+            check(command is not None and command.get("arg") == "--root",
+                  "the xscreensaver config does not draw into the screen saver's window")
+        hack = os.path.join(prefix, "libexec", "xscreensaver", "football")
+        check(os.path.realpath(hack) == os.path.realpath(os.path.join(prefix, "bin", "football")),
+              "libexec/xscreensaver/football does not lead to bin/football")
+
         man_dir = os.path.join(share, "man", "man6")
         for program in programs:
             page_path = os.path.join(man_dir, program + ".6.gz")
