@@ -1,15 +1,18 @@
-# Set-up commands: `make run` and `make test` install what is missing, build and go.
+# Set-up commands: `make run` and `make test` install what is missing, build and go
+# (`./run` and `./test` do the same where make itself is still missing).
 BUILD_DIR      ?= build
 ASAN_BUILD_DIR ?= build-asan
 JOBS           ?= $(shell nproc)
 
-.PHONY: deps build build-asan run package test clean format
+.PHONY: deps configure build build-asan run package test clean format
 
 deps:
 	bash scripts/install-deps.sh
 
-build: deps
+configure: deps
 	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
 build-asan: deps
@@ -18,16 +21,18 @@ build-asan: deps
 
 # With a display, the match in its window. Without one (neither DISPLAY nor
 # WAYLAND_DISPLAY), a 20-second clip of it (600 frames at 30 per second) made
-# by the recorder instead.
+# by the recorder instead. Only the program that runs is built.
 CLIP      ?= football.webp
 CLIP_SIZE ?= 640x480
 
-run: build
+run: configure
 	@if [ -n "$$DISPLAY" ] || [ -n "$$WAYLAND_DISPLAY" ]; then \
+	    cmake --build $(BUILD_DIR) -j $(JOBS) --target football && \
 	    ./$(BUILD_DIR)/football; \
 	else \
-	    echo "There is no display (neither DISPLAY nor WAYLAND_DISPLAY is set), so no window:"; \
-	    echo "recording a 20-second clip of the match (600 frames, 30 per second) instead."; \
+	    cmake --build $(BUILD_DIR) -j $(JOBS) --target football-record && \
+	    echo "There is no display (neither DISPLAY nor WAYLAND_DISPLAY is set), so no window:" && \
+	    echo "recording a 20-second clip of the match (600 frames, 30 per second) instead." && \
 	    ./$(BUILD_DIR)/tools/football-record 600 --clip $(CLIP) --size $(CLIP_SIZE) && \
 	    echo "Clip written: $(abspath $(CLIP))"; \
 	fi

@@ -26,6 +26,14 @@ static void askStartUpQuestions() {
     }
 }
 
+// Records the display an option chose, as the answers to the questions would:
+// full screen or not, and the soft mode's 1024 by 768.
+static void takeDisplayChoice(DisplayChoice display) {
+    gameWindow.fullscreen = display == DisplayChoice::fullscreen;
+    gameWindow.requestedWidth = 1024;
+    gameWindow.requestedHeight = 768;
+}
+
 static bool createRequestedWindow() {
     return createGameWindow(kWindowTitle, gameWindow.requestedWidth, gameWindow.requestedHeight, 32,
                             gameWindow.fullscreen);
@@ -82,8 +90,11 @@ static int runMainLoop() {
     return kExitSuccess;
 }
 
-int runGame() {
-    askStartUpQuestions();
+int runGame(DisplayChoice display) {
+    if (display == DisplayChoice::ask)
+        askStartUpQuestions();
+    else
+        takeDisplayChoice(display);
     if (!createRequestedWindow())
         return kExitFailure;
     return runMainLoop();

@@ -3,6 +3,7 @@
 
 #include "platform/messages.h"
 #include "platform/sdl_keys.h"
+#include "platform/sdl_signals.h"
 #include "platform/sdl_state.h"
 
 namespace platform {
@@ -96,12 +97,15 @@ static bool translateEvent(const SDL_Event& event, Message* message) {
 }
 
 bool peekMessage(Message* message) {
+    // A termination request (Ctrl+C, kill, the terminal closing) closes the
+    // program as its window's close request would.
+    if (takeTerminationRequest())
+        postQuitMessage(0);
     if (SDL_WasInit(SDL_INIT_VIDEO) != 0) {
         SDL_Event event;
         while (SDL_PollEvent(&event) != 0) {
             if (event.type == SDL_QUIT) {
-                // An interrupt or termination signal: close the program as
-                // its window's close request would.
+                // SDL's own request to end (from the session, say): the same.
                 postQuitMessage(0);
                 continue;
             }
@@ -155,9 +159,11 @@ void postQuitMessage(int exitCode) {
 }
 
 void waitMessage() {
-    if (quitPosted || SDL_WasInit(SDL_INIT_VIDEO) == 0)
+    if (quitPosted || terminationRequestPending() || SDL_WasInit(SDL_INIT_VIDEO) == 0)
         return;
-    SDL_WaitEvent(nullptr);
+    // A signal handler cannot wake SDL's wait: look for a termination request
+    // a few times a second.
+    SDL_WaitEventTimeout(nullptr, 100);
 }
 
 }  // namespace platform

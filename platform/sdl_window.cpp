@@ -44,6 +44,10 @@ bool startVideo(std::string* reason) {
     }
     // Closing the window is a message to the program, not the end of SDL.
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    // A full-screen window that loses the focus stays as it is and keeps
+    // running frames; only the user minimises it. Whatever SDL's default or
+    // the environment says: the program has no settings.
+    SDL_SetHintWithPriority(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0", SDL_HINT_OVERRIDE);
     // The windows' class (X11's WM_CLASS, Wayland's app id) is read when the
     // video subsystem starts: the desktop entry's name, so that task bars
     // match the windows with the entry. A class the user has set is kept.

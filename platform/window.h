@@ -107,6 +107,14 @@ Window* setFocus(Window* window);
 // Hides (full-screen creation) or shows (tear-down) the mouse cursor.
 void showCursor(bool show);
 
+// Called once by the program's entry point before anything else. From then
+// on an interrupt, termination, hang-up or quit request (Ctrl+C, kill, the
+// terminal closing) reaches the main loop as a close request, the quit message;
+// while a message box waits for its answer it ends the program at once, as the
+// request's default would. A crash puts the display back in its own mode
+// before the program dies of it.
+void installSignalHandlers();
+
 // Called once by the program's entry point after the last window is gone:
 // releases the window system.
 void closeWindowSystem();
