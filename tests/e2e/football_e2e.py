@@ -59,7 +59,7 @@ class Session:
     """An Xvfb of its own, the program on it, and an X connection to look at it."""
 
     def __init__(self, program, screen, window_manager=False, xvfb_arguments=(), arguments=(),
-                 extra_modes=(), environment=None):
+                 extra_modes=(), environment=None, start=True):
         self.program = program
         self.screen = screen
         self.window_manager = window_manager
@@ -67,6 +67,7 @@ class Session:
         self.arguments = list(arguments)
         self.extra_modes = list(extra_modes)
         self.environment = dict(environment or {})
+        self.start = start  # False: the case starts the program itself
         self.wm = None
         self.xvfb = None
         self.game = None
@@ -116,7 +117,8 @@ class Session:
             self.add_mode(width, height)
         self.stderr_path = os.path.join(self.workdir.name, "stderr")
         self.stderr_file = open(self.stderr_path, "wb")
-        self.start_program()
+        if self.start:
+            self.start_program()
 
     def start_program(self):
         """Starts the program (again, once the last run has ended); a crash leaves no core file."""
@@ -976,6 +978,52 @@ def case_random_keys(program):
         print("random keys: seed %d, %d presses, %d of F1" % (seed, presses, toggles))
 
 
+# ---- the screen saver, in a window the test owns ----
+
+def case_screensaver(program):
+    with Session(program, "1024x768x24", start=False) as s:
+        screen = s.x.screen()
+        owner = screen.root.create_window(0, 0, 320, 240, 0, screen.root_depth, X.InputOutput,
+                                          X.CopyFromParent, background_pixel=screen.black_pixel)
+        owner.map()
+        s.x.sync()
+
+        def drawn_at(x, y):
+            return s.pixels(owner, x, y, 1, 1)[0][0] != (0, 0, 0)
+
+        # By id, and as xscreensaver starts it: --root with the window in the environment.
+        for arguments, environment in ((["--window-id", str(owner.id)], {}),
+                                       (["--root"], {"XSCREENSAVER_WINDOW": hex(owner.id)})):
+            what = " ".join(arguments) + "".join(" %s=%s" % e for e in environment.items())
+            owner.clear_area()
+            s.x.sync()
+            s.arguments = arguments
+            s.env.update(environment)
+            s.start_program()
+            # The whole window is drawn, corner to corner, and the picture moves.
+            wait_for(lambda: drawn_at(2, 2) and drawn_at(317, 237), "%s: the window drawn" % what)
+            first = s.pixels(owner, 0, 0, 320, 240)
+            wait_for(lambda: s.pixels(owner, 0, 0, 320, 240) != first,
+                     "%s: the picture to change" % what)
+            check(not s.named_windows(TITLE) and not s.named_windows("Start FullScreen?"),
+                  "%s: a window of its own or a question appeared" % what)
+            if not environment:
+                # The window's owner makes it bigger: the picture fills it again.
+                owner.configure(width=400, height=300)
+                s.x.sync()
+                wait_for(lambda: drawn_at(397, 297), "%s: the grown window drawn" % what)
+            started = time.monotonic()
+            s.game.send_signal(signal.SIGTERM)
+            status = s.exit_status()
+            check(status == 0, "%s: SIGTERM ended with status %d" % (what, status))
+            print("%s: ended %.2f s after SIGTERM" % (what, time.monotonic() - started))
+            # The window stays its owner's.
+            check(owner.get_attributes().map_state == X.IsViewable,
+                  "%s: the window is gone or hidden after the end" % what)
+            for name in environment:
+                del s.env[name]
+
+
 CASES = {
     "windowed_escape": case_windowed_escape,
     "toggle": case_toggle,
@@ -991,6 +1039,7 @@ CASES = {
     "f1_auto_repeat": case_f1_auto_repeat,
     "close_mid_toggle": case_close_mid_toggle,
     "no_glx": case_no_glx,
+    "screensaver": case_screensaver,
     "random_keys": case_random_keys,
     "options": case_options,
     "fullscreen_restore": case_fullscreen_restore,
