@@ -58,7 +58,7 @@ static int runMainLoop() {
 
         // The queue is empty: a frame, unless the window is minimised.
         if (gameWindow.active) {
-            if (frame::keyTable.held[frame::kKeyEscape]) {
+            if (frame::keyTable.held[platform::kVkEscape]) {
                 done = true;
             } else {
                 frame::runFrame();
@@ -67,9 +67,9 @@ static int runMainLoop() {
         }
 
         // F1 acts whether the window is minimised or not.
-        const bool toggle = frame::keyTable.held[frame::kKeyF1];
+        const bool toggle = frame::keyTable.held[platform::kVkF1];
         if (toggle)
-            frame::clearKey(frame::keyTable, frame::kKeyF1);
+            frame::clearKey(frame::keyTable, platform::kVkF1);
 
         // The table has been looked at: a key tapped before this pass has
         // had its frame (or its look at Escape and F1) and may now be let go.

@@ -12,19 +12,6 @@ namespace platform {
 static bool quitPosted = false;
 static int quitCode = 0;
 
-// Key messages carry, as on the system they come from: repeat count 1, the
-// scan code, Alt held (bit 29), previously down (bit 30), being released (bit 31).
-static std::intptr_t keyLParam(const SDL_KeyboardEvent& key, bool alt) {
-    std::uintptr_t value = 1u | (static_cast<std::uintptr_t>(key.keysym.scancode & 0xFF) << 16);
-    if (alt)
-        value |= std::uintptr_t{1} << 29;
-    if (key.repeat != 0 || key.type == SDL_KEYUP)
-        value |= std::uintptr_t{1} << 30;
-    if (key.type == SDL_KEYUP)
-        value |= std::uintptr_t{1} << 31;
-    return static_cast<std::intptr_t>(value);
-}
-
 // The activate message after a change of focus or of the minimised state.
 static Message activateMessage(Window* window) {
     const unsigned state = window->focused ? kWaActive : kWaInactive;
@@ -49,8 +36,8 @@ static bool translateEvent(const SDL_Event& event, Message* message) {
             const bool down = event.type == SDL_KEYDOWN;
             const unsigned number =
                 alt ? (down ? kWmSysKeyDown : kWmSysKeyUp) : (down ? kWmKeyDown : kWmKeyUp);
-            *message = Message{window, number, static_cast<std::uintptr_t>(key),
-                               keyLParam(event.key, alt)};
+            // Nothing reads a key message's lParam.
+            *message = Message{window, number, static_cast<std::uintptr_t>(key), 0};
             return true;
         }
         case SDL_WINDOWEVENT: {

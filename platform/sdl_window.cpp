@@ -26,7 +26,6 @@ struct ClassEntry {
 // creation that adds an entry to the tear-down that removes it.
 static std::map<std::string, ClassEntry> registeredClasses;
 static std::vector<Window*> liveWindows;
-static Instance processInstance = {0};
 static Window* focusWindow = nullptr;
 
 Window* keyboardFocusWindow() {
@@ -92,8 +91,9 @@ Window* findWindowById(Uint32 windowId) {
     return nullptr;
 }
 
+// SDL has no module handle; nothing on this side reads it.
 Instance* getModuleHandle() {
-    return &processInstance;
+    return nullptr;
 }
 
 bool registerClass(const WindowClass& windowClass) {
@@ -175,13 +175,10 @@ Window* createWindowEx(std::uint32_t, const char* className, const char* title, 
     // The visual is fixed when the window is made: take the deepest depth
     // buffer the system offers, up to 32 bits.
     SDL_Window* sdlWindow = nullptr;
-    int depthBits = 0;
     for (const int depth : {32, 24, 16}) {
         sdlWindow = createGlWindow(title, x, y, width, height, flags, depth);
-        if (sdlWindow != nullptr) {
-            depthBits = depth;
+        if (sdlWindow != nullptr)
             break;
-        }
     }
     if (sdlWindow == nullptr) {
         std::fprintf(stderr, "football: cannot create the window: %s\n", SDL_GetError());
@@ -201,7 +198,6 @@ Window* createWindowEx(std::uint32_t, const char* className, const char* title, 
     window->windowId = SDL_GetWindowID(sdlWindow);
     window->windowProc = entry->second.windowProc;
     window->deviceContext.window = window;
-    window->depthBits = depthBits;
     liveWindows.push_back(window);
     return window;
 }

@@ -10,6 +10,7 @@
 #include "frame/camera.h"
 #include "frame/frame_state.h"
 #include "frame/key_table.h"
+#include "platform/standard_output.h"
 #include "render/rain_field.h"
 #include "sim/match_state.h"
 #include "tools/command_help.h"
@@ -131,6 +132,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "football-trace: %s (%s)\n", error.c_str(), kUsage);
         return 2;
     }
+    // The trace is the same file on every system: "\n" is written as LF.
+    platform::useBinaryStandardOutput();
     Output out;
     if (script.extras.empty()) {
         out.buffer.resize(1 << 20);
