@@ -792,11 +792,11 @@ def case_options(program):
 
 # How the program is ended in full screen, and the exit status it must give:
 # Escape and the termination requests end it normally; a crash kills it with
-# the same signal.
+# the same signal, and SIGKILL ends it with no handler run at all.
 FULLSCREEN_ENDINGS = [("Escape", 0)] + \
     [(name, 0) for name in ("SIGHUP", "SIGQUIT", "SIGTERM", "SIGINT")] + \
     [(name, -getattr(signal, name)) for name in ("SIGSEGV", "SIGABRT", "SIGBUS", "SIGFPE",
-                                                  "SIGILL")]
+                                                  "SIGILL", "SIGKILL")]
 
 
 def case_fullscreen_restore(program):
@@ -816,6 +816,10 @@ def case_fullscreen_restore(program):
                 status = s.exit_status()
             check(status == expected, "%s in full screen ended with status %d, not %d" %
                   (ending, status, expected))
+            if ending == "SIGKILL":
+                # No handler runs: the display comes back once the program is gone.
+                wait_for(lambda: s.display_mode() == (1280, 1024),
+                         "the display's own mode after SIGKILL")
             check(s.display_mode() == (1280, 1024), "after %s the display is left at %r" %
                   (ending, s.display_mode()))
 
