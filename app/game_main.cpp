@@ -65,17 +65,11 @@ static void saveScreenshotOnKeyDown(bool& keyWasDown) {
     }
 }
 
-int runGame(DisplayChoice display) {
+// The polling main loop, from the first window to the last tear-down.
+static int runMainLoop() {
     platform::Message msg = {};
     bool done = false;
     bool screenshotKeyWasDown = false;
-
-    if (display == DisplayChoice::ask)
-        askStartUpQuestions();
-    else
-        takeDisplayChoice(display);
-    if (!createRequestedWindow())
-        return kExitFailure;
 
     while (!done) {
         // At most one message a pass, never waiting for one.
@@ -122,6 +116,22 @@ int runGame(DisplayChoice display) {
 
     destroyGameWindow();
     return kExitSuccess;
+}
+
+int runGame(DisplayChoice display) {
+    if (display == DisplayChoice::ask)
+        askStartUpQuestions();
+    else
+        takeDisplayChoice(display);
+    if (!createRequestedWindow())
+        return kExitFailure;
+    return runMainLoop();
+}
+
+int runScreenSaver(std::uint64_t nativeWindow) {
+    if (!attachGameWindow(nativeWindow))
+        return kExitFailure;
+    return runMainLoop();
 }
 
 }  // namespace app
