@@ -22,6 +22,9 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # The C++ run-time, libgcc and the thread library linked in: the programs need
 # only the DLLs that come with Windows.
 set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
+# zlib (the PNG writer) from Debian's libz-mingw-w64-dev, as the static library
+# rather than its import library: Windows has no zlib DLL of its own.
+set(ZLIB_USE_STATIC_LIBS ON)
 
 # Built programs (the tests) run here under Wine.
 find_program(FOOTBALL_WINE NAMES wine wine64)
