@@ -1,15 +1,35 @@
 // render_bench.cpp -- the cost of drawing a frame and its parts on an offscreen OSMesa context.
+//
+// Every iteration draws the same frame: the process-wide records are put back
+// to a snapshot taken at the chosen frame before each one. Reported per
+// benchmark, as medians over the iterations, in milliseconds:
+//   frame_ms   the whole picture, finished (glFinish);
+//   submit_ms  the calls on the main thread until the last one returns;
+//   finish_ms  what glFinish then waits for (rasterisation on the renderer's
+//              threads);
+//   submit_cpu_ms, process_cpu_ms  the processor time of the main thread
+//              during the calls, and of the whole process (the renderer's
+//              threads included) until glFinish returns: steadier than the
+//              clock when other programs share the processors.
 #include <GL/gl.h>
 #include <benchmark/benchmark.h>
+#include <time.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <vector>
 
 #include "common/random.h"
 #include "frame/camera.h"
 #include "frame/frame_state.h"
+#include "frame/key_table.h"
 #include "frame/overlay.h"
 #include "frame/render_frame.h"
 #include "platform/offscreen_context.h"
 #include "render/figure_animation.h"
 #include "render/figures.h"
+#include "render/heightmap.h"
 #include "render/pitch_ball_rain.h"
 #include "render/pitch_markings.h"
 #include "render/rain_field.h"
@@ -17,84 +37,220 @@
 #include "render/terrain_drawing.h"
 #include "sim/match_state.h"
 
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
 // A context at the program's size with the scene initialised, as at start-up.
 struct Scene {
     platform::OffscreenContext* context;
-    explicit Scene(int width, int height) {
+    Scene(int width, int height) {
         common::setRandomState(1);
         sim::match = sim::initialMatchState();
         frame::camera = frame::initialCamera();
+        frame::keyTable = frame::KeyTable{};
+        render::figureAnimation = render::initialFigureAnimation();
         render::rainField = render::initialRainField();
+        render::heightmap = render::Heightmap{};
         context = platform::createOffscreenContext(width, height);
+        if (context == nullptr)
+            return;
         render::resizeScene(width, height);
         render::initScene();
     }
     ~Scene() {
+        if (context == nullptr)
+            return;
         frame::deleteOverlayFont();
         platform::destroyOffscreenContext(context);
     }
 };
 
-// One whole picture (frame state included), finished, at the given size.
-static void BM_renderFrame(benchmark::State& state) {
-    Scene scene(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
-    if (scene.context == nullptr) {
-        state.SkipWithError("no offscreen context");
-        return;
-    }
-    render::rainField.raining = state.range(2) != 0 ? 1 : 0;
-    render::rainField.clock = state.range(2) != 0 ? 600 : 300;
-    for (auto _ : state) {
-        frame::advanceSimulation();
-        frame::renderFrame();
-        glFinish();
-    }
-}
-BENCHMARK(BM_renderFrame)
-    ->Args({1024, 768, 0})
-    ->Args({1024, 768, 1})
-    ->Args({320, 240, 0})
-    ->Unit(benchmark::kMillisecond);
+// Every record a frame changes.
+struct Snapshot {
+    std::uint32_t random;
+    sim::MatchState match;
+    frame::Camera camera;
+    frame::KeyTable keys;
+    render::FigureAnimation animation;
+    render::RainField rain;
+};
 
-// The parts on their own, from the default camera, finished.
-static void drawPart(benchmark::State& state, void (*part)()) {
+Snapshot* takeSnapshot() {
+    return new Snapshot{common::randomState(),   sim::match,       frame::camera, frame::keyTable,
+                        render::figureAnimation, render::rainField};
+}
+
+void restore(const Snapshot& s) {
+    common::setRandomState(s.random);
+    sim::match = s.match;
+    frame::camera = s.camera;
+    frame::keyTable = s.keys;
+    render::figureAnimation = s.animation;
+    render::rainField = s.rain;
+}
+
+// Runs frames 1..frame-1 without pictures, with the preset view's key (2 to 5)
+// held throughout (0: the start-up view), and leaves the key held for `frame`.
+void runUpTo(int frame, int view) {
+    if (view != 0)
+        frame::keyTable.held[frame::kKeyPresetFirst + view - 2] = true;
+    for (int n = 1; n < frame; ++n)
+        frame::advanceFrameState();
+}
+
+double milliseconds(Clock::duration d) {
+    return std::chrono::duration<double, std::milli>(d).count();
+}
+
+double cpuMilliseconds(clockid_t clock) {
+    timespec t;
+    clock_gettime(clock, &t);
+    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) * 1e-6;
+}
+
+double median(std::vector<double> values) {
+    if (values.empty())
+        return 0.0;
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// Times `draw` once: the calls, then glFinish.
+struct Timing {
+    std::vector<double> submit, finish, total, submitCpu, processCpu;
+    void measure(benchmark::State& state, void (*draw)()) {
+        glFinish();
+        const double process0 = cpuMilliseconds(CLOCK_PROCESS_CPUTIME_ID);
+        const double thread0 = cpuMilliseconds(CLOCK_THREAD_CPUTIME_ID);
+        const Clock::time_point t0 = Clock::now();
+        draw();
+        const Clock::time_point t1 = Clock::now();
+        submitCpu.push_back(cpuMilliseconds(CLOCK_THREAD_CPUTIME_ID) - thread0);
+        glFinish();
+        const Clock::time_point t2 = Clock::now();
+        processCpu.push_back(cpuMilliseconds(CLOCK_PROCESS_CPUTIME_ID) - process0);
+        submit.push_back(milliseconds(t1 - t0));
+        finish.push_back(milliseconds(t2 - t1));
+        total.push_back(milliseconds(t2 - t0));
+        state.SetIterationTime(std::chrono::duration<double>(t2 - t0).count());
+    }
+    void report(benchmark::State& state) const {
+        state.counters["frame_ms"] = median(total);
+        state.counters["submit_ms"] = median(submit);
+        state.counters["finish_ms"] = median(finish);
+        state.counters["submit_cpu_ms"] = median(submitCpu);
+        state.counters["process_cpu_ms"] = median(processCpu);
+    }
+};
+
+void wholeFrame() {
+    frame::advanceSimulation();
+    frame::renderFrame();
+}
+
+// One whole frame (its state steps included) at 1024x768: range(0) the frame
+// number, range(1) the view (0 start-up, 2 to 5 the presets).
+void BM_frame(benchmark::State& state) {
     Scene scene(1024, 768);
     if (scene.context == nullptr) {
         state.SkipWithError("no offscreen context");
         return;
     }
-    frame::renderFrame();
+    runUpTo(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    Snapshot* snapshot = takeSnapshot();
+    Timing timing;
     for (auto _ : state) {
-        part();
-        glFinish();
+        restore(*snapshot);
+        timing.measure(state, wholeFrame);
     }
+    timing.report(state);
+    delete snapshot;
 }
+BENCHMARK(BM_frame)
+    ->ArgNames({"frame", "view"})
+    ->ArgsProduct({{2000, 3600}, {0, 2, 3, 4, 5}})
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
-static void figures() {
+void figures() {
     const sim::MatchState& m = sim::match;
-    render::drawGoalkeeper(m.team1.keeperLateral, 2.0f, 1);
-    render::drawGoalkeeper(m.team2.keeperLateral, 98.0f, 3);
+    const render::FigureAnimation& a = render::figureAnimation;
+    render::drawGoalkeeper(m.team1.keeperLateral, 2.0f, a.keeperTeam1);
+    render::drawGoalkeeper(m.team2.keeperLateral, 98.0f, a.keeperTeam2);
     for (const sim::OutfieldPlayer& p : m.team1.outfield)
-        render::drawOutfieldPlayer(p.lateral, p.lengthwise, p.heading, render::kTeam1Kit, 1);
+        render::drawOutfieldPlayer(p.lateral, p.lengthwise, p.heading, render::kTeam1Kit,
+                                   a.strideTeam1);
     for (const sim::OutfieldPlayer& p : m.team2.outfield)
-        render::drawOutfieldPlayer(p.lateral, p.lengthwise, p.heading, render::kTeam2Kit, 4);
+        render::drawOutfieldPlayer(p.lateral, p.lengthwise, p.heading, render::kTeam2Kit,
+                                   a.strideTeam2);
+}
+void clear() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+}
+void ball() {
+    render::drawBall(sim::match.ball.lateral, sim::match.ball.lengthwise);
+}
+void linesAndArcs() {
+    render::drawGroundLines();
+    render::drawArcs();
+}
+void overlay() {
+    frame::beginOverlay();
+    frame::drawScoreboard();
+    frame::drawGoalBanner();
+    frame::endOverlay();
 }
 
-static void BM_drawTerrain(benchmark::State& state) {
-    drawPart(state, render::drawTerrain);
+struct Part {
+    const char* name;
+    void (*draw)();
+};
+const Part kParts[] = {
+    {"clear", clear},
+    {"pitch", render::drawPitch},
+    {"ball", ball},
+    {"terrain", render::drawTerrain},
+    {"lines_and_arcs", linesAndArcs},
+    {"goals_and_nets", render::drawGoals},
+    {"flags", render::drawFlags},
+    {"figures", figures},
+    {"rain", render::drawRain},
+    {"overlay_with_banner", overlay},
+};
+
+// One part on its own, on a cleared picture, from the start-up view in frame
+// 3600 (full rain), after one whole frame has been drawn (lists compiled).
+void BM_part(benchmark::State& state) {
+    const Part& part = kParts[state.range(0)];
+    state.SetLabel(part.name);
+    Scene scene(1024, 768);
+    if (scene.context == nullptr) {
+        state.SkipWithError("no offscreen context");
+        return;
+    }
+    runUpTo(3600, 0);
+    Snapshot* snapshot = takeSnapshot();
+    wholeFrame();
+    restore(*snapshot);
+    Timing timing;
+    for (auto _ : state) {
+        glEnable(GL_DEPTH_TEST);
+        glEnable(GL_LIGHTING);
+        render::resizeScene(1024, 768);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        frame::placeCamera(frame::camera);
+        timing.measure(state, part.draw);
+    }
+    timing.report(state);
+    delete snapshot;
 }
-static void BM_drawPitch(benchmark::State& state) {
-    drawPart(state, render::drawPitch);
-}
-static void BM_drawPitchMarkings(benchmark::State& state) {
-    drawPart(state, render::drawPitchMarkings);
-}
-static void BM_drawFigures(benchmark::State& state) {
-    drawPart(state, figures);
-}
-BENCHMARK(BM_drawTerrain)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_drawPitch)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_drawPitchMarkings)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_drawFigures)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_part)
+    ->ArgName("part")
+    ->DenseRange(0, static_cast<int>(sizeof kParts / sizeof kParts[0]) - 1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
 
 BENCHMARK_MAIN();
