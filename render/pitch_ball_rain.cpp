@@ -3,6 +3,7 @@
 
 #include <GL/gl.h>
 
+#include "render/fixed_lists.h"
 #include "render/rain_field.h"
 #include "render/shape_cache.h"
 
@@ -10,7 +11,7 @@ namespace render {
 
 // Every square in a block of its own: one block of all quads fills a few
 // pixels along some edges differently, so the squares stay apart.
-void drawPitch() {
+static void issuePitch() {
     glBegin(GL_QUADS);
     glColor3ub(0, 200, 0);
     glVertex3f(-35.0f, 0.5f, 0.0f);
@@ -38,6 +39,10 @@ void drawPitch() {
             }
         }
     }
+}
+
+void drawPitch() {
+    drawFixedList(FixedList::pitchSurface, issuePitch);
 }
 
 void drawBall(float x, float z) {

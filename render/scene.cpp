@@ -6,6 +6,7 @@
 
 #include "frame/camera.h"
 #include "frame/overlay.h"
+#include "render/fixed_lists.h"
 #include "render/heightmap.h"
 #include "render/shape_cache.h"
 #include "sim/match_state.h"
@@ -25,8 +26,10 @@ bool initScene() {
 
     sim::resetMatch();
     frame::createOverlayFont();
-    // The cached shapes of an earlier context went with it; compile them anew here.
+    // The cached shapes and fixed lists of an earlier context went with it;
+    // compile them anew here.
     forgetShapeCache();
+    forgetFixedLists();
     generateTerrain();
 
     glShadeModel(GL_SMOOTH);

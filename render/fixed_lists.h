@@ -1,0 +1,20 @@
+// fixed_lists.h -- display lists of the scene's geometry that never moves, one set per
+// rendering context.
+#pragma once
+
+namespace render {
+
+// The geometry drawn the same in every frame, each kept as a display list.
+enum class FixedList { pitchSurface, groundLines, goals, arcs, flags, count };
+
+// Draws the list of `which`, compiling it first from `issue` (its immediate-
+// mode calls) when the current context has none. Without a list name the
+// calls are issued directly and a later call tries again. Called by the
+// drawing of the pitch and its markings in every frame.
+void drawFixedList(FixedList which, void (*issue)());
+
+// Called by initScene for every new rendering context, before anything is
+// drawn in it: the lists of the previous context went with that context.
+void forgetFixedLists();
+
+}  // namespace render
