@@ -3,9 +3,9 @@
 
 #include "app/window_proc.h"
 #include "frame/overlay.h"
+#include "frame/scene_start.h"
 #include "platform/dialogs.h"
 #include "platform/display_mode.h"
-#include "render/scene.h"
 
 namespace app {
 
@@ -133,9 +133,9 @@ bool createGameWindow(const char* title, int width, int height, int bits, bool f
     platform::setFocus(gameWindow.window);
 
     // The requested size, not whatever client size the system reports.
-    render::resizeScene(width, height);
+    frame::resizeScene(width, height);
 
-    if (!render::initScene())
+    if (!frame::initScene())
         return failCreation("Initialization Failed.");
 
     return true;

@@ -3,8 +3,8 @@
 
 #include "app/game_window.h"
 #include "frame/key_table.h"
+#include "frame/scene_start.h"
 #include "platform/messages.h"
-#include "render/scene.h"
 
 namespace app {
 
@@ -43,7 +43,7 @@ std::intptr_t gameWindowProc(platform::Window* window, unsigned message, std::ui
             // Before the rendering context exists there is no projection to set;
             // creation sets it once the context is current.
             if (gameWindow.renderingContext != nullptr) {
-                render::resizeScene(
+                frame::resizeScene(
                     static_cast<int>(platform::lowWord(static_cast<std::uintptr_t>(lParam))),
                     static_cast<int>(platform::highWord(static_cast<std::uintptr_t>(lParam))));
             }

@@ -17,23 +17,22 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdint>
+#include <memory>
 #include <vector>
 
-#include "common/random.h"
 #include "frame/camera.h"
 #include "frame/frame_state.h"
 #include "frame/key_table.h"
 #include "frame/overlay.h"
+#include "frame/process_state.h"
 #include "frame/render_frame.h"
+#include "frame/scene_start.h"
 #include "platform/offscreen_context.h"
 #include "render/figure_animation.h"
-#include "render/figures.h"
 #include "render/heightmap.h"
 #include "render/pitch_ball_rain.h"
 #include "render/pitch_markings.h"
 #include "render/rain_field.h"
-#include "render/scene.h"
 #include "render/terrain_drawing.h"
 #include "sim/match_state.h"
 
@@ -45,18 +44,12 @@ using Clock = std::chrono::steady_clock;
 struct Scene {
     platform::OffscreenContext* context;
     Scene(int width, int height) {
-        common::setRandomState(1);
-        sim::match = sim::initialMatchState();
-        frame::camera = frame::initialCamera();
-        frame::keyTable = frame::KeyTable{};
-        render::figureAnimation = render::initialFigureAnimation();
-        render::rainField = render::initialRainField();
-        render::heightmap = render::Heightmap{};
+        frame::resetProcessState();
         context = platform::createOffscreenContext(width, height);
         if (context == nullptr)
             return;
-        render::resizeScene(width, height);
-        render::initScene();
+        frame::resizeScene(width, height);
+        frame::initScene();
     }
     ~Scene() {
         if (context == nullptr)
@@ -65,30 +58,6 @@ struct Scene {
         platform::destroyOffscreenContext(context);
     }
 };
-
-// Every record a frame changes.
-struct Snapshot {
-    std::uint32_t random;
-    sim::MatchState match;
-    frame::Camera camera;
-    frame::KeyTable keys;
-    render::FigureAnimation animation;
-    render::RainField rain;
-};
-
-Snapshot* takeSnapshot() {
-    return new Snapshot{common::randomState(),   sim::match,       frame::camera, frame::keyTable,
-                        render::figureAnimation, render::rainField};
-}
-
-void restore(const Snapshot& s) {
-    common::setRandomState(s.random);
-    sim::match = s.match;
-    frame::camera = s.camera;
-    frame::keyTable = s.keys;
-    render::figureAnimation = s.animation;
-    render::rainField = s.rain;
-}
 
 // Runs frames 1..frame-1 without pictures, with the preset view's key (2 to 5)
 // held throughout (0: the start-up view), and leaves the key held for `frame`.
@@ -158,14 +127,13 @@ void BM_frame(benchmark::State& state) {
         return;
     }
     runUpTo(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
-    Snapshot* snapshot = takeSnapshot();
+    const std::unique_ptr<frame::ProcessState> snapshot = frame::saveProcessState();
     Timing timing;
     for (auto _ : state) {
-        restore(*snapshot);
+        frame::restoreProcessState(*snapshot);
         timing.measure(state, wholeFrame);
     }
     timing.report(state);
-    delete snapshot;
 }
 BENCHMARK(BM_frame)
     ->ArgNames({"frame", "view"})
@@ -174,16 +142,13 @@ BENCHMARK(BM_frame)
     ->Unit(benchmark::kMillisecond);
 
 void figures() {
-    const sim::MatchState& m = sim::match;
-    const render::FigureAnimation& a = render::figureAnimation;
-    render::drawGoalkeeper(m.team1.keeperLateral, 2.0f, a.keeperTeam1);
-    render::drawGoalkeeper(m.team2.keeperLateral, 98.0f, a.keeperTeam2);
-    for (const sim::OutfieldPlayer& p : m.team1.outfield)
-        render::drawOutfieldPlayer(p.lateral, p.lengthwise, p.heading, render::kTeam1Kit,
-                                   a.strideTeam1);
-    for (const sim::OutfieldPlayer& p : m.team2.outfield)
-        render::drawOutfieldPlayer(p.lateral, p.lengthwise, p.heading, render::kTeam2Kit,
-                                   a.strideTeam2);
+    frame::drawFigures(sim::match, render::figureAnimation);
+}
+void terrain() {
+    render::drawTerrain(render::heightmap);
+}
+void rain() {
+    render::drawRain(render::rainField);
 }
 void clear() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -197,7 +162,7 @@ void linesAndArcs() {
 }
 void overlay() {
     frame::beginOverlay();
-    frame::drawScoreboard();
+    frame::drawScoreboard(sim::match.goalsTeam1, sim::match.goalsTeam2);
     frame::drawGoalBanner();
     frame::endOverlay();
 }
@@ -210,12 +175,12 @@ const Part kParts[] = {
     {"clear", clear},
     {"pitch", render::drawPitch},
     {"ball", ball},
-    {"terrain", render::drawTerrain},
+    {"terrain", terrain},
     {"lines_and_arcs", linesAndArcs},
     {"goals_and_nets", render::drawGoals},
     {"flags", render::drawFlags},
     {"figures", figures},
-    {"rain", render::drawRain},
+    {"rain", rain},
     {"overlay_with_banner", overlay},
 };
 
@@ -230,20 +195,19 @@ void BM_part(benchmark::State& state) {
         return;
     }
     runUpTo(3600, 0);
-    Snapshot* snapshot = takeSnapshot();
+    const std::unique_ptr<frame::ProcessState> snapshot = frame::saveProcessState();
     wholeFrame();
-    restore(*snapshot);
+    frame::restoreProcessState(*snapshot);
     Timing timing;
     for (auto _ : state) {
         glEnable(GL_DEPTH_TEST);
         glEnable(GL_LIGHTING);
-        render::resizeScene(1024, 768);
+        frame::resizeScene(1024, 768);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         frame::placeCamera(frame::camera);
         timing.measure(state, part.draw);
     }
     timing.report(state);
-    delete snapshot;
 }
 BENCHMARK(BM_part)
     ->ArgName("part")

@@ -2,19 +2,15 @@
 // each weather, and of one headless frame with its trace line.
 #include <benchmark/benchmark.h>
 
-#include "common/random.h"
-#include "frame/camera.h"
 #include "frame/frame_state.h"
-#include "frame/key_table.h"
-#include "render/figure_animation.h"
+#include "frame/process_state.h"
 #include "render/rain_field.h"
 #include "sim/match_state.h"
 #include "tools/trace_line.h"
 
-// A match some way into play, so every step has work to do.
+// From program start, a match some way into play, so every step has work to do.
 static void startPlaying() {
-    common::setRandomState(1);
-    sim::match = sim::initialMatchState();
+    frame::resetProcessState();
     sim::resetMatch();
     for (int tick = 0; tick < 5000; ++tick)
         sim::matchTick();
@@ -31,8 +27,7 @@ BENCHMARK(BM_matchTick);
 
 // raining 0 with every drop resting; raining 1 past clock 500 (pouring).
 static void BM_stepRain(benchmark::State& state) {
-    render::rainField = render::initialRainField();
-    common::setRandomState(1);
+    frame::resetProcessState();
     const bool pouring = state.range(0) != 0;
     render::rainField.raining = pouring ? 1 : 0;
     render::rainField.clock = pouring ? 600 : 300;
@@ -49,8 +44,6 @@ BENCHMARK(BM_stepRain)->Arg(0)->Arg(1);
 // One headless frame with its line, as football-trace makes it.
 static void BM_traceFrame(benchmark::State& state) {
     startPlaying();
-    frame::camera = frame::initialCamera();
-    render::rainField = render::initialRainField();
     sim::match.warmUpFrames = 101;
     static char line[tools::kTraceLineMax];
     std::int64_t frame = 0;

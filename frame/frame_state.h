@@ -27,8 +27,8 @@ void finishFrameState();
 void advanceFrameState();
 
 // The state side of a scene initialisation (start-up and every window
-// re-creation): the match reset, then the terrain generation. The program's
-// own initialisation builds its font between the two.
+// re-creation): the match reset, then the terrain generation. initScene runs
+// it first; the headless tools run it alone.
 void initSceneState();
 
 }  // namespace frame

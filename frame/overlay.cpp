@@ -3,8 +3,7 @@
 
 #include <GL/gl.h>
 
-#include "render/scene.h"
-#include "sim/match_state.h"
+#include "frame/viewport_size.h"
 
 namespace frame {
 
@@ -14,8 +13,8 @@ void beginOverlay() {
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
     glLoadIdentity();
-    glOrtho(0.0, static_cast<double>(render::viewportSize.width),
-            static_cast<double>(render::viewportSize.height), 0.0, -1.0, 1.0);
+    glOrtho(0.0, static_cast<double>(viewportSize.width), static_cast<double>(viewportSize.height),
+            0.0, -1.0, 1.0);
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
     glLoadIdentity();
@@ -32,7 +31,7 @@ void endOverlay() {
     glDisable(GL_ALPHA_TEST);
 }
 
-void drawScoreboard() {
+void drawScoreboard(int goalsTeam1, int goalsTeam2) {
     glBegin(GL_POLYGON);
     glColor3d(0.0, 0.0, 0.0);
     glVertex2d(412.0, 0.0);
@@ -42,9 +41,9 @@ void drawScoreboard() {
     glEnd();
 
     glColor3f(1.0f, 1.0f, 1.0f);
-    drawOverlayText(433.0f, 15.0f, "DYNAMO %i", sim::match.goalsTeam1);
+    drawOverlayText(433.0f, 15.0f, "DYNAMO %i", goalsTeam1);
     glColor3f(1.0f, 0.7f, 0.2f);
-    drawOverlayText(492.0f, 15.0f, " : %i", sim::match.goalsTeam2);
+    drawOverlayText(492.0f, 15.0f, " : %i", goalsTeam2);
     drawOverlayText(520.0f, 15.0f, " SHAKHTAR");
 }
 

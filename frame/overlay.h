@@ -23,8 +23,8 @@ void endOverlay();
 void drawOverlayText(float x, float y, const char* format, ...)
     __attribute__((format(printf, 3, 4)));
 
-// The score bar at the top, every frame.
-void drawScoreboard();
+// The score bar at the top with the two teams' goals, every frame.
+void drawScoreboard(int goalsTeam1, int goalsTeam2);
 
 // The GOAL! banner, while a goal is being celebrated.
 void drawGoalBanner();

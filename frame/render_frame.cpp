@@ -6,21 +6,19 @@
 #include "frame/camera.h"
 #include "frame/frame_state.h"
 #include "frame/overlay.h"
-#include "render/figure_animation.h"
+#include "frame/scene_start.h"
+#include "frame/viewport_size.h"
 #include "render/figures.h"
+#include "render/heightmap.h"
 #include "render/pitch_ball_rain.h"
 #include "render/pitch_markings.h"
+#include "render/rain_field.h"
 #include "render/scene.h"
 #include "render/terrain_drawing.h"
-#include "sim/match_state.h"
 
 namespace frame {
 
-// The twelve figures as the match stands: both keepers, then team 1's and
-// team 2's outfield players, 1 to 5.
-static void drawFigures() {
-    const sim::MatchState& m = sim::match;
-    const render::FigureAnimation& a = render::figureAnimation;
+void drawFigures(const sim::MatchState& m, const render::FigureAnimation& a) {
     render::drawGoalkeeper(m.team1.keeperLateral, 2.0f, a.keeperTeam1);
     render::drawGoalkeeper(m.team2.keeperLateral, 98.0f, a.keeperTeam2);
     for (const sim::OutfieldPlayer& p : m.team1.outfield) {
@@ -50,20 +48,20 @@ void renderFrame() {
 
     applyFrameControls();
 
-    render::resizeScene(render::viewportSize.width, render::viewportSize.height);
+    resizeScene(viewportSize.width, viewportSize.height);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     placeCamera(camera);
 
     render::drawPitch();
     render::drawBall(sim::match.ball.lateral, sim::match.ball.lengthwise);
-    render::drawTerrain();
+    render::drawTerrain(render::heightmap);
     render::drawPitchMarkings();
-    drawFigures();
-    render::drawRain();
+    drawFigures(sim::match, render::figureAnimation);
+    render::drawRain(render::rainField);
     finishFrameState();
 
     beginOverlay();
-    drawScoreboard();
+    drawScoreboard(sim::match.goalsTeam1, sim::match.goalsTeam2);
     glPushMatrix();
     if (sim::match.goalCelebration > 0)
         drawGoalBanner();

@@ -1,9 +1,17 @@
 // render_frame.h -- one frame's picture, and the state changes that belong between its steps.
 #pragma once
 
+#include "render/figure_animation.h"
+#include "sim/match_state.h"
+
 namespace frame {
 
 struct Camera;
+
+// The twelve figures as the match stands, in the phases of the animation
+// counters: both keepers, then team 1's and team 2's outfield players, 1 to 5.
+// Called by renderFrame after the pitch markings.
+void drawFigures(const sim::MatchState& match, const render::FigureAnimation& animation);
 
 // The camera transform on a fresh model-view matrix (pitch about x, yaw about
 // y, then the translation), light 1's position under it, and the fog. Called

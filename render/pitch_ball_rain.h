@@ -1,6 +1,8 @@
 // pitch_ball_rain.h -- the pitch surface, the ball and the falling rain.
 #pragma once
 
+#include "render/rain_field.h"
+
 namespace render {
 
 // The grass: a base quad and 7000 unit squares in striped bands. Every frame,
@@ -11,10 +13,10 @@ void drawPitch();
 // Every frame, right after the pitch.
 void drawBall(float x, float z);
 
-// Every falling drop of the rain field as a segment from its y down 5.5,
-// where it stands now. Reads the field and changes nothing: the frame's rain
+// Every falling drop of the field as a segment from its y down 5.5, where it
+// stands now. Reads the field and changes nothing: the frame's rain
 // step (stepRain) moves and sends up the drops after this. Every frame, after
 // the figures.
-void drawRain();
+void drawRain(const RainField& field);
 
 }  // namespace render

@@ -1,36 +1,19 @@
-// scene.cpp -- scene set-up: lights, fog, projection and the per-context initialisation.
+// scene.cpp -- scene set-up: lights, fog and projection.
 #include "render/scene.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-#include "frame/camera.h"
-#include "frame/overlay.h"
-#include "render/fixed_lists.h"
-#include "render/heightmap.h"
-#include "render/shape_cache.h"
-#include "sim/match_state.h"
-
 namespace render {
-
-ViewportSize viewportSize = {0, 0};
 
 static const float ambientLightColor[4] = {0.3f, 0.3f, 0.3f, 1.0f};
 const float ambientLightPosition[4] = {0.0f, 0.0f, 0.0f, 1.0f};
 
-bool initScene() {
+void setupSceneLighting() {
     // The names say light 1, but they configure the spot light GL_LIGHT2.
     const GLfloat light1_diffuse[4] = {0.4f, 0.7f, 0.2f, 1.0f};
     const GLfloat light1_position[4] = {100.0f, 100.0f, 100.0f, 1.0f};
     const GLfloat light1_spot_direction[3] = {-10.0f, -5.0f, -10.0f};
-
-    sim::resetMatch();
-    frame::createOverlayFont();
-    // The cached shapes and fixed lists of an earlier context went with it;
-    // compile them anew here.
-    forgetShapeCache();
-    forgetFixedLists();
-    generateTerrain();
 
     glShadeModel(GL_SMOOTH);
     glClearColor(0.6f, 0.6f, 1.0f, 1.0f);
@@ -44,26 +27,22 @@ bool initScene() {
     glEnable(GL_COLOR_MATERIAL);
     glEnable(GL_LIGHT2);
     glLightfv(GL_LIGHT2, GL_DIFFUSE, light1_diffuse);
-    // The model-view matrix is the identity here (resizeScene just loaded it),
-    // so the spot light is fixed relative to the viewer.
+    // The model-view matrix is the identity here (setProjection just loaded
+    // it), so the spot light is fixed relative to the viewer.
     glLightfv(GL_LIGHT2, GL_POSITION, light1_position);
     glLightf(GL_LIGHT2, GL_SPOT_CUTOFF, 30.0f);
     glLightfv(GL_LIGHT2, GL_SPOT_DIRECTION, light1_spot_direction);
     glColorMaterial(GL_FRONT, GL_AMBIENT_AND_DIFFUSE);
-    return true;
 }
 
-void resizeScene(int width, int height) {
-    if (height == 0)
-        height = 1;
+void setProjection(int width, int height, float fieldOfView) {
     glViewport(0, 0, width, height);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    gluPerspective(static_cast<double>(frame::camera.fieldOfView),
+    gluPerspective(static_cast<double>(fieldOfView),
                    static_cast<double>(width) / static_cast<double>(height), 0.5, 600.0);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    viewportSize = ViewportSize{width, height};
 }
 
 void setupFog() {

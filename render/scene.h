@@ -3,25 +3,16 @@
 
 namespace render {
 
-// The size last given to resizeScene; one process-wide record alive for the
-// whole run. The height is never 0 once resizeScene has run.
-struct ViewportSize {
-    int width;
-    int height;
-};
+// Shading, clear values, depth test, the two lights and colour tracking, in
+// the current rendering context. Called once per context by the frame layer's
+// initScene, right after the projection has loaded an identity model-view
+// matrix, so the spot light stays fixed relative to the viewer.
+void setupSceneLighting();
 
-extern ViewportSize viewportSize;
-
-// Once for every new rendering context, with it current and right after the
-// window layer's resizeScene: resets the match, builds the overlay font,
-// generates the terrain and sets shading, clear values, depth test, the two
-// lights and colour tracking. Always true.
-bool initScene();
-
-// Viewport and perspective projection (field of view from the camera), and
-// records the size. Called at window creation, on every size message and in
-// every frame. A height of 0 is taken as 1.
-void resizeScene(int width, int height);
+// Viewport of width by height pixels and a perspective projection of that
+// aspect with a vertical field of view in degrees; leaves the model-view
+// matrix current and the identity. Height must be above 0.
+void setProjection(int width, int height, float fieldOfView);
 
 // Linear fog; every frame, after the camera transform.
 void setupFog();

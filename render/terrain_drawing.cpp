@@ -67,14 +67,14 @@ static GLuint sampleIndex(int i, int j) {
     return static_cast<GLuint>(i * kTerrainSize + j);
 }
 
-static void buildTerrainMesh() {
+static void buildTerrainMesh(const Heightmap& field) {
     TerrainMesh& mesh = terrainMesh;
-    std::memcpy(mesh.source, heightmap.height, sizeof mesh.source);
+    std::memcpy(mesh.source, field.height, sizeof mesh.source);
     mesh.positions.resize(kTerrainSize * kTerrainSize * 3);
     mesh.colours.resize(kTerrainSize * kTerrainSize * 3);
     for (int i = 0; i < kTerrainSize; ++i) {
         for (int j = 0; j < kTerrainSize; ++j) {
-            const float h = heightmap.height[i][j];
+            const float h = field.height[i][j];
             const TerrainBand& band = bandOf(h);
             GLfloat* position = &mesh.positions[sampleIndex(i, j) * 3];
             position[0] = static_cast<GLfloat>(10 * i - 1000);
@@ -102,10 +102,10 @@ static void buildTerrainMesh() {
     mesh.built = true;
 }
 
-static void updateTerrainMesh() {
+static void updateTerrainMesh(const Heightmap& field) {
     if (!terrainMesh.built ||
-        std::memcmp(terrainMesh.source, heightmap.height, sizeof terrainMesh.source) != 0)
-        buildTerrainMesh();
+        std::memcmp(terrainMesh.source, field.height, sizeof terrainMesh.source) != 0)
+        buildTerrainMesh(field);
 }
 
 // The six planes of the current view volume in world coordinates, from the
@@ -161,8 +161,8 @@ static bool boxOutside(const ViewVolume& volume, double x0, double x1, double y0
 constexpr int kTile = 11;
 constexpr int kTiles = (kCells + kTile - 1) / kTile;
 
-void drawTerrain() {
-    updateTerrainMesh();
+void drawTerrain(const Heightmap& field) {
+    updateTerrainMesh(field);
     TerrainMesh& mesh = terrainMesh;
     const ViewVolume volume = currentViewVolume();
 

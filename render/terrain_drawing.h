@@ -1,11 +1,13 @@
 // terrain_drawing.h -- the landscape drawn from the height field, coloured by height.
 #pragma once
 
+#include "render/heightmap.h"
+
 namespace render {
 
 // Every cell of the height field as a four-vertex polygon, coloured per vertex
 // by its stored height. Every frame, after the ball and before the markings.
-void drawTerrain();
+void drawTerrain(const Heightmap& field);
 
 // Sets the current colour for a vertex of the stored height.
 void terrainColor(float height);

@@ -1,14 +1,11 @@
 // goal_search.cpp -- running the default match without pictures up to a goal.
 #include "tools/goal_search.h"
 
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
+#include <memory>
 
 #include "frame/frame_state.h"
 #include "frame/key_table.h"
+#include "frame/process_state.h"
 #include "sim/match_state.h"
 #include "sim/tick_steps.h"
 
@@ -47,66 +44,17 @@ bool findGoal(std::int64_t goal, std::int64_t limit, GoalFrames& frames) {
     return false;
 }
 
-// What the child process reports: found or not, and the two frames.
-struct SearchAnswer {
-    std::int64_t found;
-    std::int64_t crossing;
-    std::int64_t award;
-};
-
-static bool readAll(int fd, void* data, std::size_t size) {
-    char* at = static_cast<char*>(data);
-    while (size > 0) {
-        const ssize_t n = read(fd, at, size);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        at += n;
-        size -= static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
 int findGoalFromStart(std::int64_t goal, std::int64_t limit, GoalFrames& frames,
                       std::string& error) {
-    int pipeEnds[2];
-    if (pipe(pipeEnds) != 0) {
-        error = std::string("cannot start the goal search: ") + std::strerror(errno);
-        return 1;
-    }
-    const pid_t child = fork();
-    if (child < 0) {
-        error = std::string("cannot start the goal search: ") + std::strerror(errno);
-        close(pipeEnds[0]);
-        close(pipeEnds[1]);
-        return 1;
-    }
-    if (child == 0) {
-        close(pipeEnds[0]);
-        GoalFrames found;
-        SearchAnswer answer = {findGoal(goal, limit, found) ? 1 : 0, found.crossing, found.award};
-        const bool sent = write(pipeEnds[1], &answer, sizeof answer) == sizeof answer;
-        _exit(sent ? 0 : 1);
-    }
-    close(pipeEnds[1]);
-    SearchAnswer answer = {};
-    const bool received = readAll(pipeEnds[0], &answer, sizeof answer);
-    close(pipeEnds[0]);
-    int status = 0;
-    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
-    }
-    if (!received || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        error = "the goal search ended without an answer";
-        return 1;
-    }
-    if (answer.found == 0) {
+    const std::unique_ptr<frame::ProcessState> saved = frame::saveProcessState();
+    frame::resetProcessState();
+    const bool found = findGoal(goal, limit, frames);
+    frame::restoreProcessState(*saved);
+    if (!found) {
         error = "goal " + std::to_string(goal) + " does not happen within the first " +
                 std::to_string(limit) + " frames of the match";
         return 1;
     }
-    frames.crossing = answer.crossing;
-    frames.award = answer.award;
     return 0;
 }
 

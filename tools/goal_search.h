@@ -25,11 +25,11 @@ struct GoalFrames {
 // process-wide record, as the frames do; the tests call it directly.
 bool findGoal(std::int64_t goal, std::int64_t limit, GoalFrames& frames);
 
-// Called by football-record's main before anything else touches the
-// process-wide records: runs findGoal in a child process, so that this one
-// stays at program start for the recording. Returns 0 with the frames, or 1
-// with a one-line message in `error` (the goal does not happen within `limit`
-// frames, or the search could not run).
+// Called by football-record's main before the recording: runs findGoal from
+// program start (resetProcessState) and then puts every process-wide record
+// back as it was, so the recording starts where it would have. Returns 0 with
+// the frames, or 1 with a one-line message in `error` when the goal does not
+// happen within `limit` frames.
 int findGoalFromStart(std::int64_t goal, std::int64_t limit, GoalFrames& frames,
                       std::string& error);
 

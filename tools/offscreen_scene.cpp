@@ -2,7 +2,7 @@
 #include "tools/offscreen_scene.h"
 
 #include "frame/overlay.h"
-#include "render/scene.h"
+#include "frame/scene_start.h"
 
 namespace tools {
 
@@ -10,8 +10,8 @@ platform::OffscreenContext* openOffscreenScene(int width, int height) {
     platform::OffscreenContext* context = platform::createOffscreenContext(width, height);
     if (context == nullptr)
         return nullptr;
-    render::resizeScene(width, height);
-    render::initScene();
+    frame::resizeScene(width, height);
+    frame::initScene();
     return context;
 }
 

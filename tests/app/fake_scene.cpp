@@ -11,9 +11,9 @@
 #include "frame/key_table.h"
 #include "frame/overlay.h"
 #include "frame/run_frame.h"
+#include "frame/scene_start.h"
 #include "platform/messages.h"
 #include "platform/scripted_platform.h"
-#include "render/scene.h"
 
 namespace app_test {
 
@@ -31,7 +31,7 @@ void resetFakes() {
 
 }  // namespace app_test
 
-namespace render {
+namespace frame {
 
 void resizeScene(int width, int height) {
     platform::callLog.push_back("resizeScene " + std::to_string(width) + "x" +
@@ -42,10 +42,6 @@ bool initScene() {
     platform::callLog.push_back("initScene");
     return app_test::initSceneResult;
 }
-
-}  // namespace render
-
-namespace frame {
 
 void deleteOverlayFont() {
     platform::callLog.push_back("deleteOverlayFont");

@@ -8,12 +8,12 @@
 
 #include "frame/frame_state.h"
 #include "frame/key_table.h"
+#include "frame/process_state.h"
 #include "frame/render_frame.h"
 #include "platform/offscreen_context.h"
 #include "render/gl_errors.h"
 #include "render/shape_cache.h"
 #include "tests/dependable/match_invariants.h"
-#include "tests/render/offscreen_scene.h"
 #include "tools/offscreen_scene.h"
 
 namespace dependable_test {
@@ -58,7 +58,7 @@ static void holdScheduledKeys(std::int64_t f, frame::KeyTable& keys) {
 }
 
 TEST(GlFrames, ManyFramesWithEveryCameraKeyAndToggles) {
-    render_test::resetProcessState();
+    frame::resetProcessState();
     platform::OffscreenContext* context = tools::openOffscreenScene(kWidth, kHeight);
     ASSERT_NE(context, nullptr);
     ASSERT_EQ(render::drainGlErrors(), "") << "at start-up";

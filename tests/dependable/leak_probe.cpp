@@ -9,8 +9,8 @@
 #include "frame/frame_state.h"
 #include "frame/overlay.h"
 #include "frame/render_frame.h"
+#include "frame/scene_start.h"
 #include "platform/offscreen_context.h"
-#include "render/scene.h"
 
 // Kept out of line so that the report names it.
 __attribute__((noinline)) static void leakOnPurpose() {
@@ -25,8 +25,8 @@ int main() {
     platform::OffscreenContext* context = platform::createOffscreenContext(64, 48);
     if (context == nullptr)
         return 1;
-    render::resizeScene(64, 48);
-    render::initScene();
+    frame::resizeScene(64, 48);
+    frame::initScene();
     for (int frame = 0; frame < 3; ++frame) {
         frame::advanceSimulation();
         frame::renderFrame();

@@ -12,10 +12,10 @@
 #include "frame/camera.h"
 #include "frame/frame_state.h"
 #include "frame/key_table.h"
+#include "frame/process_state.h"
 #include "render/rain_field.h"
 #include "sim/match_state.h"
 #include "tests/dependable/match_invariants.h"
-#include "tests/render/offscreen_scene.h"
 
 namespace dependable_test {
 
@@ -31,7 +31,7 @@ constexpr int kFramesPerKey = 60;
 
 // Program start: every record at its start value, then the scene's state.
 static void startUp(InvariantChecker& checker) {
-    render_test::resetProcessState();
+    frame::resetProcessState();
     frame::initSceneState();
     startChecking(checker);
 }

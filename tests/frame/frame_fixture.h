@@ -1,5 +1,5 @@
-// frame_fixture.h -- resets every process-wide record a frame touches, for the
-// camera and frame-order tests.
+// frame_fixture.h -- every test of the camera and the frame order starts from
+// program start.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,6 +9,7 @@
 #include "common/random.h"
 #include "frame/camera.h"
 #include "frame/key_table.h"
+#include "frame/process_state.h"
 #include "render/figure_animation.h"
 #include "render/rain_field.h"
 #include "sim/match_state.h"
@@ -17,14 +18,7 @@ namespace frametest {
 
 class FrameTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        sim::match = sim::initialMatchState();
-        common::setRandomState(1);
-        frame::camera = frame::initialCamera();
-        frame::keyTable = {};
-        render::figureAnimation = render::initialFigureAnimation();
-        render::rainField = render::initialRainField();
-    }
+    void SetUp() override { frame::resetProcessState(); }
 
     // Holds exactly these keys.
     static void hold(std::initializer_list<int> keys) {

@@ -9,13 +9,14 @@
 #include "frame/camera.h"
 #include "frame/key_table.h"
 #include "frame/overlay.h"
+#include "frame/scene_start.h"
+#include "frame/viewport_size.h"
 #include "render/figure_animation.h"
 #include "render/figures.h"
 #include "render/heightmap.h"
 #include "render/pitch_ball_rain.h"
 #include "render/pitch_markings.h"
 #include "render/rain_field.h"
-#include "render/scene.h"
 #include "render/terrain_drawing.h"
 #include "sim/match_state.h"
 #include "tests/render/offscreen_scene.h"
@@ -84,20 +85,20 @@ TEST_F(FrameInvariants, DrawingReadsStateAndChangesNone) {
     const auto animation = bytesOf(render::figureAnimation);
     const auto rain = bytesOf(render::rainField);
     const auto terrain = bytesOf(render::heightmap);
-    const auto viewport = bytesOf(render::viewportSize);
+    const auto viewport = bytesOf(frame::viewportSize);
     const std::uint32_t generator = common::randomState();
 
     render::drawPitch();
     render::drawBall(sim::match.ball.lateral, sim::match.ball.lengthwise);
-    render::drawTerrain();
+    render::drawTerrain(render::heightmap);
     render::drawPitchMarkings();
     render::drawGoalkeeper(sim::match.team1.keeperLateral, 2.0f,
                            render::figureAnimation.keeperTeam1);
     render::drawOutfieldPlayer(1.0f, 2.0f, 3.0f, render::kTeam1Kit,
                                render::figureAnimation.strideTeam1);
-    render::drawRain();
+    render::drawRain(render::rainField);
     frame::beginOverlay();
-    frame::drawScoreboard();
+    frame::drawScoreboard(sim::match.goalsTeam1, sim::match.goalsTeam2);
     frame::drawGoalBanner();
     frame::endOverlay();
 
@@ -106,18 +107,18 @@ TEST_F(FrameInvariants, DrawingReadsStateAndChangesNone) {
     EXPECT_TRUE(bytesOf(render::figureAnimation) == animation);
     EXPECT_TRUE(bytesOf(render::rainField) == rain);
     EXPECT_TRUE(bytesOf(render::heightmap) == terrain);
-    EXPECT_TRUE(bytesOf(render::viewportSize) == viewport);
+    EXPECT_TRUE(bytesOf(frame::viewportSize) == viewport);
     EXPECT_EQ(common::randomState(), generator);
 }
 
 // Looks along +z from (0, -12, 0) and draws nothing but the rain.
 static int rainPixels(OffscreenScene& scene) {
-    render::resizeScene(1024, 768);
+    frame::resizeScene(1024, 768);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
     glRotatef(180.0f, 0.0f, 1.0f, 0.0f);
     glTranslatef(0.0f, 12.0f, 0.0f);
-    render::drawRain();
+    render::drawRain(render::rainField);
     scene.capture();
     int count = 0;
     for (int y = 0; y < 768; ++y) {

@@ -7,10 +7,10 @@
 #include "common/random.h"
 #include "frame/camera.h"
 #include "frame/render_frame.h"
+#include "frame/scene_start.h"
 #include "render/heightmap.h"
 #include "render/pitch_ball_rain.h"
 #include "render/rain_field.h"
-#include "render/scene.h"
 #include "render/terrain_drawing.h"
 #include "tests/render/offscreen_scene.h"
 
@@ -66,7 +66,7 @@ static const View kViews[] = {
 
 static std::vector<unsigned char> picture(platform::OffscreenContext* context, const View& view,
                                           void (*draw)()) {
-    render::resizeScene(1024, 768);
+    frame::resizeScene(1024, 768);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     frame::placeCamera(frame::Camera{view.x, view.y, view.z, view.pitch, view.yaw, 45.0f});
     glNormal3f(0.3f, 0.8f, 0.2f);
@@ -94,7 +94,7 @@ static void expectSamePictures(platform::OffscreenContext* context, void (*plain
 }
 
 TEST_F(GroupedDrawing, TerrainFillsThePixelsOfOnePolygonPerCell) {
-    expectSamePictures(context, terrainCellByCell, render::drawTerrain);
+    expectSamePictures(context, terrainCellByCell, [] { render::drawTerrain(render::heightmap); });
 }
 
 TEST_F(GroupedDrawing, RainDrawsTheLinesOfOneSegmentPerDrop) {
@@ -104,12 +104,13 @@ TEST_F(GroupedDrawing, RainDrawsTheLinesOfOneSegmentPerDrop) {
     for (int frame = 0; frame < 60; ++frame)
         render::stepRain(0.0f, 0.0f);
     ASSERT_GT(render::fallingDropCount(), 5000);
-    expectSamePictures(context, rainDropByDrop, render::drawRain);
+    const auto grouped = [] { render::drawRain(render::rainField); };
+    expectSamePictures(context, rainDropByDrop, grouped);
     // With no drop falling neither form draws or sets anything.
     render::rainField = render::initialRainField();
     for (render::RainDrop& drop : render::rainField.drops)
         drop.y = -10.0f;
-    expectSamePictures(context, rainDropByDrop, render::drawRain);
+    expectSamePictures(context, rainDropByDrop, grouped);
 }
 
 }  // namespace render_test

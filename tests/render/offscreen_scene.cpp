@@ -6,32 +6,16 @@
 
 #include <cmath>
 
-#include "common/random.h"
-#include "frame/camera.h"
 #include "frame/frame_state.h"
-#include "frame/key_table.h"
+#include "frame/process_state.h"
 #include "frame/render_frame.h"
-#include "render/figure_animation.h"
 #include "render/gl_errors.h"
-#include "render/heightmap.h"
-#include "render/rain_field.h"
-#include "sim/match_state.h"
 #include "tools/offscreen_scene.h"
 
 namespace render_test {
 
-void resetProcessState() {
-    common::setRandomState(1);
-    sim::match = sim::initialMatchState();
-    frame::camera = frame::initialCamera();
-    frame::keyTable = frame::KeyTable{};
-    render::figureAnimation = render::initialFigureAnimation();
-    render::rainField = render::initialRainField();
-    render::heightmap = render::Heightmap{};
-}
-
 void OffscreenScene::SetUp() {
-    resetProcessState();
+    frame::resetProcessState();
     context = tools::openOffscreenScene(kWidth, kHeight);
     ASSERT_NE(context, nullptr);
     EXPECT_EQ(render::drainGlErrors(), "") << "OpenGL errors at start-up";

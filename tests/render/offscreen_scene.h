@@ -15,10 +15,6 @@ struct Rgb {
     int b;
 };
 
-// Puts every process-wide record back to its program-start value: the
-// generator, match, camera, key table, animation counters, rain and terrain.
-void resetProcessState();
-
 // Each test starts from program start: state reset, a 1024 by 768 offscreen
 // context, resizeScene and initScene as the window layer calls them.
 class OffscreenScene : public ::testing::Test {

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/render/offscreen_scene.h"
+#include "frame/process_state.h"
 #include "tools/frame_script.h"
 #include "tools/record_options.h"
 #include "tools/record_run.h"
@@ -176,7 +176,7 @@ TEST(RecordTool, RecordedRunLeavesTheStateTheTracePrints) {
     const Result trace = run(std::string(FOOTBALL_TRACE_PATH) + " " + arguments);
     ASSERT_EQ(trace.status, 0) << trace.err;
 
-    resetProcessState();
+    frame::resetProcessState();
     std::vector<std::string> args;
     for (size_t start = 0; start < arguments.size();) {
         const size_t end = arguments.find(' ', start);

@@ -9,9 +9,9 @@
 
 #include "frame/camera.h"
 #include "frame/render_frame.h"
+#include "frame/scene_start.h"
 #include "render/figures.h"
 #include "render/pitch_ball_rain.h"
-#include "render/scene.h"
 #include "tests/render/offscreen_scene.h"
 
 namespace render_test {
@@ -52,7 +52,7 @@ TEST_F(ShapeCacheProbe, EqualSizesShareAListAndTheLastBitMakesAnother) {
 // One team 2 figure and the ball, from a fixed camera, with a fixed current
 // normal; returns the picture.
 static std::vector<unsigned char> drawFixedFigure(platform::OffscreenContext* context) {
-    render::resizeScene(1024, 768);
+    frame::resizeScene(1024, 768);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     frame::placeCamera(frame::Camera{0.0f, -3.0f, -8.0f, 10.0f, 0.0f, 45.0f});
     glNormal3f(0.0f, 0.0f, 1.0f);

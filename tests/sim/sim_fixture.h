@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/random.h"
+#include "frame/process_state.h"
 #include "sim/match_state.h"
 #include "sim/tick_steps.h"
 
@@ -56,10 +57,7 @@ inline int drawsSince(std::uint32_t start) {
 
 class SimTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        sim::match = sim::initialMatchState();
-        common::setRandomState(1);
-    }
+    void SetUp() override { frame::resetProcessState(); }
 
     // Moves every outfield player far from the ball (to its zone's far side is
     // not needed: lengthwise 0 or 100 at a lateral of 30 or -30).

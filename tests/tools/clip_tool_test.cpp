@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "frame/camera.h"
-#include "tests/render/offscreen_scene.h"
+#include "frame/process_state.h"
 #include "tests/tools/command_run.h"
 #include "tests/tools/picture_reader.h"
 #include "tools/frame_script.h"
@@ -165,7 +165,7 @@ static std::string withoutCamera(const std::string& trace) {
 
 TEST(ClipTool, ClipWithAViewLeavesTheStateTheTracePrints) {
     // Frames before the clip run without pictures; the view holds preset 2.
-    render_test::resetProcessState();
+    frame::resetProcessState();
     tools::FrameScript script;
     script.frames = 150;
     script.framesGiven = true;

@@ -2,12 +2,15 @@
 // trace, the replay's length, and a goal that does not happen.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "common/random.h"
+#include "frame/frame_state.h"
+#include "frame/process_state.h"
 #include "sim/match_state.h"
-#include "tests/render/offscreen_scene.h"
 #include "tests/tools/command_run.h"
 #include "tests/tools/picture_reader.h"
 #include "tools/goal_search.h"
@@ -35,7 +38,7 @@ static std::function<bool(const std::string&)> contains(const std::string& part)
 }
 
 TEST(GoalReplay, FirstGoalFramesMatchTheTrace) {
-    render_test::resetProcessState();
+    frame::resetProcessState();
     tools::GoalFrames goal;
     ASSERT_TRUE(tools::findGoal(1, tools::kGoalSearchFrames, goal));
 
@@ -50,11 +53,11 @@ TEST(GoalReplay, FirstGoalFramesMatchTheTrace) {
     EXPECT_EQ(goal.award - goal.crossing, 41) << "41 frames of celebration, then the award";
 
     // The second goal comes later, and the search from start-up agrees.
-    render_test::resetProcessState();
+    frame::resetProcessState();
     tools::GoalFrames second;
     ASSERT_TRUE(tools::findGoal(2, tools::kGoalSearchFrames, second));
     EXPECT_GT(second.crossing, goal.award);
-    render_test::resetProcessState();
+    frame::resetProcessState();
     tools::GoalFrames again;
     std::string error;
     ASSERT_EQ(tools::findGoalFromStart(2, tools::kGoalSearchFrames, again, error), 0) << error;
@@ -62,19 +65,56 @@ TEST(GoalReplay, FirstGoalFramesMatchTheTrace) {
     EXPECT_EQ(again.award, second.award);
 }
 
-TEST(GoalReplay, SearchInAChildLeavesThisProcessAtStart) {
-    render_test::resetProcessState();
-    const sim::MatchState before = sim::match;
+// A byte-for-byte copy of a record, to compare after the search.
+template <typename Record>
+static std::vector<unsigned char> bytesOf(const Record& record) {
+    std::vector<unsigned char> bytes(sizeof record);
+    std::memcpy(bytes.data(), &record, sizeof record);
+    return bytes;
+}
+
+TEST(GoalReplay, SearchFromStartLeavesEveryRecordAsItWas) {
+    frame::resetProcessState();
+    tools::GoalFrames fromStart;
+    ASSERT_TRUE(tools::findGoal(1, tools::kGoalSearchFrames, fromStart));
+
+    // Every record away from its start: frames run with the camera flying,
+    // a frame clock and a viewport as a window would leave them.
+    frame::resetProcessState();
+    frame::initSceneState();
+    frame::keyTable.held[frame::kKeyForward] = true;
+    for (int f = 0; f < 150; ++f)
+        frame::advanceFrameState();
+    frame::frameClock.lastTick = 12345;
+    frame::viewportSize = frame::ViewportSize{640, 480};
+    const std::uint32_t generator = common::randomState();
+    const auto match = bytesOf(sim::match);
+    const auto camera = bytesOf(frame::camera);
+    const auto keys = bytesOf(frame::keyTable);
+    const auto clock = bytesOf(frame::frameClock);
+    const auto viewport = bytesOf(frame::viewportSize);
+    const auto animation = bytesOf(render::figureAnimation);
+    const auto rain = bytesOf(render::rainField);
+    const auto terrain = bytesOf(render::heightmap);
+
     tools::GoalFrames goal;
     std::string error;
     ASSERT_EQ(tools::findGoalFromStart(1, tools::kGoalSearchFrames, goal, error), 0) << error;
-    EXPECT_EQ(common::randomState(), 1u);
-    EXPECT_EQ(sim::match.goalsTeam1, before.goalsTeam1);
-    EXPECT_EQ(sim::match.warmUpFrames, before.warmUpFrames);
+    EXPECT_EQ(goal.crossing, fromStart.crossing) << "searched from program start";
+    EXPECT_EQ(goal.award, fromStart.award);
+    EXPECT_EQ(common::randomState(), generator);
+    EXPECT_TRUE(bytesOf(sim::match) == match);
+    EXPECT_TRUE(bytesOf(frame::camera) == camera);
+    EXPECT_TRUE(bytesOf(frame::keyTable) == keys);
+    EXPECT_TRUE(bytesOf(frame::frameClock) == clock);
+    EXPECT_TRUE(bytesOf(frame::viewportSize) == viewport);
+    EXPECT_TRUE(bytesOf(render::figureAnimation) == animation);
+    EXPECT_TRUE(bytesOf(render::rainField) == rain);
+    EXPECT_TRUE(bytesOf(render::heightmap) == terrain);
 }
 
 TEST(GoalReplay, AGoalThatDoesNotHappenSaysSo) {
-    render_test::resetProcessState();
+    frame::resetProcessState();
     tools::GoalFrames goal;
     EXPECT_FALSE(tools::findGoal(1, 300, goal)) << "the first goal comes later than frame 300";
     std::string error;
@@ -83,7 +123,7 @@ TEST(GoalReplay, AGoalThatDoesNotHappenSaysSo) {
 }
 
 TEST(GoalReplay, ReplayRunsFromSixtyFramesBeforeTheCrossingToTheAward) {
-    render_test::resetProcessState();
+    frame::resetProcessState();
     tools::GoalFrames goal;
     ASSERT_TRUE(tools::findGoal(1, tools::kGoalSearchFrames, goal));
 

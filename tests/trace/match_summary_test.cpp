@@ -7,6 +7,7 @@
 #include <string>
 
 #include "common/random.h"
+#include "frame/process_state.h"
 #include "render/rain_field.h"
 #include "sim/match_state.h"
 #include "sim/tick_steps.h"
@@ -16,9 +17,7 @@ namespace {
 class SummaryTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        sim::match = sim::initialMatchState();
-        common::setRandomState(1);
-        render::rainField = render::initialRainField();
+        frame::resetProcessState();
         sim::kickOff(1);
         for (sim::OutfieldPlayer& player : sim::match.team2.outfield)
             player.lengthwise = 99.0f;

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "common/random.h"
+#include "frame/process_state.h"
 #include "render/rain_field.h"
 
 namespace {
@@ -52,10 +53,7 @@ int countFalling(const RainField& field) {
 
 class RainTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        rainField = render::initialRainField();
-        common::setRandomState(1);
-    }
+    void SetUp() override { frame::resetProcessState(); }
 
     // Steps both the field and the model from the same generator state and
     // checks they agree on every drop, the clock, the weather and the draws.
