@@ -3,32 +3,21 @@
 
 #include <GL/gl.h>
 
-#include "render/fixed_lists.h"
 #include "render/rain_field.h"
 #include "render/shape_cache.h"
 
 namespace render {
 
-// A quad (a, b, c, d) is filled as the triangles (a, b, c) and (a, c, d), the
-// split the renderer makes of an immediate-mode quad. Given as those
-// triangles, a display list keeps that split: a list of quads is split along
-// the other diagonal, (a, b, d) and (b, c, d), which moves the lit colours
-// inside the squares by up to 30 levels where the spot light's cone crosses
-// them, and the depths where hills reach through the pitch.
-static void quadAsTriangles(const float corners[4][3]) {
-    static const int kSplit[6] = {0, 1, 2, 0, 2, 3};
-    glBegin(GL_TRIANGLES);
-    for (const int corner : kSplit)
-        glVertex3fv(corners[corner]);
-    glEnd();
-}
-
-// The base quad, then every square in a block of its own.
-static void issuePitch() {
+// Every square in a block of its own: one block of all quads fills a few
+// pixels along some edges differently, so the squares stay apart.
+void drawPitch() {
+    glBegin(GL_QUADS);
     glColor3ub(0, 200, 0);
-    const float base[4][3] = {
-        {-35.0f, 0.5f, 0.0f}, {-35.0f, 0.5f, 100.0f}, {35.0f, 0.5f, 100.0f}, {35.0f, 0.5f, 0.0f}};
-    quadAsTriangles(base);
+    glVertex3f(-35.0f, 0.5f, 0.0f);
+    glVertex3f(-35.0f, 0.5f, 100.0f);
+    glVertex3f(35.0f, 0.5f, 100.0f);
+    glVertex3f(35.0f, 0.5f, 0.0f);
+    glEnd();
 
     for (int band = 1; band <= 10; ++band) {
         const int bandGreen = (band % 2 == 1) ? 255 : 200;
@@ -39,17 +28,16 @@ static void issuePitch() {
                 const float x1 = static_cast<float>(j + 1);
                 const float z0 = static_cast<float>(10 * (band - 1) + k);
                 const float z1 = z0 + 1.0f;
-                const float square[4][3] = {
-                    {x0, 1.0f, z0}, {x0, 1.0f, z1}, {x1, 1.0f, z1}, {x1, 1.0f, z0}};
+                glBegin(GL_QUADS);
                 glColor3ub(0, static_cast<GLubyte>(green), 0);
-                quadAsTriangles(square);
+                glVertex3f(x0, 1.0f, z0);
+                glVertex3f(x0, 1.0f, z1);
+                glVertex3f(x1, 1.0f, z1);
+                glVertex3f(x1, 1.0f, z0);
+                glEnd();
             }
         }
     }
-}
-
-void drawPitch() {
-    drawFixedList(FixedList::pitchSurface, issuePitch);
 }
 
 void drawBall(float x, float z) {
