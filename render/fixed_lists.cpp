@@ -1,4 +1,4 @@
-// fixed_lists.cpp -- display lists of the pitch surface and its markings, per rendering context.
+// fixed_lists.cpp -- display lists of the pitch markings, goals and flags, per rendering context.
 #include "render/fixed_lists.h"
 
 #include <GL/gl.h>

@@ -1,11 +1,11 @@
-// fixed_lists.h -- display lists of the scene's geometry that never moves, one set per
+// fixed_lists.h -- display lists of the pitch markings, goals and flags, one set per
 // rendering context.
 #pragma once
 
 namespace render {
 
 // The geometry drawn the same in every frame, each kept as a display list.
-enum class FixedList { pitchSurface, groundLines, goals, arcs, flags, count };
+enum class FixedList { groundLines, goals, arcs, flags, count };
 
 // Draws the list of `which`, compiling it first from `issue` (its immediate-
 // mode calls) when the current context has none. Without a list name the
