@@ -5,7 +5,6 @@
 #include "frame/frame_state.h"
 #include "frame/overlay.h"
 #include "frame/viewport_size.h"
-#include "render/fixed_lists.h"
 #include "render/scene.h"
 #include "render/shape_cache.h"
 
@@ -14,10 +13,8 @@ namespace frame {
 bool initScene() {
     initSceneState();
     createOverlayFont();
-    // The cached shapes and fixed lists of an earlier context went with it;
-    // compile them anew here.
+    // The cached shapes of an earlier context went with it; compile them anew here.
     render::forgetShapeCache();
-    render::forgetFixedLists();
     render::setupSceneLighting();
     return true;
 }

@@ -5,8 +5,6 @@
 
 #include <cmath>
 
-#include "render/fixed_lists.h"
-
 namespace render {
 
 static void white() {
@@ -23,7 +21,7 @@ static void groundLine(double x0, double z0, double x1, double z1) {
     glVertex3d(x1, 1.1, z1);
 }
 
-static void issueGroundLines() {
+void drawGroundLines() {
     static const double kLines[17][4] = {
         {-35, 0, 35, 0},       {-35, 100, 35, 100},   {-35, 0, -35, 100},  {35, 0, 35, 100},
         {-35, 50, 35, 50},     {-20, 16.5, 20, 16.5}, {-20, 16.5, -20, 0}, {20, 16.5, 20, 0},
@@ -96,10 +94,10 @@ static void arcPoint(int step, double centreZ) {
     glVertex3d(arcOffset(std::cos(angle)), 1.1, centreZ + arcOffset(std::sin(angle)));
 }
 
-// Segments from step first to step last + 1, each in a block of its own, all
-// 2 pixels wide (issueArcs sets the width).
+// Segments from step first to step last + 1, each in a block of its own.
 static void drawArc(double centreZ, int first, int last) {
     for (int s = first; s <= last; ++s) {
+        glLineWidth(2.0f);
         glBegin(GL_LINES);
         white();
         arcPoint(s, centreZ);
@@ -108,18 +106,14 @@ static void drawArc(double centreZ, int first, int last) {
     }
 }
 
-static void issueGoals() {
+void drawGoals() {
     drawGoalFrame(0.0, 5.0f);
     drawGoalFrame(100.0, 3.0f);
     drawNet(0.0, -1.0);
     drawNet(100.0, 1.0);
 }
 
-// One width for all 996 segments: the same state for every segment as a width
-// set before each, and in a display list nothing then stands between the
-// segments' blocks, so they are drawn as one batch.
-static void issueArcs() {
-    glLineWidth(2.0f);
+void drawArcs() {
     drawArc(50.0, 0, 627);
     drawArc(11.0, 65, 248);
     drawArc(89.0, 379, 562);
@@ -142,25 +136,11 @@ static void drawFlag(double x, double z) {
     glEnd();
 }
 
-static void issueFlags() {
+void drawFlags() {
     static const double kFlags[6][2] = {{-35, 0},  {35, 0},   {-35, 100},
                                         {35, 100}, {-35, 50}, {35, 50}};
     for (const auto& flag : kFlags)
         drawFlag(flag[0], flag[1]);
-}
-
-// Each group is a display list of the calls above, compiled once per context.
-void drawGroundLines() {
-    drawFixedList(FixedList::groundLines, issueGroundLines);
-}
-void drawGoals() {
-    drawFixedList(FixedList::goals, issueGoals);
-}
-void drawArcs() {
-    drawFixedList(FixedList::arcs, issueArcs);
-}
-void drawFlags() {
-    drawFixedList(FixedList::flags, issueFlags);
 }
 
 void drawPitchMarkings() {
