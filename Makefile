@@ -1,33 +1,48 @@
-# Set-up commands: `make run` and `make test` install what is missing, build and go.
-BUILD_DIR      ?= build
-ASAN_BUILD_DIR ?= build-asan
-JOBS           ?= $(shell nproc)
+# Set-up commands: `make run` and `make test` install what is missing, build and go
+# (`./run` and `./test` do the same where make itself is still missing).
+BUILD_DIR         ?= build
+ASAN_BUILD_DIR    ?= build-asan
+WINDOWS_BUILD_DIR ?= build-windows
+JOBS              ?= $(shell nproc)
 
-.PHONY: deps build build-asan run package test clean format
+.PHONY: deps configure build build-asan windows run package package-windows test clean format
 
 deps:
 	bash scripts/install-deps.sh
 
-build: deps
+configure: deps
 	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
 build-asan: deps
 	cmake -S . -B $(ASAN_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFOOTBALL_SANITIZE=ON
 	cmake --build $(ASAN_BUILD_DIR) -j $(JOBS)
 
+# The Windows programs, cross-built with mingw-w64: $(WINDOWS_BUILD_DIR)/football.exe
+# and $(WINDOWS_BUILD_DIR)/tools/football-trace.exe. Its tests compare the trace
+# with the Linux build's football-trace, so they need `make build` too.
+windows: deps
+	cmake -S . -B $(WINDOWS_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	    -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw-w64-x86_64.cmake \
+	    -DFOOTBALL_NATIVE_TRACE=$(abspath $(BUILD_DIR))/tools/football-trace
+	cmake --build $(WINDOWS_BUILD_DIR) -j $(JOBS)
+
 # With a display, the match in its window. Without one (neither DISPLAY nor
 # WAYLAND_DISPLAY), a 20-second clip of it (600 frames at 30 per second) made
-# by the recorder instead.
+# by the recorder instead. Only the program that runs is built.
 CLIP      ?= football.webp
 CLIP_SIZE ?= 640x480
 
-run: build
+run: configure
 	@if [ -n "$$DISPLAY" ] || [ -n "$$WAYLAND_DISPLAY" ]; then \
+	    cmake --build $(BUILD_DIR) -j $(JOBS) --target football && \
 	    ./$(BUILD_DIR)/football; \
 	else \
-	    echo "There is no display (neither DISPLAY nor WAYLAND_DISPLAY is set), so no window:"; \
-	    echo "recording a 20-second clip of the match (600 frames, 30 per second) instead."; \
+	    cmake --build $(BUILD_DIR) -j $(JOBS) --target football-record && \
+	    echo "There is no display (neither DISPLAY nor WAYLAND_DISPLAY is set), so no window:" && \
+	    echo "recording a 20-second clip of the match (600 frames, 30 per second) instead." && \
 	    ./$(BUILD_DIR)/tools/football-record 600 --clip $(CLIP) --size $(CLIP_SIZE) && \
 	    echo "Clip written: $(abspath $(CLIP))"; \
 	fi
@@ -36,14 +51,20 @@ run: build
 package: build
 	cd $(BUILD_DIR) && cpack -G DEB
 
+# The Windows zip: the two programs, the README and how to start.
+package-windows: windows
+	cd $(WINDOWS_BUILD_DIR) && cpack -G ZIP
+
 # The whole suite: every test on the normal build, then the unit, pixel and
-# tool tests again on the address and undefined-behaviour sanitizer build.
-test: build build-asan
+# tool tests again on the address and undefined-behaviour sanitizer build,
+# then the Windows build's tests under Wine (one at a time, in one prefix).
+test: build build-asan windows
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 	ctest --test-dir $(ASAN_BUILD_DIR) --output-on-failure -j $(JOBS) -LE e2e
+	ctest --test-dir $(WINDOWS_BUILD_DIR) --output-on-failure -j $(JOBS)
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_BUILD_DIR) $(WINDOWS_BUILD_DIR)

@@ -26,16 +26,27 @@ static void askStartUpQuestions() {
     }
 }
 
+// Records the display an option chose, as the answers to the questions would:
+// full screen or not, and the soft mode's 1024 by 768.
+static void takeDisplayChoice(DisplayChoice display) {
+    gameWindow.fullscreen = display == DisplayChoice::fullscreen;
+    gameWindow.requestedWidth = 1024;
+    gameWindow.requestedHeight = 768;
+}
+
 static bool createRequestedWindow() {
     return createGameWindow(kWindowTitle, gameWindow.requestedWidth, gameWindow.requestedHeight, 32,
                             gameWindow.fullscreen);
 }
 
-int runGame() {
+int runGame(DisplayChoice display) {
     platform::Message msg = {};
     bool done = false;
 
-    askStartUpQuestions();
+    if (display == DisplayChoice::ask)
+        askStartUpQuestions();
+    else
+        takeDisplayChoice(display);
     if (!createRequestedWindow())
         return kExitFailure;
 
@@ -53,7 +64,7 @@ int runGame() {
 
         // The queue is empty: a frame, unless the window is minimised.
         if (gameWindow.active) {
-            if (frame::keyTable.held[frame::kKeyEscape]) {
+            if (frame::keyTable.held[platform::kVkEscape]) {
                 done = true;
             } else {
                 frame::runFrame();
@@ -62,9 +73,9 @@ int runGame() {
         }
 
         // F1 acts whether the window is minimised or not.
-        const bool toggle = frame::keyTable.held[frame::kKeyF1];
+        const bool toggle = frame::keyTable.held[platform::kVkF1];
         if (toggle)
-            frame::clearKey(frame::keyTable, frame::kKeyF1);
+            frame::clearKey(frame::keyTable, platform::kVkF1);
 
         // The table has been looked at: a key tapped before this pass has
         // had its frame (or its look at Escape and F1) and may now be let go.

@@ -1,15 +1,18 @@
 // game_main.h -- the program's entry: the two start-up questions, the window and the main loop.
 #pragma once
 
+#include "app/command_line.h"
+
 namespace app {
 
 // Exit statuses of the program.
 constexpr int kExitSuccess = 0;  // ended by Escape or by closing the window
 constexpr int kExitFailure = 1;  // the window could not be made (or re-made after F1)
 
-// Called once by main(): asks for full screen and soft mode, creates the
-// window and runs the polling main loop until Escape or a close request, then
-// tears the window down. Returns the exit status.
-int runGame();
+// Called once by main(): asks for full screen and soft mode (unless an option
+// has chosen the display), creates the window and runs the polling main loop
+// until Escape or a close request, then tears the window down. Returns the
+// exit status.
+int runGame(DisplayChoice display = DisplayChoice::ask);
 
 }  // namespace app

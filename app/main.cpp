@@ -1,10 +1,16 @@
-// main.cpp -- the football program: runs the game, then lets go of the window system.
+// main.cpp -- the football program: reads the options, runs the game, then lets go of the window
+// system.
+#include "app/command_line.h"
 #include "app/game_main.h"
 #include "platform/window.h"
 
-int main() {
-    // The program takes no command line.
-    const int status = app::runGame();
+int main(int argc, char** argv) {
+    const app::CommandLine commandLine = app::parseCommandLine(argc, argv);
+    if (commandLine.action != app::CommandAction::run)
+        return app::answerCommandLine(commandLine);
+
+    platform::installSignalHandlers();
+    const int status = app::runGame(commandLine.display);
     platform::closeWindowSystem();
     return status;
 }

@@ -3,10 +3,6 @@
 
 namespace frame {
 
-// Virtual-key codes the program acts on.
-constexpr int kKeyEscape = 0x1B;
-constexpr int kKeyF1 = 0x70;
-
 // 256 flags indexed by virtual-key code: set on key-down, cleared on key-up.
 // One process-wide record, all false at start; it survives the re-creation of
 // the window. Written by the window procedure (and the main loop for F1),

@@ -25,11 +25,8 @@ struct PixelFormatRequest {
     std::uint32_t flags;
     int pixelType;
     int colorBits;
-    int alphaBits;
-    int accumBits;
     int depthBits;
     int stencilBits;
-    int auxBuffers;
     int layerType;
 };
 

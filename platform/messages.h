@@ -102,8 +102,9 @@ inline std::intptr_t makeLParam(unsigned low, unsigned high) {
 // been called, kWmQuit comes when no other message is waiting.
 bool peekMessage(Message* message);
 
-// The main loop, for every message taken: no character messages are made, so
-// there is nothing to translate; kept so that the loop reads as it always has.
+// The main loop, for every message taken: queues the character messages of
+// key messages where the system makes them (Win32; SDL makes none). The
+// program reads none of them.
 void translateMessage(const Message* message);
 
 // Hands the message to its window's procedure and returns the result.

@@ -64,13 +64,6 @@ void readOffscreenPixels(OffscreenContext* context, std::vector<unsigned char>& 
     }
 }
 
-int offscreenWidth(const OffscreenContext* context) {
-    return context->width;
-}
-int offscreenHeight(const OffscreenContext* context) {
-    return context->height;
-}
-
 void destroyOffscreenContext(OffscreenContext* context) {
     if (context == nullptr)
         return;

@@ -20,9 +20,6 @@ bool makeOffscreenContextCurrent(OffscreenContext* context);
 // `rgb` (width * height * 3 bytes).
 void readOffscreenPixels(OffscreenContext* context, std::vector<unsigned char>& rgb);
 
-int offscreenWidth(const OffscreenContext* context);
-int offscreenHeight(const OffscreenContext* context);
-
 // Releases the context and its buffers; null is ignored. The context's
 // display lists go with it.
 void destroyOffscreenContext(OffscreenContext* context);

@@ -13,10 +13,6 @@
 
 namespace platform {
 
-struct Instance {
-    int unused;
-};
-
 struct DeviceContext {
     Window* window;
 };
@@ -34,7 +30,8 @@ Script script = {};
 std::vector<std::string> callLog;
 std::vector<ShownBox> shownBoxes;
 
-static Instance processInstance = {0};
+// Stands for the process module: any address will do, nothing reads through it.
+static char processModule;
 static std::map<std::string, WindowProc> classes;
 static std::vector<Window*> windows;
 static std::vector<RenderingContext*> contexts;
@@ -101,7 +98,7 @@ int registeredClassCount() {
 
 Instance* getModuleHandle() {
     logCall("getModuleHandle");
-    return &processInstance;
+    return reinterpret_cast<Instance*>(&processModule);
 }
 
 bool registerClass(const WindowClass& windowClass) {

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "platform/dialogs.h"
+#include "platform/sdl_signals.h"
 #include "platform/sdl_state.h"
 
 namespace platform {
@@ -39,7 +40,10 @@ int messageBox(Window* owner, const char* text, const char* caption, unsigned st
     box.buttons = yesNo ? yesNoButtons : okButton;
 
     int answer = -1;
-    if (SDL_ShowMessageBox(&box, &answer) != 0) {
+    beginModalWait();
+    const int shown = SDL_ShowMessageBox(&box, &answer);
+    endModalWait();
+    if (shown != 0) {
         std::fprintf(stderr, "football: %s: %s\n", caption ? caption : "", text ? text : "");
         if (yesNo)
             std::fprintf(stderr, "football: (no box can be shown: the answer is No)\n");

@@ -3,6 +3,7 @@
 
 #include "platform/messages.h"
 #include "platform/sdl_keys.h"
+#include "platform/sdl_signals.h"
 #include "platform/sdl_state.h"
 
 namespace platform {
@@ -10,19 +11,6 @@ namespace platform {
 // postQuitMessage's request: the quit message is due once nothing else is waiting.
 static bool quitPosted = false;
 static int quitCode = 0;
-
-// Key messages carry, as on the system they come from: repeat count 1, the
-// scan code, Alt held (bit 29), previously down (bit 30), being released (bit 31).
-static std::intptr_t keyLParam(const SDL_KeyboardEvent& key, bool alt) {
-    std::uintptr_t value = 1u | (static_cast<std::uintptr_t>(key.keysym.scancode & 0xFF) << 16);
-    if (alt)
-        value |= std::uintptr_t{1} << 29;
-    if (key.repeat != 0 || key.type == SDL_KEYUP)
-        value |= std::uintptr_t{1} << 30;
-    if (key.type == SDL_KEYUP)
-        value |= std::uintptr_t{1} << 31;
-    return static_cast<std::intptr_t>(value);
-}
 
 // The activate message after a change of focus or of the minimised state.
 static Message activateMessage(Window* window) {
@@ -47,8 +35,8 @@ static bool translateEvent(const SDL_Event& event, Message* message) {
             const bool down = event.type == SDL_KEYDOWN;
             const unsigned number =
                 alt ? (down ? kWmSysKeyDown : kWmSysKeyUp) : (down ? kWmKeyDown : kWmKeyUp);
-            *message = Message{window, number, static_cast<std::uintptr_t>(key),
-                               keyLParam(event.key, alt)};
+            // Nothing reads a key message's lParam.
+            *message = Message{window, number, static_cast<std::uintptr_t>(key), 0};
             return true;
         }
         case SDL_WINDOWEVENT: {
@@ -95,12 +83,15 @@ static bool translateEvent(const SDL_Event& event, Message* message) {
 }
 
 bool peekMessage(Message* message) {
+    // A termination request (Ctrl+C, kill, the terminal closing) closes the
+    // program as its window's close request would.
+    if (takeTerminationRequest())
+        postQuitMessage(0);
     if (SDL_WasInit(SDL_INIT_VIDEO) != 0) {
         SDL_Event event;
         while (SDL_PollEvent(&event) != 0) {
             if (event.type == SDL_QUIT) {
-                // An interrupt or termination signal: close the program as
-                // its window's close request would.
+                // SDL's own request to end (from the session, say): the same.
                 postQuitMessage(0);
                 continue;
             }
@@ -154,9 +145,11 @@ void postQuitMessage(int exitCode) {
 }
 
 void waitMessage() {
-    if (quitPosted || SDL_WasInit(SDL_INIT_VIDEO) == 0)
+    if (quitPosted || terminationRequestPending() || SDL_WasInit(SDL_INIT_VIDEO) == 0)
         return;
-    SDL_WaitEvent(nullptr);
+    // A signal handler cannot wake SDL's wait: look for a termination request
+    // a few times a second.
+    SDL_WaitEventTimeout(nullptr, 100);
 }
 
 }  // namespace platform

@@ -11,10 +11,6 @@
 
 namespace platform {
 
-struct Instance {
-    int unused;
-};
-
 struct DeviceContext {
     Window* window;
 };
@@ -24,7 +20,6 @@ struct Window {
     Uint32 windowId;
     WindowProc windowProc;
     DeviceContext deviceContext;
-    int depthBits;        // the depth buffer of the window's visual
     bool pixelFormatSet;  // a window's pixel format is set once
     bool minimised;       // as last reported by the window system
     bool focused;

@@ -17,7 +17,6 @@ namespace platform {
 // creation that adds an entry to the tear-down that removes it.
 static std::map<std::string, WindowProc> registeredClasses;
 static std::vector<Window*> liveWindows;
-static Instance processInstance = {0};
 static Window* focusWindow = nullptr;
 
 Window* keyboardFocusWindow() {
@@ -35,6 +34,10 @@ bool startVideo(std::string* reason) {
     }
     // Closing the window is a message to the program, not the end of SDL.
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    // A full-screen window that loses the focus stays as it is and keeps
+    // running frames; only the user minimises it. Whatever SDL's default or
+    // the environment says: the program has no settings.
+    SDL_SetHintWithPriority(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0", SDL_HINT_OVERRIDE);
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         *reason = std::string("cannot start the video system: ") + SDL_GetError();
         return false;
@@ -74,8 +77,9 @@ Window* findWindowById(Uint32 windowId) {
     return nullptr;
 }
 
+// SDL has no module handle; nothing on this side reads it.
 Instance* getModuleHandle() {
-    return &processInstance;
+    return nullptr;
 }
 
 bool registerClass(const WindowClass& windowClass) {
@@ -142,13 +146,10 @@ Window* createWindowEx(std::uint32_t, const char* className, const char* title, 
     // The visual is fixed when the window is made: take the deepest depth
     // buffer the system offers, up to 32 bits.
     SDL_Window* sdlWindow = nullptr;
-    int depthBits = 0;
     for (const int depth : {32, 24, 16}) {
         sdlWindow = createGlWindow(title, x, y, width, height, flags, depth);
-        if (sdlWindow != nullptr) {
-            depthBits = depth;
+        if (sdlWindow != nullptr)
             break;
-        }
     }
     if (sdlWindow == nullptr) {
         std::fprintf(stderr, "football: cannot create the window: %s\n", SDL_GetError());
@@ -165,7 +166,6 @@ Window* createWindowEx(std::uint32_t, const char* className, const char* title, 
     window->windowId = SDL_GetWindowID(sdlWindow);
     window->windowProc = entry->second;
     window->deviceContext.window = window;
-    window->depthBits = depthBits;
     liveWindows.push_back(window);
     return window;
 }

@@ -64,14 +64,15 @@ bool registerClass(const WindowClass& windowClass);
 // window of it still exists.
 bool unregisterClass(const char* className, Instance* instance);
 
-// Turns a client rectangle into the window rectangle that has it. Windows here
-// are sized by their client area, so the rectangle comes back as it went in.
+// Turns a client rectangle into the window rectangle that has it (the frame
+// and caption added). SDL sizes windows by their client area, so there the
+// rectangle comes back as it went in.
 bool adjustWindowRectEx(Rect* rect, std::uint32_t style, bool hasMenu, std::uint32_t exStyle);
 
 // Creates a hidden window of a registered class with its top-left corner at
 // (x, y) and a client area of width by height; a kWsPopup window while the
-// display mode is changed covers the display in that mode. Null on failure,
-// with the reason written to standard error (for instance: no display).
+// display mode is changed covers the display in that mode. Null on failure
+// (on SDL with the reason written to standard error, for instance: no display).
 Window* createWindowEx(std::uint32_t exStyle, const char* className, const char* title,
                        std::uint32_t style, int x, int y, int width, int height, Window* parent,
                        Instance* instance);
@@ -88,6 +89,14 @@ Window* setFocus(Window* window);
 
 // Hides (full-screen creation) or shows (tear-down) the mouse cursor.
 void showCursor(bool show);
+
+// Called once by the program's entry point before anything else. From then
+// on an interrupt, termination, hang-up or quit request (Ctrl+C, kill, the
+// terminal closing) reaches the main loop as a close request, the quit message;
+// while a message box waits for its answer it ends the program at once, as the
+// request's default would. A crash puts the display back in its own mode
+// before the program dies of it.
+void installSignalHandlers();
 
 // Called once by the program's entry point after the last window is gone:
 // releases the window system.

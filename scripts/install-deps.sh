@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing need.
-# Does nothing when all of them are present; uses sudo when not root.
+# Installs the Debian packages that building, running and testing need, make
+# among them. Does nothing when all of them are present. Needs only apt-get
+# (and dpkg, which comes with it): as root it runs apt-get itself, otherwise
+# through sudo.
 set -euo pipefail
 
 packages=(
-    build-essential cmake ninja-build pkg-config
+    make build-essential cmake ninja-build pkg-config
     libsdl2-dev libgl1-mesa-dev libglu1-mesa-dev libosmesa6-dev libgl1-mesa-dri
     libfreetype-dev fonts-liberation libpng-dev libwebp-dev libx11-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xdotool x11-utils openbox python3 python3-xlib
     help2man desktop-file-utils appstream dpkg-dev file
+    g++-mingw-w64-x86-64-posix wine wine64
 )
 
 missing=()
@@ -21,8 +24,15 @@ done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
 echo "Installing: ${missing[*]}" >&2
-sudo=()
-[ "$(id -u)" -eq 0 ] || sudo=(sudo)
-export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get update -qq
-"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+as_root=()
+if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null 2>&1; then
+        echo "install-deps: installing packages needs root: run this as root, or install sudo" >&2
+        exit 1
+    fi
+    as_root=(sudo)
+fi
+# env carries the setting through sudo, which clears the environment.
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y -qq --no-install-recommends "${missing[@]}"

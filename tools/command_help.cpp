@@ -11,7 +11,7 @@ namespace tools {
 InfoRequest findInfoRequest(const std::vector<std::string>& args,
                             const std::vector<std::string>& valueOptions) {
     for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--help")
+        if (args[i] == "--help" || args[i] == "-h")
             return InfoRequest::help;
         if (args[i] == "--version")
             return InfoRequest::version;
@@ -25,9 +25,9 @@ const char* programVersion() {
     return FOOTBALL_VERSION;
 }
 
-int printInfo(InfoRequest request, const char* program, const char* help) {
+int printInfo(InfoRequest request, const char* program, const std::string& help) {
     if (request == InfoRequest::help) {
-        std::fputs(help, stdout);
+        std::fputs(help.c_str(), stdout);
     } else {
         std::printf("%s %s\n", program, programVersion());
     }

@@ -10,16 +10,19 @@
 #include "frame/camera.h"
 #include "frame/frame_state.h"
 #include "frame/key_table.h"
+#include "platform/standard_output.h"
 #include "render/rain_field.h"
 #include "sim/match_state.h"
 #include "tools/command_help.h"
 #include "tools/frame_script.h"
+#include "tools/key_names.h"
 #include "tools/match_summary.h"
 #include "tools/trace_line.h"
 
 static const char kUsage[] =
     "usage: football-trace FRAMES [--hold KEY@FROM[-TO]]... [--toggle AFTER]... [--summary]";
 
+// --help: this, then the key names, then kHelpEnd.
 static const char kHelp[] =
     "Usage: football-trace FRAMES [--hold KEY@FROM[-TO]]... [--toggle AFTER]... [--summary]\n"
     "Run the football match from start-up without a window or OpenGL and print its\n"
@@ -28,14 +31,19 @@ static const char kHelp[] =
     "\n"
     "Options:\n"
     "  FRAMES                 frames to run after start-up\n"
-    "  --hold KEY@FROM[-TO]   hold a key (virtual-key code, decimal or 0x hex) in frames FROM..TO\n"
+    "  --hold KEY@FROM[-TO]   hold a key (a name such as O, 1, F1, ESCAPE, or a code) in\n"
+    "                         frames FROM..TO\n"
     "  --toggle AFTER         re-create the window after frame AFTER, as F1 does\n"
     "  --summary              print a short match report instead: score, goals, shots, passes,\n"
-    "                         possession and weather\n"
-    "  --help                 show this help and exit\n"
+    "                         possession and weather, with the match time (minutes:seconds at\n"
+    "                         the designed two frames per 66 ms) beside every frame number\n"
+    "  -h, --help             show this help and exit\n"
     "  --version              show the version and exit\n"
     "\n"
     "Frames count from 1; frame 0 is start-up.\n"
+    "\n";
+
+static const char kHelpEnd[] =
     "\n"
     "Exit status: 0 when done, 1 when the output cannot be written, 2 for bad arguments.\n"
     "\n"
@@ -44,7 +52,7 @@ static const char kHelp[] =
     "      the state after frame 1000\n"
     "  football-trace 30000 --summary\n"
     "      the report of the first 30000 frames\n"
-    "  football-trace 300 --hold 0x35@1-300 --toggle 150\n"
+    "  football-trace 300 --hold 5@1-300 --toggle 150\n"
     "      preset view 5 held, the window re-created after frame 150\n";
 
 // Output goes through one large buffer; a failed write ends the run.
@@ -117,13 +125,15 @@ int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     const tools::InfoRequest info = tools::findInfoRequest(args, {"--hold", "--toggle"});
     if (info != tools::InfoRequest::none)
-        return tools::printInfo(info, "football-trace", kHelp);
+        return tools::printInfo(info, "football-trace", kHelp + tools::keyNamesHelp() + kHelpEnd);
     tools::FrameScript script;
     std::string error;
     if (!tools::parseFrameScript(args, {{"--summary", false}}, script, error)) {
         std::fprintf(stderr, "football-trace: %s (%s)\n", error.c_str(), kUsage);
         return 2;
     }
+    // The trace is the same file on every system: "\n" is written as LF.
+    platform::useBinaryStandardOutput();
     Output out;
     if (script.extras.empty()) {
         out.buffer.resize(1 << 20);

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "tools/key_names.h"
+
 namespace tools {
 
 bool parseDecimal(const std::string& text, std::int64_t& value) {
@@ -19,7 +21,8 @@ bool parseDecimal(const std::string& text, std::int64_t& value) {
     return true;
 }
 
-// A key code: decimal, or hex with a 0x prefix.
+// A key: hex with a 0x prefix, a decimal code of two or more digits, or a key
+// name (one digit names its key: "1" is the restart key, not code 1).
 static bool parseKey(const std::string& text, int& key) {
     std::int64_t value = 0;
     if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
@@ -39,8 +42,8 @@ static bool parseKey(const std::string& text, int& key) {
             }
             value = value * 16 + digit;
         }
-    } else if (!parseDecimal(text, value)) {
-        return false;
+    } else if (text.size() < 2 || !parseDecimal(text, value)) {
+        return keyCodeForName(text, key);
     }
     if (value > 255)
         return false;
@@ -62,7 +65,9 @@ static bool parseHold(const std::string& text, KeyHold& hold, std::string& error
     const std::string keyText = text.substr(0, at);
     if (!parseKey(keyText, hold.key)) {
         error =
-            "--hold key must be a code from 0 to 255 (decimal or 0x hex), not " + quoted(keyText);
+            "--hold key must be a key name (O, F1, ESCAPE, ...; see --help) or a code from 0 to "
+            "255 (two or more digits, or 0x hex), not " +
+            quoted(keyText);
         return false;
     }
     const std::string range = text.substr(at + 1);

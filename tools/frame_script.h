@@ -40,8 +40,9 @@ struct FrameScript {
 
 // Called once by a tool's main with its arguments (without the program name).
 // Accepts FRAMES (once, required), --hold KEY@FROM[-TO] and --toggle AFTER
-// (both repeatable) and the caller's `extra` options. KEY is decimal or hex
-// (0x31); frame numbers are decimal and at least 1. On a bad argument returns
+// (both repeatable) and the caller's `extra` options. KEY is a key name
+// (O, 1, F1, ESCAPE: keyCodeForName), a decimal code of two or more digits or
+// a hex code (0x31); frame numbers are decimal and at least 1. On a bad argument returns
 // false with a one-line message (no program name, no newline) in `error`.
 // With `framesRequired` false a missing FRAMES is no error (football-record's
 // --goal finds its own frames); `framesGiven` tells which it was.

@@ -2,6 +2,7 @@
 #include "tools/match_summary.h"
 
 #include <cmath>
+#include <cstdio>
 
 #include "common/numeric.h"
 #include "render/rain_field.h"
@@ -89,6 +90,16 @@ void observeFrameEnd(MatchReport& report, std::int64_t frame, bool matchRestarte
     report.finalGoals[1] = sim::match.goalsTeam2;
 }
 
+std::string matchTime(std::int64_t frame) {
+    // In two parts, so that no frame count of 18 digits overflows.
+    const std::int64_t seconds =
+        frame / 1000 * kFrameMilliseconds + frame % 1000 * kFrameMilliseconds / 1000;
+    char text[32];
+    std::snprintf(text, sizeof text, "%lld:%02lld", static_cast<long long>(seconds / 60),
+                  static_cast<long long>(seconds % 60));
+    return text;
+}
+
 static double share(std::int64_t part, std::int64_t whole) {
     return whole == 0 ? 0.0 : 100.0 * static_cast<double>(part) / static_cast<double>(whole);
 }
@@ -109,8 +120,9 @@ static void writeScorer(const GoalEvent& goal, std::FILE* out) {
 }
 
 void writeReport(const MatchReport& report, std::FILE* out) {
-    std::fprintf(out, "Frames: %lld (simulation ticks: %lld)\n",
-                 static_cast<long long>(report.frames), static_cast<long long>(report.ticks));
+    std::fprintf(out, "Frames: %lld at %s (simulation ticks: %lld)\n",
+                 static_cast<long long>(report.frames), matchTime(report.frames).c_str(),
+                 static_cast<long long>(report.ticks));
     std::fprintf(out, "Final score: DYNAMO %d : %d SHAKHTAR\n", report.finalGoals[0],
                  report.finalGoals[1]);
     if (report.restarts > 0) {
@@ -119,8 +131,8 @@ void writeReport(const MatchReport& report, std::FILE* out) {
     }
     std::fprintf(out, "Goals: %zu\n", report.goals.size());
     for (const GoalEvent& goal : report.goals) {
-        std::fprintf(out, "  frame %lld: %s (", static_cast<long long>(goal.frame),
-                     kTeamNames[goal.team]);
+        std::fprintf(out, "  frame %lld at %s: %s (", static_cast<long long>(goal.frame),
+                     matchTime(goal.frame).c_str(), kTeamNames[goal.team]);
         writeScorer(goal, out);
         std::fprintf(out, "), %d : %d\n", goal.goalsTeam1, goal.goalsTeam2);
     }
@@ -146,7 +158,8 @@ void writeReport(const MatchReport& report, std::FILE* out) {
                  static_cast<long long>(ticks[0]), share(ticks[0], report.ticks));
     std::fprintf(out, "Weather switches: %zu\n", report.weather.size());
     for (const WeatherSwitch& change : report.weather) {
-        std::fprintf(out, "  frame %lld: %s\n", static_cast<long long>(change.frame),
+        std::fprintf(out, "  frame %lld at %s: %s\n", static_cast<long long>(change.frame),
+                     matchTime(change.frame).c_str(),
                      change.rainStarts ? "rain starts" : "rain stops (thinning out)");
     }
 }

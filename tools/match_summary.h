@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <string>
 #include <vector>
 
 #include "sim/match_state.h"
@@ -55,7 +56,14 @@ void observeTick(MatchReport& report, std::int64_t frame, const sim::MatchState&
 // At the end of a frame: weather switches, restarts and the score.
 void observeFrameEnd(MatchReport& report, std::int64_t frame, bool matchRestarted);
 
-// Prints the report.
+// The designed pace: two frames every 66 milliseconds.
+constexpr std::int64_t kFrameMilliseconds = 33;
+
+// The match time at the end of frame `frame` at the designed pace, as
+// minutes:seconds ("1:48" for frame 3300), the seconds cut, not rounded.
+std::string matchTime(std::int64_t frame);
+
+// Prints the report, with the match time beside every frame number.
 void writeReport(const MatchReport& report, std::FILE* out);
 
 }  // namespace tools

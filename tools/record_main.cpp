@@ -10,6 +10,7 @@
 #include "tools/command_help.h"
 #include "tools/frame_script.h"
 #include "tools/goal_search.h"
+#include "tools/key_names.h"
 #include "tools/record_options.h"
 #include "tools/record_run.h"
 
@@ -18,6 +19,7 @@ static const char kUsage[] =
     "or football-record --goal N --clip FILE.webp [--view V] [--size WxH]; "
     "see football-record --help";
 
+// --help: this, then the key names, then kHelpEnd.
 static const char kHelp[] =
     "Usage: football-record FRAMES --out DIR [OPTION]...\n"
     "  or:  football-record FRAMES --clip FILE.webp [OPTION]...\n"
@@ -37,13 +39,19 @@ static const char kHelp[] =
     "  --goal N               with --clip: replay the N-th goal of the default match, from 60\n"
     "                         frames before the ball crosses the goal line to the award\n"
     "  --size WxH             picture size in pixels, each 1 to 8192 (default 1024x768)\n"
-    "  --hold KEY@FROM[-TO]   hold a key (virtual-key code, decimal or 0x hex) in frames FROM..TO\n"
+    "  --hold KEY@FROM[-TO]   hold a key (a name such as O, 1, F1, ESCAPE, or a code) in\n"
+    "                         frames FROM..TO\n"
     "  --toggle AFTER         re-create the window after frame AFTER, as F1 does\n"
-    "  --help                 show this help and exit\n"
+    "  -h, --help             show this help and exit\n"
     "  --version              show the version and exit\n"
     "\n"
-    "Frames count from 1; frame 0 is start-up. Progress is shown on standard error\n"
-    "when it is a terminal. A goal is searched for within the first 1000000 frames.\n"
+    "Frames count from 1; frame 0 is start-up. Frames before the first picture are\n"
+    "run without drawing, so a late picture comes quickly. Progress is shown on\n"
+    "standard error when it is a terminal; the last line there names what was\n"
+    "written. A goal is searched for within the first 1000000 frames.\n"
+    "\n";
+
+static const char kHelpEnd[] =
     "\n"
     "Exit status: 0 when done, 1 when a file cannot be written or the goal does not\n"
     "happen, 2 for bad arguments.\n"
@@ -55,7 +63,7 @@ static const char kHelp[] =
     "      frames 300 to 900 seen from beyond a corner\n"
     "  football-record --goal 1 --view 3 --clip goal.webp --size 640x480\n"
     "      the first goal from behind the far goal\n"
-    "  football-record 500 --out shots --at 120,500 --hold 0x4F@200-260\n"
+    "  football-record 500 --out shots --at 120,500 --hold O@200-260\n"
     "      two pictures, the camera flying forward in between\n";
 
 static int badArguments(const std::string& message) {
@@ -74,7 +82,7 @@ int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     const tools::InfoRequest info = tools::findInfoRequest(args, valueOptions());
     if (info != tools::InfoRequest::none)
-        return tools::printInfo(info, "football-record", kHelp);
+        return tools::printInfo(info, "football-record", kHelp + tools::keyNamesHelp() + kHelpEnd);
     tools::FrameScript script;
     tools::RecordOptions options;
     std::string error;
@@ -105,9 +113,11 @@ int main(int argc, char** argv) {
         }
     }
     tools::addViewHold(script, options.view);
-    if (tools::recordFrames(script, options, progress, nullptr, nullptr, error) != 0) {
+    tools::RecordTally tally;
+    if (tools::recordFrames(script, options, progress, nullptr, nullptr, error, &tally) != 0) {
         std::fprintf(stderr, "football-record: %s\n", error.c_str());
         return 1;
     }
+    std::fprintf(stderr, "football-record: %s\n", tools::recordedLine(options, tally).c_str());
     return 0;
 }

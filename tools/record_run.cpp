@@ -84,20 +84,35 @@ static void breakProgress(const Progress& progress) {
         std::fputc('\n', stderr);
 }
 
-// What becomes of a frame's picture. With --out every frame is drawn, as the
-// program draws them; with only a clip, the frames before it are run without
-// a picture.
+// What becomes of a frame's picture.
 struct FrameOutputs {
     bool draw;
     bool png;
     bool clip;
 };
 
-static FrameOutputs frameOutputs(const RecordOptions& options, std::int64_t frame) {
+static FrameOutputs pictureOutputs(const RecordOptions& options, std::int64_t frame) {
     const std::int64_t firstClipFrame = options.from > 0 ? options.from : 1;
     const bool clip = !options.clipPath.empty() && frame >= firstClipFrame;
-    const bool out = !options.outDir.empty();
-    return FrameOutputs{out || clip, out && isChosenFrame(options, frame), clip};
+    const bool png = !options.outDir.empty() && isChosenFrame(options, frame);
+    return FrameOutputs{png || clip, png, clip};
+}
+
+// Drawing changes no state, so a frame without a picture runs only its state
+// steps. One piece of OpenGL state does pass from a frame's drawing to the
+// next: the current normal, which the last figure's shapes leave and the next
+// frame's pitch is lit with before any shape sets one. It is the same after
+// every drawn frame, and everything else the drawing uses it sets in every
+// frame. So before the first picture in a context the frame before it is
+// drawn too, unless a window re-creation comes between them: a new context
+// starts from OpenGL's defaults, as the program's does.
+static FrameOutputs frameOutputs(const FrameScript& script, const RecordOptions& options,
+                                 std::int64_t frame, bool drawnInContext) {
+    FrameOutputs outputs = pictureOutputs(options, frame);
+    if (!outputs.draw && !drawnInContext && frame < script.frames &&
+        togglesAfter(script, frame) == 0)
+        outputs.draw = pictureOutputs(options, frame + 1).draw;
+    return outputs;
 }
 
 // Writes the frame's picture where it goes; false with the message in `error`.
@@ -120,8 +135,17 @@ static bool writeFrame(platform::OffscreenContext* context, const RecordOptions&
     return true;
 }
 
+static void count(std::int64_t frame, std::int64_t& pictures, std::int64_t& first,
+                  std::int64_t& last) {
+    if (pictures == 0)
+        first = frame;
+    last = frame;
+    pictures += 1;
+}
+
 int recordFrames(const FrameScript& script, const RecordOptions& options, bool progress,
-                 FrameObserver observer, void* data, std::string& error) {
+                 FrameObserver observer, void* data, std::string& error, RecordTally* tally) {
+    RecordTally written;
     std::string reason;
     if (!options.outDir.empty() && !prepareDirectory(options.outDir, reason)) {
         error = "cannot write to directory '" + options.outDir + "': " + reason;
@@ -152,9 +176,11 @@ int recordFrames(const FrameScript& script, const RecordOptions& options, bool p
     const auto start = std::chrono::steady_clock::now();
     Progress shown = {progress, start, start, 0};
     std::vector<unsigned char> rgb;
+    bool drawnInContext = false;
     for (std::int64_t frame = 1; frame <= script.frames; ++frame) {
         applyKeyHolds(script, frame, frame::keyTable);
-        const FrameOutputs outputs = frameOutputs(options, frame);
+        const FrameOutputs outputs = frameOutputs(script, options, frame, drawnInContext);
+        drawnInContext = drawnInContext || outputs.draw;
         if (outputs.draw) {
             frame::advanceSimulation();
             frame::renderFrame();
@@ -168,10 +194,15 @@ int recordFrames(const FrameScript& script, const RecordOptions& options, bool p
                 closeOffscreenScene(context);
                 return 1;
             }
+            if (outputs.png)
+                count(frame, written.pictures, written.firstPicture, written.lastPicture);
+            if (outputs.clip)
+                count(frame, written.clipPictures, written.firstClipFrame, written.lastClipFrame);
         } else {
             frame::advanceFrameState();
         }
         const int toggles = togglesAfter(script, frame);
+        drawnInContext = drawnInContext && toggles == 0;
         for (int n = 0; n < toggles; ++n) {
             context = reopenOffscreenScene(context, options.width, options.height);
             if (context == nullptr) {
@@ -197,7 +228,36 @@ int recordFrames(const FrameScript& script, const RecordOptions& options, bool p
         error = "cannot write '" + options.clipPath + "': " + reason;
         return 1;
     }
+    if (tally != nullptr)
+        *tally = written;
     return 0;
+}
+
+std::string recordedLine(const RecordOptions& options, const RecordTally& tally) {
+    const std::string size = std::to_string(options.width) + "x" + std::to_string(options.height);
+    const auto name = [](std::int64_t frame) {
+        const std::string path = framePath("", frame);
+        return path.substr(1);  // without the leading slash
+    };
+    std::string line;
+    if (!options.outDir.empty()) {
+        const std::string dir = "'" + options.outDir + "'";
+        if (tally.pictures == 0) {
+            line = "wrote no pictures in " + dir + ": no chosen frame was run";
+        } else if (tally.pictures == 1) {
+            line = "wrote 1 picture of " + size + " in " + dir + ": " + name(tally.firstPicture);
+        } else {
+            line = "wrote " + std::to_string(tally.pictures) + " pictures of " + size + " in " +
+                   dir + ": " + name(tally.firstPicture) + " to " + name(tally.lastPicture);
+        }
+    }
+    if (!options.clipPath.empty()) {
+        line += line.empty() ? "wrote '" : "; wrote '";
+        line += options.clipPath + "': " + std::to_string(tally.clipPictures) + " pictures of " +
+                size + ", frames " + std::to_string(tally.firstClipFrame) + " to " +
+                std::to_string(tally.lastClipFrame) + ", 30 per second";
+    }
+    return line;
 }
 
 }  // namespace tools

@@ -7,6 +7,8 @@
 # or fail. Waits are on conditions (a window appears, a process ends), never
 # on fixed sleeps: keys are held down until the program has acted on them.
 import os
+import re
+import resource
 import signal
 import subprocess
 import sys
@@ -14,6 +16,7 @@ import tempfile
 import time
 
 from Xlib import X, display, error, protocol
+from Xlib.ext import randr
 
 TITLE = "OpenGL WinAPI template by Ostrovel"
 TIMEOUT = 30.0  # seconds for any one condition; software rendering is slow under load
@@ -54,11 +57,15 @@ def stop_process(process):
 class Session:
     """An Xvfb of its own, the program on it, and an X connection to look at it."""
 
-    def __init__(self, program, screen, window_manager=False, xvfb_arguments=()):
+    def __init__(self, program, screen, window_manager=False, xvfb_arguments=(), arguments=(),
+                 extra_modes=(), environment=None):
         self.program = program
         self.screen = screen
         self.window_manager = window_manager
         self.xvfb_arguments = list(xvfb_arguments)
+        self.arguments = list(arguments)
+        self.extra_modes = list(extra_modes)
+        self.environment = dict(environment or {})
         self.wm = None
         self.xvfb = None
         self.game = None
@@ -89,6 +96,7 @@ class Session:
         self.env = dict(os.environ)
         self.env.pop("WAYLAND_DISPLAY", None)
         self.env["DISPLAY"] = self.display_name
+        self.env.update(self.environment)
         self.x = display.Display(self.display_name)
         # Keys are held until the program has acted on them; without
         # auto-repeat a held key is exactly one key-down.
@@ -103,10 +111,39 @@ class Session:
                                        stderr=subprocess.DEVNULL)
             wait_for(lambda: os.path.exists(ready), "the window manager")
 
+        for width, height in self.extra_modes:
+            self.add_mode(width, height)
         self.stderr_path = os.path.join(self.workdir.name, "stderr")
         self.stderr_file = open(self.stderr_path, "wb")
-        self.game = subprocess.Popen([self.program], env=self.env, stdout=subprocess.DEVNULL,
-                                     stderr=self.stderr_file)
+        self.start_program()
+
+    def start_program(self):
+        """Starts the program (again, once the last run has ended); a crash leaves no core file."""
+        self.game = subprocess.Popen([self.program] + self.arguments, env=self.env,
+                                     stdout=subprocess.DEVNULL, stderr=self.stderr_file,
+                                     preexec_fn=lambda: resource.setrlimit(resource.RLIMIT_CORE,
+                                                                           (0, 0)))
+
+    # ---- the screen's display modes (RandR) ----
+
+    def add_mode(self, width, height):
+        """Offers one more display mode on the screen's output (Xvfb has only its own)."""
+        root = self.x.screen().root
+        resources = randr.get_screen_resources(root)
+        name = "%dx%d" % (width, height)
+        info = dict(id=0, width=width, height=height, dot_clock=width * height * 60,
+                    h_sync_start=width + 24, h_sync_end=width + 160, h_total=width + 320,
+                    h_skew=0, v_sync_start=height + 3, v_sync_end=height + 9,
+                    v_total=height + 38, name_length=len(name), flags=0)
+        mode = randr.create_mode(root, info, name)
+        randr.add_output_mode(self.x, resources.outputs[0], mode.mode)
+        self.x.sync()
+
+    def display_mode(self):
+        """(width, height) of the mode the screen shows now."""
+        resources = randr.get_screen_resources(self.x.screen().root)
+        crtc = randr.get_crtc_info(self.x, resources.crtcs[0], resources.config_timestamp)
+        return (crtc.width, crtc.height)
 
     def __exit__(self, *exc):
         stop_process(self.game)
@@ -683,6 +720,151 @@ def case_close_mid_toggle(program):
         check(status == 0, "a close request before F1 ended with status %d" % status)
 
 
+# ---- options ----
+
+# Bad arguments, and what the one line on standard error names (the parser's
+# table test has the rest).
+BAD_ARGUMENTS = [
+    (["--bogus"], "unknown option '--bogus'"),
+    (["stray"], "unexpected argument 'stray'"),
+    (["--window", "--fullscreen"], "--window and --fullscreen cannot be used together"),
+]
+
+
+def run_beside(session, arguments):
+    """Runs the program with these arguments on the session's display; fails if it waits."""
+    try:
+        return subprocess.run([session.program] + arguments, env=session.env,
+                              stdin=subprocess.DEVNULL, capture_output=True, timeout=TIMEOUT)
+    except subprocess.TimeoutExpired:
+        raise Failure("football %s did not end: it waits for something" % " ".join(arguments))
+
+
+def case_options(program):
+    with Session(program, "1024x768x24", arguments=["--window"]) as s:
+        # No question box: nobody answers one here, so the window comes only without.
+        window = s.main_window()
+        check(s.geometry(window) == (0, 0, 1024, 768),
+              "--window: the client area is %r, not 1024x768 at (0, 0)" % (s.geometry(window),))
+        check(not s.is_fullscreen(window), "--window: the window is full screen")
+        for arguments, named in BAD_ARGUMENTS:
+            result = run_beside(s, arguments)
+            err = result.stderr.decode(errors="replace")
+            check(result.returncode == 2, "football %s ended with status %d" %
+                  (" ".join(arguments), result.returncode))
+            check(re.fullmatch(r"football: %s \(usage: football [^\n]*\)\n" % re.escape(named),
+                               err), "football %s wrote:\n%s" % (" ".join(arguments), err))
+        version = run_beside(s, ["--version"])
+        check(version.returncode == 0 and
+              re.fullmatch(rb"football \d+\.\d+\.\d+\n", version.stdout) is not None,
+              "football --version: status %d, %r" % (version.returncode, version.stdout))
+        for arguments in (["--help"], ["--bogus", "--help"]):
+            result = run_beside(s, arguments)
+            check(result.returncode == 0 and result.stdout.startswith(b"Usage: football "),
+                  "football %s: status %d, %r" % (" ".join(arguments), result.returncode,
+                                                  result.stdout[:80]))
+        # None of them opened a window or asked anything.
+        check([w.id for w in s.named_windows(TITLE)] == [window.id],
+              "other main windows appeared: %s" % s.describe_windows())
+        check(not s.named_windows("Start FullScreen?"), "a question was asked")
+        status = escape(s, window)
+        check(status == 0, "Escape after --window ended with status %d" % status)
+
+
+# ---- the display's own mode comes back, however the program ends ----
+
+# How the program is ended in full screen, and the exit status it must give:
+# Escape and the termination requests end it normally; a crash kills it with
+# the same signal.
+FULLSCREEN_ENDINGS = [("Escape", 0)] + \
+    [(name, 0) for name in ("SIGHUP", "SIGQUIT", "SIGTERM", "SIGINT")] + \
+    [(name, -getattr(signal, name)) for name in ("SIGSEGV", "SIGABRT", "SIGBUS", "SIGFPE",
+                                                  "SIGILL")]
+
+
+def case_fullscreen_restore(program):
+    # A 1280x1024 screen that also offers 1024x768: full screen changes the mode.
+    with Session(program, "1280x1024x24", arguments=["--fullscreen"],
+                 extra_modes=[(1024, 768)]) as s:
+        for run, (ending, expected) in enumerate(FULLSCREEN_ENDINGS):
+            if run > 0:
+                s.start_program()
+            window = s.main_window()
+            check(s.display_mode() == (1024, 768), "full screen shows the mode %r, not 1024x768 "
+                  "(before %s)" % (s.display_mode(), ending))
+            if ending == "Escape":
+                status = escape(s, window)
+            else:
+                s.game.send_signal(getattr(signal, ending))
+                status = s.exit_status()
+            check(status == expected, "%s in full screen ended with status %d, not %d" %
+                  (ending, status, expected))
+            check(s.display_mode() == (1280, 1024), "after %s the display is left at %r" %
+                  (ending, s.display_mode()))
+
+
+# ---- termination requests while a question waits ----
+
+def case_question_signals(program):
+    # The first question, before the video system runs; and the "Orka GL"
+    # question of a full screen refused, while it runs.
+    for screen, arguments, caption, name in (
+            ("1024x768x24", [], "Start FullScreen?", "SIGINT"),
+            ("800x600x24", ["--fullscreen"], "Orka GL", "SIGTERM"),
+            ("800x600x24", ["--fullscreen"], "Orka GL", "SIGHUP")):
+        with Session(program, screen, arguments=arguments) as s:
+            wait_for(lambda: s.one_window(caption), 'the "%s" box' % caption)
+            s.game.send_signal(getattr(signal, name))
+            status = s.exit_status()
+            check(status == -getattr(signal, name), "%s at the \"%s\" question ended with "
+                  "status %d" % (name, caption, status))
+            wait_for(lambda: not s.named_windows(caption), 'the "%s" box to go' % caption)
+            check(not s.named_windows(TITLE), "a main window was made")
+
+
+# ---- a full-screen window that loses the focus ----
+
+def case_focus_loss(program):
+    # SDL's default has changed between versions; the environment asks for
+    # the minimising here, and the program must not take it.
+    with Session(program, "1280x1024x24", window_manager=True, arguments=["--fullscreen"],
+                 extra_modes=[(1024, 768)],
+                 environment={"SDL_VIDEO_MINIMIZE_ON_FOCUS_LOSS": "1"}) as s:
+        window = s.main_window()
+        wait_for(lambda: s.is_fullscreen(window), "the window manager to make it full screen")
+        # A small window of our own, at the top left, takes the focus.
+        screen = s.x.screen()
+        other = screen.root.create_window(0, 0, 64, 64, 0, screen.root_depth,
+                                          override_redirect=True,
+                                          background_pixel=screen.white_pixel)
+        other.map()
+        s.x.sync()
+        other.set_input_focus(X.RevertToParent, X.CurrentTime)
+        s.x.sync()
+        check(s.has_focus(other), "the other window did not get the focus")
+        # SDL reacts to a focus loss after a moment (a minimised window would
+        # be unmapped by then); after it, frames go on: the picture away from
+        # the other window changes.
+        time.sleep(2.0)
+        def picture():
+            try:
+                return window.get_image(200, 200, 600, 400, X.ZPixmap, 0xFFFFFFFF).data
+            except error.XError:
+                return None
+        first = picture()
+        wait_for(lambda: picture() not in (None, first), "a new frame without the focus")
+        wm_state = s.x.intern_atom("WM_STATE")
+        state = window.get_full_property(wm_state, X.AnyPropertyType)
+        check(state is None or state.value[0] != 3, "the window was minimised")
+        check(s.is_fullscreen(window), "the window left full screen")
+        check(s.display_mode() == (1024, 768), "the display went back to %r" %
+              (s.display_mode(),))
+        check(s.running(), "the program ended")
+        s.close_request(window)
+        status = s.exit_status()
+        check(status == 0, "a close request ended with status %d" % status)
+
+
 # ---- a display without GLX ----
 
 def case_no_glx(program):
@@ -795,6 +977,10 @@ CASES = {
     "close_mid_toggle": case_close_mid_toggle,
     "no_glx": case_no_glx,
     "random_keys": case_random_keys,
+    "options": case_options,
+    "fullscreen_restore": case_fullscreen_restore,
+    "question_signals": case_question_signals,
+    "focus_loss": case_focus_loss,
 }
 
 # Cases that compare the score bar with the glyph table get the helper that

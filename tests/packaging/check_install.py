@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 # check_install.py -- installs the build into a temporary prefix with
 # `cmake --install` and checks what is there: the three programs, the desktop
-# entry and metadata naming each other and the icons, the icons' sizes, and the
-# manual pages with every option of the tools' --help.
+# entry and metadata naming each other and the icons, the icons' sizes, the
+# manual pages with every option of the programs' --help, and the licence.
 # Usage: check_install.py BUILD_DIR APP_ID
 import configparser
 import gzip
@@ -81,10 +81,20 @@ def main():
                 page = page_file.read()
             check(re.search(r"^\.TH " + re.escape(program.upper()) + r" \"?6\"? ", page, re.MULTILINE),
                   f"manual page of {program} has no section-6 title")
-            if program != "football":
-                for option in help_options(os.path.join(prefix, "bin", program)):
-                    check(option.replace("-", "\\-") in page,
-                          f"manual page of {program} lacks {option}")
+            for option in help_options(os.path.join(prefix, "bin", program)):
+                check(option.replace("-", "\\-") in page,
+                      f"manual page of {program} lacks {option}")
+
+        # The licence, in Debian's copyright file: the MIT (Expat) text of LICENSE.
+        copyright_path = os.path.join(share, "doc", "football", "copyright")
+        check(os.path.isfile(copyright_path), "doc/football/copyright missing")
+        if os.path.isfile(copyright_path):
+            with open(copyright_path) as copyright_file:
+                copyright_text = copyright_file.read()
+            check("\nLicense: Expat\n" in copyright_text, "the copyright file names no Expat licence")
+            check(" Permission is hereby granted, free of charge," in copyright_text and
+                  "\n .\n THE SOFTWARE IS PROVIDED \"AS IS\"" in copyright_text,
+                  "the copyright file lacks the licence's text")
     for failure in failures:
         print("FAIL:", failure)
     return 1 if failures else 0

@@ -128,12 +128,14 @@ static bool pngSize(const std::string& path, unsigned& width, unsigned& height) 
     return true;
 }
 
-TEST(RecordTool, WritesExactlyTheChosenFramesQuietlyOffATerminal) {
+TEST(RecordTool, WritesExactlyTheChosenFramesAndNamesThemOffATerminal) {
     const std::string dir = tempDir();
     const std::string out = dir + "/new";  // made by the tool
     const Result r = run(kRecord + " 6 --out " + out + " --at 5,1 --every 4 --size 64x48");
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.err, "") << "no progress when standard error is not a terminal";
+    EXPECT_EQ(r.err, "football-record: wrote 3 pictures of 64x48 in '" + out +
+                         "': frame-00001.png to frame-00005.png\n")
+        << "no progress when standard error is not a terminal, only what was written";
     EXPECT_EQ(r.out, "");
     const std::vector<std::string> expected = {"frame-00001.png", "frame-00004.png",
                                                "frame-00005.png"};

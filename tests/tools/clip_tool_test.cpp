@@ -84,7 +84,10 @@ TEST(ClipTool, ClipHoldsOnePictureForEachFrameAtThirtyASecond) {
                    "/png --at 111,130");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err, "") << "no progress when standard error is not a terminal";
+    EXPECT_EQ(r.err, "football-record: wrote 2 pictures of 64x48 in '" + dir +
+                         "/png': frame-00111.png to frame-00130.png; wrote '" + dir +
+                         "/c.webp': 20 pictures of 64x48, frames 111 to 130, 30 per second\n")
+        << "no progress when standard error is not a terminal, only what was written";
     EXPECT_EQ(listDir(dir), "c.webp png") << "no temporary file is left";
 
     const DecodedClip clip = decodeClip(dir + "/c.webp");

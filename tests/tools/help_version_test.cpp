@@ -23,8 +23,8 @@ static const std::vector<ToolOptions> kTools = {
     {kRecord,
      "football-record",
      {"--out", "--at", "--every", "--clip", "--from", "--view", "--goal", "--size", "--hold",
-      "--toggle", "--help", "--version"}},
-    {kTrace, "football-trace", {"--hold", "--toggle", "--summary", "--help", "--version"}},
+      "--toggle", "-h, --help", "--version"}},
+    {kTrace, "football-trace", {"--hold", "--toggle", "--summary", "-h, --help", "--version"}},
 };
 
 TEST(HelpAndVersion, HelpListsEveryOptionOnALineOfItsOwn) {
@@ -38,6 +38,9 @@ TEST(HelpAndVersion, HelpListsEveryOptionOnALineOfItsOwn) {
             EXPECT_NE(r.out.find("\n  " + option + " "), std::string::npos)
                 << tool.name << " --help has no line for " << option;
         }
+        for (const char* key : {"F1-F24", "ESCAPE", "SPACE", "PAUSE"})
+            EXPECT_NE(r.out.find(std::string(" ") + key + ","), std::string::npos) << key;
+        EXPECT_EQ(runCommand(tool.path + " -h").out, r.out) << tool.name << " -h";
         // Lines fit a terminal of 100 columns.
         for (std::size_t start = 0, end; start < r.out.size(); start = end + 1) {
             end = r.out.find('\n', start);

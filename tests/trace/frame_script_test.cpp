@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -43,6 +44,21 @@ TEST(FrameScript, ZeroFramesAndUpperCaseHexAreFine) {
     EXPECT_EQ(script.holds[0].key, 255);
 }
 
+TEST(FrameScript, KeysByNameInAnyCase) {
+    // One digit names its key; a code needs two digits or more.
+    const std::vector<std::pair<std::string, int>> keys = {
+        {"O", 0x4F},     {"l", 0x4C},       {"1", 0x31},      {"07", 7},
+        {"F1", 0x70},    {"f24", 0x87},     {"ESCAPE", 0x1B}, {"Space", 0x20},
+        {"PAUSE", 0x13}, {"NUMPAD7", 0x67}, {"return", 0x0D},
+    };
+    for (const auto& [name, code] : keys) {
+        FrameScript script;
+        std::string error;
+        ASSERT_TRUE(parse({"5", "--hold", name + "@2"}, script, error)) << name << ": " << error;
+        EXPECT_EQ(script.holds[0].key, code) << name;
+    }
+}
+
 TEST(FrameScript, RefusesBadArgumentsWithAMessage) {
     const std::vector<std::vector<std::string>> bad = {
         {},
@@ -64,6 +80,11 @@ TEST(FrameScript, RefusesBadArgumentsWithAMessage) {
         {"10", "--hold", "49@3-"},
         {"10", "--hold", "49@-3"},
         {"10", "--hold", "@3"},
+        {"10", "--hold", "F0@3"},
+        {"10", "--hold", "F25@3"},
+        {"10", "--hold", "F01@3"},
+        {"10", "--hold", "OL@3"},
+        {"10", "--hold", "NUMPAD10@3"},
         {"10", "--toggle", "0"},
         {"10", "--toggle", "-2"},
         {"10", "--toggle"},

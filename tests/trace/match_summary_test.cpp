@@ -82,7 +82,8 @@ TEST_F(SummaryTest, ShotsOnAndOffTargetAndTheGoalsScorer) {
     tools::observeFrameEnd(report, 141, false);
     const std::string out = text(report);
     EXPECT_NE(out.find("Final score: DYNAMO 1 : 0 SHAKHTAR"), std::string::npos) << out;
-    EXPECT_NE(out.find("frame 141: DYNAMO (team 1 player 5), 1 : 0"), std::string::npos) << out;
+    EXPECT_NE(out.find("frame 141 at 0:04: DYNAMO (team 1 player 5), 1 : 0"), std::string::npos)
+        << out;
 }
 
 TEST_F(SummaryTest, APassIsCompletedWhenATeammateTakesIt) {
@@ -117,10 +118,15 @@ TEST_F(SummaryTest, GoalKicksAndWeatherSwitches) {
     EXPECT_EQ(report.goalKicks[0], 1);
     render::rainField.clock = 0;
     render::rainField.raining = 1;
-    tools::observeFrameEnd(report, 8, false);
+    tools::observeFrameEnd(report, 1819, false);
     ASSERT_EQ(report.weather.size(), 1u);
-    EXPECT_EQ(report.weather[0].frame, 8);
+    EXPECT_EQ(report.weather[0].frame, 1819);
     EXPECT_TRUE(report.weather[0].rainStarts);
+    // 33 ms a frame: frame 1819 ends at 60.027 s, frame 1818 at 59.994 s.
+    EXPECT_NE(text(report).find("frame 1819 at 1:00: rain starts"), std::string::npos)
+        << text(report);
+    EXPECT_EQ(tools::matchTime(1818), "0:59");
+    EXPECT_EQ(tools::matchTime(999999999999999999), "549999999999999:59");
 }
 
 }  // namespace

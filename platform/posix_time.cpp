@@ -1,8 +1,9 @@
-// time.cpp -- the tick count from CLOCK_MONOTONIC and a millisecond sleep that survives signals.
-#include "platform/time.h"
-
+// posix_time.cpp -- the tick count from CLOCK_MONOTONIC and a millisecond sleep that survives
+// signals.
 #include <cerrno>
 #include <ctime>
+
+#include "platform/time.h"
 
 namespace platform {
 

@@ -1,0 +1,224 @@
+#!/usr/bin/env python3
+# football_windows_e2e.py -- drives football.exe under Wine on its own Xvfb, as football_e2e.py
+# drives the Linux program.
+#
+# Usage: football_windows_e2e.py FOOTBALL.exe CASE
+# Runs the program with $WINE in $WINEPREFIX. Wine keeps the window frame on
+# the screen, so the screen is 1280x1024; it offers no other mode, so full
+# screen is refused there (the "Orka GL" question). The wineserver is stopped
+# before and after every case: one left from another display would make the
+# next run's message boxes fail.
+import os
+import subprocess
+import sys
+import tempfile
+import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
+import football_e2e as e2e  # noqa: E402
+from football_e2e import TITLE, Failure, check, wait_for  # noqa: E402
+from Xlib import X  # noqa: E402
+
+SCREEN = "1280x1024x24"
+
+
+def stop_wineserver():
+    wineserver = os.environ.get("WINESERVER", "wineserver")
+    subprocess.run([wineserver, "-k"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    subprocess.run([wineserver, "-w"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+
+class WineSession(e2e.Session):
+    """A Session whose program is the .exe under Wine."""
+
+    def __init__(self, exe, window_manager=False):
+        self.launcher_dir = tempfile.TemporaryDirectory(prefix="football-wine-")
+        launcher = os.path.join(self.launcher_dir.name, "football")
+        with open(launcher, "w") as f:
+            f.write('#!/bin/sh\nexec "$WINE" "%s"\n' % exe)
+        os.chmod(launcher, 0o755)
+        super().__init__(launcher, SCREEN, window_manager=window_manager)
+
+    def __enter__(self):
+        stop_wineserver()
+        return super().__enter__()
+
+    def __exit__(self, *exc):
+        try:
+            e2e.stop_process(self.game)
+            stop_wineserver()
+            return super().__exit__(*exc)
+        finally:
+            self.launcher_dir.cleanup()
+
+    def answer(self, caption, key):
+        """Waits for the box with this caption and answers it with one key
+        press; presses again only if the box is still there RETRY seconds
+        later. Wine's boxes take a moment to go: a second press sent sooner
+        would answer the next box."""
+        box = wait_for(lambda: self.one_window(caption), 'the "%s" box' % caption)
+
+        def taken():
+            self.point_at(box)
+            if self.has_focus(box):
+                self.xdotool("key", key)
+            try:
+                return wait_for(lambda: not self.viewable_windows(caption),
+                                'the "%s" box to go' % caption, timeout=e2e.RETRY)
+            except Failure:
+                return False
+        wait_for(taken, 'the "%s" box to take %s' % (caption, key))
+
+    def has_focus(self, window):
+        """With no window manager Wine leaves the X focus to follow the pointer
+        (PointerRoot): the window has the keys while the pointer is over it."""
+        focus = self.x.get_input_focus().focus
+        if focus == X.PointerRoot:
+            return self.x.screen().root.query_pointer().child == window
+        return focus == window
+
+
+def colours(session, window):
+    """How many colours a few rows across the client area hold."""
+    seen = set()
+    for y in (100, 300, 500, 700):
+        seen.update(session.pixels(window, 0, y, 1024, 1)[0])
+    return len(seen)
+
+
+def check_main_window(session, window, what):
+    """A top-level window with the caption, a 1024x768 client area and a picture."""
+    check(window.query_tree().parent == session.x.screen().root,
+          "%s: the main window is not a top-level window" % what)
+    width, height = session.geometry(window)[2:]
+    check((width, height) == (1024, 768), "%s: the client area is %dx%d" % (what, width, height))
+    wait_for(lambda: colours(session, window) > 1, "%s: a picture of more than one colour" % what)
+
+
+def start_windowed(session):
+    """No to full screen, Yes to soft mode (by keyboard); returns the main window."""
+    session.answer("Start FullScreen?", "n")  # No
+    session.answer("Start In A Soft Mode?", "Return")  # Yes
+    window = session.main_window()
+    check_main_window(session, window, "windowed")
+    return window
+
+
+def toggle(session, window):
+    """F1: the window goes and full screen is asked for; the screen has no
+    1024x768 mode, so "Orka GL" asks to go on windowed: Yes. Returns the new window."""
+    session.hold_key_until(window, "F1", lambda: session.one_window("Orka GL"),
+                           'the "Orka GL" question after F1')
+    session.answer("Orka GL", "Return")  # Yes
+    new = wait_for(lambda: [w for w in session.viewable_windows(TITLE) if w.id != window.id],
+                   "a re-created main window")[0]
+    check(session.running(), "the program ended after F1")
+    wait_for(lambda: session.drawn(new), "the first frame in the re-created window")
+    return new
+
+
+def case_windowed(exe):
+    with WineSession(exe) as s:
+        window = start_windowed(s)
+        status = e2e.escape(s, window)
+        check(status == 0, "Escape ended with status %d" % status)
+
+
+def case_toggle(exe):
+    with WineSession(exe) as s:
+        window = start_windowed(s)
+        first = toggle(s, window)
+        check_main_window(s, first, "after the first F1")
+        second = toggle(s, first)
+        check_main_window(s, second, "after the second F1")
+        status = e2e.escape(s, second)
+        check(status == 0, "Escape after two toggles ended with status %d" % status)
+
+
+def case_close(exe):
+    with WineSession(exe) as s:
+        window = start_windowed(s)
+        s.close_request(window)
+        status = s.exit_status()
+        check(status == 0, "a close request ended with status %d" % status)
+
+
+def case_refused_fullscreen(exe):
+    with WineSession(exe) as s:
+        s.answer("Start FullScreen?", "Return")  # Yes
+        s.answer("Start In A Soft Mode?", "n")  # No: still 1024x768
+        s.answer("Orka GL", "Return")  # Yes: go on windowed
+        window = s.main_window()
+        check_main_window(s, window, "windowed after Orka GL")
+        check(s.running(), "the program is not running")
+        s.close_request(window)
+        status = s.exit_status()
+        check(status == 0, "closing ended with status %d" % status)
+
+
+def case_refused_declined(exe):
+    with WineSession(exe) as s:
+        s.answer("Start FullScreen?", "Return")  # Yes
+        s.answer("Start In A Soft Mode?", "Return")  # Yes
+        s.answer("Orka GL", "n")  # No
+        s.answer("ERROR", "Return")  # "Program Will Now Close."
+        status = s.exit_status()
+        check(status == 1, "declining windowed display ended with status %d" % status)
+        check(not s.viewable_windows(TITLE), "a main window was shown")
+
+
+def case_minimise(exe):
+    # Minimising needs a window manager.
+    with WineSession(exe, window_manager=True) as s:
+        s.answer("Start FullScreen?", "n")  # No
+        s.answer("Start In A Soft Mode?", "Return")  # Yes
+        window = s.main_window()
+        wm_state = s.x.intern_atom("WM_STATE")
+
+        def iconic():
+            state = window.get_full_property(wm_state, X.AnyPropertyType)
+            return state is not None and state.value[0] == 3  # IconicState
+        s.xdotool("windowminimize", str(window.id))
+        wait_for(iconic, "the window to be minimised")
+        # Minimised, the loop waits for the next message (WaitMessage): over a
+        # second and a half the program uses next to no processor time.
+        before = e2e.cpu_seconds(s.game.pid)
+        time.sleep(1.5)
+        used = e2e.cpu_seconds(s.game.pid) - before
+        check(used < 0.3, "minimised, the program used %.2f s of CPU in 1.5 s" % used)
+        check(s.running(), "the program ended while minimised")
+        s.xdotool("windowactivate", str(window.id))
+        wait_for(lambda: not iconic(), "the window to be restored")
+        status = e2e.escape(s, window)
+        check(status == 0, "Escape after a restore ended with status %d" % status)
+
+
+CASES = {
+    "windowed": case_windowed,
+    "toggle": case_toggle,
+    "close": case_close,
+    "refused_fullscreen": case_refused_fullscreen,
+    "refused_declined": case_refused_declined,
+    "minimise": case_minimise,
+}
+
+
+def main():
+    if len(sys.argv) != 3 or sys.argv[2] not in CASES:
+        sys.stderr.write("usage: football_windows_e2e.py FOOTBALL.exe {%s}\n" % "|".join(CASES))
+        return 2
+    if "WINE" not in os.environ:
+        os.environ["WINE"] = "wine"
+    try:
+        CASES[sys.argv[2]](os.path.abspath(sys.argv[1]))
+    except Failure as failure:
+        sys.stderr.write("FAIL: %s\n" % failure)
+        if e2e.LAST_STDERR:
+            sys.stderr.write("--- the program's standard error:\n%s" % e2e.LAST_STDERR[0])
+        return 1
+    print("PASS")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
