@@ -12,7 +12,10 @@
 #
 # Frames come in pairs, one that sleeps out the rest of 66 ms and one that
 # does not, so a frame rate f means 2 frames every 66 + w ms: the frame's own
-# work w = 2000 / f - 66 (valid while w stays below 66 ms).
+# work w = 2000 / f - 66 (valid while w stays below 66 ms, and only on an
+# otherwise idle machine). The processor time per frame (all the program's
+# threads, the renderer's included) is shown beside it: it does not grow
+# when other programs share the processors.
 import argparse
 import os
 import statistics
@@ -26,6 +29,13 @@ import football_e2e  # noqa: E402  (the e2e tests' Xvfb session and answers)
 SKIP_SECONDS = 5
 
 
+def cpu_seconds(pid):
+    """User and system time of a process (all its threads), in seconds."""
+    with open("/proc/%d/stat" % pid) as f:
+        fields = f.read().rsplit(")", 1)[1].split()
+    return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
+
+
 def measure(program, seconds):
     with tempfile.TemporaryDirectory(prefix="football-fps-") as dump:
         saved = dict(os.environ)
@@ -34,7 +44,10 @@ def measure(program, seconds):
         try:
             with football_e2e.Session(program, "1024x768x24") as session:
                 football_e2e.answer_windowed(session)
-                time.sleep(seconds)
+                time.sleep(SKIP_SECONDS)
+                cpu_start = cpu_seconds(session.game.pid)
+                time.sleep(seconds - SKIP_SECONDS)
+                cpu = cpu_seconds(session.game.pid) - cpu_start
         finally:
             os.environ.clear()
             os.environ.update(saved)
@@ -44,7 +57,9 @@ def measure(program, seconds):
         with open(path) as f:
             values = [float(line) for line in f if line.strip()]
     # One value per HUD period (about a second); leave the start out.
-    return values[SKIP_SECONDS:] if len(values) > SKIP_SECONDS + 2 else values
+    measured = values[SKIP_SECONDS:] if len(values) > SKIP_SECONDS + 2 else values
+    frames = sum(measured)  # frames per second, one value a second
+    return measured, 1000.0 * cpu / frames if frames > 0 else 0.0
 
 
 def main():
@@ -54,13 +69,18 @@ def main():
     parser.add_argument("programs", nargs="+")
     args = parser.parse_args()
     values = {program: [] for program in args.programs}
+    cpu = {program: [] for program in args.programs}
     for _ in range(args.rounds):
         for program in args.programs:
-            values[program] += measure(program, args.seconds)
+            fps, cpu_per_frame = measure(program, args.seconds)
+            values[program] += fps
+            cpu[program].append(cpu_per_frame)
     for program in args.programs:
         fps = statistics.median(values[program])
-        print("%-50s median %.1f fps over %d periods (w = %.1f ms)" %
-              (program, fps, len(values[program]), 2000.0 / fps - 66.0))
+        print("%-40s median %.1f fps over %d periods (w = %.1f ms); "
+              "processor time %.1f ms a frame" %
+              (program, fps, len(values[program]), 2000.0 / fps - 66.0,
+               statistics.median(cpu[program])))
 
 
 if __name__ == "__main__":

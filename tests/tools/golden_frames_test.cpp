@@ -16,10 +16,9 @@ namespace tools_test {
 static const std::string kRecord = FOOTBALL_RECORD_PATH;
 static const std::string kGoldenDir = FOOTBALL_GOLDEN_DIR;
 
-// One run of the recorder from start-up gives every golden frame: the
-// recorder draws every frame from frame 1 anyway, so one long run costs less
-// than one run per view. Keys: X narrows and D tilts the view (frames
-// 600-620), 0 resets it, 2 to 5 jump to the preset views, one frame each.
+// One run of the recorder from start-up gives every golden frame. Keys: X
+// narrows and D tilts the view (frames 600-620), 0 resets it, 2 to 5 jump to
+// the preset views, one frame each.
 //   1      start-up view, warm-up
 //   430    the GOAL banner (the first goal's celebration starts at 418)
 //   620    zoomed in and tilted down
