@@ -41,11 +41,6 @@ inline bool isFalling(const RainDrop& drop) {
 // shows the falling drops where they stand.
 void stepRain(float centreX, float centreZ);
 
-// The step works on groups of drops with vector arithmetic, in wider groups on
-// processors that have 256-bit vectors. Both give the same drops bit for bit;
-// tests switch the wide groups off (false) to check the narrow ones.
-void allowWideRainStep(bool allowed);
-
 // The number of drops falling now, as stepRain left it (a constant-time read;
 // the headless trace prints it after every frame).
 int fallingDropCount();

@@ -51,8 +51,24 @@ static bool parseKey(const std::string& text, int& key) {
     return true;
 }
 
-static std::string quoted(const std::string& text) {
-    return "'" + text + "'";
+std::string quoted(const std::string& text) {
+    static const char kHex[] = "0123456789abcdef";
+    std::string result = "'";
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\n') {
+            result += "\\n";
+        } else if (c == '\t') {
+            result += "\\t";
+        } else if (byte < 0x20 || byte == 0x7f) {
+            result += "\\x";
+            result += kHex[byte >> 4];
+            result += kHex[byte & 15];
+        } else {
+            result += c;
+        }
+    }
+    return result + "'";
 }
 
 // KEY@FROM or KEY@FROM-TO.

@@ -49,6 +49,11 @@ struct FrameScript {
 bool parseFrameScript(const std::vector<std::string>& args, const std::vector<ExtraOption>& extra,
                       FrameScript& script, std::string& error, bool framesRequired = true);
 
+// An argument in single quotes for a message, with line breaks and other
+// control characters written as \n, \t or \xNN, so that the message stays one
+// line of text. Shared by the tools' own options.
+std::string quoted(const std::string& text);
+
 // A decimal number of 0 or more with at most 18 digits (so it fits the frame
 // counter); digits only, no sign or spaces. Shared by the tools' own options.
 bool parseDecimal(const std::string& text, std::int64_t& value);

@@ -1,4 +1,4 @@
-// number_format.h -- fast decimal text of the trace's numbers; called by the trace
+// number_format.h -- decimal text of the trace's numbers; called by the trace
 // line writer for every field of every frame.
 #pragma once
 

@@ -60,24 +60,24 @@ static bool parseClipOption(const std::string& name, const std::string& value,
                             RecordOptions& options, std::string& error) {
     if (name == "--clip") {
         if (!endsWith(value, ".webp") || endsWith(value, "/.webp") || value == ".webp") {
-            error = "--clip needs a file name ending in .webp, not '" + value + "'";
+            error = "--clip needs a file name ending in .webp, not " + quoted(value);
             return false;
         }
         options.clipPath = value;
     } else if (name == "--from") {
         if (!parsePositive(value, kMaxFrameNumber, options.from)) {
-            error = "--from needs a frame number of 1 or more, not '" + value + "'";
+            error = "--from needs a frame number of 1 or more, not " + quoted(value);
             return false;
         }
     } else if (name == "--view") {
         if (value.size() != 1 || value[0] < '2' || value[0] > '5') {
-            error = "--view needs a preset view from 2 to 5, not '" + value + "'";
+            error = "--view needs a preset view from 2 to 5, not " + quoted(value);
             return false;
         }
         options.view = value[0] - '0';
     } else {
         if (!parsePositive(value, kMaxFrameNumber, options.goal)) {
-            error = "--goal needs a goal number of 1 or more, not '" + value + "'";
+            error = "--goal needs a goal number of 1 or more, not " + quoted(value);
             return false;
         }
     }
@@ -106,20 +106,20 @@ bool parseRecordOptions(const std::vector<ExtraArgument>& extras, RecordOptions&
             options.outDir = value;
         } else if (name == "--at") {
             if (!parseFrameList(value, options.at)) {
-                error = "--at needs frame numbers of 1 or more, separated by commas, not '" +
-                        value + "'";
+                error = "--at needs frame numbers of 1 or more, separated by commas, not " +
+                        quoted(value);
                 return false;
             }
         } else if (name == "--every") {
             if (!parsePositive(value, kMaxFrameNumber, options.every)) {
-                error = "--every needs a whole number of 1 or more, not '" + value + "'";
+                error = "--every needs a whole number of 1 or more, not " + quoted(value);
                 return false;
             }
         } else if (name == "--size") {
             std::int64_t width = 0, height = 0;
             if (!parseSize(value, width, height)) {
                 error = "--size needs WIDTHxHEIGHT, each from 1 to " +
-                        std::to_string(kMaxPictureSide) + ", not '" + value + "'";
+                        std::to_string(kMaxPictureSide) + ", not " + quoted(value);
                 return false;
             }
             options.width = static_cast<int>(width);

@@ -1,11 +1,11 @@
 // camera_test.cpp -- the camera keys: wraps, clamps, key orders, presets and restart.
 #include <cmath>
 
-#include "frame_fixture.h"
+#include "tests/frame/frame_state_fixture.h"
 
 namespace {
 
-using frametest::FrameTest;
+using frame_test::FrameTest;
 using namespace frame;
 
 TEST_F(FrameTest, YawWrapsIntoZeroToThreeSixty) {

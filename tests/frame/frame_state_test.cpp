@@ -4,12 +4,12 @@
 
 #include <cstring>
 
-#include "frame_fixture.h"
 #include "render/heightmap.h"
+#include "tests/frame/frame_state_fixture.h"
 
 namespace {
 
-using frametest::FrameTest;
+using frame_test::FrameTest;
 
 TEST_F(FrameTest, AfterAResetOneHundredAndOneFramesRunNoTick) {
     frame::initSceneState();

@@ -19,7 +19,7 @@
 #include "render/rain_field.h"
 #include "render/terrain_drawing.h"
 #include "sim/match_state.h"
-#include "tests/render/offscreen_scene.h"
+#include "tests/render/offscreen_scene_fixture.h"
 
 namespace render_test {
 

@@ -12,7 +12,7 @@
 #include "render/pitch_ball_rain.h"
 #include "render/rain_field.h"
 #include "render/terrain_drawing.h"
-#include "tests/render/offscreen_scene.h"
+#include "tests/render/offscreen_scene_fixture.h"
 
 namespace render_test {
 

@@ -9,7 +9,7 @@
 #include "frame/overlay.h"
 #include "platform/glyphs.h"
 #include "sim/match_state.h"
-#include "tests/render/offscreen_scene.h"
+#include "tests/render/offscreen_scene_fixture.h"
 
 namespace render_test {
 

@@ -5,7 +5,7 @@
 #include "frame/camera.h"
 #include "frame/key_table.h"
 #include "sim/match_state.h"
-#include "tests/render/offscreen_scene.h"
+#include "tests/render/offscreen_scene_fixture.h"
 
 namespace render_test {
 

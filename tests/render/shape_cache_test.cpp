@@ -12,7 +12,7 @@
 #include "frame/scene_start.h"
 #include "render/figures.h"
 #include "render/pitch_ball_rain.h"
-#include "tests/render/offscreen_scene.h"
+#include "tests/render/offscreen_scene_fixture.h"
 
 namespace render_test {
 

@@ -4,7 +4,7 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
-#include "tests/render/offscreen_scene.h"
+#include "tests/render/offscreen_scene_fixture.h"
 
 namespace render_test {
 

@@ -3,7 +3,7 @@
 
 namespace {
 
-using simtest::SimTest;
+using sim_test::SimTest;
 
 TEST_F(SimTest, GoalIsAwardedOnTheFortySecondTickAndTheOtherSideKicksOff) {
     sim::match.ball = sim::Ball{0.5f, 101.0f};
@@ -60,7 +60,7 @@ TEST_F(SimTest, AShotOnTargetBecomesAGoalThroughTheWholeTick) {
     sim::match.team1.outfield[3] = sim::OutfieldPlayer{20.0f, 94.0f, 0.0f, 0};
     sim::match.ball = sim::Ball{2.0f, 95.0f};
     sim::match.possession = sim::Possession{1, 4, 20};
-    simtest::arrangeDraws({{10, 5}, {100, 50}});  // shoot at (0, 101)
+    sim_test::arrangeDraws({{10, 5}, {100, 50}});  // shoot at (0, 101)
     sim::decideShot();
     ASSERT_EQ(sim::match.shot.active, 1);
     for (int tick = 0; tick < 15; ++tick)

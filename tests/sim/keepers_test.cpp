@@ -3,7 +3,7 @@
 
 namespace {
 
-using simtest::SimTest;
+using sim_test::SimTest;
 
 TEST_F(SimTest, KeeperSlidesByTheDoublePrecisionPointThree) {
     // Find a lateral where the double 0.3 and the single 0.3 round apart.

@@ -3,7 +3,7 @@
 
 namespace {
 
-using simtest::SimTest;
+using sim_test::SimTest;
 
 struct Spot {
     float lateral, lengthwise, heading;
@@ -78,7 +78,7 @@ TEST_F(SimTest, FirstResetOfTheRunDrawsFortyOneAndTeamOneKicksOff) {
 }
 
 TEST_F(SimTest, ResetWithAnEvenDrawLetsTeamTwoKickOff) {
-    simtest::arrangeDraws({{2, 0}});
+    sim_test::arrangeDraws({{2, 0}});
     sim::resetMatch();
     EXPECT_EQ(sim::match.possession.team, 2);
 }

@@ -5,9 +5,9 @@
 
 namespace {
 
-using simtest::arrangeDraws;
-using simtest::drawsSince;
-using simtest::SimTest;
+using sim_test::arrangeDraws;
+using sim_test::drawsSince;
+using sim_test::SimTest;
 
 sim::OutfieldPlayer& player(int team, int number) {
     return (team == 1 ? sim::match.team1 : sim::match.team2).outfield[number - 1];

@@ -5,9 +5,9 @@
 
 namespace {
 
-using simtest::arrangeDraws;
-using simtest::drawsSince;
-using simtest::SimTest;
+using sim_test::arrangeDraws;
+using sim_test::drawsSince;
+using sim_test::SimTest;
 
 class PossessionTest : public SimTest {
   protected:

@@ -13,7 +13,7 @@
 #include "sim/match_state.h"
 #include "sim/tick_steps.h"
 
-namespace simtest {
+namespace sim_test {
 
 // A draw the test wants next: r(modulus) == value (value -1: any).
 struct Draw {
@@ -72,4 +72,4 @@ class SimTest : public ::testing::Test {
     }
 };
 
-}  // namespace simtest
+}  // namespace sim_test

@@ -1,16 +1,19 @@
-// clip_tool_test.cpp -- football-record's clips: refused arguments, the clip read
+// clip_tool_test.cpp -- football-record's clips: the clip read
 // back, the run leaving the state the trace prints, a view that moves only the
 // camera, and files that cannot be written.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <filesystem>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "frame/camera.h"
 #include "frame/process_state.h"
-#include "tests/tools/command_run.h"
+#include "tests/support/program_run.h"
 #include "tests/tools/picture_reader.h"
 #include "tools/frame_script.h"
 #include "tools/record_options.h"
@@ -23,72 +26,26 @@ namespace tools_test {
 static const std::string kRecord = FOOTBALL_RECORD_PATH;
 static const std::string kTrace = FOOTBALL_TRACE_PATH;
 
-static std::string withDir(std::string line, const std::string& dir) {
-    for (std::size_t at = line.find("DIR"); at != std::string::npos; at = line.find("DIR"))
-        line.replace(at, 3, dir);
-    return line;
-}
-
-TEST(ClipTool, BadArgumentsGiveOneLineStatusTwoAndNoFiles) {
-    const std::string dir = makeTempDir();
-    const char* cases[] = {
-        "5",
-        "--clip DIR/a.webp",
-        "5 --clip",
-        "5 --clip DIR/a.png",
-        "5 --clip DIR/.webp",
-        "5 --clip ''",
-        "0 --clip DIR/a.webp",
-        "5 --clip DIR/a.webp --clip DIR/b.webp",
-        "5 --clip DIR/a.webp --from 6",
-        "5 --clip DIR/a.webp --from 0",
-        "5 --clip DIR/a.webp --from 2x",
-        "5 --out DIR/o --from 2",
-        "5 --clip DIR/a.webp --at 2",
-        "5 --clip DIR/a.webp --every 2",
-        "5 --clip DIR/a.webp --view 1",
-        "5 --clip DIR/a.webp --view 6",
-        "5 --clip DIR/a.webp --view 22",
-        "5 --clip DIR/a.webp --view ''",
-        "5 --clip DIR/a.webp --view 3 --view 4",
-        "--goal 1",
-        "--goal 0 --clip DIR/a.webp",
-        "--goal -1 --clip DIR/a.webp",
-        "--goal one --clip DIR/a.webp",
-        "5 --goal 1 --clip DIR/a.webp",
-        "--goal 1 --clip DIR/a.webp --from 3",
-        "--goal 1 --clip DIR/a.webp --hold 0x31@2",
-        "--goal 1 --clip DIR/a.webp --toggle 3",
-        "--goal 1 --clip DIR/a.webp --out DIR/o",
-        "--goal 1 --clip DIR/a.webp --at 5",
-        "--goal 1 --clip DIR/a.webp --every 5",
-        "--goal 1 --goal 2 --clip DIR/a.webp",
-    };
-    for (const char* arguments : cases) {
-        const std::string line = withDir(arguments, dir);
-        const CommandResult r = runCommand(kRecord + " " + line);
-        EXPECT_EQ(r.status, 2) << line;
-        EXPECT_EQ(r.out, "") << line;
-        EXPECT_EQ(r.err.rfind("football-record: ", 0), 0u) << line << ": " << r.err;
-        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << line << ": " << r.err;
-    }
-    EXPECT_EQ(listDir(dir), "") << "nothing is written after a bad argument";
-    removeTree(dir);
-}
+using test_support::namesIn;
+using test_support::ProgramRun;
+using test_support::runProgram;
+using test_support::TempDir;
 
 TEST(ClipTool, ClipHoldsOnePictureForEachFrameAtThirtyASecond) {
-    const std::string dir = makeTempDir();
+    const TempDir temp;
+    const std::string& dir = temp.path();
     // One run writes the clip and two of its frames as PNG files to compare.
-    const CommandResult r =
-        runCommand(kRecord + " 130 --clip " + dir + "/c.webp --from 111 --size 64x48 --out " + dir +
-                   "/png --at 111,130");
+    const ProgramRun r =
+        runProgram(kRecord, {"130", "--clip", dir + "/c.webp", "--from", "111", "--size", "64x48",
+                             "--out", dir + "/png", "--at", "111,130"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err, "football-record: wrote 2 pictures of 64x48 in '" + dir +
                          "/png': frame-00111.png to frame-00130.png; wrote '" + dir +
                          "/c.webp': 20 pictures of 64x48, frames 111 to 130, 30 per second\n")
         << "no progress when standard error is not a terminal, only what was written";
-    EXPECT_EQ(listDir(dir), "c.webp png") << "no temporary file is left";
+    EXPECT_EQ(namesIn(dir), (std::vector<std::string>{"c.webp", "png"}))
+        << "no temporary file is left";
 
     const DecodedClip clip = decodeClip(dir + "/c.webp");
     ASSERT_TRUE(clip.ok);
@@ -110,17 +67,17 @@ TEST(ClipTool, ClipHoldsOnePictureForEachFrameAtThirtyASecond) {
         // blank picture is far beyond 25.
         EXPECT_LT(meanDifference(clip.rgba[index], rgb), 25.0) << "frame " << frame;
     }
-    removeTree(dir);
 }
 
 TEST(ClipTool, AlikePicturesAreKeptOnceForTheTimeOfBoth) {
     // In the warm-up nothing but the keepers' arms and the rain moves; at 8x6
     // pixels many pictures are alike, and the encoder keeps each run of them
     // as one picture shown for as long as the run.
-    const std::string dir = makeTempDir();
-    const CommandResult r = runCommand(kRecord + " 30 --clip " + dir + "/w.webp --size 8x6");
+    const TempDir dir;
+    const ProgramRun r =
+        runProgram(kRecord, {"30", "--clip", dir.path() + "/w.webp", "--size", "8x6"});
     ASSERT_EQ(r.status, 0) << r.err;
-    const DecodedClip clip = decodeClip(dir + "/w.webp");
+    const DecodedClip clip = decodeClip(dir.path() + "/w.webp");
     ASSERT_TRUE(clip.ok);
     ASSERT_FALSE(clip.endTimes.empty());
     EXPECT_LT(clip.endTimes.size(), 30u);
@@ -132,7 +89,6 @@ TEST(ClipTool, AlikePicturesAreKeptOnceForTheTimeOfBoth) {
             ++frame;
         EXPECT_EQ(tools::clipTimestamp(frame), end);
     }
-    removeTree(dir);
 }
 
 TEST(ClipTool, ClipTimestampsAreThirtyASecondRoundedDown) {
@@ -173,8 +129,8 @@ TEST(ClipTool, ClipWithAViewLeavesTheStateTheTracePrints) {
     script.frames = 150;
     script.framesGiven = true;
     tools::RecordOptions options;
-    const std::string dir = makeTempDir();
-    options.clipPath = dir + "/v.webp";
+    const TempDir dir;
+    options.clipPath = dir.path() + "/v.webp";
     options.from = 141;
     options.view = 2;
     options.width = 64;
@@ -186,9 +142,8 @@ TEST(ClipTool, ClipWithAViewLeavesTheStateTheTracePrints) {
     ASSERT_EQ(tools::recordFrames(script, options, false, collectLine, &recorded, error), 0)
         << error;
     EXPECT_EQ(decodeClip(options.clipPath).endTimes.size(), 10u);
-    removeTree(dir);
 
-    const CommandResult held = runCommand(kTrace + " 150 --hold 0x32@1-150");
+    const ProgramRun held = runProgram(kTrace, {"150", "--hold", "0x32@1-150"});
     ASSERT_EQ(held.status, 0);
     EXPECT_TRUE(recorded == held.out) << "the recorded run drifted from the trace";
     EXPECT_NE(recorded.find("\"frame\":150,"), std::string::npos);
@@ -196,7 +151,7 @@ TEST(ClipTool, ClipWithAViewLeavesTheStateTheTracePrints) {
         << "preset view 2 is held";
 
     // Seen from anywhere, the match is the same.
-    const CommandResult plain = runCommand(kTrace + " 150");
+    const ProgramRun plain = runProgram(kTrace, {"150"});
     ASSERT_EQ(plain.status, 0);
     EXPECT_NE(withoutCamera(plain.out), plain.out);
     EXPECT_TRUE(withoutCamera(plain.out) == withoutCamera(held.out))
@@ -204,11 +159,11 @@ TEST(ClipTool, ClipWithAViewLeavesTheStateTheTracePrints) {
 }
 
 TEST(ClipTool, EveryPresetViewMovesOnlyTheCamera) {
-    const CommandResult plain = runCommand(kTrace + " 600");
+    const ProgramRun plain = runProgram(kTrace, {"600"});
     ASSERT_EQ(plain.status, 0);
     for (int view = 3; view <= 5; ++view) {
-        const CommandResult held =
-            runCommand(kTrace + " 600 --hold " + std::to_string(tools::presetKey(view)) + "@1-600");
+        const ProgramRun held = runProgram(
+            kTrace, {"600", "--hold", std::to_string(tools::presetKey(view)) + "@1-600"});
         ASSERT_EQ(held.status, 0);
         EXPECT_NE(held.out, plain.out);
         EXPECT_TRUE(withoutCamera(plain.out) == withoutCamera(held.out)) << "view " << view;
@@ -216,33 +171,36 @@ TEST(ClipTool, EveryPresetViewMovesOnlyTheCamera) {
 }
 
 TEST(ClipTool, AClipThatCannotBeWrittenIsNamedAndLeavesNothing) {
-    const std::string dir = makeTempDir();
+    const TempDir temp;
+    const std::string& dir = temp.path();
     // A missing directory is found before any frame; a directory in the
     // clip's place only when the finished clip is put there.
-    mkdir((dir + "/taken.webp").c_str(), 0777);
+    std::filesystem::create_directory(dir + "/taken.webp");
     for (const std::string& clip : {dir + "/missing/c.webp", dir + "/taken.webp"}) {
-        const CommandResult r = runCommand(kRecord + " 3 --size 16x16 --clip " + clip);
+        const ProgramRun r = runProgram(kRecord, {"3", "--size", "16x16", "--clip", clip});
         EXPECT_EQ(r.status, 1) << clip;
         EXPECT_EQ(r.out, "");
         EXPECT_EQ(r.err.rfind("football-record: cannot write '" + clip + "': ", 0), 0u) << r.err;
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
     }
-    EXPECT_EQ(listDir(dir), "taken.webp") << "no temporary file is left";
-    EXPECT_EQ(listDir(dir + "/taken.webp"), "");
-    removeTree(dir);
+    EXPECT_EQ(namesIn(dir), std::vector<std::string>{"taken.webp"}) << "no temporary file is left";
+    EXPECT_TRUE(namesIn(dir + "/taken.webp").empty());
 }
 
 TEST(ClipTool, AnInterruptedClipLeavesNoFile) {
-    const std::string dir = makeTempDir();
-    const std::string clip = dir + "/i.webp";
-    // Terminated once its temporary file is there, it ends by the signal.
-    const CommandResult r = runCommand(
-        kRecord + " 100000 --size 16x16 --clip " + clip + " & pid=$!; n=0; while [ ! -e " + clip +
-        ".part ] && [ $n -lt 600 ]; do sleep 0.05; n=$((n+1)); done; "
-        "kill -TERM $pid; wait $pid; echo $?");
-    EXPECT_EQ(r.out, "143\n") << r.err;
-    EXPECT_EQ(listDir(dir), "");
-    removeTree(dir);
+    const TempDir dir;
+    const std::string clip = dir.path() + "/i.webp";
+    // Terminated once its temporary file is there (or after 30 s), it ends by the signal.
+    test_support::RunOptions options;
+    options.whileRunning = [&clip](int pid) {
+        for (int wait = 0; wait < 600 && !std::filesystem::exists(clip + ".part"); ++wait)
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        kill(pid, SIGTERM);
+    };
+    const ProgramRun r =
+        runProgram(kRecord, {"100000", "--size", "16x16", "--clip", clip}, options);
+    EXPECT_EQ(r.signal, SIGTERM) << r.err;
+    EXPECT_TRUE(namesIn(dir.path()).empty());
 }
 
 }  // namespace tools_test

@@ -11,7 +11,7 @@
 #include "frame/frame_state.h"
 #include "frame/process_state.h"
 #include "sim/match_state.h"
-#include "tests/tools/command_run.h"
+#include "tests/support/program_run.h"
 #include "tests/tools/picture_reader.h"
 #include "tools/goal_search.h"
 #include "tools/webp_clip.h"
@@ -42,7 +42,8 @@ TEST(GoalReplay, FirstGoalFramesMatchTheTrace) {
     tools::GoalFrames goal;
     ASSERT_TRUE(tools::findGoal(1, tools::kGoalSearchFrames, goal));
 
-    const CommandResult trace = runCommand(kTrace + " " + std::to_string(goal.award));
+    const test_support::ProgramRun trace =
+        test_support::runProgram(kTrace, {std::to_string(goal.award)});
     ASSERT_EQ(trace.status, 0);
     // The celebration's first frame, and the frame the score first changes.
     EXPECT_EQ(goal.crossing, firstFrameWhere(trace.out, contains("\"goalCelebration\":1,")));
@@ -127,19 +128,19 @@ TEST(GoalReplay, ReplayRunsFromSixtyFramesBeforeTheCrossingToTheAward) {
     tools::GoalFrames goal;
     ASSERT_TRUE(tools::findGoal(1, tools::kGoalSearchFrames, goal));
 
-    const std::string dir = makeTempDir();
-    const CommandResult r =
-        runCommand(kRecord + " --goal 1 --view 3 --size 64x48 --clip " + dir + "/goal.webp");
+    const test_support::TempDir dir;
+    const test_support::ProgramRun r = test_support::runProgram(
+        kRecord,
+        {"--goal", "1", "--view", "3", "--size", "64x48", "--clip", dir.path() + "/goal.webp"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "");
-    const DecodedClip clip = decodeClip(dir + "/goal.webp");
+    const DecodedClip clip = decodeClip(dir.path() + "/goal.webp");
     ASSERT_TRUE(clip.ok);
     EXPECT_EQ(clip.width, 64);
     const long long frames = goal.award - (goal.crossing - 60) + 1;
     EXPECT_EQ(frames, 102);
     EXPECT_EQ(static_cast<long long>(clip.endTimes.size()), frames);
     EXPECT_EQ(clip.endTimes.back(), tools::clipTimestamp(frames));
-    removeTree(dir);
 }
 
 }  // namespace tools_test

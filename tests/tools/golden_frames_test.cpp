@@ -5,10 +5,11 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <sstream>
 #include <string>
 #include <vector>
 
-#include "tests/tools/command_run.h"
+#include "tests/support/program_run.h"
 #include "tests/tools/picture_reader.h"
 
 namespace tools_test {
@@ -31,6 +32,15 @@ static const char kGoldenScript[] =
     " --hold 0x32@2001 --hold 0x33@2002 --hold 0x34@2003 --hold 0x35@2004"
     " --hold 0x30@3600 --hold 0x32@3601 --hold 0x33@3602 --hold 0x34@3603 --hold 0x35@3604"
     " --toggle 3605 --hold 0x30@3606";
+
+// The script's words, split at spaces.
+static std::vector<std::string> words(const std::string& text) {
+    std::vector<std::string> result;
+    std::istringstream in(text);
+    for (std::string word; in >> word;)
+        result.push_back(word);
+    return result;
+}
 static const int kGoldenFrames[] = {1,    430,  620,  2000, 2001, 2002, 2003,
                                     2004, 3600, 3601, 3602, 3603, 3604, 3606};
 
@@ -70,8 +80,11 @@ static PictureDifference compare(const std::vector<unsigned char>& golden,
 // 1% of the pixels different at all: the renderer may round a colour
 // differently where its batching of vertices changes, never more.
 TEST(GoldenFrames, RecordedFramesMatchTheGoldenPictures) {
-    const std::string dir = makeTempDir();
-    const CommandResult r = runCommand(kRecord + " " + kGoldenScript + " --out " + dir);
+    const test_support::TempDir temp;
+    const std::string dir = temp.path();
+    std::vector<std::string> args = words(kGoldenScript);
+    args.insert(args.end(), {"--out", dir});
+    const test_support::ProgramRun r = test_support::runProgram(kRecord, args);
     ASSERT_EQ(r.status, 0) << r.err;
     for (const int frame : kGoldenFrames) {
         SCOPED_TRACE("frame " + std::to_string(frame));
@@ -88,7 +101,6 @@ TEST(GoldenFrames, RecordedFramesMatchTheGoldenPictures) {
         std::printf("frame %d: %ld pixels differ, by at most %d\n", frame, d.differingPixels,
                     d.largest);
     }
-    removeTree(dir);
 }
 
 }  // namespace tools_test

@@ -5,10 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "tests/tools/command_run.h"
+#include "tests/support/program_run.h"
 #include "tools/command_help.h"
 
 namespace tools_test {
+
+using test_support::ProgramRun;
+using test_support::runProgram;
 
 static const std::string kRecord = FOOTBALL_RECORD_PATH;
 static const std::string kTrace = FOOTBALL_TRACE_PATH;
@@ -29,7 +32,7 @@ static const std::vector<ToolOptions> kTools = {
 
 TEST(HelpAndVersion, HelpListsEveryOptionOnALineOfItsOwn) {
     for (const ToolOptions& tool : kTools) {
-        const CommandResult r = runCommand(tool.path + " --help");
+        const ProgramRun r = runProgram(tool.path, {"--help"});
         EXPECT_EQ(r.status, 0) << tool.name;
         EXPECT_EQ(r.err, "") << tool.name;
         EXPECT_EQ(r.out.rfind("Usage: " + tool.name + " ", 0), 0u) << r.out;
@@ -40,7 +43,7 @@ TEST(HelpAndVersion, HelpListsEveryOptionOnALineOfItsOwn) {
         }
         for (const char* key : {"F1-F24", "ESCAPE", "SPACE", "PAUSE"})
             EXPECT_NE(r.out.find(std::string(" ") + key + ","), std::string::npos) << key;
-        EXPECT_EQ(runCommand(tool.path + " -h").out, r.out) << tool.name << " -h";
+        EXPECT_EQ(runProgram(tool.path, {"-h"}).out, r.out) << tool.name << " -h";
         // Lines fit a terminal of 100 columns.
         for (std::size_t start = 0, end; start < r.out.size(); start = end + 1) {
             end = r.out.find('\n', start);
@@ -51,7 +54,7 @@ TEST(HelpAndVersion, HelpListsEveryOptionOnALineOfItsOwn) {
 
 TEST(HelpAndVersion, VersionIsOneLineWithTheProgramsVersion) {
     for (const ToolOptions& tool : kTools) {
-        const CommandResult r = runCommand(tool.path + " --version");
+        const ProgramRun r = runProgram(tool.path, {"--version"});
         EXPECT_EQ(r.status, 0);
         EXPECT_EQ(r.err, "");
         EXPECT_EQ(r.out, tool.name + " " + FOOTBALL_VERSION + "\n");
@@ -59,22 +62,16 @@ TEST(HelpAndVersion, VersionIsOneLineWithTheProgramsVersion) {
 }
 
 TEST(HelpAndVersion, TheFirstRequestWinsOverOtherArguments) {
-    const CommandResult help = runCommand(kRecord + " 5 --bogus --help --version");
+    const ProgramRun help = runProgram(kRecord, {"5", "--bogus", "--help", "--version"});
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.rfind("Usage: football-record", 0), 0u);
-    const CommandResult version = runCommand(kTrace + " abc --version --help");
+    const ProgramRun version = runProgram(kTrace, {"abc", "--version", "--help"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, std::string("football-trace ") + FOOTBALL_VERSION + "\n");
 }
 
 TEST(HelpAndVersion, AnOptionsValueIsNoRequest) {
-    // "--help" here is the key of --hold, which refuses it.
-    for (const ToolOptions& tool : kTools) {
-        const CommandResult r = runCommand(tool.path + " 5 --hold --help");
-        EXPECT_EQ(r.status, 2) << tool.name;
-        EXPECT_EQ(r.out, "");
-        EXPECT_EQ(r.err.rfind(tool.name + ": --hold", 0), 0u) << r.err;
-    }
+    // "--help" here is the key of --hold (the tools refuse it: see bad_arguments_test).
     EXPECT_EQ(tools::findInfoRequest({"--clip", "--version", "--help"}, {"--clip"}),
               tools::InfoRequest::help);
     EXPECT_EQ(tools::findInfoRequest({"--clip"}, {"--clip"}), tools::InfoRequest::none);
@@ -82,9 +79,11 @@ TEST(HelpAndVersion, AnOptionsValueIsNoRequest) {
 
 TEST(HelpAndVersion, AFailedWriteIsReported) {
     for (const ToolOptions& tool : kTools) {
-        for (const char* request : {" --help", " --version"}) {
-            const CommandResult r = runCommand(tool.path + request + " >/dev/full");
-            EXPECT_EQ(r.status, 1) << tool.name << request;
+        for (const char* request : {"--help", "--version"}) {
+            test_support::RunOptions toFullDevice;
+            toFullDevice.outputPath = "/dev/full";
+            const ProgramRun r = runProgram(tool.path, {request}, toFullDevice);
+            EXPECT_EQ(r.status, 1) << tool.name << " " << request;
             EXPECT_EQ(r.err.rfind(tool.name + ": cannot write the output: ", 0), 0u) << r.err;
         }
     }

@@ -6,13 +6,13 @@
 
 #include <cstdlib>
 
-#include "tests/tools/command_run.h"
+#include "tests/support/program_run.h"
 
 namespace tools_test {
 
 DecodedClip decodeClip(const std::string& path) {
     DecodedClip clip;
-    const std::string bytes = readFile(path);
+    const std::string bytes = test_support::readWholeFile(path);
     WebPData data = {reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()};
     WebPAnimDecoderOptions options;
     if (bytes.empty() || !WebPAnimDecoderOptionsInit(&options))

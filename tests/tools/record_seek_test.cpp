@@ -14,7 +14,7 @@
 #include "frame/render_frame.h"
 #include "platform/offscreen_context.h"
 #include "render/rain_field.h"
-#include "tests/tools/command_run.h"
+#include "tests/support/program_run.h"
 #include "tests/tools/picture_reader.h"
 #include "tools/offscreen_scene.h"
 #include "tools/record_run.h"
@@ -85,7 +85,8 @@ TEST(RecordSeek, PicturesAfterSkipsMatchTheFramesDrawnOneByOne) {
     ASSERT_EQ(expected.size(), kPictures.size());
 
     startInRain();
-    const std::string dir = makeTempDir();
+    const test_support::TempDir temp;
+    const std::string& dir = temp.path();
     tools::FrameScript script;
     script.frames = kFrames;
     script.toggles = {kToggleAfter};
@@ -114,7 +115,6 @@ TEST(RecordSeek, PicturesAfterSkipsMatchTheFramesDrawnOneByOne) {
         EXPECT_LE(difference.largest, 1) << "frame " << kPictures[i];
         EXPECT_LE(difference.pixels, kWidth * kHeight / 1000) << "frame " << kPictures[i];
     }
-    removeTree(dir);
 }
 
 }  // namespace tools_test

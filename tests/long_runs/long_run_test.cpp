@@ -15,9 +15,9 @@
 #include "frame/process_state.h"
 #include "render/rain_field.h"
 #include "sim/match_state.h"
-#include "tests/dependable/match_invariants.h"
+#include "tests/long_runs/match_invariants.h"
 
-namespace dependable_test {
+namespace long_runs_test {
 
 #ifdef FOOTBALL_SANITIZED_BUILD
 constexpr std::int64_t kLongRunFrames = 30000;
@@ -147,4 +147,4 @@ TEST(InvariantChecker, ReportsBrokenStates) {
     }
 }
 
-}  // namespace dependable_test
+}  // namespace long_runs_test

@@ -1,5 +1,5 @@
-// offscreen_scene.cpp -- the pixel tests' offscreen start-up, frames and probes.
-#include "tests/render/offscreen_scene.h"
+// offscreen_scene_fixture.cpp -- the pixel tests' offscreen start-up, frames and probes.
+#include "tests/render/offscreen_scene_fixture.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>

@@ -1,117 +1,36 @@
-// record_tool_test.cpp -- football-record: arguments, exit codes, files, the state it leaves.
+// record_tool_test.cpp -- football-record: exit codes, files, the state it leaves.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "frame/process_state.h"
+#include "tests/support/program_run.h"
 #include "tools/frame_script.h"
 #include "tools/record_options.h"
 #include "tools/record_run.h"
 #include "tools/trace_line.h"
 
-namespace render_test {
+namespace tools_test {
 
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-// Runs a command line through the shell; stderr goes to a file beside it.
-static Result run(const std::string& command) {
-    char errPath[] = "/tmp/record-test-err-XXXXXX";
-    const int fd = mkstemp(errPath);
-    close(fd);
-    Result result{-1, "", ""};
-    FILE* pipe = popen((command + " 2>" + errPath).c_str(), "r");
-    if (pipe == nullptr)
-        return result;
-    char buffer[4096];
-    size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        result.out.append(buffer, n);
-    const int status = pclose(pipe);
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::ifstream err(errPath);
-    result.err.assign(std::istreambuf_iterator<char>(err), std::istreambuf_iterator<char>());
-    std::remove(errPath);
-    return result;
-}
-
-static std::string tempDir() {
-    char path[] = "/tmp/record-test-XXXXXX";
-    return mkdtemp(path);
-}
-
-static std::vector<std::string> listDir(const std::string& dir) {
-    const Result r = run("ls -A " + dir);
-    std::vector<std::string> names;
-    size_t start = 0;
-    while (start < r.out.size()) {
-        const size_t end = r.out.find('\n', start);
-        names.push_back(r.out.substr(start, end - start));
-        start = end + 1;
-    }
-    return names;
-}
+using test_support::ProgramRun;
+using test_support::TempDir;
 
 static const std::string kRecord = FOOTBALL_RECORD_PATH;
 
-TEST(RecordTool, BadArgumentsGiveOneLineAndStatusTwo) {
-    const std::string dir = tempDir();
-    const char* cases[] = {
-        "",
-        "--out ",
-        "--out DIR",
-        "abc --out DIR",
-        "5",
-        "5 --out DIR --size 0x5",
-        "5 --out DIR --size 640",
-        "5 --out DIR --size 9000x10",
-        "5 --out DIR --at 6",
-        "5 --out DIR --at 0",
-        "5 --out DIR --at 1,,2",
-        "5 --out DIR --every 0",
-        "5 --out DIR --every -2",
-        "5 --out DIR --bogus",
-        "5 --out DIR --out DIR",
-        "5 --out DIR --hold 0x34",
-        "5 --out DIR --toggle 0",
-    };
-    for (const char* arguments : cases) {
-        std::string line = arguments;
-        for (size_t at = line.find("DIR"); at != std::string::npos; at = line.find("DIR"))
-            line.replace(at, 3, dir);
-        const Result r = run(kRecord + " " + line);
-        EXPECT_EQ(r.status, 2) << line;
-        EXPECT_EQ(r.err.rfind("football-record: ", 0), 0u) << line << ": " << r.err;
-        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << line << ": " << r.err;
-    }
-    EXPECT_TRUE(listDir(dir).empty()) << "nothing is written after a bad argument";
-    rmdir(dir.c_str());
-}
-
 TEST(RecordTool, UnwritableDirectoryIsNamedWithStatusOne) {
-    const std::string dir = tempDir();
-    const std::string file = dir + "/plain-file";
+    const TempDir dir;
+    const std::string file = dir.path() + "/plain-file";
     std::ofstream(file) << "x";
     for (const std::string& out : {file, file + "/below"}) {
-        const Result r = run(kRecord + " 2 --out " + out);
+        const ProgramRun r = test_support::runProgram(kRecord, {"2", "--out", out});
         EXPECT_EQ(r.status, 1) << out;
         EXPECT_NE(r.err.find("'" + out + "'"), std::string::npos) << r.err;
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
     }
-    std::remove(file.c_str());
-    rmdir(dir.c_str());
 }
 
 // Width and height from a PNG file's header.
@@ -129,9 +48,10 @@ static bool pngSize(const std::string& path, unsigned& width, unsigned& height) 
 }
 
 TEST(RecordTool, WritesExactlyTheChosenFramesAndNamesThemOffATerminal) {
-    const std::string dir = tempDir();
-    const std::string out = dir + "/new";  // made by the tool
-    const Result r = run(kRecord + " 6 --out " + out + " --at 5,1 --every 4 --size 64x48");
+    const TempDir dir;
+    const std::string out = dir.path() + "/new";  // made by the tool
+    const ProgramRun r = test_support::runProgram(
+        kRecord, {"6", "--out", out, "--at", "5,1", "--every", "4", "--size", "64x48"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.err, "football-record: wrote 3 pictures of 64x48 in '" + out +
                          "': frame-00001.png to frame-00005.png\n")
@@ -139,16 +59,13 @@ TEST(RecordTool, WritesExactlyTheChosenFramesAndNamesThemOffATerminal) {
     EXPECT_EQ(r.out, "");
     const std::vector<std::string> expected = {"frame-00001.png", "frame-00004.png",
                                                "frame-00005.png"};
-    EXPECT_EQ(listDir(out), expected);
+    EXPECT_EQ(test_support::namesIn(out), expected);
     for (const std::string& name : expected) {
         unsigned width = 0, height = 0;
         ASSERT_TRUE(pngSize(out + "/" + name, width, height)) << name;
         EXPECT_EQ(width, 64u);
         EXPECT_EQ(height, 48u);
-        std::remove((out + "/" + name).c_str());
     }
-    rmdir(out.c_str());
-    rmdir(dir.c_str());
 }
 
 TEST(RecordTool, ChosenFramesAndFileNames) {
@@ -175,19 +92,19 @@ static void collectLine(std::int64_t frame, bool recreated, void* data) {
 TEST(RecordTool, RecordedRunLeavesTheStateTheTracePrints) {
     const std::string arguments =
         "260 --hold 0x35@3-4 --hold 0x4F@5-30 --hold 0x31@140 --toggle 150 --hold 0x5A@200-205";
-    const Result trace = run(std::string(FOOTBALL_TRACE_PATH) + " " + arguments);
-    ASSERT_EQ(trace.status, 0) << trace.err;
-
-    frame::resetProcessState();
     std::vector<std::string> args;
     for (size_t start = 0; start < arguments.size();) {
         const size_t end = arguments.find(' ', start);
         args.push_back(arguments.substr(start, end - start));
         start = end == std::string::npos ? arguments.size() : end + 1;
     }
-    const std::string dir = tempDir();
+    const ProgramRun trace = test_support::runProgram(FOOTBALL_TRACE_PATH, args);
+    ASSERT_EQ(trace.status, 0) << trace.err;
+
+    frame::resetProcessState();
+    const TempDir dir;
     args.push_back("--out");
-    args.push_back(dir);
+    args.push_back(dir.path());
     args.push_back("--at");
     args.push_back("151");
     tools::FrameScript script;
@@ -202,8 +119,6 @@ TEST(RecordTool, RecordedRunLeavesTheStateTheTracePrints) {
         << error;
     EXPECT_TRUE(recorded == trace.out) << "the recorded run drifted from the trace";
     EXPECT_EQ(std::count(recorded.begin(), recorded.end(), '\n'), 261);
-    std::remove(tools::framePath(dir, 151).c_str());
-    rmdir(dir.c_str());
 }
 
-}  // namespace render_test
+}  // namespace tools_test

@@ -11,7 +11,7 @@
 #include "frame/frame_state.h"
 #include "frame/key_table.h"
 #include "sim/match_state.h"
-#include "tests/dependable/match_invariants.h"
+#include "tests/long_runs/match_invariants.h"
 
 static bool parseCount(const char* text, long long& value) {
     char* end = nullptr;
@@ -19,7 +19,7 @@ static bool parseCount(const char* text, long long& value) {
     return end != text && *end == '\0' && value >= 0 && value < 1000000000000LL;
 }
 
-static void printPhases(const dependable_test::InvariantChecker& c) {
+static void printPhases(const long_runs_test::InvariantChecker& c) {
     std::printf("weather phases: dry from frame 0");
     std::size_t starts = 0, stops = 0;
     while (starts < c.rainStarts.size() || stops < c.rainStops.size()) {
@@ -43,10 +43,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: long-run-check FRAMES [--keys SEED]\n");
         return 2;
     }
-    dependable_test::InvariantChecker checker;
+    long_runs_test::InvariantChecker checker;
     checker.checkBall = !keys;
     frame::initSceneState();
-    dependable_test::startChecking(checker);
+    long_runs_test::startChecking(checker);
     std::mt19937 random(static_cast<std::mt19937::result_type>(seed));
     const int cameraKeys[] = {0x4F, 0x4C, 0x4A, 0x4B, 0x49, 0x50, 0x55, 0x44, 0x48,
                               0x4E, 0x5A, 0x58, 0x30, 0x31, 0x32, 0x33, 0x34, 0x35};
@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
             spanLeft = random() % (frame::keyTable.held[0x31] ? 20 : 400);
         }
         frame::advanceFrameState();
-        dependable_test::checkFrame(checker, frame::keyTable.held[0x31]);
+        long_runs_test::checkFrame(checker, frame::keyTable.held[0x31]);
     }
     std::printf("frames: %lld\n", frames);
     std::printf("final score: DYNAMO %d : %d SHAKHTAR\n", sim::match.goalsTeam1,
@@ -75,7 +75,7 @@ int main(int argc, char** argv) {
                 checker.maxPassWait, checker.maxDecisionTimer, checker.maxPossessionTimer,
                 checker.maxRainClock);
     if (checker.faultCount > 0) {
-        std::fprintf(stderr, "%s\n", dependable_test::describeFaults(checker).c_str());
+        std::fprintf(stderr, "%s\n", long_runs_test::describeFaults(checker).c_str());
         return 1;
     }
     std::printf("no faults\n");

@@ -13,10 +13,10 @@
 #include "platform/offscreen_context.h"
 #include "render/gl_errors.h"
 #include "render/shape_cache.h"
-#include "tests/dependable/match_invariants.h"
+#include "tests/long_runs/match_invariants.h"
 #include "tools/offscreen_scene.h"
 
-namespace dependable_test {
+namespace long_runs_test {
 
 #ifdef FOOTBALL_SANITIZED_BUILD
 constexpr std::int64_t kDrawnFrames = 300;
@@ -135,4 +135,4 @@ TEST(GlFrames, ErrorDrainNamesAndClearsTheErrors) {
     platform::destroyOffscreenContext(context);
 }
 
-}  // namespace dependable_test
+}  // namespace long_runs_test

@@ -1,4 +1,4 @@
-// frame_fixture.h -- every test of the camera and the frame order starts from
+// frame_state_fixture.h -- every test of the camera and the frame order starts from
 // program start.
 #pragma once
 
@@ -14,7 +14,7 @@
 #include "render/rain_field.h"
 #include "sim/match_state.h"
 
-namespace frametest {
+namespace frame_test {
 
 class FrameTest : public ::testing::Test {
   protected:
@@ -36,4 +36,4 @@ class FrameTest : public ::testing::Test {
     }
 };
 
-}  // namespace frametest
+}  // namespace frame_test

@@ -1,4 +1,5 @@
-// offscreen_scene.h -- test fixture: start-up offscreen as the program does, and pixel probes.
+// offscreen_scene_fixture.h -- test fixture: start-up offscreen as the program does, and pixel
+// probes.
 #pragma once
 
 #include <gtest/gtest.h>

@@ -11,7 +11,7 @@
 #include "render/figure_animation.h"
 #include "sim/match_state.h"
 
-namespace dependable_test {
+namespace long_runs_test {
 
 // What a run has seen so far: the state after the previous frame, the faults
 // found (the first few, with their frame), and figures for the report.
@@ -52,4 +52,4 @@ void checkFrame(InvariantChecker& checker, bool restarted);
 // The faults as one text, for a test's failure message.
 std::string describeFaults(const InvariantChecker& checker);
 
-}  // namespace dependable_test
+}  // namespace long_runs_test

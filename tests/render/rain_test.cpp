@@ -72,19 +72,7 @@ class RainTest : public ::testing::Test {
     }
 };
 
-// Both the wide and the narrow vector groups of the step.
-class RainWidthTest : public RainTest, public ::testing::WithParamInterface<bool> {
-  protected:
-    void SetUp() override {
-        RainTest::SetUp();
-        render::allowWideRainStep(GetParam());
-    }
-    void TearDown() override { render::allowWideRainStep(true); }
-};
-
-INSTANTIATE_TEST_SUITE_P(Widths, RainWidthTest, ::testing::Values(true, false));
-
-TEST_P(RainWidthTest, EveryPhaseMatchesTheDropByDropRules) {
+TEST_F(RainTest, EveryPhaseMatchesTheDropByDropRules) {
     auto model = std::make_unique<RainField>(rainField);
     // Start-up, then building up and pouring, then thinning out and dry, with
     // the odd centre the drops are placed around.

@@ -1,12 +1,12 @@
 // match_invariants.cpp -- the long-run checker's rules, one group of fields at a time.
-#include "tests/dependable/match_invariants.h"
+#include "tests/long_runs/match_invariants.h"
 
 #include <cmath>
 #include <cstdio>
 
 #include "render/rain_field.h"
 
-namespace dependable_test {
+namespace long_runs_test {
 
 static void fault(InvariantChecker& checker, const std::string& what) {
     ++checker.faultCount;
@@ -246,4 +246,4 @@ std::string describeFaults(const InvariantChecker& checker) {
     return text;
 }
 
-}  // namespace dependable_test
+}  // namespace long_runs_test

@@ -1,0 +1,170 @@
+// bad_arguments_test.cpp -- every bad command line of football-trace and
+// football-record: status 2, one line on standard error that starts with the
+// tool's name, nothing on standard output, no crash and no files written.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/support/program_run.h"
+
+namespace tools_test {
+
+using test_support::ProgramRun;
+
+enum class Tool { trace, record, both };
+
+struct BadCall {
+    Tool tool;
+    std::vector<std::string> args;  // "DIR" stands for an empty directory
+    std::string says = "";          // what the line says after "<tool>: ", when it matters
+};
+
+// Bad frame scripts (both tools: football-record also gets "--out DIR"), then
+// each tool's own options.
+static const std::vector<BadCall> kBadCalls = {
+    {Tool::both, {}},
+    {Tool::both, {""}},
+    {Tool::both, {"ten"}},
+    {Tool::both, {"99999999999999999999"}},
+    {Tool::both, {"9223372036854775808"}},
+    {Tool::both, {"-1"}},
+    {Tool::both, {"-"}},
+    {Tool::both, {"1e3"}},
+    {Tool::both, {" 5"}},
+    {Tool::both,
+     {"\x01"
+      "6"}},  // control characters and line breaks are quoted
+    {Tool::both, {"5", "--hold", "a\nb@1"}},
+    {Tool::both, {"5", ""}},
+    {Tool::both, {"5", "6"}},
+    {Tool::both, {"5", "--fast"}},
+    {Tool::both, {"5", "--", "6"}},
+    {Tool::both, {"5", "--hold=65@1"}},
+    {Tool::both, {"5", "--hold"}},
+    {Tool::both, {"5", "--hold", ""}},
+    {Tool::both, {"5", "--hold", "--help"}, "--hold"},  // an option's value is no help request
+    {Tool::both, {"5", "--hold", "300@1"}},
+    {Tool::both, {"5", "--hold", "0x100@1"}},
+    {Tool::both, {"5", "--hold", "0xFFFFFFFFFFFFFFFFFF@1"}},
+    {Tool::both, {"5", "--hold", "99999999999999999999@1"}},
+    {Tool::both, {"5", "--hold", "49@4-2"}},
+    {Tool::both, {"5", "--hold", "49@0"}},
+    {Tool::both, {"5", "--hold", "65@99999999999999999999"}},
+    {Tool::both, {"5", "--hold", "65@1-99999999999999999999"}},
+    {Tool::both, {"5", "--hold", "65@"}},
+    {Tool::both, {"5", "--hold", "65@1-"}},
+    {Tool::both, {"5", "--hold", "65@-1"}},
+    {Tool::both, {"5", "--hold", "65@@1"}},
+    {Tool::both, {"5", "--hold", "-65@1"}},
+    {Tool::both, {"5", "--toggle"}},
+    {Tool::both, {"5", "--toggle", ""}},
+    {Tool::both, {"5", "--toggle", "-1"}},
+    {Tool::both, {"5", "--toggle", "0"}},
+    {Tool::both, {"5", "--toggle", "x"}},
+    {Tool::both, {"5", "--toggle", "1.5"}},
+    {Tool::both, {"5", "--toggle", "99999999999999999999"}},
+
+    {Tool::trace, {"5", "--summary", "x"}},
+
+    {Tool::record, {"5"}},
+    {Tool::record, {"abc", "--out", "DIR"}},
+    {Tool::record, {"5", "--out"}},
+    {Tool::record, {"5", "--out", ""}},
+    {Tool::record, {"5", "--out", "DIR", "--out", "DIR"}},
+    {Tool::record, {"5", "--out", "DIR", "--bogus"}},
+    {Tool::record, {"5", "--out", "DIR", "--size", ""}},
+    {Tool::record, {"5", "--out", "DIR", "--size", "x"}},
+    {Tool::record, {"5", "--out", "DIR", "--size", "640"}},
+    {Tool::record, {"5", "--out", "DIR", "--size", "0x0"}},
+    {Tool::record, {"5", "--out", "DIR", "--size", "0x5"}},
+    {Tool::record, {"5", "--out", "DIR", "--size", "-160x120"}},
+    {Tool::record, {"5", "--out", "DIR", "--size", "160x-120"}},
+    {Tool::record, {"5", "--out", "DIR", "--size", "160x120x2"}},
+    {Tool::record, {"5", "--out", "DIR", "--size", "99999999999999999999x120"}},
+    {Tool::record, {"5", "--out", "DIR", "--size", "4294967456x120"}},
+    {Tool::record, {"5", "--out", "DIR", "--size", "8193x1"}},
+    {Tool::record, {"5", "--out", "DIR", "--size", "9000x10"}},
+    {Tool::record, {"5", "--out", "DIR", "--at", ""}},
+    {Tool::record, {"5", "--out", "DIR", "--at", ","}},
+    {Tool::record, {"5", "--out", "DIR", "--at", "1,"}},
+    {Tool::record, {"5", "--out", "DIR", "--at", "1,,2"}},
+    {Tool::record, {"5", "--out", "DIR", "--at", "0"}},
+    {Tool::record, {"5", "--out", "DIR", "--at", "6"}},
+    {Tool::record, {"5", "--out", "DIR", "--at", "99999999999999999999"}},
+    {Tool::record, {"5", "--out", "DIR", "--every"}},
+    {Tool::record, {"5", "--out", "DIR", "--every", ""}},
+    {Tool::record, {"5", "--out", "DIR", "--every", "0"}},
+    {Tool::record, {"5", "--out", "DIR", "--every", "-2"}},
+    {Tool::record, {"5", "--out", "DIR", "--every", "99999999999999999999"}},
+    {Tool::record, {"5", "--out", "DIR", "--hold", "0x34"}},
+
+    {Tool::record, {"--clip", "DIR/a.webp"}},
+    {Tool::record, {"5", "--clip"}},
+    {Tool::record, {"5", "--clip", ""}},
+    {Tool::record, {"5", "--clip", "DIR/a.png"}},
+    {Tool::record, {"5", "--clip", "DIR/a\n.png"}},
+    {Tool::record, {"5", "--clip", "DIR/.webp"}},
+    {Tool::record, {"0", "--clip", "DIR/a.webp"}},
+    {Tool::record, {"5", "--clip", "DIR/a.webp", "--clip", "DIR/b.webp"}},
+    {Tool::record, {"5", "--clip", "DIR/a.webp", "--from", "6"}},
+    {Tool::record, {"5", "--clip", "DIR/a.webp", "--from", "0"}},
+    {Tool::record, {"5", "--clip", "DIR/a.webp", "--from", "2x"}},
+    {Tool::record, {"5", "--out", "DIR/o", "--from", "2"}},
+    {Tool::record, {"5", "--clip", "DIR/a.webp", "--at", "2"}},
+    {Tool::record, {"5", "--clip", "DIR/a.webp", "--every", "2"}},
+    {Tool::record, {"5", "--clip", "DIR/a.webp", "--view", "1"}},
+    {Tool::record, {"5", "--clip", "DIR/a.webp", "--view", "6"}},
+    {Tool::record, {"5", "--clip", "DIR/a.webp", "--view", "22"}},
+    {Tool::record, {"5", "--clip", "DIR/a.webp", "--view", ""}},
+    {Tool::record, {"5", "--clip", "DIR/a.webp", "--view", "3", "--view", "4"}},
+    {Tool::record, {"--goal", "1"}},
+    {Tool::record, {"--goal", "0", "--clip", "DIR/a.webp"}},
+    {Tool::record, {"--goal", "-1", "--clip", "DIR/a.webp"}},
+    {Tool::record, {"--goal", "one", "--clip", "DIR/a.webp"}},
+    {Tool::record, {"5", "--goal", "1", "--clip", "DIR/a.webp"}},
+    {Tool::record, {"--goal", "1", "--clip", "DIR/a.webp", "--from", "3"}},
+    {Tool::record, {"--goal", "1", "--clip", "DIR/a.webp", "--hold", "0x31@2"}},
+    {Tool::record, {"--goal", "1", "--clip", "DIR/a.webp", "--toggle", "3"}},
+    {Tool::record, {"--goal", "1", "--clip", "DIR/a.webp", "--out", "DIR/o"}},
+    {Tool::record, {"--goal", "1", "--clip", "DIR/a.webp", "--at", "5"}},
+    {Tool::record, {"--goal", "1", "--clip", "DIR/a.webp", "--every", "5"}},
+    {Tool::record, {"--goal", "1", "--goal", "2", "--clip", "DIR/a.webp"}},
+};
+
+static void expectRefused(const std::string& program, const std::string& name,
+                          std::vector<std::string> args, const std::string& says) {
+    std::string line = name;
+    for (const std::string& arg : args)
+        line += " '" + arg + "'";
+    SCOPED_TRACE(line);
+    const ProgramRun run = test_support::runProgram(program, args);
+    ASSERT_TRUE(run.exited) << "ended by signal " << run.signal << ": " << run.err;
+    EXPECT_EQ(run.status, 2) << run.err;
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err.rfind(name + ": " + says, 0), 0u) << run.err;
+    EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
+}
+
+TEST(BadArguments, ExitTwoWithOneLineOnStandardErrorAndNoFiles) {
+    const test_support::TempDir dir;
+    for (const BadCall& call : kBadCalls) {
+        std::vector<std::string> args = call.args;
+        for (std::string& arg : args) {
+            for (std::size_t at = arg.find("DIR"); at != std::string::npos; at = arg.find("DIR"))
+                arg.replace(at, 3, dir.path());
+        }
+        if (call.tool != Tool::record)
+            expectRefused(FOOTBALL_TRACE_PATH, "football-trace", args, call.says);
+        if (call.tool == Tool::both) {
+            args.push_back("--out");
+            args.push_back(dir.path());
+        }
+        if (call.tool != Tool::trace)
+            expectRefused(FOOTBALL_RECORD_PATH, "football-record", args, call.says);
+    }
+    EXPECT_EQ(test_support::namesIn(dir.path()), std::vector<std::string>{})
+        << "nothing is written after a bad argument";
+}
+
+}  // namespace tools_test

@@ -1,0 +1,96 @@
+// tool_arguments_fuzz.cpp -- libFuzzer target for the tools' command lines: the
+// --help/--version search, the frame script with its --hold key scripts, and
+// football-record's own options and their combination, on any arguments. A
+// refusal must be one line of text (the tools print it as their one line on
+// standard error and exit with status 2); an accepted script must play back.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "frame/key_table.h"
+#include "tools/command_help.h"
+#include "tools/frame_script.h"
+#include "tools/record_options.h"
+
+// A refusal's message: not empty, and no line break or other control character
+// that would split or garble the tool's one line.
+static void checkRefusal(const std::string& error) {
+    if (error.empty())
+        std::abort();
+    for (unsigned char c : error) {
+        if (c < 0x20 || c == 0x7f)
+            std::abort();
+    }
+}
+
+// The frame script's look-ups for the first frames, as the tools run them.
+static void playBack(const tools::FrameScript& script) {
+    frame::KeyTable keys = {};
+    const std::int64_t last = script.frames < 64 ? script.frames : 64;
+    for (std::int64_t frame = 1; frame <= last; ++frame) {
+        tools::applyKeyHolds(script, frame, keys);
+        if (tools::togglesAfter(script, frame) < 0)
+            std::abort();
+    }
+}
+
+static void traceArguments(const std::vector<std::string>& args) {
+    if (tools::findInfoRequest(args, {"--hold", "--toggle"}) != tools::InfoRequest::none)
+        return;
+    tools::FrameScript script;
+    std::string error;
+    if (!tools::parseFrameScript(args, {{"--summary", false}}, script, error)) {
+        checkRefusal(error);
+        return;
+    }
+    playBack(script);
+}
+
+static void recordArguments(const std::vector<std::string>& args) {
+    std::vector<std::string> valueOptions = {"--hold", "--toggle"};
+    for (const tools::ExtraOption& option : tools::recordExtraOptions())
+        valueOptions.push_back(option.name);
+    if (tools::findInfoRequest(args, valueOptions) != tools::InfoRequest::none)
+        return;
+    tools::FrameScript script;
+    tools::RecordOptions options;
+    std::string error;
+    if (!tools::parseFrameScript(args, tools::recordExtraOptions(), script, error, false) ||
+        !tools::parseRecordOptions(script.extras, options, error) ||
+        !tools::checkRecordRequest(script, options, error)) {
+        checkRefusal(error);
+        return;
+    }
+    tools::addViewHold(script, options.view);
+    playBack(script);
+    for (std::int64_t frame = 1; frame <= 3; ++frame) {
+        tools::isChosenFrame(options, frame);
+        tools::framePath(options.outDir, frame);
+    }
+}
+
+// The first byte picks the tool; the rest are its arguments, separated by NUL
+// bytes (which no real argument holds).
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0)
+        return 0;
+    std::vector<std::string> args;
+    std::string arg;
+    for (std::size_t i = 1; i < size; ++i) {
+        if (data[i] == 0) {
+            args.push_back(arg);
+            arg.clear();
+        } else {
+            arg.push_back(static_cast<char>(data[i]));
+        }
+    }
+    if (size > 1)
+        args.push_back(arg);
+    if ((data[0] & 1) == 0)
+        traceArguments(args);
+    else
+        recordArguments(args);
+    return 0;
+}
