@@ -7,7 +7,8 @@
 
 namespace app {
 
-static const char kUsage[] = "usage: football [--window | --fullscreen] [--help] [--version]";
+static const char kUsage[] =
+    "usage: football [--window | --fullscreen | --root | --window-id ID] [--help] [--version]";
 
 static const char kHelp[] =
     "Usage: football [OPTION]...\n"
@@ -19,12 +20,19 @@ static const char kHelp[] =
     "  --window               windowed, without the questions\n"
     "  --fullscreen           full screen, without the questions; when the display has no\n"
     "                         1024x768 mode, a question offers a window instead\n"
+    "  --root                 a screen saver: draw into xscreensaver's window\n"
+    "                         (XSCREENSAVER_WINDOW), or else the root window, at its\n"
+    "                         size; no questions, no keys; a termination request ends it\n"
+    "  --window-id ID         the same in the X window ID (decimal, or hex with 0x)\n"
     "  -h, --help             show this help and exit\n"
     "  --version              show the version and exit\n"
     "\n"
     "Keys: O/L forward/back, J/K left/right, I/P turn, U/D tilt, H/N raise/lower,\n"
     "Z/X widen/narrow, 0 reset the view, 1 restart the match, 2-5 preset views,\n"
     "F1 full screen or window, Escape quit.\n"
+    "\n"
+    "Environment: XSCREENSAVER_WINDOW, set by xscreensaver for its screen savers,\n"
+    "makes a screen saver as --root does, unless another display option is given.\n"
     "\n"
     "Exit status: 0 when ended by Escape, a close request or a termination request,\n"
     "1 when the window cannot be made, 2 for bad arguments.\n";
@@ -39,10 +47,70 @@ struct Option {
 };
 
 static void chooseDisplay(CommandLine& commandLine, DisplayChoice choice, std::string* error) {
-    if (commandLine.display != DisplayChoice::ask && commandLine.display != choice)
+    if (commandLine.display == DisplayChoice::screenSaver)
+        *error = "--root and --window-id cannot be used with --window or --fullscreen";
+    else if (commandLine.display != DisplayChoice::ask && commandLine.display != choice)
         *error = "--window and --fullscreen cannot be used together";
     else
         commandLine.display = choice;
+}
+
+// --root (window 0) and --window-id ID: one window to draw into.
+static void chooseSaverWindow(CommandLine& commandLine, std::uint64_t window, std::string* error) {
+    if (commandLine.display == DisplayChoice::windowed ||
+        commandLine.display == DisplayChoice::fullscreen) {
+        *error = "--root and --window-id cannot be used with --window or --fullscreen";
+    } else if (commandLine.display == DisplayChoice::screenSaver &&
+               commandLine.screenSaverWindow != window) {
+        *error = "--root and --window-id name one window; more than one is given";
+    } else {
+        commandLine.display = DisplayChoice::screenSaver;
+        commandLine.screenSaverWindow = window;
+    }
+}
+
+// An X window id: decimal, or hexadecimal after 0x, from 1 to 0xFFFFFFFF
+// (X ids have 32 bits at most). False for anything else.
+static bool parseWindowId(const char* text, std::uint64_t* window) {
+    int base = 10;
+    if (text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+        base = 16;
+        text += 2;
+    }
+    if (*text == '\0')
+        return false;
+    std::uint64_t value = 0;
+    for (; *text != '\0'; ++text) {
+        int digit = 0;
+        if (*text >= '0' && *text <= '9')
+            digit = *text - '0';
+        else if (base == 16 && *text >= 'a' && *text <= 'f')
+            digit = *text - 'a' + 10;
+        else if (base == 16 && *text >= 'A' && *text <= 'F')
+            digit = *text - 'A' + 10;
+        else
+            return false;
+        value = value * base + digit;
+        if (value > 0xFFFFFFFFu)
+            return false;
+    }
+    if (value == 0)
+        return false;
+    *window = value;
+    return true;
+}
+
+static void applyRoot(CommandLine& commandLine, const char*, std::string* error) {
+    chooseSaverWindow(commandLine, 0, error);
+}
+
+static void applyWindowId(CommandLine& commandLine, const char* value, std::string* error) {
+    std::uint64_t window = 0;
+    if (!parseWindowId(value, &window))
+        *error = "--window-id needs an X window id (decimal, or hex with 0x), not '" +
+                 std::string(value) + "'";
+    else
+        chooseSaverWindow(commandLine, window, error);
 }
 
 static void applyWindow(CommandLine& commandLine, const char*, std::string* error) {
@@ -68,10 +136,9 @@ static void applyVersion(CommandLine& commandLine, const char*, std::string*) {
 }
 
 static const Option kOptions[] = {
-    {nullptr, "--window", false, applyWindow},
-    {nullptr, "--fullscreen", false, applyFullscreen},
-    {"-h", "--help", false, applyHelp},
-    {nullptr, "--version", false, applyVersion},
+    {nullptr, "--window", false, applyWindow}, {nullptr, "--fullscreen", false, applyFullscreen},
+    {nullptr, "--root", false, applyRoot},     {nullptr, "--window-id", true, applyWindowId},
+    {"-h", "--help", false, applyHelp},        {nullptr, "--version", false, applyVersion},
 };
 
 static const Option* findOption(const std::string& name) {
@@ -86,7 +153,7 @@ static std::string quoted(const std::string& text) {
     return "'" + text + "'";
 }
 
-CommandLine parseCommandLine(int argc, const char* const* argv) {
+CommandLine parseCommandLine(int argc, const char* const* argv, const char* saverWindow) {
     CommandLine commandLine;
     std::string firstError;
     bool operandsOnly = false;
@@ -120,6 +187,16 @@ CommandLine parseCommandLine(int argc, const char* const* argv) {
         }
         if (!error.empty() && firstError.empty())
             firstError = error;
+    }
+    // xscreensaver's window, for --root or in place of the questions.
+    const bool rootOrAsk =
+        commandLine.display == DisplayChoice::ask ||
+        (commandLine.display == DisplayChoice::screenSaver && commandLine.screenSaverWindow == 0);
+    if (saverWindow != nullptr && rootOrAsk && firstError.empty()) {
+        if (parseWindowId(saverWindow, &commandLine.screenSaverWindow))
+            commandLine.display = DisplayChoice::screenSaver;
+        else
+            firstError = "XSCREENSAVER_WINDOW is not an X window id: " + quoted(saverWindow);
     }
     if (commandLine.action == CommandAction::run && !firstError.empty()) {
         commandLine.action = CommandAction::usageError;

@@ -39,16 +39,10 @@ static bool createRequestedWindow() {
                             gameWindow.fullscreen);
 }
 
-int runGame(DisplayChoice display) {
+// The polling main loop, from the first window to the last tear-down.
+static int runMainLoop() {
     platform::Message msg = {};
     bool done = false;
-
-    if (display == DisplayChoice::ask)
-        askStartUpQuestions();
-    else
-        takeDisplayChoice(display);
-    if (!createRequestedWindow())
-        return kExitFailure;
 
     while (!done) {
         // At most one message a pass, never waiting for one.
@@ -94,6 +88,22 @@ int runGame(DisplayChoice display) {
 
     destroyGameWindow();
     return kExitSuccess;
+}
+
+int runGame(DisplayChoice display) {
+    if (display == DisplayChoice::ask)
+        askStartUpQuestions();
+    else
+        takeDisplayChoice(display);
+    if (!createRequestedWindow())
+        return kExitFailure;
+    return runMainLoop();
+}
+
+int runScreenSaver(std::uint64_t nativeWindow) {
+    if (!attachGameWindow(nativeWindow))
+        return kExitFailure;
+    return runMainLoop();
 }
 
 }  // namespace app

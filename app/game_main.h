@@ -1,6 +1,8 @@
 // game_main.h -- the program's entry: the two start-up questions, the window and the main loop.
 #pragma once
 
+#include <cstdint>
+
 #include "app/command_line.h"
 
 namespace app {
@@ -14,5 +16,11 @@ constexpr int kExitFailure = 1;  // the window could not be made (or re-made aft
 // until Escape or a close request, then tears the window down. Returns the
 // exit status.
 int runGame(DisplayChoice display = DisplayChoice::ask);
+
+// Called once by main() instead of runGame for the screen saver: draws the
+// match into another program's window (an X window id, or
+// platform::kRootWindow) until a termination request; no questions, no keys.
+// Returns the exit status.
+int runScreenSaver(std::uint64_t nativeWindow);
 
 }  // namespace app

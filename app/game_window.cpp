@@ -1,6 +1,8 @@
 // game_window.cpp -- creation and tear-down of the main window, step by step, with their messages.
 #include "app/game_window.h"
 
+#include <cstdio>
+
 #include "app/window_proc.h"
 #include "frame/overlay.h"
 #include "frame/scene_start.h"
@@ -39,20 +41,50 @@ static bool failCreation(const char* text) {
     return false;
 }
 
+// The class of the main window, registered anew by every creation.
+static bool registerGameWindowClass() {
+    platform::WindowClass wc = {};
+    wc.style = platform::kCsHRedraw | platform::kCsVRedraw | platform::kCsOwnDc;
+    wc.windowProc = gameWindowProc;
+    wc.instance = gameWindow.instance;
+    wc.icon = platform::kIdiProgram;
+    wc.cursor = platform::kIdcArrow;
+    wc.className = kWindowClassName;
+    return platform::registerClass(wc);
+}
+
+// The window's device context, pixel format and rendering context, made current.
+// False after `fail` has been called with the message of the failed step.
+static bool makeRenderingContext(int bits, bool (*fail)(const char* text)) {
+    if (!pixelFormatRequestBuilt)
+        buildPixelFormatRequest(bits);
+
+    gameWindow.deviceContext = platform::getDC(gameWindow.window);
+    if (gameWindow.deviceContext == nullptr)
+        return fail("Can't Create A GL Device Context.");
+
+    const int format = platform::choosePixelFormat(gameWindow.deviceContext, pixelFormatRequest);
+    if (format == 0)
+        return fail("Can't Find A Suitable PixelFormat.");
+
+    if (!platform::setPixelFormat(gameWindow.deviceContext, format, pixelFormatRequest))
+        return fail("Can't Set The PixelFormat.");
+
+    gameWindow.renderingContext = platform::wglCreateContext(gameWindow.deviceContext);
+    if (gameWindow.renderingContext == nullptr)
+        return fail("Can't Create A GL Rendering Context.");
+
+    if (!platform::wglMakeCurrent(gameWindow.deviceContext, gameWindow.renderingContext))
+        return fail("Can't Activate The GL Rendering Context.");
+    return true;
+}
+
 bool createGameWindow(const char* title, int width, int height, int bits, bool fullscreen) {
     platform::Rect WindowRect = {0, 0, width, height};
     gameWindow.fullscreen = fullscreen;
 
     gameWindow.instance = platform::getModuleHandle();
-
-    platform::WindowClass wc = {};
-    wc.style = platform::kCsHRedraw | platform::kCsVRedraw | platform::kCsOwnDc;
-    wc.windowProc = gameWindowProc;
-    wc.instance = gameWindow.instance;
-    wc.icon = platform::kIdiWinLogo;
-    wc.cursor = platform::kIdcArrow;
-    wc.className = kWindowClassName;
-    if (!platform::registerClass(wc)) {
+    if (!registerGameWindowClass()) {
         platform::messageBox(nullptr, "Failed To Register The Window Class.", "ERROR",
                              platform::kMbOk | platform::kMbIconExclamation);
         return false;
@@ -103,30 +135,8 @@ bool createGameWindow(const char* title, int width, int height, int bits, bool f
     if (gameWindow.window == nullptr)
         return failCreation("Window Creation Error.");
 
-    if (!pixelFormatRequestBuilt)
-        buildPixelFormatRequest(bits);
-
-    gameWindow.deviceContext = platform::getDC(gameWindow.window);
-    if (gameWindow.deviceContext == nullptr) {
-        return failCreation("Can't Create A GL Device Context.");
-    }
-
-    const int format = platform::choosePixelFormat(gameWindow.deviceContext, pixelFormatRequest);
-    if (format == 0)
-        return failCreation("Can't Find A Suitable PixelFormat.");
-
-    if (!platform::setPixelFormat(gameWindow.deviceContext, format, pixelFormatRequest)) {
-        return failCreation("Can't Set The PixelFormat.");
-    }
-
-    gameWindow.renderingContext = platform::wglCreateContext(gameWindow.deviceContext);
-    if (gameWindow.renderingContext == nullptr) {
-        return failCreation("Can't Create A GL Rendering Context.");
-    }
-
-    if (!platform::wglMakeCurrent(gameWindow.deviceContext, gameWindow.renderingContext)) {
-        return failCreation("Can't Activate The GL Rendering Context.");
-    }
+    if (!makeRenderingContext(bits, failCreation))
+        return false;
 
     platform::showWindow(gameWindow.window, platform::kSwShow);
     platform::setForegroundWindow(gameWindow.window);
@@ -138,6 +148,40 @@ bool createGameWindow(const char* title, int width, int height, int bits, bool f
     if (!frame::initScene())
         return failCreation("Initialization Failed.");
 
+    return true;
+}
+
+// A failed step of the screen saver's start: tear down, then say why on
+// standard error. It asks nothing and shows no box: nobody may be watching.
+static bool failAttaching(const char* text) {
+    destroyGameWindow();
+    std::fprintf(stderr, "football: %s\n", text);
+    return false;
+}
+
+bool attachGameWindow(std::uint64_t nativeWindow) {
+    // Nothing of the display changes: no mode, no cursor.
+    gameWindow.fullscreen = false;
+    gameWindow.instance = platform::getModuleHandle();
+    if (!registerGameWindowClass()) {
+        std::fprintf(stderr, "football: Failed To Register The Window Class.\n");
+        return false;
+    }
+
+    gameWindow.window = platform::attachWindow(kWindowClassName, nativeWindow);
+    if (gameWindow.window == nullptr)
+        return failAttaching("Window Creation Error.");
+
+    if (!makeRenderingContext(32, failAttaching))
+        return false;
+
+    // The window's own size, whatever it is.
+    platform::Rect client = {};
+    platform::getClientRect(gameWindow.window, &client);
+    frame::resizeScene(client.right - client.left, client.bottom - client.top);
+
+    if (!frame::initScene())
+        return failAttaching("Initialization Failed.");
     return true;
 }
 

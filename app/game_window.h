@@ -1,6 +1,8 @@
 // game_window.h -- the main window and its OpenGL rendering context: creation and tear-down.
 #pragma once
 
+#include <cstdint>
+
 #include "platform/gl_context.h"
 #include "platform/window.h"
 
@@ -36,6 +38,13 @@ constexpr const char* kWindowClassName = "OpenGL";
 // everything made has been torn down, except when the class registration
 // failed or the user declined windowed display.
 bool createGameWindow(const char* title, int width, int height, int bits, bool fullscreen);
+
+// Called once by the entry instead of createGameWindow when the match is a
+// screen saver: draws into another program's window (an X window id, or
+// platform::kRootWindow) at its size, with no question, no display-mode
+// change and no message box. False after writing why to standard error; then
+// everything made has been torn down.
+bool attachGameWindow(std::uint64_t nativeWindow);
 
 // Called by createGameWindow's failure exits, by F1 and at the end of the
 // run. Restores the display mode, deletes the overlay font and the context,

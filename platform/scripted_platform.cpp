@@ -133,6 +133,25 @@ Window* createWindowEx(std::uint32_t exStyle, const char* className, const char*
     return window;
 }
 
+Window* attachWindow(const char* className, std::uint64_t nativeWindow) {
+    logCall("attachWindow 0x%llx", static_cast<unsigned long long>(nativeWindow));
+    const auto entry = classes.find(className);
+    if (script.failCreateWindow || entry == classes.end())
+        return nullptr;
+    Window* window = new Window{entry->second, {nullptr}};
+    window->deviceContext.window = window;
+    windows.push_back(window);
+    return window;
+}
+
+bool getClientRect(Window* window, Rect* rect) {
+    logCall("getClientRect");
+    if (!isLive(windows, window) || rect == nullptr)
+        return false;
+    *rect = Rect{0, 0, kScriptedClientWidth, kScriptedClientHeight};
+    return true;
+}
+
 bool destroyWindow(Window* window) {
     logCall("destroyWindow");
     if (script.failDestroyWindow || !isLive(windows, window))

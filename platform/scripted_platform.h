@@ -41,6 +41,10 @@ struct Script {
     std::deque<Message> queue;
 };
 
+// The client area getClientRect reports for every scripted window.
+constexpr int kScriptedClientWidth = 640;
+constexpr int kScriptedClientHeight = 480;
+
 struct ShownBox {
     std::string text;
     std::string caption;

@@ -3,8 +3,10 @@
 #include <SDL.h>
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 
+#include "platform/display_guard.h"
 #include "platform/display_mode.h"
 #include "platform/sdl_state.h"
 
@@ -34,6 +36,7 @@ int changeDisplaySettings(const DisplayMode* mode, unsigned flags) {
             return kDispChangeBadMode;
         modeChanged = false;
         leaveFullScreen();
+        dismissDisplayGuard();
         return kDispChangeSuccessful;
     }
 
@@ -54,6 +57,12 @@ int changeDisplaySettings(const DisplayMode* mode, unsigned flags) {
         if (candidate.w == mode->pelsWidth && candidate.h == mode->pelsHeight &&
             hasDepth(candidate, mode->bitsPerPel)) {
             changedMode = candidate;
+            // On X11 a crash cannot safely put the mode back over SDL's
+            // connection: a guard of its own does (elsewhere the window
+            // system puts it back when the program ends).
+            const char* driver = SDL_GetCurrentVideoDriver();
+            if (driver != nullptr && std::strcmp(driver, "x11") == 0)
+                startDisplayGuard();
             modeChanged = true;
             return kDispChangeSuccessful;
         }

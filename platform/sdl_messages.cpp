@@ -28,7 +28,8 @@ static bool translateEvent(const SDL_Event& event, Message* message) {
             if (window == nullptr)
                 window = keyboardFocusWindow();
             const int key = virtualKeyFor(event.key.keysym.sym);
-            if (window == nullptr || key == 0)
+            // The keys of a window drawn in as a screen saver are its owner's.
+            if (window == nullptr || key == 0 || window->attached)
                 return false;
             // Keys pressed with Alt held, and Alt itself, are system keys.
             const bool alt = (event.key.keysym.mod & KMOD_ALT) != 0 || key == kVkMenu;

@@ -9,7 +9,7 @@
 
 #include <csignal>
 
-#include "platform/sdl_state.h"
+#include "platform/display_guard.h"
 #include "platform/window.h"
 
 namespace platform {
@@ -43,22 +43,22 @@ static volatile std::sig_atomic_t fatalSignal = 0;
     _exit(128 + signal);  // not reached: the default action of these signals ends the program
 }
 
-// The restore below has not come back in time (the crash left the window
-// system's lock taken): die of the original signal without it.
+// The restore below has not come back in time: die of the original signal
+// without waiting any longer.
 static void onRestoreTimeout(int) {
     raiseWithDefaultAction(fatalSignal);
 }
 
-// Dies of the signal, after taking any full-screen window out of full screen
-// so that the display's own mode comes back. The window system's calls are
-// not safe in a signal handler; the program dies either way, the restore is
-// worth trying, and an alarm ends the try if it hangs.
+// Dies of the signal, after the display's own mode is back. The program's own
+// window-system connection may be in the middle of a request when the signal
+// comes (and the window system's calls are not safe here), so the display
+// guard puts the mode back over a connection of its own; an alarm ends the
+// wait if the guard does not answer.
 [[noreturn]] static void dieOfSignal(int signal) {
     fatalSignal = signal;
     std::signal(SIGALRM, onRestoreTimeout);
     alarm(2);
-    if (SDL_WasInit(SDL_INIT_VIDEO) != 0)
-        leaveFullScreen();
+    restoreDisplayByGuard();
     raiseWithDefaultAction(signal);
 }
 

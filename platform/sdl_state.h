@@ -23,6 +23,7 @@ struct Window {
     bool pixelFormatSet;  // a window's pixel format is set once
     bool minimised;       // as last reported by the window system
     bool focused;
+    bool attached;  // another program's window, drawn in by the screen saver
 };
 
 struct RenderingContext {

@@ -1,5 +1,6 @@
 // sdl_window.cpp -- window classes, windows, the cursor and the video subsystem's lifetime on SDL2.
 #include <SDL.h>
+#include <SDL_syswm.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -8,14 +9,22 @@
 #include <string>
 #include <vector>
 
+#include "platform/program_icon.h"
 #include "platform/sdl_state.h"
 #include "platform/window.h"
+#include "platform/x11_foreign_window.h"
 
 namespace platform {
 
+// What a window takes from its class.
+struct ClassEntry {
+    WindowProc windowProc;
+    int icon;
+};
+
 // Registered classes by name, and the live windows. Both last from the
 // creation that adds an entry to the tear-down that removes it.
-static std::map<std::string, WindowProc> registeredClasses;
+static std::map<std::string, ClassEntry> registeredClasses;
 static std::vector<Window*> liveWindows;
 static Window* focusWindow = nullptr;
 
@@ -38,6 +47,11 @@ bool startVideo(std::string* reason) {
     // running frames; only the user minimises it. Whatever SDL's default or
     // the environment says: the program has no settings.
     SDL_SetHintWithPriority(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0", SDL_HINT_OVERRIDE);
+    // The windows' class (X11's WM_CLASS, Wayland's app id) is read when the
+    // video subsystem starts: the desktop entry's name, so that task bars
+    // match the windows with the entry. A class the user has set is kept.
+    setenv("SDL_VIDEO_X11_WMCLASS", FOOTBALL_APP_ID, 0);
+    setenv("SDL_VIDEO_WAYLAND_WMCLASS", FOOTBALL_APP_ID, 0);
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         *reason = std::string("cannot start the video system: ") + SDL_GetError();
         return false;
@@ -85,7 +99,9 @@ Instance* getModuleHandle() {
 bool registerClass(const WindowClass& windowClass) {
     if (windowClass.className == nullptr || windowClass.windowProc == nullptr)
         return false;
-    return registeredClasses.emplace(windowClass.className, windowClass.windowProc).second;
+    return registeredClasses
+        .emplace(windowClass.className, ClassEntry{windowClass.windowProc, windowClass.icon})
+        .second;
 }
 
 bool unregisterClass(const char* className, Instance*) {
@@ -95,7 +111,7 @@ bool unregisterClass(const char* className, Instance*) {
     if (entry == registeredClasses.end())
         return false;
     for (const Window* live : liveWindows) {
-        if (live->windowProc == entry->second)
+        if (live->windowProc == entry->second.windowProc)
             return false;
     }
     registeredClasses.erase(entry);
@@ -117,6 +133,19 @@ static SDL_Window* createGlWindow(const char* title, int x, int y, int width, in
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, depthBits);
     return SDL_CreateWindow(title, x, y, width, height, flags);
+}
+
+// The program's icon on the window's frame and in the task bar (X11's
+// _NET_WM_ICON). A window system that takes no icons just goes without.
+static void setProgramIcon(SDL_Window* sdlWindow) {
+    // SDL only reads the pixels; the surface does not outlive this call.
+    SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormatFrom(
+        const_cast<unsigned char*>(programIconPixels), kProgramIconSide, kProgramIconSide, 32,
+        kProgramIconSide * 4, SDL_PIXELFORMAT_RGBA32);
+    if (icon == nullptr)
+        return;
+    SDL_SetWindowIcon(sdlWindow, icon);
+    SDL_FreeSurface(icon);
 }
 
 Window* createWindowEx(std::uint32_t, const char* className, const char* title, std::uint32_t style,
@@ -161,13 +190,76 @@ Window* createWindowEx(std::uint32_t, const char* className, const char* title, 
         return nullptr;
     }
 
+    if (entry->second.icon == kIdiProgram)
+        setProgramIcon(sdlWindow);
+
     Window* window = new Window{};
     window->sdlWindow = sdlWindow;
     window->windowId = SDL_GetWindowID(sdlWindow);
-    window->windowProc = entry->second;
+    window->windowProc = entry->second.windowProc;
     window->deviceContext.window = window;
     liveWindows.push_back(window);
     return window;
+}
+
+Window* attachWindow(const char* className, std::uint64_t nativeWindow) {
+    // Other programs' windows are X windows: SDL is to speak X11 (unless the
+    // user has chosen a driver in SDL_VIDEODRIVER).
+    if (SDL_WasInit(SDL_INIT_VIDEO) == 0)
+        SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+    std::string reason;
+    if (!startVideo(&reason)) {
+        std::fprintf(stderr, "football: %s\n", reason.c_str());
+        return nullptr;
+    }
+    if (std::strcmp(SDL_GetCurrentVideoDriver(), "x11") != 0) {
+        std::fprintf(stderr, "football: drawing into another window needs an X display\n");
+        return nullptr;
+    }
+    const auto entry = registeredClasses.find(className ? className : "");
+    if (entry == registeredClasses.end()) {
+        std::fprintf(stderr, "football: no window class \"%s\"\n", className ? className : "");
+        return nullptr;
+    }
+    std::uint64_t xWindow = 0;
+    if (!lookUpX11Window(nativeWindow, &xWindow, &reason)) {
+        std::fprintf(stderr, "football: %s\n", reason.c_str());
+        return nullptr;
+    }
+
+    // Drawn with OpenGL in the window's own visual, which its owner chose.
+    SDL_SetHint(SDL_HINT_VIDEO_FOREIGN_WINDOW_OPENGL, "1");
+    SDL_Window* sdlWindow = SDL_CreateWindowFrom(reinterpret_cast<void*>(xWindow));
+    if (sdlWindow == nullptr) {
+        std::fprintf(stderr, "football: cannot draw into window 0x%llx: %s\n",
+                     static_cast<unsigned long long>(xWindow), SDL_GetError());
+        return nullptr;
+    }
+    // SDL does not watch a window it did not make: ask for its size changes.
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (SDL_GetWindowWMInfo(sdlWindow, &info) == SDL_TRUE && info.subsystem == SDL_SYSWM_X11)
+        watchX11WindowSize(info.info.x11.display, xWindow);
+
+    Window* window = new Window{};
+    window->sdlWindow = sdlWindow;
+    window->windowId = SDL_GetWindowID(sdlWindow);
+    window->windowProc = entry->second.windowProc;
+    window->deviceContext.window = window;
+    window->attached = true;
+    liveWindows.push_back(window);
+    return window;
+}
+
+bool getClientRect(Window* window, Rect* rect) {
+    Window* live = findWindow(window);
+    if (live == nullptr || rect == nullptr)
+        return false;
+    int width = 0;
+    int height = 0;
+    SDL_GetWindowSize(live->sdlWindow, &width, &height);
+    *rect = Rect{0, 0, width, height};
+    return true;
 }
 
 bool destroyWindow(Window* window) {
@@ -177,6 +269,7 @@ bool destroyWindow(Window* window) {
     forgetWindowRenderingContexts(live);
     if (focusWindow == live)
         focusWindow = nullptr;
+    // An attached window stays its owner's: SDL lets go of it without destroying it.
     SDL_DestroyWindow(live->sdlWindow);
     for (auto it = liveWindows.begin(); it != liveWindows.end(); ++it) {
         if (*it == live) {

@@ -1,8 +1,10 @@
 // win32_window.cpp -- window classes, windows and the cursor on the Win32 user interface.
 #include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
+#include "platform/program_icon.h"
 #include "platform/win32_handles.h"
 #include "platform/window.h"
 
@@ -73,6 +75,27 @@ static LRESULT CALLBACK classWindowProc(HWND window, UINT message, WPARAM wParam
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
+// The program's icon, made once from its built-in pixels (the system takes
+// 32-bit icons with alpha as blue, green, red, alpha) and kept for the run:
+// every class that asks for it shares it.
+static HICON programIcon() {
+    static HICON icon = nullptr;
+    if (icon != nullptr)
+        return icon;
+    std::vector<BYTE> colour(sizeof programIconPixels);
+    for (std::size_t i = 0; i + 3 < colour.size(); i += 4) {
+        colour[i] = programIconPixels[i + 2];
+        colour[i + 1] = programIconPixels[i + 1];
+        colour[i + 2] = programIconPixels[i];
+        colour[i + 3] = programIconPixels[i + 3];
+    }
+    // The mask shows every pixel: the alpha channel does the shaping.
+    const std::vector<BYTE> mask(kProgramIconSide * kProgramIconSide / 8, 0);
+    icon = CreateIcon(GetModuleHandleA(nullptr), kProgramIconSide, kProgramIconSide, 1, 32,
+                      mask.data(), colour.data());
+    return icon != nullptr ? icon : LoadIconA(nullptr, MAKEINTRESOURCEA(kIdiWinLogo));
+}
+
 Instance* getModuleHandle() {
     return fromHinstance(GetModuleHandleA(nullptr));
 }
@@ -86,7 +109,9 @@ bool registerClass(const WindowClass& windowClass) {
     wc.cbClsExtra = 0;
     wc.cbWndExtra = 0;
     wc.hInstance = toHinstance(windowClass.instance);
-    wc.hIcon = LoadIconA(nullptr, MAKEINTRESOURCEA(windowClass.icon));
+    wc.hIcon = windowClass.icon == kIdiProgram
+                   ? programIcon()
+                   : LoadIconA(nullptr, MAKEINTRESOURCEA(windowClass.icon));
     wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(windowClass.cursor));
     wc.hbrBackground = nullptr;
     wc.lpszMenuName = nullptr;
@@ -127,6 +152,21 @@ Window* createWindowEx(std::uint32_t exStyle, const char* className, const char*
                        Instance* instance) {
     return fromHwnd(CreateWindowExA(exStyle, className, title, style, x, y, width, height,
                                     toHwnd(parent), nullptr, toHinstance(instance), nullptr));
+}
+
+Window* attachWindow(const char*, std::uint64_t) {
+    std::fprintf(stderr,
+                 "football: drawing into another program's window is not supported on "
+                 "this system\n");
+    return nullptr;
+}
+
+bool getClientRect(Window* window, Rect* rect) {
+    RECT client = {};
+    if (rect == nullptr || !GetClientRect(toHwnd(window), &client))
+        return false;
+    *rect = Rect{client.left, client.top, client.right, client.bottom};
+    return true;
 }
 
 bool destroyWindow(Window* window) {

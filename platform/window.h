@@ -24,11 +24,15 @@ constexpr unsigned kCsOwnDc = 0x20;
 constexpr int kIdiWinLogo = 32517;
 constexpr int kIdcArrow = 32512;
 
+// The program's own icon, built into it (resource 1 of the process module):
+// on the window's frame and in the task bar.
+constexpr int kIdiProgram = 1;
+
 struct WindowClass {
     unsigned style;
     WindowProc windowProc;  // receives every message of the class's windows
     Instance* instance;
-    int icon;    // a stock icon
+    int icon;    // a stock icon, or kIdiProgram
     int cursor;  // a stock cursor
     const char* className;
 };
@@ -76,6 +80,20 @@ bool adjustWindowRectEx(Rect* rect, std::uint32_t style, bool hasMenu, std::uint
 Window* createWindowEx(std::uint32_t exStyle, const char* className, const char* title,
                        std::uint32_t style, int x, int y, int width, int height, Window* parent,
                        Instance* instance);
+
+// The screen saver draws into a window of another program instead: an X
+// window by its id, or the display's root window (kRootWindow). The window
+// stays its owner's: it is drawn in at its size and followed when that
+// changes, never moved, shown, hidden or given a title; its keys never arrive
+// as messages, and destroyWindow lets it go without destroying it. Null on
+// failure (no such window, a system without X windows), with the reason
+// written to standard error.
+constexpr std::uint64_t kRootWindow = 0;
+Window* attachWindow(const char* className, std::uint64_t nativeWindow);
+
+// The size of the client area (left and top are 0); false for a window that
+// does not exist.
+bool getClientRect(Window* window, Rect* rect);
 
 // The tear-down destroys the window; false for a window that does not exist.
 bool destroyWindow(Window* window);

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,8 @@ struct Case {
     CommandAction action;
     DisplayChoice display;
     std::string error;
+    const char* saverWindow = nullptr;  // XSCREENSAVER_WINDOW; null when unset
+    std::uint64_t window = 0;           // the screen saver's window
 };
 
 const Case kCases[] = {
@@ -49,6 +52,53 @@ const Case kCases[] = {
      CommandAction::usageError,
      DisplayChoice::fullscreen,
      "--window and --fullscreen cannot be used together"},
+    // The screen saver: the root window, a window by id, xscreensaver's window.
+    {{"--root"}, CommandAction::run, DisplayChoice::screenSaver, ""},
+    {{"--window-id", "0x1a00007"},
+     CommandAction::run,
+     DisplayChoice::screenSaver,
+     "",
+     nullptr,
+     0x1a00007},
+    {{"--window-id=123"}, CommandAction::run, DisplayChoice::screenSaver, "", nullptr, 123},
+    {{"--window-id", "0"},
+     CommandAction::usageError,
+     DisplayChoice::ask,
+     "--window-id needs an X window id (decimal, or hex with 0x), not '0'"},
+    {{"--window-id", "0x"},
+     CommandAction::usageError,
+     DisplayChoice::ask,
+     "--window-id needs an X window id (decimal, or hex with 0x), not '0x'"},
+    {{"--window-id", "4294967296"},
+     CommandAction::usageError,
+     DisplayChoice::ask,
+     "--window-id needs an X window id (decimal, or hex with 0x), not '4294967296'"},
+    {{"--window-id", "12a"},
+     CommandAction::usageError,
+     DisplayChoice::ask,
+     "--window-id needs an X window id (decimal, or hex with 0x), not '12a'"},
+    {{"--root", "--window"},
+     CommandAction::usageError,
+     DisplayChoice::screenSaver,
+     "--root and --window-id cannot be used with --window or --fullscreen"},
+    {{"--fullscreen", "--window-id", "9"},
+     CommandAction::usageError,
+     DisplayChoice::fullscreen,
+     "--root and --window-id cannot be used with --window or --fullscreen"},
+    {{"--root", "--window-id", "5"},
+     CommandAction::usageError,
+     DisplayChoice::screenSaver,
+     "--root and --window-id name one window; more than one is given"},
+    {{}, CommandAction::run, DisplayChoice::screenSaver, "", "0x400001", 0x400001},
+    {{"--root"}, CommandAction::run, DisplayChoice::screenSaver, "", "0x400001", 0x400001},
+    {{"--window-id", "7"}, CommandAction::run, DisplayChoice::screenSaver, "", "0x400001", 7},
+    {{"--window"}, CommandAction::run, DisplayChoice::windowed, "", "0x400001", 0},
+    {{},
+     CommandAction::usageError,
+     DisplayChoice::ask,
+     "XSCREENSAVER_WINDOW is not an X window id: 'junk'",
+     "junk"},
+    {{"--help"}, CommandAction::help, DisplayChoice::ask, "", "junk"},
 };
 
 TEST(CommandLine, EachArgumentListAsksForWhatItSays) {
@@ -58,11 +108,14 @@ TEST(CommandLine, EachArgumentListAsksForWhatItSays) {
         std::string shown;
         for (const char* arg : c.args)
             shown += std::string(" ") + arg;
+        if (c.saverWindow != nullptr)
+            shown += std::string(" with XSCREENSAVER_WINDOW=") + c.saverWindow;
         const app::CommandLine line =
-            app::parseCommandLine(static_cast<int>(argv.size()), argv.data());
+            app::parseCommandLine(static_cast<int>(argv.size()), argv.data(), c.saverWindow);
         EXPECT_EQ(line.action, c.action) << shown;
         EXPECT_EQ(line.display, c.display) << shown;
         EXPECT_EQ(line.error, c.error) << shown;
+        EXPECT_EQ(line.screenSaverWindow, c.window) << shown;
     }
 }
 

@@ -222,6 +222,35 @@ INSTANTIATE_TEST_SUITE_P(
                                   kFromContext, "Initialization Failed."}),
     [](const ::testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
 
+// The screen saver's window is another program's: no question, no display
+// mode, no showing or focus; the projection takes the window's own size.
+TEST_F(GameWindowTest, AttachingDrawsAtTheWindowsSizeAndLeavesTheDisplayAlone) {
+    ASSERT_TRUE(app::attachGameWindow(0x1e00007));
+    EXPECT_EQ(callLog,
+              (Log{"getModuleHandle", "registerClass OpenGL style=0x23", "attachWindow 0x1e00007",
+                   "getDC", "choosePixelFormat flags=0x25 type=0 colour=32 depth=32 stencil=0",
+                   "setPixelFormat 1", "wglCreateContext", "wglMakeCurrent", "getClientRect",
+                   "resizeScene 640x480", "initScene"}));
+    EXPECT_FALSE(app::gameWindow.fullscreen);
+
+    callLog.clear();
+    app::destroyGameWindow();
+    EXPECT_EQ(callLog.front(), "deleteOverlayFont") << "no mode to restore, no cursor to show";
+    EXPECT_TRUE(shownBoxes.empty());
+}
+
+// Nobody may be watching a screen saver: a failure is torn down and written
+// to standard error, never shown in a box that waits for an answer.
+TEST_F(GameWindowTest, AFailedAttachingTearsDownAndShowsNoBox) {
+    script.failMakeCurrent = true;
+    EXPECT_FALSE(app::attachGameWindow(platform::kRootWindow));
+    EXPECT_TRUE(shownBoxes.empty());
+    EXPECT_TRUE(handlesAreNull());
+    EXPECT_EQ(platform::liveWindowCount(), 0);
+    EXPECT_EQ(platform::liveContextCount(), 0);
+    EXPECT_EQ(platform::registeredClassCount(), 0);
+}
+
 TEST_F(GameWindowTest, FullScreenFailureRestoresTheModeAndTheCursor) {
     script.failCreateWindow = true;
     EXPECT_FALSE(app::createGameWindow(kTitle, 1024, 768, 32, true));

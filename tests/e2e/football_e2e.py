@@ -19,6 +19,7 @@ from Xlib import X, display, error, protocol
 from Xlib.ext import randr
 
 TITLE = "OpenGL WinAPI template by Ostrovel"
+APP_ID = "io.github.football_match.Football"  # the desktop entry's StartupWMClass
 TIMEOUT = 30.0  # seconds for any one condition; software rendering is slow under load
 RETRY = 5.0  # seconds before a held key that had no effect is pressed again
 
@@ -58,7 +59,7 @@ class Session:
     """An Xvfb of its own, the program on it, and an X connection to look at it."""
 
     def __init__(self, program, screen, window_manager=False, xvfb_arguments=(), arguments=(),
-                 extra_modes=(), environment=None):
+                 extra_modes=(), environment=None, start=True):
         self.program = program
         self.screen = screen
         self.window_manager = window_manager
@@ -66,6 +67,7 @@ class Session:
         self.arguments = list(arguments)
         self.extra_modes = list(extra_modes)
         self.environment = dict(environment or {})
+        self.start = start  # False: the case starts the program itself
         self.wm = None
         self.xvfb = None
         self.game = None
@@ -115,7 +117,8 @@ class Session:
             self.add_mode(width, height)
         self.stderr_path = os.path.join(self.workdir.name, "stderr")
         self.stderr_file = open(self.stderr_path, "wb")
-        self.start_program()
+        if self.start:
+            self.start_program()
 
     def start_program(self):
         """Starts the program (again, once the last run has ended); a crash leaves no core file."""
@@ -396,9 +399,23 @@ def escape(session, window):
     return session.game.returncode
 
 
+def check_identity(session, window):
+    """The window's class is the desktop entry's, and it carries the program's 64-pixel icon."""
+    wm_class = window.get_wm_class()
+    check(wm_class == (APP_ID, APP_ID), "WM_CLASS is %r, not the desktop entry's" % (wm_class,))
+    icon = window.get_full_property(session.x.intern_atom("_NET_WM_ICON"), X.AnyPropertyType)
+    check(icon is not None, "the window has no _NET_WM_ICON")
+    values = list(icon.value)
+    check(values[:2] == [64, 64] and len(values) == 2 + 64 * 64,
+          "_NET_WM_ICON is not one 64x64 picture: %r, %d values" % (values[:2], len(values)))
+    # A picture, not a blank: sky, grass, a player and the ball.
+    check(len(set(values[2:])) > 100, "the icon has only %d colours" % len(set(values[2:])))
+
+
 def case_windowed_escape(program):
     with Session(program, "1024x768x24") as s:
         window = start_windowed(s)
+        check_identity(s, window)
         status = escape(s, window)
         check(status == 0, "Escape ended with status %d" % status)
 
@@ -775,11 +792,11 @@ def case_options(program):
 
 # How the program is ended in full screen, and the exit status it must give:
 # Escape and the termination requests end it normally; a crash kills it with
-# the same signal.
+# the same signal, and SIGKILL ends it with no handler run at all.
 FULLSCREEN_ENDINGS = [("Escape", 0)] + \
     [(name, 0) for name in ("SIGHUP", "SIGQUIT", "SIGTERM", "SIGINT")] + \
     [(name, -getattr(signal, name)) for name in ("SIGSEGV", "SIGABRT", "SIGBUS", "SIGFPE",
-                                                  "SIGILL")]
+                                                  "SIGILL", "SIGKILL")]
 
 
 def case_fullscreen_restore(program):
@@ -799,6 +816,10 @@ def case_fullscreen_restore(program):
                 status = s.exit_status()
             check(status == expected, "%s in full screen ended with status %d, not %d" %
                   (ending, status, expected))
+            if ending == "SIGKILL":
+                # No handler runs: the display comes back once the program is gone.
+                wait_for(lambda: s.display_mode() == (1280, 1024),
+                         "the display's own mode after SIGKILL")
             check(s.display_mode() == (1280, 1024), "after %s the display is left at %r" %
                   (ending, s.display_mode()))
 
@@ -961,6 +982,52 @@ def case_random_keys(program):
         print("random keys: seed %d, %d presses, %d of F1" % (seed, presses, toggles))
 
 
+# ---- the screen saver, in a window the test owns ----
+
+def case_screensaver(program):
+    with Session(program, "1024x768x24", start=False) as s:
+        screen = s.x.screen()
+        owner = screen.root.create_window(0, 0, 320, 240, 0, screen.root_depth, X.InputOutput,
+                                          X.CopyFromParent, background_pixel=screen.black_pixel)
+        owner.map()
+        s.x.sync()
+
+        def drawn_at(x, y):
+            return s.pixels(owner, x, y, 1, 1)[0][0] != (0, 0, 0)
+
+        # By id, and as xscreensaver starts it: --root with the window in the environment.
+        for arguments, environment in ((["--window-id", str(owner.id)], {}),
+                                       (["--root"], {"XSCREENSAVER_WINDOW": hex(owner.id)})):
+            what = " ".join(arguments) + "".join(" %s=%s" % e for e in environment.items())
+            owner.clear_area()
+            s.x.sync()
+            s.arguments = arguments
+            s.env.update(environment)
+            s.start_program()
+            # The whole window is drawn, corner to corner, and the picture moves.
+            wait_for(lambda: drawn_at(2, 2) and drawn_at(317, 237), "%s: the window drawn" % what)
+            first = s.pixels(owner, 0, 0, 320, 240)
+            wait_for(lambda: s.pixels(owner, 0, 0, 320, 240) != first,
+                     "%s: the picture to change" % what)
+            check(not s.named_windows(TITLE) and not s.named_windows("Start FullScreen?"),
+                  "%s: a window of its own or a question appeared" % what)
+            if not environment:
+                # The window's owner makes it bigger: the picture fills it again.
+                owner.configure(width=400, height=300)
+                s.x.sync()
+                wait_for(lambda: drawn_at(397, 297), "%s: the grown window drawn" % what)
+            started = time.monotonic()
+            s.game.send_signal(signal.SIGTERM)
+            status = s.exit_status()
+            check(status == 0, "%s: SIGTERM ended with status %d" % (what, status))
+            print("%s: ended %.2f s after SIGTERM" % (what, time.monotonic() - started))
+            # The window stays its owner's.
+            check(owner.get_attributes().map_state == X.IsViewable,
+                  "%s: the window is gone or hidden after the end" % what)
+            for name in environment:
+                del s.env[name]
+
+
 CASES = {
     "windowed_escape": case_windowed_escape,
     "toggle": case_toggle,
@@ -976,6 +1043,7 @@ CASES = {
     "f1_auto_repeat": case_f1_auto_repeat,
     "close_mid_toggle": case_close_mid_toggle,
     "no_glx": case_no_glx,
+    "screensaver": case_screensaver,
     "random_keys": case_random_keys,
     "options": case_options,
     "fullscreen_restore": case_fullscreen_restore,

@@ -55,6 +55,9 @@ def main():
             section = entry["Desktop Entry"]
             check(section.get("Exec") == "football", "the desktop entry starts another program")
             check(section.get("Icon") == app_id, "the desktop entry names another icon")
+            # The program's windows carry the entry's name as their class.
+            check(section.get("StartupWMClass") == app_id,
+                  "the desktop entry's StartupWMClass is not the windows' class")
             check(section.get("Categories") == "Game;SportsGame;", "wrong desktop categories")
 
         metainfo_path = os.path.join(share, "metainfo", app_id + ".metainfo.xml")
@@ -70,6 +73,21 @@ def main():
             check(os.path.isfile(icon), f"{size}px icon missing")
             if os.path.isfile(icon):
                 check(png_size(icon) == (size, size), f"{size}px icon is {png_size(icon)}")
+
+        # xscreensaver finds the hack by its config file's name and runs it
+        # from its hack directory.
+        saver_path = os.path.join(share, "xscreensaver", "config", "football.xml")
+        check(os.path.isfile(saver_path), "xscreensaver config missing")
+        if os.path.isfile(saver_path):
+            saver = ElementTree.parse(saver_path).getroot()
+            check(saver.get("name") == "football" and saver.get("gl") == "yes",
+                  "the xscreensaver config names another hack, or no OpenGL visual")
+            command = saver.find("command")
+            check(command is not None and command.get("arg") == "--root",
+                  "the xscreensaver config does not draw into the screen saver's window")
+        hack = os.path.join(prefix, "libexec", "xscreensaver", "football")
+        check(os.path.realpath(hack) == os.path.realpath(os.path.join(prefix, "bin", "football")),
+              "libexec/xscreensaver/football does not lead to bin/football")
 
         man_dir = os.path.join(share, "man", "man6")
         for program in programs:

@@ -120,6 +120,14 @@ def toggle(session, window):
 def case_windowed(exe):
     with WineSession(exe) as s:
         window = start_windowed(s)
+        # The class's icon is the program's own, made from its built-in pixels:
+        # Wine hands it to X with a smaller copy after it.
+        icon = window.get_full_property(s.x.intern_atom("_NET_WM_ICON"), X.AnyPropertyType)
+        check(icon is not None, "the window has no _NET_WM_ICON")
+        values = list(icon.value)
+        check(values[:2] == [64, 64] and len(set(values[2:2 + 64 * 64])) > 100,
+              "the window's icon is not the program's 64x64 picture: %r, %d colours" %
+              (values[:2], len(set(values[2:2 + 64 * 64]))))
         status = e2e.escape(s, window)
         check(status == 0, "Escape ended with status %d" % status)
 
