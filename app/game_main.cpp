@@ -1,9 +1,13 @@
 // game_main.cpp -- the entry's steps and the polling main loop: frames, Escape, F1, quit.
 #include "app/game_main.h"
 
+#include <cstdio>
+#include <string>
+
 #include "app/game_window.h"
 #include "frame/key_table.h"
 #include "frame/run_frame.h"
+#include "frame/screenshot.h"
 #include "platform/dialogs.h"
 #include "platform/gl_context.h"
 #include "platform/messages.h"
@@ -39,10 +43,33 @@ static bool createRequestedWindow() {
                             gameWindow.fullscreen);
 }
 
+constexpr int kVkF12 = platform::kVkF1 + 11;
+
+// F12 or Print Screen saves the frame just drawn, once per key-down. The
+// path goes to standard output; a failure is one line on standard error and
+// the match goes on.
+static void saveScreenshotOnKeyDown(bool& keyWasDown) {
+    const bool down = frame::keyTable.held[kVkF12] || frame::keyTable.held[platform::kVkSnapshot];
+    const bool pressed = down && !keyWasDown;
+    keyWasDown = down;
+    if (!pressed)
+        return;
+    std::string path;
+    std::string error;
+    if (frame::saveScreenshot(path, error)) {
+        std::printf("%s\n", path.c_str());
+        std::fflush(stdout);
+    } else {
+        std::fprintf(stderr, "football: cannot save the screenshot '%s': %s\n", path.c_str(),
+                     error.c_str());
+    }
+}
+
 // The polling main loop, from the first window to the last tear-down.
 static int runMainLoop() {
     platform::Message msg = {};
     bool done = false;
+    bool screenshotKeyWasDown = false;
 
     while (!done) {
         // At most one message a pass, never waiting for one.
@@ -62,6 +89,7 @@ static int runMainLoop() {
                 done = true;
             } else {
                 frame::runFrame();
+                saveScreenshotOnKeyDown(screenshotKeyWasDown);
                 platform::swapBuffers(gameWindow.deviceContext);
             }
         }

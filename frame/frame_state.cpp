@@ -2,6 +2,8 @@
 #include "frame/frame_state.h"
 
 #include "frame/camera.h"
+#include "frame/key_table.h"
+#include "frame/match_pause.h"
 #include "render/figure_animation.h"
 #include "render/heightmap.h"
 #include "render/rain_field.h"
@@ -10,6 +12,9 @@
 namespace frame {
 
 void advanceSimulation() {
+    applyPauseKeys(matchPause, keyTable);
+    if (matchPause.paused)
+        return;
     if (sim::match.warmUpFrames > 100) {
         sim::matchTickMovement();
         render::advanceStrideCounters();
@@ -21,11 +26,16 @@ void advanceSimulation() {
 
 void applyFrameControls() {
     applyCameraKeys();
-    render::advanceKeeperCounters();
+    // The restart key starts a new match, and a new match plays.
+    if (keyTable.held[kKeyRestart])
+        matchPause.paused = false;
+    if (!matchPause.paused)
+        render::advanceKeeperCounters();
 }
 
 void finishFrameState() {
-    render::stepRain(0.0f, 0.0f);
+    if (!matchPause.paused)
+        render::stepRain(0.0f, 0.0f);
 }
 
 void advanceFrameState() {
@@ -37,6 +47,7 @@ void advanceFrameState() {
 void initSceneState() {
     sim::resetMatch();
     render::generateTerrain();
+    matchPause.paused = false;
 }
 
 }  // namespace frame

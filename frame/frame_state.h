@@ -5,29 +5,34 @@
 namespace frame {
 
 // A frame changes state in three places, in this order:
-//   1. advanceSimulation(): the simulation gate, at the start of the frame;
+//   1. advanceSimulation(): the pause keys, then the simulation gate, at the
+//      start of the frame;
 //   2. applyFrameControls(): the camera keys (which may restart the match),
 //      then the two keeper counters, before anything is drawn;
 //   3. finishFrameState(): the rain's step, after the rain has been drawn.
 // Drawing in between only reads state. Calling the three back to back is one
-// frame without a picture, exactly as the program makes it.
+// frame without a picture, exactly as the program makes it. While the match
+// is paused (matchPause) only the camera keys change state.
 
-// The simulation gate: after a reset the warm-up counts 101 frames without a
+// The pause keys (a key-down toggles the pause); then, unless paused, the
+// simulation gate: after a reset the warm-up counts 101 frames without a
 // tick; every later frame runs one tick, with the stride counters advanced
 // between its keeper step and its possession step.
 void advanceSimulation();
 
-// The camera keys, then the keeper counters (team 1, then team 2).
+// The camera keys (the restart key also ends a pause), then, unless paused,
+// the keeper counters (team 1, then team 2).
 void applyFrameControls();
 
-// The rain's step around the world origin.
+// The rain's step around the world origin, unless paused.
 void finishFrameState();
 
 // The whole state side of one frame: the three steps above, back to back.
 void advanceFrameState();
 
 // The state side of a scene initialisation (start-up and every window
-// re-creation): the match reset, then the terrain generation. initScene runs
+// re-creation): the match reset, then the terrain generation; the new match
+// is not paused. initScene runs
 // it first; the headless tools run it alone.
 void initSceneState();
 

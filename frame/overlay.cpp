@@ -31,20 +31,46 @@ void endOverlay() {
     glDisable(GL_ALPHA_TEST);
 }
 
-void drawScoreboard(int goalsTeam1, int goalsTeam2) {
+// The bar and the notice are drawn in pixels around the bar's centre: their
+// boxes scale with the bar, their glyphs cannot, so the texts keep their
+// pixel spacing from the centre (at 1024x768: the bar spans 412..612).
+void drawScoreboard(const OverlayLayout& layout, int goalsTeam1, int goalsTeam2) {
+    const double centre = layout.barCentre;
+    const double half = 100.0 * layout.barScale;
+    const double bottom = 30.0 * layout.barScale;
     glBegin(GL_POLYGON);
     glColor3d(0.0, 0.0, 0.0);
-    glVertex2d(412.0, 0.0);
-    glVertex2d(612.0, 0.0);
-    glVertex2d(612.0, 30.0);
-    glVertex2d(412.0, 30.0);
+    glVertex2d(centre - half, 0.0);
+    glVertex2d(centre + half, 0.0);
+    glVertex2d(centre + half, bottom);
+    glVertex2d(centre - half, bottom);
     glEnd();
 
+    const float baseline = static_cast<float>(15.0 * layout.barScale);
     glColor3f(1.0f, 1.0f, 1.0f);
-    drawOverlayText(433.0f, 15.0f, "DYNAMO %i", goalsTeam1);
+    drawOverlayText(static_cast<float>(centre - 79.0), baseline, "DYNAMO %i", goalsTeam1);
     glColor3f(1.0f, 0.7f, 0.2f);
-    drawOverlayText(492.0f, 15.0f, " : %i", goalsTeam2);
-    drawOverlayText(520.0f, 15.0f, " SHAKHTAR");
+    drawOverlayText(static_cast<float>(centre - 20.0), baseline, " : %i", goalsTeam2);
+    drawOverlayText(static_cast<float>(centre + 8.0), baseline, " SHAKHTAR");
+}
+
+void drawPauseNotice(const OverlayLayout& layout) {
+    const double centre = layout.barCentre;
+    const double half = 35.0 * layout.barScale;
+    const double top = 30.0 * layout.barScale;
+    const double bottom = 50.0 * layout.barScale;
+    glBegin(GL_POLYGON);
+    glColor3d(0.0, 0.0, 0.0);
+    glVertex2d(centre - half, top);
+    glVertex2d(centre + half, top);
+    glVertex2d(centre + half, bottom);
+    glVertex2d(centre - half, bottom);
+    glEnd();
+
+    // Six glyphs of 7 pixels, centred; the baseline 4 pixels below the box's middle.
+    glColor3f(1.0f, 1.0f, 1.0f);
+    drawOverlayText(static_cast<float>(centre - 21.0),
+                    static_cast<float>((top + bottom) / 2.0 + 4.0), "PAUSED");
 }
 
 // The face of the banner's sixteen strokes, each four vertices in drawing order.
@@ -76,11 +102,20 @@ static void drawBannerStrokes(double dx, double dy) {
     }
 }
 
-void drawGoalBanner() {
+void drawGoalBanner(const OverlayLayout& layout) {
+    // Polygons scale with the canvas; at 1024x768 the transform is left out.
+    const bool fitted = layout.scale != 1.0 || layout.left != 0.0;
+    if (fitted) {
+        glPushMatrix();
+        glTranslated(layout.left, 0.0, 0.0);
+        glScaled(layout.scale, layout.scale, 1.0);
+    }
     glColor3f(0.0f, 0.0f, 0.0f);
     drawBannerStrokes(5.0, 5.0);
     glColor3f(1.0f, 0.0f, 0.0f);
     drawBannerStrokes(0.0, 0.0);
+    if (fitted)
+        glPopMatrix();
 }
 
 }  // namespace frame

@@ -1,6 +1,8 @@
 // overlay.h -- the two-dimensional overlay: pixel projection, bitmap font, scoreboard, banner.
 #pragma once
 
+#include "frame/overlay_layout.h"
+
 namespace frame {
 
 // The first of the 96 display lists holding the glyphs of codes 32..127;
@@ -18,15 +20,19 @@ void beginOverlay();
 void endOverlay();
 
 // Formats like printf into a 256-byte buffer (longer texts are cut) and draws
-// it from overlay position (x, y) in the current colour. A null format draws
-// nothing; codes outside 32..127 draw nothing.
+// it from overlay pixel (x, y) in the current colour. A null format draws
+// nothing; codes outside 32..127 draw nothing. A start outside the picture
+// still draws the glyphs that fall inside it.
 void drawOverlayText(float x, float y, const char* format, ...)
     __attribute__((format(printf, 3, 4)));
 
 // The score bar at the top with the two teams' goals, every frame.
-void drawScoreboard(int goalsTeam1, int goalsTeam2);
+void drawScoreboard(const OverlayLayout& layout, int goalsTeam1, int goalsTeam2);
+
+// "PAUSED" under the score bar, while the match is paused.
+void drawPauseNotice(const OverlayLayout& layout);
 
 // The GOAL! banner, while a goal is being celebrated.
-void drawGoalBanner();
+void drawGoalBanner(const OverlayLayout& layout);
 
 }  // namespace frame

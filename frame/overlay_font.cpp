@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "frame/overlay.h"
+#include "frame/viewport_size.h"
 #include "platform/glyphs.h"
 
 namespace frame {
@@ -45,6 +46,21 @@ void deleteOverlayFont() {
     fontListBase = 0;
 }
 
+static float clamped(float value, float low, float high) {
+    return value < low ? low : (value > high ? high : value);
+}
+
+// A raster position outside the picture is invalid, and every glyph drawn from
+// it would vanish: start at the nearest point of the picture's edge instead and
+// move on from there with an empty bitmap, so the glyphs inside still show.
+static void placeRaster(float x, float y) {
+    const float edgeX = clamped(x, 0.0f, static_cast<float>(viewportSize.width));
+    const float edgeY = clamped(y, 0.0f, static_cast<float>(viewportSize.height));
+    glRasterPos2f(edgeX, edgeY);
+    if (edgeX != x || edgeY != y)
+        glBitmap(0, 0, 0.0f, 0.0f, x - edgeX, edgeY - y, nullptr);
+}
+
 void drawOverlayText(float x, float y, const char* format, ...) {
     if (format == nullptr || fontListBase == 0)
         return;
@@ -69,7 +85,7 @@ void drawOverlayText(float x, float y, const char* format, ...) {
 
     glPushAttrib(GL_LIST_BIT);
     glListBase(fontListBase);
-    glRasterPos2f(x, y);
+    placeRaster(x, y);
     glCallLists(count, GL_UNSIGNED_BYTE, glyphIndices);
     glPopAttrib();
 }

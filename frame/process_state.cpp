@@ -10,6 +10,7 @@ void resetProcessState() {
     sim::match = sim::initialMatchState();
     camera = initialCamera();
     keyTable = KeyTable{};
+    matchPause = MatchPause{};
     frameClock = FrameClock{};
     viewportSize = ViewportSize{};
     render::figureAnimation = render::initialFigureAnimation();
@@ -23,6 +24,7 @@ std::unique_ptr<ProcessState> saveProcessState() {
     saved->match = sim::match;
     saved->camera = camera;
     saved->keyTable = keyTable;
+    saved->matchPause = matchPause;
     saved->frameClock = frameClock;
     saved->viewportSize = viewportSize;
     saved->figureAnimation = render::figureAnimation;
@@ -36,6 +38,7 @@ void restoreProcessState(const ProcessState& saved) {
     sim::match = saved.match;
     camera = saved.camera;
     keyTable = saved.keyTable;
+    matchPause = saved.matchPause;
     frameClock = saved.frameClock;
     viewportSize = saved.viewportSize;
     render::figureAnimation = saved.figureAnimation;

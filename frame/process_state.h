@@ -7,6 +7,7 @@
 #include "frame/camera.h"
 #include "frame/frame_pacing.h"
 #include "frame/key_table.h"
+#include "frame/match_pause.h"
 #include "frame/viewport_size.h"
 #include "render/figure_animation.h"
 #include "render/heightmap.h"
@@ -16,7 +17,7 @@
 namespace frame {
 
 // A copy of the records a run changes: the generator, the match, the camera,
-// the key table, the frame clock, the viewport size, the animation counters,
+// the key table, the pause, the frame clock, the viewport size, the animation counters,
 // the rain field and the height field. The overlay font and the shape cache
 // belong to a rendering context, not to the process, and are not in it.
 struct ProcessState {
@@ -24,6 +25,7 @@ struct ProcessState {
     sim::MatchState match;
     Camera camera;
     KeyTable keyTable;
+    MatchPause matchPause;
     FrameClock frameClock;
     ViewportSize viewportSize;
     render::FigureAnimation figureAnimation;

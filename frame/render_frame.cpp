@@ -5,6 +5,7 @@
 
 #include "frame/camera.h"
 #include "frame/frame_state.h"
+#include "frame/match_pause.h"
 #include "frame/overlay.h"
 #include "frame/scene_start.h"
 #include "frame/viewport_size.h"
@@ -60,11 +61,14 @@ void renderFrame() {
     render::drawRain(render::rainField);
     finishFrameState();
 
+    const OverlayLayout layout = overlayLayout(viewportSize.width, viewportSize.height);
     beginOverlay();
-    drawScoreboard(sim::match.goalsTeam1, sim::match.goalsTeam2);
+    drawScoreboard(layout, sim::match.goalsTeam1, sim::match.goalsTeam2);
+    if (matchPause.paused)
+        drawPauseNotice(layout);
     glPushMatrix();
     if (sim::match.goalCelebration > 0)
-        drawGoalBanner();
+        drawGoalBanner(layout);
     glPopMatrix();
     endOverlay();
 }

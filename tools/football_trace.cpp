@@ -10,6 +10,7 @@
 #include "frame/camera.h"
 #include "frame/frame_state.h"
 #include "frame/key_table.h"
+#include "frame/match_pause.h"
 #include "platform/standard_output.h"
 #include "render/rain_field.h"
 #include "sim/match_state.h"
@@ -108,7 +109,7 @@ static void runSummary(const tools::FrameScript& script, Output& out) {
         tools::applyKeyHolds(script, frame, frame::keyTable);
         const sim::MatchState before = sim::match;
         frame::advanceSimulation();
-        if (before.warmUpFrames > 100)
+        if (before.warmUpFrames > 100 && !frame::matchPause.paused)
             tools::observeTick(report, frame, before, sim::match);
         frame::applyFrameControls();
         frame::finishFrameState();

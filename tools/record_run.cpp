@@ -11,13 +11,13 @@
 #include <cstring>
 #include <vector>
 
+#include "common/png_file.h"
 #include "frame/frame_state.h"
 #include "frame/key_table.h"
 #include "frame/render_frame.h"
 #include "platform/offscreen_context.h"
 #include "render/gl_errors.h"
 #include "tools/offscreen_scene.h"
-#include "tools/png_file.h"
 #include "tools/webp_clip.h"
 
 namespace tools {
@@ -123,7 +123,7 @@ static bool writeFrame(platform::OffscreenContext* context, const RecordOptions&
     std::string reason;
     if (outputs.png) {
         const std::string path = framePath(options.outDir, frame);
-        if (!writePng(path, options.width, options.height, rgb, reason)) {
+        if (!common::writePng(path, options.width, options.height, rgb, reason)) {
             error = "cannot write '" + path + "': " + reason;
             return false;
         }

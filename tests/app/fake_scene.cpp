@@ -1,5 +1,5 @@
-// fake_scene.cpp -- resizeScene, initScene, deleteOverlayFont and runFrame that only write the call
-// log.
+// fake_scene.cpp -- resizeScene, initScene, deleteOverlayFont, runFrame and saveScreenshot that
+// only write the call log.
 //
 // Linked ahead of the real libraries, so the shell's window creation, window
 // procedure and main loop can be tested without any OpenGL. Their calls go into
@@ -12,6 +12,7 @@
 #include "frame/overlay.h"
 #include "frame/run_frame.h"
 #include "frame/scene_start.h"
+#include "frame/screenshot.h"
 #include "platform/messages.h"
 #include "platform/scripted_platform.h"
 
@@ -45,6 +46,13 @@ bool initScene() {
 
 void deleteOverlayFont() {
     platform::callLog.push_back("deleteOverlayFont");
+}
+
+bool saveScreenshot(std::string& path, std::string& error) {
+    platform::callLog.push_back("saveScreenshot");
+    path = "/nowhere/shot.png";
+    error = "not in the shell tests";
+    return false;
 }
 
 bool runFrame() {

@@ -240,6 +240,22 @@ TEST_F(GameMain, ATapOfTheRestartKeyReachesAFrame) {
     EXPECT_EQ(app_test::keysSeenByFrame, (std::vector<Held>{{}, {0x31}, {}}));
 }
 
+TEST_F(GameMain, AScreenshotKeySavesTheDrawnFrameOncePerKeyDown) {
+    // F12 held through auto-repeat saves once; after its release, a tap of
+    // Print Screen saves again. Each save comes between the frame and the swap.
+    script.queue = {keyDown(0x7B), kQueueEmptyHere, kQueueEmptyHere, keyDown(0x7B), kQueueEmptyHere,
+                    keyUp(0x7B),   kQueueEmptyHere, keyDown(0x2C),   keyUp(0x2C)};
+    app_test::quitAfterFrames = 6;
+    EXPECT_EQ(app::runGame(), app::kExitSuccess);
+    EXPECT_EQ(count("saveScreenshot"), 2);
+    for (auto at = callLog.begin(); at != callLog.end(); ++at) {
+        if (*at == "saveScreenshot") {
+            EXPECT_EQ(*(at - 1), "runFrame");
+            EXPECT_EQ(*(at + 1), "swapBuffers");
+        }
+    }
+}
+
 TEST_F(GameMain, AnEscapeTappedWhileMinimisedIsLetGo) {
     // Minimised, Escape is not looked at; a tap then is over by the restore,
     // and the program goes on.

@@ -10,10 +10,12 @@ import os
 import re
 import resource
 import signal
+import struct
 import subprocess
 import sys
 import tempfile
 import time
+import zlib
 
 from Xlib import X, display, error, protocol
 from Xlib.ext import randr
@@ -59,8 +61,10 @@ class Session:
     """An Xvfb of its own, the program on it, and an X connection to look at it."""
 
     def __init__(self, program, screen, window_manager=False, xvfb_arguments=(), arguments=(),
-                 extra_modes=(), environment=None, start=True):
+                 extra_modes=(), environment=None, start=True, pictures=None):
         self.program = program
+        # Screenshots go to a folder of the session's own unless a test names one.
+        self.pictures = pictures
         self.screen = screen
         self.window_manager = window_manager
         self.xvfb_arguments = list(xvfb_arguments)
@@ -98,6 +102,10 @@ class Session:
         self.env = dict(os.environ)
         self.env.pop("WAYLAND_DISPLAY", None)
         self.env["DISPLAY"] = self.display_name
+        if self.pictures is None:
+            self.pictures = os.path.join(self.workdir.name, "pictures")
+            os.mkdir(self.pictures)
+        self.env["XDG_PICTURES_DIR"] = self.pictures
         self.env.update(self.environment)
         self.x = display.Display(self.display_name)
         # Keys are held until the program has acted on them; without
@@ -117,13 +125,15 @@ class Session:
             self.add_mode(width, height)
         self.stderr_path = os.path.join(self.workdir.name, "stderr")
         self.stderr_file = open(self.stderr_path, "wb")
+        self.stdout_path = os.path.join(self.workdir.name, "stdout")
+        self.stdout_file = open(self.stdout_path, "wb")
         if self.start:
             self.start_program()
 
     def start_program(self):
         """Starts the program (again, once the last run has ended); a crash leaves no core file."""
         self.game = subprocess.Popen([self.program] + self.arguments, env=self.env,
-                                     stdout=subprocess.DEVNULL, stderr=self.stderr_file,
+                                     stdout=self.stdout_file, stderr=self.stderr_file,
                                      preexec_fn=lambda: resource.setrlimit(resource.RLIMIT_CORE,
                                                                            (0, 0)))
 
@@ -161,8 +171,15 @@ class Session:
         stop_process(self.xvfb)
         if getattr(self, "stderr_file", None):
             self.stderr_file.close()
+        if getattr(self, "stdout_file", None):
+            self.stdout_file.close()
         self.workdir.cleanup()
         return False
+
+    def stdout(self):
+        self.stdout_file.flush()
+        with open(self.stdout_path, "rb") as f:
+            return f.read().decode(errors="replace")
 
     def stderr(self):
         self.stderr_file.flush()
@@ -981,6 +998,140 @@ def case_random_keys(program):
               "%d of F1)" % (status, seed, presses, toggles))
         print("random keys: seed %d, %d presses, %d of F1" % (seed, presses, toggles))
 
+# ---- pause and screenshots ----
+
+def read_png(path):
+    """Width, height and RGB bytes (top row first) of an 8-bit RGB PNG file, any filters."""
+    with open(path, "rb") as f:
+        data = f.read()
+    check(data[:8] == b"\x89PNG\r\n\x1a\n", "%s is not a PNG file" % path)
+    at, idat, width, height = 8, b"", 0, 0
+    while at < len(data):
+        length, kind = struct.unpack(">I4s", data[at:at + 8])
+        body = data[at + 8:at + 8 + length]
+        check(zlib.crc32(kind + body) == struct.unpack(">I", data[at + 8 + length:at + 12 +
+                                                                     length])[0],
+              "%s: bad CRC in %r" % (path, kind))
+        if kind == b"IHDR":
+            width, height, depth, colour = struct.unpack(">IIBB", body[:10])
+            check((depth, colour) == (8, 2), "%s is not 8-bit RGB" % path)
+        elif kind == b"IDAT":
+            idat += body
+        at += 12 + length
+    raw, stride, rows, prior = zlib.decompress(idat), width * 3, [], bytearray(width * 3)
+    for y in range(height):
+        kind, line = raw[y * (stride + 1)], bytearray(raw[y * (stride + 1) + 1:(y + 1) * (stride + 1)])
+        for i in range(stride):
+            a = line[i - 3] if i >= 3 else 0
+            b, c = prior[i], prior[i - 3] if i >= 3 else 0
+            if kind == 1:
+                line[i] = (line[i] + a) & 255
+            elif kind == 2:
+                line[i] = (line[i] + b) & 255
+            elif kind == 3:
+                line[i] = (line[i] + (a + b) // 2) & 255
+            elif kind == 4:
+                p = a + b - c
+                pa, pb, pc = abs(p - a), abs(p - b), abs(p - c)
+                line[i] = (line[i] + (a if pa <= pb and pa <= pc else b if pb <= pc else c)) & 255
+        rows.append(bytes(line))
+        prior = line
+    return width, height, b"".join(rows)
+
+
+def whole_picture(session, window):
+    """The whole 1024x768 client area as RGB bytes, top row first (fast to compare)."""
+    image = window.get_image(0, 0, 1024, 768, X.ZPixmap, 0xFFFFFFFF)
+    data = image.data if isinstance(image.data, bytes) else bytes(image.data, "latin-1")
+    check(len(data) == 1024 * 768 * 4, "unexpected image layout")
+    rgb = bytearray(1024 * 768 * 3)
+    rgb[0::3], rgb[1::3], rgb[2::3] = data[2::4], data[1::4], data[0::4]
+    return bytes(rgb)
+
+
+def paused_notice(session, window):
+    """True while PAUSED shows under the bar: a box of black with white text."""
+    counts = {}
+    for row in session.pixels(window, 477, 30, 70, 20):
+        for rgb in row:
+            counts[colour_name(rgb)] = counts.get(colour_name(rgb), 0) + 1
+    return counts.get("white", 0) > 30 and counts.get("white", 0) + counts.get("black", 0) == 1400
+
+
+def still_for(session, window, seconds):
+    """The window's picture, and whether it stood still over `seconds`.
+
+    Mesa draws the same state as one of a few pictures (its immediate-mode
+    batches split at points that wander from frame to frame, which shades a
+    few dozen pixels differently), so "still" is: of eight looks over the
+    time, at least half show one and the same picture. A match that plays, or
+    a camera that turns, shows a new picture at every look."""
+    looks = []
+    for _ in range(8):
+        looks.append(whole_picture(session, window))
+        time.sleep(seconds / 8)
+    most = max(looks, key=looks.count)
+    return looks.count(most) >= 4, most, looks
+
+
+def case_pause_screenshot(program):
+    with Session(program, "1024x768x24") as s:
+        window = start_windowed(s)
+        s.tap(window, "Pause")
+        wait_for(lambda: paused_notice(s, window), "PAUSED under the score bar")
+        same, still, _ = still_for(s, window, 2.0)
+        check(same, "the picture changed while paused and the camera stood still")
+
+        # The camera still flies while paused; the overlay stays; then all is still again.
+        overlay = s.pixels(window, 412, 0, 200, 50)
+        s.hold_key_until(window, "i",
+                         lambda: whole_picture(s, window)[3072 * 100:] != still[3072 * 100:],
+                         "the camera to turn while paused")
+        moved = s.pixels(window, 412, 0, 200, 50)
+        check(moved[:30] == overlay[:30] and
+              [row[65:135] for row in moved[30:]] == [row[65:135] for row in overlay[30:]],
+              "the score bar or the notice changed when the camera moved")
+        same, still, looks = still_for(s, window, 2.0)
+        check(same, "the picture changed while paused after the camera stopped")
+
+        # F12 saves exactly the picture on screen, its path on standard output.
+        s.tap(window, "F12")
+        path = wait_for(lambda: s.stdout().strip(), "the screenshot's path on standard output")
+        name = os.path.basename(path)
+        check(os.path.dirname(path) == s.pictures and name.startswith("football-") and
+              name.endswith(".png") and len(name) == len("football-YYYYMMDD-HHMMSS-mmm.png"),
+              "screenshot path %r is not football-YYYYMMDD-HHMMSS-mmm.png in %s" %
+              (path, s.pictures))
+        width, height, rows = read_png(path)
+        check((width, height) == (1024, 768), "the screenshot is %dx%d" % (width, height))
+        for _ in range(24):
+            looks.append(whole_picture(s, window))
+            time.sleep(0.1)
+        check(rows in looks, "the screenshot differs from every picture the window showed "
+              "while paused")
+        check(os.listdir(s.pictures) == [name], "files in the pictures folder: %r" %
+              os.listdir(s.pictures))
+
+        # Space resumes: the match moves again with the camera still.
+        s.tap(window, "space")
+        wait_for(lambda: not paused_notice(s, window), "PAUSED to go")
+        check(not still_for(s, window, 2.0)[0], "the picture stood still after Space")
+        status = escape(s, window)
+        check(status == 0, "Escape ended with status %d" % status)
+
+    # A folder that cannot be written: one line on standard error, the match goes on.
+    with Session(program, "1024x768x24", pictures="/proc") as s:
+        window = start_windowed(s)
+        s.tap(window, "Print")
+        wait_for(lambda: "cannot save the screenshot" in s.stderr(), "the screenshot's failure")
+        lines = s.stderr().strip().splitlines()
+        check(len(lines) == 1 and lines[0].startswith("football: cannot save the screenshot "
+                                                      "'/proc/football-"),
+              "standard error after a failed screenshot: %r" % s.stderr())
+        check(not still_for(s, window, 2.0)[0] and s.running(), "the match stopped")
+        status = escape(s, window)
+        check(status == 0, "Escape ended with status %d" % status)
+
 
 # ---- the screen saver, in a window the test owns ----
 
@@ -1049,6 +1200,7 @@ CASES = {
     "fullscreen_restore": case_fullscreen_restore,
     "question_signals": case_question_signals,
     "focus_loss": case_focus_loss,
+    "pause_screenshot": case_pause_screenshot,
 }
 
 # Cases that compare the score bar with the glyph table get the helper that

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "frame/match_pause.h"
 #include "render/heightmap.h"
 #include "tests/frame/frame_state_fixture.h"
 
@@ -65,6 +66,54 @@ TEST_F(FrameTest, TheRestartFrameStillRunsItsTickFirst) {
     frame::keyTable = {};
     frame::advanceFrameState();
     EXPECT_EQ(sim::match.warmUpFrames, 1);
+}
+
+// Pause and Space toggle at their key-down only; a paused frame moves nothing
+// but the camera, and draws nothing from the generator; a new match plays.
+TEST_F(FrameTest, APauseKeyDownStopsEverythingButTheCameraUntilTheNext) {
+    frame::initSceneState();
+    for (int f = 0; f < 150; ++f)
+        frame::advanceFrameState();
+    hold({frame::kKeyPause});
+    const sim::MatchState match = sim::match;
+    const render::FigureAnimation animation = render::figureAnimation;
+    const std::uint32_t random = common::randomState();
+    const int rainClock = render::rainField.clock;
+    for (int f = 0; f < 30; ++f)  // held: auto-repeat does not resume
+        frame::advanceFrameState();
+    hold({frame::kKeyPause, frame::kKeyTurnLeft});
+    frame::advanceFrameState();
+    EXPECT_TRUE(frame::matchPause.paused);
+    EXPECT_EQ(std::memcmp(&sim::match, &match, sizeof match), 0);
+    EXPECT_EQ(std::memcmp(&render::figureAnimation, &animation, sizeof animation), 0);
+    EXPECT_EQ(common::randomState(), random);
+    EXPECT_EQ(render::rainField.clock, rainClock);
+    EXPECT_EQ(frame::camera.yaw, 179.0f);
+
+    hold({});
+    frame::advanceFrameState();
+    EXPECT_TRUE(frame::matchPause.paused);
+    hold({frame::kKeySpace});
+    frame::advanceFrameState();
+    EXPECT_FALSE(frame::matchPause.paused);
+    EXPECT_EQ(sim::match.possession.timer, match.possession.timer + 1) << "one tick on resuming";
+
+    // The restart key and a scene initialisation start a new match, unpaused.
+    hold({});
+    frame::advanceFrameState();
+    hold({frame::kKeySpace, frame::kKeyRestart});
+    frame::advanceFrameState();
+    EXPECT_FALSE(frame::matchPause.paused);
+    EXPECT_EQ(sim::match.warmUpFrames, 0);
+    hold({});
+    frame::advanceFrameState();
+    hold({frame::kKeyPause});
+    frame::advanceFrameState();
+    ASSERT_TRUE(frame::matchPause.paused);
+    frame::initSceneState();
+    EXPECT_FALSE(frame::matchPause.paused);
+    frame::advanceFrameState();
+    EXPECT_FALSE(frame::matchPause.paused) << "still held: no new key-down";
 }
 
 TEST_F(FrameTest, SceneInitialisationResetsThenGeneratesTheTerrain) {

@@ -98,8 +98,10 @@ TEST_F(FrameInvariants, DrawingReadsStateAndChangesNone) {
                                render::figureAnimation.strideTeam1);
     render::drawRain(render::rainField);
     frame::beginOverlay();
-    frame::drawScoreboard(sim::match.goalsTeam1, sim::match.goalsTeam2);
-    frame::drawGoalBanner();
+    const frame::OverlayLayout layout = frame::overlayLayout(1024, 768);
+    frame::drawScoreboard(layout, sim::match.goalsTeam1, sim::match.goalsTeam2);
+    frame::drawPauseNotice(layout);
+    frame::drawGoalBanner(layout);
     frame::endOverlay();
 
     EXPECT_TRUE(bytesOf(sim::match) == match);

@@ -6,7 +6,9 @@
 #include <string>
 #include <utility>
 
+#include "frame/match_pause.h"
 #include "frame/overlay.h"
+#include "frame/scene_start.h"
 #include "platform/glyphs.h"
 #include "sim/match_state.h"
 #include "tests/render/offscreen_scene_fixture.h"
@@ -125,6 +127,98 @@ TEST_F(OverlayProbe, GoalBannerIsRedWithItsBlackShadowFivePixelsDownAndRight) {
     EXPECT_TRUE(isRed(pixel(720, 495)));
     // The score bar stays on top meanwhile.
     EXPECT_TRUE(isBlack(pixel(512, 1)));
+}
+
+TEST_F(OverlayProbe, PausedStandsUnderTheScoreBarOnlyWhilePaused) {
+    runFrame();
+    capture();
+    EXPECT_FALSE(isBlack(pixel(512, 40))) << "no notice while the match plays";
+
+    frame::matchPause.paused = true;
+    runFrame();
+    capture();
+    // A black box 70 by 20 under the bar, "PAUSED" in white centred in it.
+    const std::set<std::pair<int, int>> white = textPixels("PAUSED", 491, 44, kHeight);
+    ASSERT_GT(white.size(), 30u);
+    int mismatches = 0;
+    for (int y = 30; y < 50; ++y) {
+        for (int x = 477; x < 547; ++x) {
+            const Rgb c = pixel(x, y);
+            if (!(white.count({x, y}) ? isWhite(c) : isBlack(c)))
+                ++mismatches;
+        }
+    }
+    EXPECT_EQ(mismatches, 0);
+    EXPECT_FALSE(isBlack(pixel(476, 40)));
+    EXPECT_FALSE(isBlack(pixel(547, 40)));
+    EXPECT_FALSE(isBlack(pixel(512, 50)));
+}
+
+// At 640x480 (the lower left of the 1024x768 buffer, whose rows 288..767 it
+// covers) the banner scales with the canvas and the bar keeps the 200 by 30
+// pixels that hold its text, centred at the top.
+TEST_F(OverlayProbe, AtSixFortyByFourEightyTheBannerScalesAndTheBarStaysCentredAndWhole) {
+    constexpr int kTop = kHeight - 480;
+    frame::resizeScene(640, 480);
+    sim::match.goalsTeam1 = 3;
+    sim::match.goalsTeam2 = 12;
+    sim::match.goalCelebration = 1;
+    frame::matchPause.paused = true;
+    runFrame();
+    capture();
+
+    std::set<std::pair<int, int>> white = textPixels("DYNAMO 3", 241, 15, 480);
+    const std::set<std::pair<int, int>> paused = textPixels("PAUSED", 299, 44, 480);
+    white.insert(paused.begin(), paused.end());
+    std::set<std::pair<int, int>> orange = textPixels(" : 12", 300, 15, 480);
+    const std::set<std::pair<int, int>> name = textPixels(" SHAKHTAR", 328, 15, 480);
+    orange.insert(name.begin(), name.end());
+    int mismatches = 0;
+    for (int y = 0; y < 50; ++y) {
+        for (int x = 220; x < 420; ++x) {
+            if (y >= 30 && (x < 285 || x >= 355))
+                continue;  // beside the notice
+            const Rgb c = pixel(x, kTop + y);
+            const bool expected = white.count({x, y})    ? isWhite(c)
+                                  : orange.count({x, y}) ? isOrange(c)
+                                                         : isBlack(c);
+            if (!expected && ++mismatches <= 5)
+                ADD_FAILURE() << "pixel " << x << "," << y;
+        }
+    }
+    EXPECT_EQ(mismatches, 0);
+    EXPECT_FALSE(isBlack(pixel(219, kTop + 5)));
+    EXPECT_FALSE(isBlack(pixel(420, kTop + 5)));
+
+    // The banner at 0.625: the exclamation bar's face spans x 500..509.4 and
+    // y 137.5..293.75, its shadow 3.125 further right and down.
+    EXPECT_TRUE(isRed(pixel(501, kTop + 139)));
+    EXPECT_TRUE(isRed(pixel(508, kTop + 292)));
+    EXPECT_FALSE(isRed(pixel(511, kTop + 200)));
+    EXPECT_TRUE(isBlack(pixel(511, kTop + 200)));
+    EXPECT_FALSE(isBlack(pixel(514, kTop + 200)));
+    // G's left bar starts at 106.25: the whole banner is inside the picture.
+    EXPECT_TRUE(isRed(pixel(107, kTop + 200)));
+    EXPECT_FALSE(isRed(pixel(105, kTop + 200)));
+}
+
+// A text starting left of the picture still shows the glyphs that fall
+// inside, each where it belongs.
+TEST_F(OverlayProbe, TextStartingOutsideThePictureShowsItsVisiblePart) {
+    frame::beginOverlay();
+    glColor3f(1.0f, 1.0f, 1.0f);
+    frame::drawOverlayText(-10.0f, 100.0f, "MIX");
+    frame::endOverlay();
+    capture();
+    const std::set<std::pair<int, int>> white = textPixels("MIX", -10, 100, kHeight);
+    int inside = 0;
+    for (int y = 85; y < 105; ++y) {
+        for (int x = 0; x < 20; ++x) {
+            inside += white.count({x, y}) ? 1 : 0;
+            EXPECT_EQ(isWhite(pixel(x, y)), white.count({x, y}) == 1) << x << "," << y;
+        }
+    }
+    EXPECT_GT(inside, 10);
 }
 
 // The current raster position after drawing shows how many glyphs were drawn:

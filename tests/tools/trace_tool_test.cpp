@@ -131,6 +131,23 @@ TEST(TraceTool, HeldKeysActOnTheirFramesOnly) {
     EXPECT_NE(out[4].find("\"camera\":[0,-21.4000015,25,15,180,45.5]"), std::string::npos);
 }
 
+// Pause held over frames 150..160 stops the match once, at its key-down;
+// Space at frame 170 resumes it. Only the frame number changes meanwhile.
+TEST(TraceTool, APauseKeyHeldPausesOnceAndSpaceResumes) {
+    const ToolRun run = runTrace({"172", "--hold", "0x13@150-160", "--hold", "0x20@170"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::vector<std::string> out = lines(run.out);
+    ASSERT_EQ(out.size(), 173u);
+    auto state = [](const std::string& line) { return line.substr(line.find(",\"rng\"")); };
+    EXPECT_NE(state(out[148]), state(out[149]));
+    for (int frame = 150; frame <= 169; ++frame)
+        EXPECT_EQ(state(out[frame]), state(out[149])) << frame;
+    EXPECT_NE(state(out[170]), state(out[149]));
+    // Resumed, it plays on as the run without a pause played frame 150.
+    const ToolRun plain = runTrace({"150"});
+    EXPECT_EQ(state(out[170]), state(lines(plain.out)[150]));
+}
+
 TEST(TraceTool, SummaryReportsScoreGoalsAndWeather) {
     const ToolRun run = runTrace({"--summary", "20000"});
     ASSERT_EQ(run.status, 0) << run.err;

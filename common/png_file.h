@@ -1,16 +1,16 @@
-// png_file.h -- writes an RGB picture as a PNG file (libpng).
+// png_file.h -- writes an RGB picture as a PNG file (on zlib alone, so every build has it).
 #pragma once
 
 #include <string>
 #include <vector>
 
-namespace tools {
+namespace common {
 
 // Writes width by height RGB pixels, top row first, to `path`. The picture is
 // written to a temporary file beside it and renamed into place, so a failed
-// write leaves no partial file. False on any failure, with errno-style detail
-// in `error`.
+// write leaves no partial file. False on any failure, with the reason in
+// `error`. Used by the program's screenshots and football-record.
 bool writePng(const std::string& path, int width, int height, const std::vector<unsigned char>& rgb,
               std::string& error);
 
-}  // namespace tools
+}  // namespace common

@@ -1,0 +1,15 @@
+// match_pause.cpp -- the pause record and its edge-triggered keys.
+#include "frame/match_pause.h"
+
+namespace frame {
+
+MatchPause matchPause = {};
+
+void applyPauseKeys(MatchPause& pause, const KeyTable& keys) {
+    const bool down = keys.held[kKeyPause] || keys.held[kKeySpace];
+    if (down && !pause.keyWasDown)
+        pause.paused = !pause.paused;
+    pause.keyWasDown = down;
+}
+
+}  // namespace frame

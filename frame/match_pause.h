@@ -1,0 +1,31 @@
+// match_pause.h -- the watcher's pause: whether the match stands still, and the key that toggles
+// it.
+#pragma once
+
+#include "frame/key_table.h"
+
+namespace frame {
+
+// Pause keys (virtual-key codes): either one toggles the pause.
+constexpr int kKeyPause = 0x13;
+constexpr int kKeySpace = 0x20;
+
+// One process-wide record alive for the whole run, in no pause at start.
+// While `paused`, a frame runs no tick, no warm-up count, no animation counter
+// and no rain step; the camera keys, the restart key, F1 and Escape still act
+// and the picture is still drawn. A new match (the restart key, or the scene
+// initialisation of start-up and of every window re-creation) ends the pause.
+struct MatchPause {
+    bool paused;
+    // A pause key was held in the previous frame: holding one pauses or
+    // resumes once, at its key-down, whatever the keyboard's auto-repeat does.
+    bool keyWasDown;
+};
+
+extern MatchPause matchPause;
+
+// At the start of every frame, before the simulation gate: toggles the pause
+// when a pause key goes down (neither was held in the previous frame).
+void applyPauseKeys(MatchPause& pause, const KeyTable& keys);
+
+}  // namespace frame

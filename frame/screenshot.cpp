@@ -1,0 +1,64 @@
+// screenshot.cpp -- reading back the frame's picture and naming its file.
+#include "frame/screenshot.h"
+
+#include <GL/gl.h>
+
+#include <cstddef>
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+#include "common/png_file.h"
+#include "frame/viewport_size.h"
+#include "platform/user_files.h"
+
+namespace frame {
+
+// The viewport's pixels, top row first (OpenGL reads bottom row first).
+static std::vector<unsigned char> readPicture(int width, int height) {
+    const std::size_t stride = static_cast<std::size_t>(width) * 3;
+    std::vector<unsigned char> bottomUp(stride * static_cast<std::size_t>(height));
+    glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glPixelStorei(GL_PACK_ROW_LENGTH, 0);
+    glPixelStorei(GL_PACK_SKIP_ROWS, 0);
+    glPixelStorei(GL_PACK_SKIP_PIXELS, 0);
+    glReadBuffer(GL_BACK);
+    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, bottomUp.data());
+    glPopClientAttrib();
+    std::vector<unsigned char> topDown(bottomUp.size());
+    for (int row = 0; row < height; ++row) {
+        const unsigned char* from = bottomUp.data() + stride * static_cast<std::size_t>(row);
+        std::copy(from, from + stride,
+                  topDown.begin() + static_cast<std::ptrdiff_t>(
+                                        stride * static_cast<std::size_t>(height - 1 - row)));
+    }
+    return topDown;
+}
+
+static std::string freePath(const std::string& folder) {
+    const platform::LocalTime t = platform::localTime();
+    char stem[64];
+    std::snprintf(stem, sizeof stem, "football-%04d%02d%02d-%02d%02d%02d-%03d", t.year, t.month,
+                  t.day, t.hour, t.minute, t.second, t.millisecond);
+    const std::string base = folder + "/" + stem;
+    std::string path = base + ".png";
+    std::error_code ignored;
+    for (int n = 2; std::filesystem::exists(path, ignored) && n < 1000; ++n)
+        path = base + "-" + std::to_string(n) + ".png";
+    return path;
+}
+
+bool saveScreenshot(std::string& path, std::string& error) {
+    const int width = viewportSize.width;
+    const int height = viewportSize.height;
+    path = freePath(platform::picturesFolder());
+    if (width <= 0 || height <= 0) {
+        error = "no picture has been drawn";
+        return false;
+    }
+    return common::writePng(path, width, height, readPicture(width, height), error);
+}
+
+}  // namespace frame

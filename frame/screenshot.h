@@ -1,0 +1,16 @@
+// screenshot.h -- the picture on screen saved as a PNG file in the user's pictures folder.
+#pragma once
+
+#include <string>
+
+namespace frame {
+
+// Reads the picture of the frame just drawn (the back buffer, before the main
+// loop swaps it onto the screen, so exactly what is shown next) and writes it
+// to the pictures folder as football-YYYYMMDD-HHMMSS-mmm.png, local time; a
+// name already taken gets -2, -3, ... before the extension. Called by the main
+// loop when a screenshot key goes down. True with the file's path in `path`;
+// false with the path tried and the reason in `error`.
+bool saveScreenshot(std::string& path, std::string& error);
+
+}  // namespace frame
