@@ -24,6 +24,7 @@
 #include "frame/frame_state.h"
 #include "frame/key_table.h"
 #include "frame/overlay.h"
+#include "frame/overlay_layout.h"
 #include "frame/process_state.h"
 #include "frame/render_frame.h"
 #include "frame/scene_start.h"
@@ -161,9 +162,10 @@ void linesAndArcs() {
     render::drawArcs();
 }
 void overlay() {
+    const frame::OverlayLayout layout = frame::overlayLayout(1024, 768);
     frame::beginOverlay();
-    frame::drawScoreboard(sim::match.goalsTeam1, sim::match.goalsTeam2);
-    frame::drawGoalBanner();
+    frame::drawScoreboard(layout, sim::match.goalsTeam1, sim::match.goalsTeam2);
+    frame::drawGoalBanner(layout);
     frame::endOverlay();
 }
 
