@@ -21,7 +21,7 @@ static void groundLine(double x0, double z0, double x1, double z1) {
     glVertex3d(x1, 1.1, z1);
 }
 
-static void drawGroundLines() {
+void drawGroundLines() {
     static const double kLines[17][4] = {
         {-35, 0, 35, 0},       {-35, 100, 35, 100},   {-35, 0, -35, 100},  {35, 0, 35, 100},
         {-35, 50, 35, 50},     {-20, 16.5, 20, 16.5}, {-20, 16.5, -20, 0}, {20, 16.5, 20, 0},
@@ -106,6 +106,19 @@ static void drawArc(double centreZ, int first, int last) {
     }
 }
 
+void drawGoals() {
+    drawGoalFrame(0.0, 5.0f);
+    drawGoalFrame(100.0, 3.0f);
+    drawNet(0.0, -1.0);
+    drawNet(100.0, 1.0);
+}
+
+void drawArcs() {
+    drawArc(50.0, 0, 627);
+    drawArc(11.0, 65, 248);
+    drawArc(89.0, 379, 562);
+}
+
 static void drawFlag(double x, double z) {
     glLineWidth(2.0f);
     glBegin(GL_LINES);
@@ -123,19 +136,18 @@ static void drawFlag(double x, double z) {
     glEnd();
 }
 
-void drawPitchMarkings() {
-    drawGroundLines();
-    drawGoalFrame(0.0, 5.0f);
-    drawGoalFrame(100.0, 3.0f);
-    drawNet(0.0, -1.0);
-    drawNet(100.0, 1.0);
-    drawArc(50.0, 0, 627);
-    drawArc(11.0, 65, 248);
-    drawArc(89.0, 379, 562);
+void drawFlags() {
     static const double kFlags[6][2] = {{-35, 0},  {35, 0},   {-35, 100},
                                         {35, 100}, {-35, 50}, {35, 50}};
     for (const auto& flag : kFlags)
         drawFlag(flag[0], flag[1]);
+}
+
+void drawPitchMarkings() {
+    drawGroundLines();
+    drawGoals();
+    drawArcs();
+    drawFlags();
 }
 
 }  // namespace render

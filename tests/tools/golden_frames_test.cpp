@@ -1,0 +1,106 @@
+// golden_frames_test.cpp -- football-record's pictures of a fixed set of frames against
+// the committed golden pictures in tests/data/golden.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tests/support/program_run.h"
+#include "tests/tools/picture_reader.h"
+
+namespace tools_test {
+
+static const std::string kRecord = FOOTBALL_RECORD_PATH;
+static const std::string kGoldenDir = FOOTBALL_GOLDEN_DIR;
+
+// One run of the recorder from start-up gives every golden frame. Keys: X
+// narrows and D tilts the view (frames 600-620), 0 resets it, 2 to 5 jump to
+// the preset views, one frame each.
+//   1      start-up view, warm-up
+//   430    the GOAL banner (the first goal's celebration starts at 418)
+//   620    zoomed in and tilted down
+//   2000   dry, default view; 2001-2004 dry from presets 2, 3, 4, 5
+//   3600   full rain (it starts at 2948), default view; 3601-3604 presets 2-5
+//   3606   the first frame after the window's re-creation, default view
+static const char kGoldenScript[] =
+    "3606 --at 1,430,620,2000,2001,2002,2003,2004,3600,3601,3602,3603,3604,3606"
+    " --hold 0x58@600-620 --hold 0x44@600-612 --hold 0x30@621"
+    " --hold 0x32@2001 --hold 0x33@2002 --hold 0x34@2003 --hold 0x35@2004"
+    " --hold 0x30@3600 --hold 0x32@3601 --hold 0x33@3602 --hold 0x34@3603 --hold 0x35@3604"
+    " --toggle 3605 --hold 0x30@3606";
+
+// The script's words, split at spaces.
+static std::vector<std::string> words(const std::string& text) {
+    std::vector<std::string> result;
+    std::istringstream in(text);
+    for (std::string word; in >> word;)
+        result.push_back(word);
+    return result;
+}
+static const int kGoldenFrames[] = {1,    430,  620,  2000, 2001, 2002, 2003,
+                                    2004, 3600, 3601, 3602, 3603, 3604, 3606};
+
+static std::string frameName(int frame) {
+    char name[32];
+    std::snprintf(name, sizeof name, "frame-%05d.png", frame);
+    return name;
+}
+
+// How a picture differs from its golden one.
+struct PictureDifference {
+    int largest = 0;           // the largest difference of one channel, in levels
+    long differingPixels = 0;  // pixels with any channel different
+    int firstLargeX = -1;      // the first pixel (top row first) differing by more than 1
+    int firstLargeY = -1;
+};
+
+static PictureDifference compare(const std::vector<unsigned char>& golden,
+                                 const std::vector<unsigned char>& picture, int width) {
+    PictureDifference d;
+    for (std::size_t p = 0; p * 3 < golden.size(); ++p) {
+        int largest = 0;
+        for (int c = 0; c < 3; ++c)
+            largest = std::max(largest, std::abs(int(golden[p * 3 + c]) - int(picture[p * 3 + c])));
+        if (largest > 0)
+            ++d.differingPixels;
+        if (largest > 1 && d.firstLargeX < 0) {
+            d.firstLargeX = static_cast<int>(p % width);
+            d.firstLargeY = static_cast<int>(p / width);
+        }
+        d.largest = std::max(d.largest, largest);
+    }
+    return d;
+}
+
+// Every pixel within one level per channel of the golden picture, and at most
+// 1% of the pixels different at all: the renderer may round a colour
+// differently where its batching of vertices changes, never more.
+TEST(GoldenFrames, RecordedFramesMatchTheGoldenPictures) {
+    const test_support::TempDir temp;
+    const std::string dir = temp.path();
+    std::vector<std::string> args = words(kGoldenScript);
+    args.insert(args.end(), {"--out", dir});
+    const test_support::ProgramRun r = test_support::runProgram(kRecord, args);
+    ASSERT_EQ(r.status, 0) << r.err;
+    for (const int frame : kGoldenFrames) {
+        SCOPED_TRACE("frame " + std::to_string(frame));
+        int gw = 0, gh = 0, w = 0, h = 0;
+        std::vector<unsigned char> golden, picture;
+        ASSERT_TRUE(readPng(kGoldenDir + "/" + frameName(frame), gw, gh, golden));
+        ASSERT_TRUE(readPng(dir + "/" + frameName(frame), w, h, picture));
+        ASSERT_EQ(w, gw);
+        ASSERT_EQ(h, gh);
+        const PictureDifference d = compare(golden, picture, w);
+        EXPECT_LE(d.largest, 1) << "first pixel off by more than one level at (" << d.firstLargeX
+                                << ", " << d.firstLargeY << ") from the top left";
+        EXPECT_LE(d.differingPixels, static_cast<long>(w) * h / 100);
+        std::printf("frame %d: %ld pixels differ, by at most %d\n", frame, d.differingPixels,
+                    d.largest);
+    }
+}
+
+}  // namespace tools_test
