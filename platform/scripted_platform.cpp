@@ -120,10 +120,8 @@ bool adjustWindowRectEx(Rect* rect, std::uint32_t style, bool, std::uint32_t exS
     return rect != nullptr;
 }
 
-Window* createWindowEx(std::uint32_t exStyle, const char* className, const char* title,
-                       std::uint32_t style, int x, int y, int width, int height, Window*,
-                       Instance*) {
-    logCall("createWindowEx 0x%x 0x%x %d,%d %dx%d %s", exStyle, style, x, y, width, height, title);
+// A live window of a registered class, unless the script refuses windows.
+static Window* newWindowOfClass(const char* className) {
     const auto entry = classes.find(className);
     if (script.failCreateWindow || entry == classes.end())
         return nullptr;
@@ -133,15 +131,16 @@ Window* createWindowEx(std::uint32_t exStyle, const char* className, const char*
     return window;
 }
 
+Window* createWindowEx(std::uint32_t exStyle, const char* className, const char* title,
+                       std::uint32_t style, int x, int y, int width, int height, Window*,
+                       Instance*) {
+    logCall("createWindowEx 0x%x 0x%x %d,%d %dx%d %s", exStyle, style, x, y, width, height, title);
+    return newWindowOfClass(className);
+}
+
 Window* attachWindow(const char* className, std::uint64_t nativeWindow) {
     logCall("attachWindow 0x%llx", static_cast<unsigned long long>(nativeWindow));
-    const auto entry = classes.find(className);
-    if (script.failCreateWindow || entry == classes.end())
-        return nullptr;
-    Window* window = new Window{entry->second, {nullptr}};
-    window->deviceContext.window = window;
-    windows.push_back(window);
-    return window;
+    return newWindowOfClass(className);
 }
 
 bool getClientRect(Window* window, Rect* rect) {
