@@ -8,6 +8,7 @@
 
 #include "frame/frame_state.h"
 #include "frame/key_table.h"
+#include "frame/match_pause.h"
 #include "frame/process_state.h"
 #include "frame/render_frame.h"
 #include "platform/offscreen_context.h"
@@ -98,6 +99,7 @@ TEST(GlFrames, ManyFramesWithEveryCameraKeyAndToggles) {
         }
         recreated = false;
 
+        const bool paused = frame::matchPause.paused;
         const bool toggle = f % 400 == 200;
         if (toggle) {
             context = tools::reopenOffscreenScene(context, kWidth, kHeight);
@@ -108,7 +110,7 @@ TEST(GlFrames, ManyFramesWithEveryCameraKeyAndToggles) {
             ++contexts;
             recreated = true;
         }
-        checkFrame(checker, toggle || frame::keyTable.held[0x31]);
+        checkFrame(checker, toggle || frame::keyTable.held[0x31], paused);
     }
     tools::closeOffscreenScene(context);
     EXPECT_GE(contexts, 2);

@@ -10,6 +10,7 @@
 
 #include "frame/frame_state.h"
 #include "frame/key_table.h"
+#include "frame/match_pause.h"
 #include "sim/match_state.h"
 #include "tests/long_runs/match_invariants.h"
 
@@ -62,7 +63,7 @@ int main(int argc, char** argv) {
             spanLeft = random() % (frame::keyTable.held[0x31] ? 20 : 400);
         }
         frame::advanceFrameState();
-        long_runs_test::checkFrame(checker, frame::keyTable.held[0x31]);
+        long_runs_test::checkFrame(checker, frame::keyTable.held[0x31], frame::matchPause.paused);
     }
     std::printf("frames: %lld\n", frames);
     std::printf("final score: DYNAMO %d : %d SHAKHTAR\n", sim::match.goalsTeam1,

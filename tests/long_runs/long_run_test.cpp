@@ -12,6 +12,7 @@
 #include "frame/camera.h"
 #include "frame/frame_state.h"
 #include "frame/key_table.h"
+#include "frame/match_pause.h"
 #include "frame/process_state.h"
 #include "render/rain_field.h"
 #include "sim/match_state.h"
@@ -41,9 +42,10 @@ static void runCheckedFrame(InvariantChecker& checker, const frame::KeyTable& ke
                             int toggles = 0) {
     frame::keyTable = keys;
     frame::advanceFrameState();
+    const bool paused = frame::matchPause.paused;
     for (int i = 0; i < toggles; ++i)
         frame::initSceneState();
-    checkFrame(checker, keys.held[frame::kKeyRestart] || toggles > 0);
+    checkFrame(checker, keys.held[frame::kKeyRestart] || toggles > 0, paused);
 }
 
 TEST(LongRun, NoKeysKeepsEveryRecordInItsRange) {
@@ -142,7 +144,7 @@ TEST(InvariantChecker, ReportsBrokenStates) {
             runCheckedFrame(checker, none);
         ASSERT_EQ(checker.faultCount, 0) << describeFaults(checker);
         b.breakState();
-        checkFrame(checker, false);
+        checkFrame(checker, false, false);
         EXPECT_GT(checker.faultCount, 0) << b.what;
     }
 }

@@ -3,7 +3,9 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
+#include "frame/match_pause.h"
 #include "render/rain_field.h"
 
 namespace long_runs_test {
@@ -188,7 +190,7 @@ static void checkAnimation(InvariantChecker& checker) {
 // The weather clock counts frames and returns to 0 only when the weather
 // switches, which needs it above 1000; a tenth of the drops are looked at in
 // each frame, in turn, and the falling count is recounted now and then.
-static void checkRain(InvariantChecker& checker) {
+static void checkRain(InvariantChecker& checker, bool paused) {
     const render::RainField& r = render::rainField;
     expectRange(checker, r.raining, 0, 1, "raining");
     expectRange(checker, r.falling, 0, render::kRainDropCount, "falling");
@@ -198,7 +200,7 @@ static void checkRain(InvariantChecker& checker) {
             fault(checker, "the weather switched with the clock at " +
                                std::to_string(checker.previousClock));
         (r.raining ? checker.rainStarts : checker.rainStops).push_back(checker.frame);
-    } else if (r.clock != checker.previousClock + 1) {
+    } else if (r.clock != checker.previousClock + (paused ? 0 : 1)) {
         fault(checker, "the rain clock went from " + std::to_string(checker.previousClock) +
                            " to " + std::to_string(r.clock));
     }
@@ -228,14 +230,33 @@ void startChecking(InvariantChecker& checker) {
     remember(checker);
 }
 
-void checkFrame(InvariantChecker& checker, bool restarted) {
+// A frame run wholly in the pause (Pause or Space) changes nothing of the
+// match, the figure counters or the rain; only the camera moves.
+static void checkPausedFrame(InvariantChecker& checker) {
+    if (std::memcmp(&sim::match, &checker.previous, sizeof checker.previous) != 0)
+        fault(checker, "the match changed while paused");
+    if (std::memcmp(&render::figureAnimation, &checker.previousAnimation,
+                    sizeof checker.previousAnimation) != 0)
+        fault(checker, "the figure counters changed while paused");
+    if (render::rainField.clock != checker.previousClock ||
+        render::rainField.raining != checker.previousRaining)
+        fault(checker, "the rain clock moved while paused");
+}
+
+void checkFrame(InvariantChecker& checker, bool restarted, bool paused) {
     ++checker.frame;
     if (restarted)
         checker.restartedSinceStart = true;
+    if (paused && !restarted) {
+        checkPausedFrame(checker);
+        checkCamera(checker);
+        remember(checker);
+        return;
+    }
     checkMatch(checker, restarted);
     checkCamera(checker);
     checkAnimation(checker);
-    checkRain(checker);
+    checkRain(checker, paused);
     remember(checker);
 }
 

@@ -47,7 +47,9 @@ void startChecking(InvariantChecker& checker);
 
 // Called after every frame's state changes. `restarted`: the frame reset the
 // match (the restart key was held, or the window was re-created after it).
-void checkFrame(InvariantChecker& checker, bool restarted);
+// `paused`: the frame ran in the pause (the pause as it stood after the
+// frame's steps, before any re-creation, which ends it).
+void checkFrame(InvariantChecker& checker, bool restarted, bool paused);
 
 // The faults as one text, for a test's failure message.
 std::string describeFaults(const InvariantChecker& checker);
