@@ -2,13 +2,7 @@
 // Shared by the Win32 implementation files only.
 #pragma once
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "platform/win32_system.h"
 
 #include "platform/gl_context.h"
 #include "platform/window.h"

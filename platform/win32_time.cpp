@@ -1,11 +1,5 @@
 // win32_time.cpp -- the tick count from GetTickCount and the sleep with Sleep.
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "platform/win32_system.h"
 // After windows.h, whose types it uses.
 #include <mmsystem.h>
 

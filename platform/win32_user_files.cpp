@@ -1,11 +1,5 @@
 // win32_user_files.cpp -- the user's Pictures known folder and the local time, on Windows.
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "platform/win32_system.h"
 // After windows.h, whose types they use.
 #include <knownfolders.h>
 #include <shlobj.h>

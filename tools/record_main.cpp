@@ -71,26 +71,16 @@ static int badArguments(const std::string& message) {
     return 2;
 }
 
-static std::vector<std::string> valueOptions() {
-    std::vector<std::string> names = {"--hold", "--toggle"};
-    for (const tools::ExtraOption& option : tools::recordExtraOptions())
-        names.push_back(option.name);
-    return names;
-}
-
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    const tools::InfoRequest info = tools::findInfoRequest(args, valueOptions());
+    const tools::InfoRequest info = tools::findInfoRequest(args, tools::recordValueOptions());
     if (info != tools::InfoRequest::none)
         return tools::printInfo(info, "football-record", kHelp + tools::keyNamesHelp() + kHelpEnd);
     tools::FrameScript script;
     tools::RecordOptions options;
     std::string error;
-    if (!tools::parseFrameScript(args, tools::recordExtraOptions(), script, error, false) ||
-        !tools::parseRecordOptions(script.extras, options, error) ||
-        !tools::checkRecordRequest(script, options, error)) {
+    if (!tools::parseRecordCommandLine(args, script, options, error))
         return badArguments(error);
-    }
     const bool progress = isatty(STDERR_FILENO) != 0;
     if (options.goal > 0) {
         if (progress)

@@ -134,6 +134,20 @@ bool parseRecordOptions(const std::vector<ExtraArgument>& extras, RecordOptions&
     return true;
 }
 
+std::vector<std::string> recordValueOptions() {
+    std::vector<std::string> names = {"--hold", "--toggle"};
+    for (const ExtraOption& option : recordExtraOptions())
+        names.push_back(option.name);
+    return names;
+}
+
+bool parseRecordCommandLine(const std::vector<std::string>& args, FrameScript& script,
+                            RecordOptions& options, std::string& error) {
+    return parseFrameScript(args, recordExtraOptions(), script, error, false) &&
+           parseRecordOptions(script.extras, options, error) &&
+           checkRecordRequest(script, options, error);
+}
+
 bool checkRecordRequest(const FrameScript& script, const RecordOptions& options,
                         std::string& error) {
     const bool out = !options.outDir.empty();

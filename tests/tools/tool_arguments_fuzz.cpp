@@ -49,17 +49,12 @@ static void traceArguments(const std::vector<std::string>& args) {
 }
 
 static void recordArguments(const std::vector<std::string>& args) {
-    std::vector<std::string> valueOptions = {"--hold", "--toggle"};
-    for (const tools::ExtraOption& option : tools::recordExtraOptions())
-        valueOptions.push_back(option.name);
-    if (tools::findInfoRequest(args, valueOptions) != tools::InfoRequest::none)
+    if (tools::findInfoRequest(args, tools::recordValueOptions()) != tools::InfoRequest::none)
         return;
     tools::FrameScript script;
     tools::RecordOptions options;
     std::string error;
-    if (!tools::parseFrameScript(args, tools::recordExtraOptions(), script, error, false) ||
-        !tools::parseRecordOptions(script.extras, options, error) ||
-        !tools::checkRecordRequest(script, options, error)) {
+    if (!tools::parseRecordCommandLine(args, script, options, error)) {
         checkRefusal(error);
         return;
     }
