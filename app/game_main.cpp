@@ -43,13 +43,12 @@ static bool createRequestedWindow() {
                             gameWindow.fullscreen);
 }
 
-constexpr int kVkF12 = platform::kVkF1 + 11;
-
 // F12 or Print Screen saves the frame just drawn, once per key-down. The
 // path goes to standard output; a failure is one line on standard error and
 // the match goes on.
 static void saveScreenshotOnKeyDown(bool& keyWasDown) {
-    const bool down = frame::keyTable.held[kVkF12] || frame::keyTable.held[platform::kVkSnapshot];
+    const bool down =
+        frame::keyTable.held[platform::kVkF12] || frame::keyTable.held[platform::kVkSnapshot];
     const bool pressed = down && !keyWasDown;
     keyWasDown = down;
     if (!pressed)

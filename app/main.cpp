@@ -7,6 +7,9 @@
 #include "platform/window.h"
 
 int main(int argc, char** argv) {
+    int helperStatus = 0;
+    if (platform::runWindowSystemHelper(argc, argv, helperStatus))
+        return helperStatus;
     const app::CommandLine commandLine =
         app::parseCommandLine(argc, argv, std::getenv("XSCREENSAVER_WINDOW"));
     if (commandLine.action != app::CommandAction::run)

@@ -20,23 +20,23 @@ extern Camera camera;
 
 Camera initialCamera();
 
-// Camera keys (virtual-key codes).
-constexpr int kKeyForward = 0x4F;      // O
-constexpr int kKeyBack = 0x4C;         // L
-constexpr int kKeyLeft = 0x4A;         // J
-constexpr int kKeyRight = 0x4B;        // K
-constexpr int kKeyTurnLeft = 0x49;     // I
-constexpr int kKeyTurnRight = 0x50;    // P
-constexpr int kKeyTiltUp = 0x55;       // U
-constexpr int kKeyTiltDown = 0x44;     // D
-constexpr int kKeyRise = 0x48;         // H
-constexpr int kKeySink = 0x4E;         // N
-constexpr int kKeyWiden = 0x5A;        // Z
-constexpr int kKeyNarrow = 0x58;       // X
-constexpr int kKeyViewReset = 0x30;    // 0
-constexpr int kKeyRestart = 0x31;      // 1
-constexpr int kKeyPresetFirst = 0x32;  // 2..5
-constexpr int kKeyPresetLast = 0x35;
+// Camera keys: virtual-key codes, a letter's or digit's being its character.
+constexpr int kKeyForward = 'O';
+constexpr int kKeyBack = 'L';
+constexpr int kKeyLeft = 'J';
+constexpr int kKeyRight = 'K';
+constexpr int kKeyTurnLeft = 'I';
+constexpr int kKeyTurnRight = 'P';
+constexpr int kKeyTiltUp = 'U';
+constexpr int kKeyTiltDown = 'D';
+constexpr int kKeyRise = 'H';
+constexpr int kKeySink = 'N';
+constexpr int kKeyWiden = 'Z';
+constexpr int kKeyNarrow = 'X';
+constexpr int kKeyViewReset = '0';
+constexpr int kKeyRestart = '1';
+constexpr int kKeyPresetFirst = '2';  // 2..5
+constexpr int kKeyPresetLast = '5';
 
 // Once per frame, before the projection is rebuilt: applies every held camera
 // key in its fixed order, and restarts the match while the restart key is held.

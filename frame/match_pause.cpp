@@ -1,12 +1,14 @@
 // match_pause.cpp -- the pause record and its edge-triggered keys.
 #include "frame/match_pause.h"
 
+#include "platform/key_codes.h"
+
 namespace frame {
 
 MatchPause matchPause = {};
 
 void applyPauseKeys(MatchPause& pause, const KeyTable& keys) {
-    const bool down = keys.held[kKeyPause] || keys.held[kKeySpace];
+    const bool down = keys.held[platform::kVkPause] || keys.held[platform::kVkSpace];
     if (down && !pause.keyWasDown)
         pause.paused = !pause.paused;
     pause.keyWasDown = down;

@@ -6,10 +6,6 @@
 
 namespace frame {
 
-// Pause keys (virtual-key codes): either one toggles the pause.
-constexpr int kKeyPause = 0x13;
-constexpr int kKeySpace = 0x20;
-
 // One process-wide record alive for the whole run, in no pause at start.
 // While `paused`, a frame runs no tick, no warm-up count, no animation counter
 // and no rain step; the camera keys, the restart key, F1 and Escape still act
@@ -25,7 +21,7 @@ struct MatchPause {
 extern MatchPause matchPause;
 
 // At the start of every frame, before the simulation gate: toggles the pause
-// when a pause key goes down (neither was held in the previous frame).
+// when Pause or Space goes down (neither was held in the previous frame).
 void applyPauseKeys(MatchPause& pause, const KeyTable& keys);
 
 }  // namespace frame

@@ -108,6 +108,13 @@ Window* setFocus(Window* window);
 // Hides (full-screen creation) or shows (tear-down) the mouse cursor.
 void showCursor(bool show);
 
+// Called first by the program's entry point, before it reads its options: true
+// when the executable was started as a helper process of the window system (on
+// X11 the display guard, which puts the display's own mode back when the
+// program dies in full screen); `status` is then the helper's exit status, and
+// the program ends with it. False, having done nothing, otherwise.
+bool runWindowSystemHelper(int argc, char** argv, int& status);
+
 // Called once by the program's entry point before anything else. From then
 // on an interrupt, termination, hang-up or quit request (Ctrl+C, kill, the
 // terminal closing) reaches the main loop as a close request, the quit message;

@@ -4,6 +4,8 @@
 #include <cctype>
 #include <initializer_list>
 
+#include "platform/key_codes.h"
+
 namespace tools {
 
 struct NamedKey {
@@ -14,12 +16,27 @@ struct NamedKey {
 // The keys the program receives besides letters, digits, function and
 // keypad keys, in code order.
 static const NamedKey kNamedKeys[] = {
-    {"BACKSPACE", 0x08}, {"TAB", 0x09},   {"RETURN", 0x0D},      {"SHIFT", 0x10},
-    {"CONTROL", 0x11},   {"ALT", 0x12},   {"PAUSE", 0x13},       {"CAPSLOCK", 0x14},
-    {"ESCAPE", 0x1B},    {"SPACE", 0x20}, {"PAGEUP", 0x21},      {"PAGEDOWN", 0x22},
-    {"END", 0x23},       {"HOME", 0x24},  {"LEFT", 0x25},        {"UP", 0x26},
-    {"RIGHT", 0x27},     {"DOWN", 0x28},  {"PRINTSCREEN", 0x2C}, {"INSERT", 0x2D},
-    {"DELETE", 0x2E},
+    {"BACKSPACE", platform::kVkBack},
+    {"TAB", platform::kVkTab},
+    {"RETURN", platform::kVkReturn},
+    {"SHIFT", platform::kVkShift},
+    {"CONTROL", platform::kVkControl},
+    {"ALT", platform::kVkMenu},
+    {"PAUSE", platform::kVkPause},
+    {"CAPSLOCK", platform::kVkCapital},
+    {"ESCAPE", platform::kVkEscape},
+    {"SPACE", platform::kVkSpace},
+    {"PAGEUP", platform::kVkPrior},
+    {"PAGEDOWN", platform::kVkNext},
+    {"END", platform::kVkEnd},
+    {"HOME", platform::kVkHome},
+    {"LEFT", platform::kVkLeft},
+    {"UP", platform::kVkUp},
+    {"RIGHT", platform::kVkRight},
+    {"DOWN", platform::kVkDown},
+    {"PRINTSCREEN", platform::kVkSnapshot},
+    {"INSERT", platform::kVkInsert},
+    {"DELETE", platform::kVkDelete},
 };
 
 // A number of 1 to `last` written after `prefix` (no leading zeros).
@@ -46,13 +63,13 @@ bool keyCodeForName(const std::string& name, int& code) {
         return true;
     }
     int n = 0;
-    if (numberAfter(upper, "F", 24, n)) {
-        code = 0x6F + n;  // F1 is 0x70
+    if (numberAfter(upper, "F", platform::kVkF24 - platform::kVkF1 + 1, n)) {
+        code = platform::kVkF1 + n - 1;
         return true;
     }
     if (upper.size() == 7 && upper.compare(0, 6, "NUMPAD") == 0 && upper[6] >= '0' &&
         upper[6] <= '9') {
-        code = 0x60 + (upper[6] - '0');
+        code = platform::kVkNumpad0 + (upper[6] - '0');
         return true;
     }
     for (const NamedKey& key : kNamedKeys) {

@@ -24,7 +24,7 @@ struct RecordOptions {
 
 // The virtual-key code of a preset view's key ('2'..'5').
 constexpr int presetKey(int view) {
-    return 0x30 + view;
+    return '0' + view;
 }
 
 // The record tool's options for the shared frame-script parser.

@@ -14,7 +14,7 @@
 #include "frame/scene_start.h"
 #include "frame/screenshot.h"
 #include "platform/messages.h"
-#include "platform/scripted_platform.h"
+#include "tests/support/scripted_platform.h"
 
 namespace app_test {
 

@@ -13,8 +13,8 @@
 #include "platform/dialogs.h"
 #include "platform/display_mode.h"
 #include "platform/messages.h"
-#include "platform/scripted_platform.h"
 #include "tests/app/fake_scene.h"
+#include "tests/support/scripted_platform.h"
 
 namespace {
 

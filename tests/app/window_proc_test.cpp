@@ -10,8 +10,8 @@
 #include "app/game_window.h"
 #include "frame/key_table.h"
 #include "platform/messages.h"
-#include "platform/scripted_platform.h"
 #include "tests/app/fake_scene.h"
+#include "tests/support/scripted_platform.h"
 
 namespace {
 

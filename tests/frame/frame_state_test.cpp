@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "frame/match_pause.h"
+#include "platform/key_codes.h"
 #include "render/heightmap.h"
 #include "tests/frame/frame_state_fixture.h"
 
@@ -74,14 +75,14 @@ TEST_F(FrameTest, APauseKeyDownStopsEverythingButTheCameraUntilTheNext) {
     frame::initSceneState();
     for (int f = 0; f < 150; ++f)
         frame::advanceFrameState();
-    hold({frame::kKeyPause});
+    hold({platform::kVkPause});
     const sim::MatchState match = sim::match;
     const render::FigureAnimation animation = render::figureAnimation;
     const std::uint32_t random = common::randomState();
     const int rainClock = render::rainField.clock;
     for (int f = 0; f < 30; ++f)  // held: auto-repeat does not resume
         frame::advanceFrameState();
-    hold({frame::kKeyPause, frame::kKeyTurnLeft});
+    hold({platform::kVkPause, frame::kKeyTurnLeft});
     frame::advanceFrameState();
     EXPECT_TRUE(frame::matchPause.paused);
     EXPECT_EQ(std::memcmp(&sim::match, &match, sizeof match), 0);
@@ -93,7 +94,7 @@ TEST_F(FrameTest, APauseKeyDownStopsEverythingButTheCameraUntilTheNext) {
     hold({});
     frame::advanceFrameState();
     EXPECT_TRUE(frame::matchPause.paused);
-    hold({frame::kKeySpace});
+    hold({platform::kVkSpace});
     frame::advanceFrameState();
     EXPECT_FALSE(frame::matchPause.paused);
     EXPECT_EQ(sim::match.possession.timer, match.possession.timer + 1) << "one tick on resuming";
@@ -101,13 +102,13 @@ TEST_F(FrameTest, APauseKeyDownStopsEverythingButTheCameraUntilTheNext) {
     // The restart key and a scene initialisation start a new match, unpaused.
     hold({});
     frame::advanceFrameState();
-    hold({frame::kKeySpace, frame::kKeyRestart});
+    hold({platform::kVkSpace, frame::kKeyRestart});
     frame::advanceFrameState();
     EXPECT_FALSE(frame::matchPause.paused);
     EXPECT_EQ(sim::match.warmUpFrames, 0);
     hold({});
     frame::advanceFrameState();
-    hold({frame::kKeyPause});
+    hold({platform::kVkPause});
     frame::advanceFrameState();
     ASSERT_TRUE(frame::matchPause.paused);
     frame::initSceneState();

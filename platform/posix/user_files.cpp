@@ -1,0 +1,71 @@
+// posix/user_files.cpp -- the XDG pictures directory and the local time, on POSIX.
+#include "platform/user_files.h"
+
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <fstream>
+
+namespace platform {
+
+static bool isDirectory(const std::string& path) {
+    struct stat info;
+    return !path.empty() && stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+static std::string environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr ? std::string(value) : std::string();
+}
+
+// XDG_PICTURES_DIR="$HOME/Pictures" or ="/absolute/path" in user-dirs.dirs;
+// other forms are not valid there and are skipped.
+static std::string configuredPicturesDir(const std::string& home) {
+    std::string config = environment("XDG_CONFIG_HOME");
+    if (config.empty() || config[0] != '/')
+        config = home + "/.config";
+    std::ifstream file(config + "/user-dirs.dirs");
+    const std::string key = "XDG_PICTURES_DIR=\"";
+    std::string found;
+    for (std::string line; std::getline(file, line);) {
+        if (line.compare(0, key.size(), key) != 0 || line.back() != '"')
+            continue;
+        std::string value = line.substr(key.size(), line.size() - key.size() - 1);
+        if (value.compare(0, 5, "$HOME") == 0 && !home.empty()) {
+            found = home + value.substr(5);
+        } else if (!value.empty() && value[0] == '/') {
+            found = value;
+        }
+    }
+    return found;
+}
+
+std::string picturesFolder() {
+    const std::string home = environment("HOME");
+    const std::string fromEnvironment = environment("XDG_PICTURES_DIR");
+    if (isDirectory(fromEnvironment))
+        return fromEnvironment;
+    const std::string configured = configuredPicturesDir(home);
+    if (isDirectory(configured))
+        return configured;
+    if (!home.empty() && isDirectory(home + "/Pictures"))
+        return home + "/Pictures";
+    return ".";
+}
+
+LocalTime localTime() {
+    timespec now = {};
+    clock_gettime(CLOCK_REALTIME, &now);
+    tm local = {};
+    localtime_r(&now.tv_sec, &local);
+    return LocalTime{local.tm_year + 1900,
+                     local.tm_mon + 1,
+                     local.tm_mday,
+                     local.tm_hour,
+                     local.tm_min,
+                     local.tm_sec,
+                     static_cast<int>(now.tv_nsec / 1000000L)};
+}
+
+}  // namespace platform

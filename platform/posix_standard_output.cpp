@@ -1,8 +1,0 @@
-// posix_standard_output.cpp -- standard output on POSIX systems, which never translate line ends.
-#include "platform/standard_output.h"
-
-namespace platform {
-
-void useBinaryStandardOutput() {}
-
-}  // namespace platform

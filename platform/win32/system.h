@@ -1,0 +1,11 @@
+// win32/system.h -- windows.h as every Win32 file of the platform layer takes it: without the
+// rarely used parts and without the min and max macros that clash with the standard library.
+#pragma once
+
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
