@@ -1,4 +1,4 @@
-// game_main.cpp -- the entry's steps and the polling main loop: frames, Escape, F1, quit.
+// game_main.cpp -- the entry's steps and the polling main loop: frames, Escape, F1, F11, quit.
 #include "app/game_main.h"
 
 #include <cstdio>
@@ -102,11 +102,17 @@ static int runMainLoop() {
         // had its frame (or its look at Escape and F1) and may now be let go.
         frame::markKeysSeen(frame::keyTable);
 
+        // F11 or Alt+Enter: the same window over the whole screen, or back.
+        const bool switchCover = gameWindow.desktopSwitchDue;
+        gameWindow.desktopSwitchDue = false;
+
         if (toggle) {
             destroyGameWindow();
             gameWindow.fullscreen = !gameWindow.fullscreen;
             if (!createRequestedWindow())
                 return kExitFailure;
+        } else if (switchCover) {
+            switchDesktopFullscreen();
         } else if (!done && !gameWindow.active) {
             // Minimised: nothing to draw until a message comes.
             platform::waitMessage();

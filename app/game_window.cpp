@@ -14,7 +14,7 @@ namespace app {
 GameWindow gameWindow = initialGameWindow();
 
 GameWindow initialGameWindow() {
-    return GameWindow{nullptr, nullptr, nullptr, nullptr, true, true, 1024, 768};
+    return GameWindow{nullptr, nullptr, nullptr, nullptr, true, true, 1024, 768, false, false};
 }
 
 // The pixel-format request: built by the first creation of the run with its
@@ -82,6 +82,7 @@ static bool makeRenderingContext(int bits, bool (*fail)(const char* text)) {
 bool createGameWindow(const char* title, int width, int height, int bits, bool fullscreen) {
     platform::Rect WindowRect = {0, 0, width, height};
     gameWindow.fullscreen = fullscreen;
+    gameWindow.desktopFullscreen = false;
 
     gameWindow.instance = platform::getModuleHandle();
     if (!registerGameWindowClass()) {
@@ -162,6 +163,7 @@ static bool failAttaching(const char* text) {
 bool attachGameWindow(std::uint64_t nativeWindow) {
     // Nothing of the display changes: no mode, no cursor.
     gameWindow.fullscreen = false;
+    gameWindow.desktopFullscreen = false;
     gameWindow.instance = platform::getModuleHandle();
     if (!registerGameWindowClass()) {
         std::fprintf(stderr, "football: Failed To Register The Window Class.\n");
@@ -191,10 +193,25 @@ static void reportShutdownError(const char* text) {
                          platform::kMbOk | platform::kMbIconInformation);
 }
 
+void switchDesktopFullscreen() {
+    if (gameWindow.window == nullptr || gameWindow.fullscreen)
+        return;
+    const bool cover = !gameWindow.desktopFullscreen;
+    if (!platform::setDesktopFullscreen(gameWindow.window, cover))
+        return;
+    gameWindow.desktopFullscreen = cover;
+    // As in F1's full screen, no pointer over the picture.
+    platform::showCursor(!cover);
+}
+
 void destroyGameWindow() {
     if (gameWindow.fullscreen) {
         platform::changeDisplaySettings(nullptr, 0);
         platform::showCursor(true);
+    }
+    if (gameWindow.desktopFullscreen) {
+        platform::showCursor(true);
+        gameWindow.desktopFullscreen = false;
     }
 
     if (gameWindow.renderingContext != nullptr) {

@@ -19,6 +19,11 @@ struct GameWindow {
     bool fullscreen;      // full screen requested; creation may turn it off
     int requestedWidth;   // client width in pixels
     int requestedHeight;  // client height in pixels
+    // The window covers its monitor at the display's own resolution (F11,
+    // Alt+Enter); false for every new window.
+    bool desktopFullscreen;
+    // F11 or Alt+Enter went down (the window procedure); the main loop switches.
+    bool desktopSwitchDue;
 };
 
 extern GameWindow gameWindow;
@@ -45,6 +50,13 @@ bool createGameWindow(const char* title, int width, int height, int bits, bool f
 // change and no message box. False after writing why to standard error; then
 // everything made has been torn down.
 bool attachGameWindow(std::uint64_t nativeWindow);
+
+// Called by the main loop after F11 or Alt+Enter: the window covers its
+// monitor without a display-mode change, or has its frame and size back; the
+// context, the match and the landscape stay, and the size message sets the
+// projection. Nothing while the display mode is changed (F1's full screen) or
+// no window exists; nothing changes when the window system refuses.
+void switchDesktopFullscreen();
 
 // Called by createGameWindow's failure exits, by F1 and at the end of the
 // run. Restores the display mode, deletes the overlay font and the context,

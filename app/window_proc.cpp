@@ -14,6 +14,11 @@ static bool isKeyCode(std::uintptr_t wParam) {
     return wParam < 256;
 }
 
+// A key-down of the keyboard's auto-repeat: the key was down already.
+static bool isRepeat(std::intptr_t lParam) {
+    return (lParam & platform::kKeyWasDown) != 0;
+}
+
 std::intptr_t gameWindowProc(platform::Window* window, unsigned message, std::uintptr_t wParam,
                              std::intptr_t lParam) {
     switch (message) {
@@ -31,9 +36,24 @@ std::intptr_t gameWindowProc(platform::Window* window, unsigned message, std::ui
             platform::postQuitMessage(0);
             return 0;
         case platform::kWmKeyDown:
+            if (wParam == platform::kVkF11 && !isRepeat(lParam))
+                gameWindow.desktopSwitchDue = true;
             if (isKeyCode(wParam))
                 frame::pressKey(frame::keyTable, static_cast<int>(wParam));
             return 0;
+        case platform::kWmSysKeyDown:
+            // Keys with Alt held never reach the table; Alt+Enter is F11's twin.
+            if (wParam == platform::kVkReturn) {
+                if (!isRepeat(lParam))
+                    gameWindow.desktopSwitchDue = true;
+                return 0;
+            }
+            break;
+        case platform::kWmSysChar:
+            // Its character would only make the system beep for a missing menu.
+            if (wParam == '\r')
+                return 0;
+            break;
         case platform::kWmKeyUp:
             // A tap shorter than a frame still reaches the next frame.
             if (isKeyCode(wParam))

@@ -5,13 +5,14 @@
 
 namespace common {
 
-// The generator's state: 1 at program start and never reseeded. The match
-// reset, the simulation, the terrain generation and the rain all draw from it
-// in program order, so every draw's place in the sequence matters.
+// The generator's state: 1 at program start, and reseeded only where a match
+// is asked to start from a seed (frame/match_series.h). The match reset, the
+// simulation, the terrain generation and the rain all draw from it in program
+// order, so every draw's place in the sequence matters.
 std::uint32_t randomState();
 
-// Puts the generator at a given state. Only tests and the headless tools use
-// it, to start from a known point; the program itself never reseeds.
+// Puts the generator at a given state: a match's seed (the program and the
+// tools alike), or a known point for the tests.
 void setRandomState(std::uint32_t state);
 
 // One draw: state = state * 214013 + 2531011 (mod 2^32); returns bits 16..30,

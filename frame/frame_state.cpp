@@ -4,6 +4,7 @@
 #include "frame/camera.h"
 #include "frame/key_table.h"
 #include "frame/match_pause.h"
+#include "frame/match_series.h"
 #include "render/figure_animation.h"
 #include "render/heightmap.h"
 #include "render/rain_field.h"
@@ -15,6 +16,9 @@ void advanceSimulation() {
     applyPauseKeys(matchPause, keyTable);
     if (matchPause.paused)
         return;
+    // An ended match shows its final score, then the next one begins.
+    if (!runMatchSeries())
+        return;
     if (sim::match.warmUpFrames > 100) {
         sim::matchTickMovement();
         render::advanceStrideCounters();
@@ -22,13 +26,16 @@ void advanceSimulation() {
     } else {
         sim::match.warmUpFrames += 1;
     }
+    countMatchFrame();
 }
 
 void applyFrameControls() {
     applyCameraKeys();
-    // The restart key starts a new match, and a new match plays.
-    if (keyTable.held[kKeyRestart])
+    // The restart key starts a new match, and a new match plays, from its kick-off.
+    if (keyTable.held[kKeyRestart]) {
         matchPause.paused = false;
+        restartMatchClock();
+    }
     if (!matchPause.paused)
         render::advanceKeeperCounters();
 }
@@ -48,6 +55,7 @@ void initSceneState() {
     sim::resetMatch();
     render::generateTerrain();
     matchPause.paused = false;
+    restartMatchClock();
 }
 
 }  // namespace frame

@@ -15,9 +15,11 @@ namespace frame {
 // is paused (matchPause) only the camera keys change state.
 
 // The pause keys (a key-down toggles the pause); then, unless paused, the
-// simulation gate: after a reset the warm-up counts 101 frames without a
-// tick; every later frame runs one tick, with the stride counters advanced
-// between its keeper step and its possession step.
+// match series (an ended match shows its final score, running no tick, then
+// the next match begins: runMatchSeries); then the simulation gate: after a
+// reset the warm-up counts 101 frames without a tick; every later frame runs
+// one tick, with the stride counters advanced between its keeper step and its
+// possession step; then the match clock counts the frame.
 void advanceSimulation();
 
 // The camera keys (the restart key also ends a pause), then, unless paused,
@@ -31,9 +33,9 @@ void finishFrameState();
 void advanceFrameState();
 
 // The state side of a scene initialisation (start-up and every window
-// re-creation): the match reset, then the terrain generation; the new match
-// is not paused. initScene runs
-// it first; the headless tools run it alone.
+// re-creation) and of the next match of a series: the match reset, then the
+// terrain generation; the new match is not paused and its clock starts at 0.
+// initScene runs it first; the headless tools run it alone.
 void initSceneState();
 
 }  // namespace frame

@@ -11,6 +11,7 @@ void resetProcessState() {
     camera = initialCamera();
     keyTable = KeyTable{};
     matchPause = MatchPause{};
+    matchSeries = initialMatchSeries();
     frameClock = FrameClock{};
     viewportSize = ViewportSize{};
     render::figureAnimation = render::initialFigureAnimation();
@@ -25,6 +26,7 @@ std::unique_ptr<ProcessState> saveProcessState() {
     saved->camera = camera;
     saved->keyTable = keyTable;
     saved->matchPause = matchPause;
+    saved->matchSeries = matchSeries;
     saved->frameClock = frameClock;
     saved->viewportSize = viewportSize;
     saved->figureAnimation = render::figureAnimation;
@@ -39,6 +41,7 @@ void restoreProcessState(const ProcessState& saved) {
     camera = saved.camera;
     keyTable = saved.keyTable;
     matchPause = saved.matchPause;
+    matchSeries = saved.matchSeries;
     frameClock = saved.frameClock;
     viewportSize = saved.viewportSize;
     render::figureAnimation = saved.figureAnimation;

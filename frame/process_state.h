@@ -8,6 +8,7 @@
 #include "frame/frame_pacing.h"
 #include "frame/key_table.h"
 #include "frame/match_pause.h"
+#include "frame/match_series.h"
 #include "frame/viewport_size.h"
 #include "render/figure_animation.h"
 #include "render/heightmap.h"
@@ -17,15 +18,16 @@
 namespace frame {
 
 // A copy of the records a run changes: the generator, the match, the camera,
-// the key table, the pause, the frame clock, the viewport size, the animation counters,
-// the rain field and the height field. The overlay font and the shape cache
-// belong to a rendering context, not to the process, and are not in it.
+// the key table, the pause, the match series, the frame clock, the viewport size, the animation
+// counters, the rain field and the height field. The overlay font and the shape cache belong to a
+// rendering context, not to the process, and are not in it.
 struct ProcessState {
     std::uint32_t randomState;
     sim::MatchState match;
     Camera camera;
     KeyTable keyTable;
     MatchPause matchPause;
+    MatchSeries matchSeries;
     FrameClock frameClock;
     ViewportSize viewportSize;
     render::FigureAnimation figureAnimation;

@@ -4,8 +4,10 @@
 #include <GL/gl.h>
 
 #include "frame/camera.h"
+#include "frame/final_score.h"
 #include "frame/frame_state.h"
 #include "frame/match_pause.h"
+#include "frame/match_series.h"
 #include "frame/overlay.h"
 #include "frame/scene_start.h"
 #include "frame/viewport_size.h"
@@ -66,6 +68,8 @@ void renderFrame() {
     drawScoreboard(layout, sim::match.goalsTeam1, sim::match.goalsTeam2);
     if (matchPause.paused)
         drawPauseNotice(layout);
+    if (finalScoreShowing())
+        drawFinalScore(layout, sim::match.goalsTeam1, sim::match.goalsTeam2);
     glPushMatrix();
     if (sim::match.goalCelebration > 0)
         drawGoalBanner(layout);

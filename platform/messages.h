@@ -18,11 +18,16 @@ constexpr unsigned kWmKeyDown = 0x100;  // wParam: virtual-key code
 constexpr unsigned kWmKeyUp = 0x101;
 constexpr unsigned kWmSysKeyDown = 0x104;  // a key pressed with Alt held
 constexpr unsigned kWmSysKeyUp = 0x105;
+constexpr unsigned kWmSysChar = 0x106;     // the character of a system key (Win32 makes them)
 constexpr unsigned kWmSysCommand = 0x112;  // wParam: a system command
 
 // Low word of a kWmActivate wParam.
 constexpr unsigned kWaInactive = 0;
 constexpr unsigned kWaActive = 1;
+
+// Bit 30 of a key-down message's lParam: the key was already down, so this
+// key-down is the keyboard's auto-repeat.
+constexpr std::intptr_t kKeyWasDown = 0x40000000;
 
 // System commands.
 constexpr std::uintptr_t kScClose = 0xF060;

@@ -108,6 +108,16 @@ Window* setFocus(Window* window);
 // Hides (full-screen creation) or shows (tear-down) the mouse cursor.
 void showCursor(bool show);
 
+// Switches a window made by createWindowEx between its own frame and size and
+// a borderless window over the whole monitor it is on, at the display's own
+// resolution: no display-mode change, no question. The window, its device
+// context and its rendering context stay; a size message brings the new
+// client size. Leaving puts back the frame, size and place it had. Where a
+// window manager decides (X11), it is a request it may ignore. False for a
+// window that does not exist, is another program's (attachWindow), or that
+// the system would not change.
+bool setDesktopFullscreen(Window* window, bool cover);
+
 // Called first by the program's entry point, before it reads its options: true
 // when the executable was started as a helper process of the window system (on
 // X11 the display guard, which puts the display's own mode back when the

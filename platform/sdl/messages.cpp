@@ -37,8 +37,9 @@ static bool translateEvent(const SDL_Event& event, Message* message) {
             const bool down = event.type == SDL_KEYDOWN;
             const unsigned number =
                 alt ? (down ? kWmSysKeyDown : kWmSysKeyUp) : (down ? kWmKeyDown : kWmKeyUp);
-            // Nothing reads a key message's lParam.
-            *message = Message{window, number, static_cast<std::uintptr_t>(key), 0};
+            // Of a key message's lParam only the auto-repeat bit is read.
+            const std::intptr_t repeat = down && event.key.repeat != 0 ? kKeyWasDown : 0;
+            *message = Message{window, number, static_cast<std::uintptr_t>(key), repeat};
             return true;
         }
         case SDL_WINDOWEVENT: {

@@ -316,6 +316,15 @@ void leaveFullScreen() {
     }
 }
 
+bool setDesktopFullscreen(Window* window, bool cover) {
+    Window* live = findWindow(window);
+    if (live == nullptr || live->attached)
+        return false;
+    // SDL keeps the windowed size and place and puts them back on leaving;
+    // on X11 it asks the window manager through _NET_WM_STATE.
+    return SDL_SetWindowFullscreen(live->sdlWindow, cover ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) == 0;
+}
+
 void showCursor(bool show) {
     if (SDL_WasInit(SDL_INIT_VIDEO) != 0)
         SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);

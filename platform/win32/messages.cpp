@@ -8,7 +8,8 @@ namespace platform {
 static_assert(kWmNull == WM_NULL && kWmSize == WM_SIZE && kWmActivate == WM_ACTIVATE &&
               kWmClose == WM_CLOSE && kWmQuit == WM_QUIT && kWmKeyDown == WM_KEYDOWN &&
               kWmKeyUp == WM_KEYUP && kWmSysKeyDown == WM_SYSKEYDOWN &&
-              kWmSysKeyUp == WM_SYSKEYUP && kWmSysCommand == WM_SYSCOMMAND);
+              kWmSysKeyUp == WM_SYSKEYUP && kWmSysChar == WM_SYSCHAR &&
+              kWmSysCommand == WM_SYSCOMMAND);
 static_assert(kWaInactive == WA_INACTIVE && kWaActive == WA_ACTIVE);
 static_assert(kScClose == SC_CLOSE && kScScreenSave == SC_SCREENSAVE &&
               kScMonitorPower == SC_MONITORPOWER);

@@ -599,6 +599,57 @@ def case_tap_f1(program):
         check(status == 0, "a tap of Escape after F1 ended with status %d" % status)
 
 
+
+# ---- F11 and Alt+Enter: the same window over the whole screen and back ----
+
+def score_bar_text(session, window, left):
+    """True when the 200-pixel score bar starting at `left` holds its white and orange text."""
+    counts = {}
+    for row in session.pixels(window, left, 0, 200, 30):
+        for rgb in row:
+            counts[colour_name(rgb)] = counts.get(colour_name(rgb), 0) + 1
+    return counts.get("white", 0) > 40 and counts.get("orange", 0) > 60
+
+
+def case_desktop_fullscreen(program):
+    # A screen larger than the window, and a window manager: on X11 it is the
+    # window manager that grants a desktop full screen.
+    with Session(program, "1280x1024x24", window_manager=True, arguments=["--window"]) as s:
+        window = s.main_window()
+        # Every unmap or destruction of the window would be queued from here on.
+        window.change_attributes(event_mask=X.StructureNotifyMask)
+        s.x.sync()
+        framed = s.geometry(window)
+        check(framed[2:] == (1024, 768), "the window's client area is %r" % (framed,))
+        for key in ("F11", "alt+Return"):
+            s.tap(window, key)
+            wait_for(lambda: s.geometry(window) == (0, 0, 1280, 1024) and s.is_fullscreen(window),
+                     "%s: the window to cover the screen (it is %r)" % (key, s.geometry(window)))
+            # The projection follows: the bar is centred in the new width, the
+            # far corner is drawn, and the match goes on in the same window.
+            wait_for(lambda: score_bar_text(s, window, 540), "%s: the bar centred at 1280" % key)
+            wait_for(lambda: s.pixels(window, 1275, 1019, 1, 1)[0][0] != (0, 0, 0),
+                     "%s: the far corner drawn" % key)
+            check(not still_for(s, window, 1.0)[0], "%s: the match stands still" % key)
+            s.tap(window, key)
+            wait_for(lambda: s.geometry(window)[2:] == (1024, 768) and
+                     not s.is_fullscreen(window),
+                     "%s again: the window back at 1024x768 (it is %r)" % (key, s.geometry(window)))
+            wait_for(lambda: score_bar_text(s, window, 412), "%s again: the bar centred" % key)
+            check(not still_for(s, window, 1.0)[0], "%s again: the match stands still" % key)
+            check([w.id for w in s.named_windows(TITLE)] == [window.id],
+                  "%s: the main windows are %r" % (key, s.named_windows(TITLE)))
+        kinds = set()
+        while s.x.pending_events():
+            event = s.x.next_event()
+            if getattr(event, "window", None) == window:
+                kinds.add(event.type)
+        check(X.UnmapNotify not in kinds and X.DestroyNotify not in kinds,
+              "the window was unmapped or destroyed on the way (events %r)" % kinds)
+        status = escape(s, window)
+        check(status == 0, "Escape after F11 and Alt+Enter ended with status %d" % status)
+
+
 # ---- the picture in the real window ----
 
 BAR_COLOURS = {".": "black", "W": "white", "O": "orange"}
@@ -1201,6 +1252,7 @@ CASES = {
     "question_signals": case_question_signals,
     "focus_loss": case_focus_loss,
     "pause_screenshot": case_pause_screenshot,
+    "desktop_fullscreen": case_desktop_fullscreen,
 }
 
 # Cases that compare the score bar with the glyph table get the helper that

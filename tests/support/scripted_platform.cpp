@@ -178,6 +178,11 @@ void showCursor(bool show) {
     logCall("showCursor %d", show ? 1 : 0);
 }
 
+bool setDesktopFullscreen(Window* window, bool cover) {
+    logCall("setDesktopFullscreen %d", cover ? 1 : 0);
+    return isLive(windows, window);
+}
+
 void closeWindowSystem() {
     logCall("closeWindowSystem");
 }

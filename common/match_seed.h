@@ -1,0 +1,21 @@
+// match_seed.h -- the seeds matches start from: one taken from the clock, and the fixed sequence
+// of the seeds after it.
+#pragma once
+
+#include <cstdint>
+
+namespace common {
+
+// The generator's state at program start: the designed match's seed.
+constexpr std::uint32_t kDesignedSeed = 1;
+
+// A seed from the wall clock and the monotonic clock, mixed so that starts a
+// moment apart give unrelated seeds. For --random and the screen saver.
+std::uint32_t seedFromClock();
+
+// The seed of the match after the one that started from `seed`: a fixed
+// mixing of its bits, so that the same first seed gives the same series of
+// matches in the program and in the tools.
+std::uint32_t nextSeed(std::uint32_t seed);
+
+}  // namespace common

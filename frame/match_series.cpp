@@ -1,0 +1,58 @@
+// match_series.cpp -- matches one after another: seeds, length, final score, the next match.
+#include "frame/match_series.h"
+
+#include "common/match_seed.h"
+#include "common/random.h"
+#include "frame/frame_state.h"
+
+namespace frame {
+
+MatchSeries matchSeries = initialMatchSeries();
+
+MatchSeries initialMatchSeries() {
+    return MatchSeries{false, common::kDesignedSeed, 0, 0, 0, 0};
+}
+
+void seedMatches(std::uint32_t seed) {
+    matchSeries.seeded = true;
+    matchSeries.seed = seed;
+    common::setRandomState(seed);
+}
+
+void setMatchMinutes(int minutes) {
+    const std::int64_t milliseconds = static_cast<std::int64_t>(minutes) * 60000;
+    matchSeries.matchFrames =
+        (milliseconds + kMatchFrameMilliseconds - 1) / kMatchFrameMilliseconds;
+}
+
+bool runMatchSeries() {
+    if (matchSeries.finalScoreFrames == 0)
+        return true;
+    matchSeries.finalScoreFrames -= 1;
+    if (matchSeries.finalScoreFrames > 0)
+        return false;
+    if (matchSeries.seeded) {
+        matchSeries.seed = common::nextSeed(matchSeries.seed);
+        common::setRandomState(matchSeries.seed);
+    }
+    initSceneState();
+    matchSeries.nextMatches += 1;
+    return true;
+}
+
+void countMatchFrame() {
+    matchSeries.playedFrames += 1;
+    if (matchSeries.matchFrames > 0 && matchSeries.playedFrames >= matchSeries.matchFrames)
+        matchSeries.finalScoreFrames = kFinalScoreFrames;
+}
+
+void restartMatchClock() {
+    matchSeries.playedFrames = 0;
+    matchSeries.finalScoreFrames = 0;
+}
+
+bool finalScoreShowing() {
+    return matchSeries.finalScoreFrames > 0;
+}
+
+}  // namespace frame

@@ -1,0 +1,65 @@
+// match_series.h -- one match after another: the seed a match starts from, its length, the final
+// score's five seconds and the next match.
+#pragma once
+
+#include <cstdint>
+
+namespace frame {
+
+// Match time runs at the designed pace: two frames every 66 milliseconds.
+constexpr std::int64_t kMatchFrameMilliseconds = 33;
+
+// The final score shows for five seconds of match time, counting the frame of
+// the final whistle; the frame after them is the next match's first.
+constexpr std::int64_t kFinalScoreFrames =
+    (5000 + kMatchFrameMilliseconds - 1) / kMatchFrameMilliseconds;
+
+// The longest match that may be asked for, in minutes (a week).
+constexpr int kMaxMatchMinutes = 7 * 24 * 60;
+
+// One process-wide record alive for the whole run. Its settings are chosen
+// once, before start-up (seedMatches, setMatchMinutes); the frame's first
+// state step plays the rest. At program start: the designed match, endless.
+struct MatchSeries {
+    bool seeded;                    // matches start from chosen seeds (seedMatches)
+    std::uint32_t seed;             // with `seeded`: the seed of the match in play
+    std::int64_t matchFrames;       // frames a match lasts; 0: it never ends
+    std::int64_t playedFrames;      // frames run since the match's kick-off, pauses left out
+    std::int64_t finalScoreFrames;  // > 0: the match is over and its final score shows
+    std::int64_t nextMatches;       // matches begun after the one before ended
+};
+
+extern MatchSeries matchSeries;
+
+MatchSeries initialMatchSeries();
+
+// Called once before start-up (the program's entry, the tools): the first
+// match starts from `seed` (the generator is put at it), and every match
+// after one that ended from the next seed of a fixed sequence
+// (common::nextSeed), so the same seed gives the same matches everywhere.
+// Without it the generator starts at 1 and later matches follow on from it,
+// as the window's re-creation does.
+void seedMatches(std::uint32_t seed);
+
+// Called once before start-up: a match ends after `minutes` of match time
+// (1..kMaxMatchMinutes; 0: never), rounded up to whole frames.
+void setMatchMinutes(int minutes);
+
+// Called by advanceSimulation, unpaused, before the simulation gate. While
+// the final score shows, counts it down and answers false: no tick in this
+// frame. When it has shown its time, starts the next match (its seed, then
+// initSceneState) and answers true, as for any frame of play.
+bool runMatchSeries();
+
+// Called by advanceSimulation after the gate of a frame of play: counts the
+// frame, and at the match's length blows the final whistle.
+void countMatchFrame();
+
+// A new kick-off of a new match (start-up, the window's re-creation, the
+// restart key): the match clock starts again and no final score shows.
+void restartMatchClock();
+
+// Whether the final score shows in this frame (for the overlay).
+bool finalScoreShowing();
+
+}  // namespace frame
