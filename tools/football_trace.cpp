@@ -11,6 +11,7 @@
 #include "frame/frame_state.h"
 #include "frame/key_table.h"
 #include "frame/match_pause.h"
+#include "frame/match_series.h"
 #include "platform/standard_output.h"
 #include "render/rain_field.h"
 #include "sim/match_state.h"
@@ -90,8 +91,11 @@ static void runTrace(const tools::FrameScript& script, Output& out) {
     writeLine(out, 0, tools::terrainHash().c_str());
     for (std::int64_t frame = 1; frame <= script.frames && !out.failed; ++frame) {
         tools::applyKeyHolds(script, frame, frame::keyTable);
+        const std::int64_t matches = frame::matchSeries.nextMatches;
         frame::advanceFrameState();
-        if (reinitialise(script, frame) > 0) {
+        // A new landscape: the next match of a series, or a re-creation.
+        const bool nextMatch = frame::matchSeries.nextMatches != matches;
+        if (reinitialise(script, frame) > 0 || nextMatch) {
             writeLine(out, frame, tools::terrainHash().c_str());
         } else {
             writeLine(out, frame, nullptr);
@@ -108,12 +112,16 @@ static void runSummary(const tools::FrameScript& script, Output& out) {
     for (std::int64_t frame = 1; frame <= script.frames; ++frame) {
         tools::applyKeyHolds(script, frame, frame::keyTable);
         const sim::MatchState before = sim::match;
+        const std::int64_t matches = frame::matchSeries.nextMatches;
+        // An ended match runs no tick while its final score shows.
+        const bool over = frame::finalScoreShowing();
         frame::advanceSimulation();
-        if (before.warmUpFrames > 100 && !frame::matchPause.paused)
+        if (before.warmUpFrames > 100 && !frame::matchPause.paused && !over)
             tools::observeTick(report, frame, before, sim::match);
         frame::applyFrameControls();
         frame::finishFrameState();
-        bool restarted = frame::keyTable.held[frame::kKeyRestart];
+        bool restarted =
+            frame::keyTable.held[frame::kKeyRestart] || frame::matchSeries.nextMatches != matches;
         restarted = reinitialise(script, frame) > 0 || restarted;
         tools::observeFrameEnd(report, frame, restarted);
     }

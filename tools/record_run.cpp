@@ -14,6 +14,7 @@
 #include "common/png_file.h"
 #include "frame/frame_state.h"
 #include "frame/key_table.h"
+#include "frame/match_series.h"
 #include "frame/render_frame.h"
 #include "platform/offscreen_context.h"
 #include "render/gl_errors.h"
@@ -179,6 +180,7 @@ int recordFrames(const FrameScript& script, const RecordOptions& options, bool p
     bool drawnInContext = false;
     for (std::int64_t frame = 1; frame <= script.frames; ++frame) {
         applyKeyHolds(script, frame, frame::keyTable);
+        const std::int64_t matches = frame::matchSeries.nextMatches;
         const FrameOutputs outputs = frameOutputs(script, options, frame, drawnInContext);
         drawnInContext = drawnInContext || outputs.draw;
         if (outputs.draw) {
@@ -220,7 +222,7 @@ int recordFrames(const FrameScript& script, const RecordOptions& options, bool p
             return 1;
         }
         if (observer != nullptr)
-            observer(frame, toggles > 0, data);
+            observer(frame, toggles > 0 || frame::matchSeries.nextMatches != matches, data);
         showProgress(shown, frame, script.frames);
     }
     closeOffscreenScene(context);

@@ -11,8 +11,9 @@
 namespace tools {
 
 // Told after start-up (frame 0) and after every frame, once its pictures are
-// written and its window re-creations done; `recreated` says whether any
-// followed the frame. Only reads state.
+// written and its window re-creations done; `recreated` says whether the
+// landscape is new: a re-creation followed the frame, or the next match of a
+// series began in it. Only reads state.
 using FrameObserver = void (*)(std::int64_t frame, bool recreated, void* data);
 
 // What a run wrote, for the line that ends it.
