@@ -25,6 +25,15 @@ void setMatchMinutes(int minutes) {
         (milliseconds + kMatchFrameMilliseconds - 1) / kMatchFrameMilliseconds;
 }
 
+std::uint32_t chooseMatches(const MatchChoice& choice) {
+    if (choice.seedGiven)
+        seedMatches(choice.seed);
+    else if (choice.seedFromClock)
+        seedMatches(common::seedFromClock());
+    setMatchMinutes(choice.minutes);
+    return common::randomState();
+}
+
 bool runMatchSeries() {
     if (matchSeries.finalScoreFrames == 0)
         return true;

@@ -33,6 +33,19 @@ extern MatchSeries matchSeries;
 
 MatchSeries initialMatchSeries();
 
+// The matches as a command line chose them (the program and both tools).
+struct MatchChoice {
+    bool seedGiven = false;      // --seed N
+    std::uint32_t seed = 0;      // with seedGiven: N
+    bool seedFromClock = false;  // --random, or the screen saver's new match
+    int minutes = 0;             // --match-minutes M; 0: a match never ends
+};
+
+// Called once by the program's entry and the tools before start-up: seeds
+// the matches (seedMatches) from the given seed or the clock, if chosen, and
+// sets their length. Returns the first match's seed (the generator's state).
+std::uint32_t chooseMatches(const MatchChoice& choice);
+
 // Called once before start-up (the program's entry, the tools): the first
 // match starts from `seed` (the generator is put at it), and every match
 // after one that ended from the next seed of a fixed sequence

@@ -1,8 +1,9 @@
-// goal_search.cpp -- running the default match without pictures up to a goal.
+// goal_search.cpp -- running the chosen matches without pictures up to a goal.
 #include "tools/goal_search.h"
 
 #include <memory>
 
+#include "common/random.h"
 #include "frame/frame_state.h"
 #include "frame/key_table.h"
 #include "frame/process_state.h"
@@ -48,6 +49,9 @@ int findGoalFromStart(std::int64_t goal, std::int64_t limit, GoalFrames& frames,
                       std::string& error) {
     const std::unique_ptr<frame::ProcessState> saved = frame::saveProcessState();
     frame::resetProcessState();
+    // The matches as chosen before start-up: the same seed and length.
+    frame::matchSeries = saved->matchSeries;
+    common::setRandomState(saved->randomState);
     const bool found = findGoal(goal, limit, frames);
     frame::restoreProcessState(*saved);
     if (!found) {

@@ -25,8 +25,9 @@ struct GoalFrames {
 // process-wide record, as the frames do; the tests call it directly.
 bool findGoal(std::int64_t goal, std::int64_t limit, GoalFrames& frames);
 
-// Called by football-record's main before the recording: runs findGoal from
-// program start (resetProcessState) and then puts every process-wide record
+// Called by football-record's main before the recording, after the matches
+// are chosen (frame::chooseMatches): runs findGoal from program start
+// (resetProcessState) with the same seed and match length, and then puts every process-wide record
 // back as it was, so the recording starts where it would have. Returns 0 with
 // the frames, or 1 with a one-line message in `error` when the goal does not
 // happen within `limit` frames.
