@@ -10,13 +10,22 @@ namespace frame {
 MatchSeries matchSeries = initialMatchSeries();
 
 MatchSeries initialMatchSeries() {
-    return MatchSeries{false, common::kDesignedSeed, 0, 0, 0, 0};
+    return MatchSeries{false, common::kDesignedSeed, common::kDesignedSeed, 0, 0, 0, 0};
 }
 
 void seedMatches(std::uint32_t seed) {
     matchSeries.seeded = true;
+    matchSeries.firstSeed = seed;
     matchSeries.seed = seed;
     common::setRandomState(seed);
+}
+
+void rewindMatchSeries() {
+    matchSeries.seed = matchSeries.firstSeed;
+    matchSeries.playedFrames = 0;
+    matchSeries.finalScoreFrames = 0;
+    matchSeries.nextMatches = 0;
+    common::setRandomState(matchSeries.firstSeed);
 }
 
 void setMatchMinutes(int minutes) {

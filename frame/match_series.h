@@ -22,6 +22,7 @@ constexpr int kMaxMatchMinutes = 7 * 24 * 60;
 // state step plays the rest. At program start: the designed match, endless.
 struct MatchSeries {
     bool seeded;                    // matches start from chosen seeds (seedMatches)
+    std::uint32_t firstSeed;        // the generator's state at start-up: 1, or the chosen seed
     std::uint32_t seed;             // with `seeded`: the seed of the match in play
     std::int64_t matchFrames;       // frames a match lasts; 0: it never ends
     std::int64_t playedFrames;      // frames run since the match's kick-off, pauses left out
@@ -67,6 +68,11 @@ bool runMatchSeries();
 // Called by advanceSimulation after the gate of a frame of play: counts the
 // frame, and at the match's length blows the final whistle.
 void countMatchFrame();
+
+// Called by the tools' goal search after resetProcessState, with the series'
+// settings put back: the generator at the first seed and the series at its
+// first match, as at start-up.
+void rewindMatchSeries();
 
 // A new kick-off of a new match (start-up, the window's re-creation, the
 // restart key): the match clock starts again and no final score shows.

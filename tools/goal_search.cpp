@@ -3,9 +3,9 @@
 
 #include <memory>
 
-#include "common/random.h"
 #include "frame/frame_state.h"
 #include "frame/key_table.h"
+#include "frame/match_series.h"
 #include "frame/process_state.h"
 #include "sim/match_state.h"
 #include "sim/tick_steps.h"
@@ -49,9 +49,9 @@ int findGoalFromStart(std::int64_t goal, std::int64_t limit, GoalFrames& frames,
                       std::string& error) {
     const std::unique_ptr<frame::ProcessState> saved = frame::saveProcessState();
     frame::resetProcessState();
-    // The matches as chosen before start-up: the same seed and length.
+    // The matches as chosen before start-up: the same first seed and length.
     frame::matchSeries = saved->matchSeries;
-    common::setRandomState(saved->randomState);
+    frame::rewindMatchSeries();
     const bool found = findGoal(goal, limit, frames);
     frame::restoreProcessState(*saved);
     if (!found) {
