@@ -201,6 +201,26 @@ def case_minimise(exe):
         check(status == 0, "Escape after a restore ended with status %d" % status)
 
 
+def case_desktop_fullscreen(exe):
+    # F11 and Alt+Enter: the same window as a popup over the 1280x1024 screen, and back.
+    with WineSession(exe) as s:
+        window = start_windowed(s)
+        framed = s.geometry(window)
+        for key in ("F11", "alt+Return"):
+            s.tap(window, key)
+            wait_for(lambda: s.geometry(window) == (0, 0, 1280, 1024),
+                     "%s: the window over the screen (it is %r)" % (key, s.geometry(window)))
+            wait_for(lambda: e2e.score_bar_text(s, window, 540), "%s: the bar centred" % key)
+            s.tap(window, key)
+            wait_for(lambda: s.geometry(window) == framed,
+                     "%s again: the window back at %r (it is %r)" % (key, framed,
+                                                                     s.geometry(window)))
+            check([w.id for w in s.viewable_windows(TITLE)] == [window.id],
+                  "%s: another main window appeared" % key)
+        status = e2e.escape(s, window)
+        check(status == 0, "Escape ended with status %d" % status)
+
+
 CASES = {
     "windowed": case_windowed,
     "toggle": case_toggle,
@@ -208,6 +228,7 @@ CASES = {
     "refused_fullscreen": case_refused_fullscreen,
     "refused_declined": case_refused_declined,
     "minimise": case_minimise,
+    "desktop_fullscreen": case_desktop_fullscreen,
 }
 
 
