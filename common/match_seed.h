@@ -6,6 +6,17 @@
 
 namespace common {
 
+// The matches as a command line chose them (the program and both tools).
+struct MatchChoice {
+    bool seedGiven = false;      // --seed N
+    std::uint32_t seed = 0;      // with seedGiven: N
+    bool seedFromClock = false;  // --random, or the screen saver's new match
+    int minutes = 0;             // --match-minutes M; 0: a match never ends
+};
+
+// The longest match that may be asked for, in minutes (a week).
+constexpr int kMaxMatchMinutes = 7 * 24 * 60;
+
 // The generator's state at program start: the designed match's seed.
 constexpr std::uint32_t kDesignedSeed = 1;
 

@@ -34,7 +34,7 @@ void setMatchMinutes(int minutes) {
         (milliseconds + kMatchFrameMilliseconds - 1) / kMatchFrameMilliseconds;
 }
 
-std::uint32_t chooseMatches(const MatchChoice& choice) {
+std::uint32_t chooseMatches(const common::MatchChoice& choice) {
     if (choice.seedGiven)
         seedMatches(choice.seed);
     else if (choice.seedFromClock)

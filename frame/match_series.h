@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "common/match_seed.h"
+
 namespace frame {
 
 // Match time runs at the designed pace: two frames every 66 milliseconds.
@@ -13,9 +15,6 @@ constexpr std::int64_t kMatchFrameMilliseconds = 33;
 // the final whistle; the frame after them is the next match's first.
 constexpr std::int64_t kFinalScoreFrames =
     (5000 + kMatchFrameMilliseconds - 1) / kMatchFrameMilliseconds;
-
-// The longest match that may be asked for, in minutes (a week).
-constexpr int kMaxMatchMinutes = 7 * 24 * 60;
 
 // One process-wide record alive for the whole run. Its settings are chosen
 // once, before start-up (seedMatches, setMatchMinutes); the frame's first
@@ -34,18 +33,10 @@ extern MatchSeries matchSeries;
 
 MatchSeries initialMatchSeries();
 
-// The matches as a command line chose them (the program and both tools).
-struct MatchChoice {
-    bool seedGiven = false;      // --seed N
-    std::uint32_t seed = 0;      // with seedGiven: N
-    bool seedFromClock = false;  // --random, or the screen saver's new match
-    int minutes = 0;             // --match-minutes M; 0: a match never ends
-};
-
 // Called once by the program's entry and the tools before start-up: seeds
 // the matches (seedMatches) from the given seed or the clock, if chosen, and
 // sets their length. Returns the first match's seed (the generator's state).
-std::uint32_t chooseMatches(const MatchChoice& choice);
+std::uint32_t chooseMatches(const common::MatchChoice& choice);
 
 // Called once before start-up (the program's entry, the tools): the first
 // match starts from `seed` (the generator is put at it), and every match
@@ -56,7 +47,7 @@ std::uint32_t chooseMatches(const MatchChoice& choice);
 void seedMatches(std::uint32_t seed);
 
 // Called once before start-up: a match ends after `minutes` of match time
-// (1..kMaxMatchMinutes; 0: never), rounded up to whole frames.
+// (1..common::kMaxMatchMinutes; 0: never), rounded up to whole frames.
 void setMatchMinutes(int minutes);
 
 // Called by advanceSimulation, unpaused, before the simulation gate. While
