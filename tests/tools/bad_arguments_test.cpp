@@ -40,7 +40,6 @@ static const std::vector<BadCall> kBadCalls = {
     {Tool::both, {"5", "6"}},
     {Tool::both, {"5", "--fast"}},
     {Tool::both, {"5", "--", "6"}},
-    {Tool::both, {"5", "--hold=65@1"}},
     {Tool::both, {"5", "--hold"}},
     {Tool::both, {"5", "--hold", ""}},
     {Tool::both, {"5", "--hold", "--help"}, "--hold"},  // an option's value is no help request
