@@ -12,7 +12,8 @@ namespace common {
 struct OptionRow {
     const char* longName;  // without dashes: "window-id"; null for an operand's help line
     char shortName;        // 'h'; 0 for none
-    const char* argument;  // "ID" for --window-id ID; null when the option takes no value
+    const char* argument;  // "ID" for --window-id ID; null when the option takes no value;
+                           // in an operand's row, the operand's name ("FRAMES")
     const char* help;      // what it does; each '\n' starts an indented continuation line
     unsigned systems;  // the systems that offer it (platform/host_system.h's bits); 0: every one
 };
