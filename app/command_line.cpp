@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "common/command_line.h"
+#include "common/match_options.h"
 #include "frame/key_guide.h"
+#include "frame/views.h"
 
 namespace app {
 
@@ -91,6 +93,40 @@ static void applyFullscreen(CommandLine& commandLine, const std::string&, std::s
     chooseDisplay(commandLine, DisplayChoice::fullscreen, error);
 }
 
+// --seed, --random and --match-minutes, the rows the tools have too.
+static void applyMatchOption(CommandLine& commandLine, const char* name, const std::string& value,
+                             std::string* error) {
+    for (const common::OptionRow& row : common::matchOptionRows()) {
+        if (std::string(row.longName) == name)
+            common::readMatchOption({&row, value}, commandLine.matches, *error);
+    }
+}
+
+static void applySeed(CommandLine& commandLine, const std::string& value, std::string* error) {
+    applyMatchOption(commandLine, "seed", value, error);
+}
+
+static void applyRandom(CommandLine& commandLine, const std::string& value, std::string* error) {
+    applyMatchOption(commandLine, "random", value, error);
+}
+
+static void applyMatchMinutes(CommandLine& commandLine, const std::string& value,
+                              std::string* error) {
+    applyMatchOption(commandLine, "match-minutes", value, error);
+}
+
+static void applyView(CommandLine& commandLine, const std::string& value, std::string* error) {
+    std::uint64_t view = 0;
+    if (!common::parseNumber(value, frame::kLastView, view) || view < frame::kFirstView)
+        *error = "--view needs a view from 1 to 6, not " + common::quoted(value);
+    else
+        commandLine.view = static_cast<int>(view);
+}
+
+static void applySameMatch(CommandLine& commandLine, const std::string&, std::string*) {
+    commandLine.sameMatch = true;
+}
+
 // One option: its row in the table, and how it is recorded (or sets *error
 // when it cannot be taken together with what is recorded already).
 struct GameOption {
@@ -113,6 +149,18 @@ static const GameOption kOptions[] = {
     {{"window-id", 0, "ID", "the same in the X window ID (decimal, or hex with 0x)",
       platform::kLinux},
      applyWindowId},
+    {{"same-match", 0, nullptr,
+      "a screen saver shows the designed match at every start\n(seed 1), not a new one",
+      platform::kLinux},
+     applySameMatch},
+    {{"view", 0, "N",
+      "watch from view N: 1 the start view, 2 to 5 the preset views,\n6 the camera that follows "
+      "the ball",
+      0},
+     applyView},
+    {common::matchOptionRows()[0], applySeed},
+    {common::matchOptionRows()[1], applyRandom},
+    {common::matchOptionRows()[2], applyMatchMinutes},
 };
 
 static const std::vector<common::OptionRow>& optionRows() {

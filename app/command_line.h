@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "common/match_seed.h"
 #include "platform/host_system.h"
 
 namespace app {
@@ -21,6 +22,12 @@ struct CommandLine {
     std::string error;  // with usageError: the first bad argument, named
     // With screenSaver: the X window to draw into; 0 for the root window.
     std::uint64_t screenSaverWindow = 0;
+    // --seed, --random and --match-minutes.
+    common::MatchChoice matches;
+    // --view: the view watched from at start (frame/views.h); 0 when not given.
+    int view = 0;
+    // --same-match: a screen saver starts the designed match, not a new one.
+    bool sameMatch = false;
 };
 
 // Called first thing by main() with its arguments (argv[0] is the program),

@@ -8,6 +8,7 @@
 #include "frame/key_table.h"
 #include "frame/run_frame.h"
 #include "frame/screenshot.h"
+#include "frame/views.h"
 #include "platform/dialogs.h"
 #include "platform/gl_context.h"
 #include "platform/messages.h"
@@ -62,6 +63,14 @@ static void saveScreenshotOnKeyDown(bool& keyWasDown) {
         std::fprintf(stderr, "football: cannot save the screenshot '%s': %s\n", path.c_str(),
                      error.c_str());
     }
+}
+
+// The view's key as if tapped once before the first frame, which selects it.
+static void watchFrom(int view) {
+    if (view < frame::kFirstView || view > frame::kLastView)
+        return;
+    frame::pressKey(frame::keyTable, frame::viewKey(view));
+    frame::releaseKey(frame::keyTable, frame::viewKey(view));
 }
 
 // The polling main loop, from the first window to the last tear-down.
@@ -123,19 +132,21 @@ static int runMainLoop() {
     return kExitSuccess;
 }
 
-int runGame(DisplayChoice display) {
+int runGame(DisplayChoice display, int view) {
     if (display == DisplayChoice::ask)
         askStartUpQuestions();
     else
         takeDisplayChoice(display);
     if (!createRequestedWindow())
         return kExitFailure;
+    watchFrom(view);
     return runMainLoop();
 }
 
-int runScreenSaver(std::uint64_t nativeWindow) {
+int runScreenSaver(std::uint64_t nativeWindow, int view) {
     if (!attachGameWindow(nativeWindow))
         return kExitFailure;
+    watchFrom(view);
     return runMainLoop();
 }
 

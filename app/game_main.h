@@ -15,12 +15,14 @@ constexpr int kExitFailure = 1;  // the window could not be made (or re-made aft
 // has chosen the display), creates the window and runs the polling main loop
 // until Escape or a close request, then tears the window down. Returns the
 // exit status.
-int runGame(DisplayChoice display = DisplayChoice::ask);
+// `view` (frame/views.h; 0 for none) is watched from the first frame on, as
+// if its key were tapped before it.
+int runGame(DisplayChoice display = DisplayChoice::ask, int view = 0);
 
 // Called once by main() instead of runGame for the screen saver: draws the
 // match into another program's window (an X window id, or
 // platform::kRootWindow) until a termination request; no questions, no keys.
 // Returns the exit status.
-int runScreenSaver(std::uint64_t nativeWindow);
+int runScreenSaver(std::uint64_t nativeWindow, int view = 0);
 
 }  // namespace app

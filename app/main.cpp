@@ -1,9 +1,11 @@
 // main.cpp -- the football program: reads the options, runs the game, then lets go of the window
 // system.
+#include <cstdio>
 #include <cstdlib>
 
 #include "app/command_line.h"
 #include "app/game_main.h"
+#include "frame/match_series.h"
 #include "platform/window.h"
 
 int main(int argc, char** argv) {
@@ -15,10 +17,21 @@ int main(int argc, char** argv) {
     if (commandLine.action != app::CommandAction::run)
         return app::answerCommandLine(commandLine);
 
+    // A screen saver starts a new match at every start, unless told otherwise.
+    common::MatchChoice matches = commandLine.matches;
+    const bool screenSaver = commandLine.display == app::DisplayChoice::screenSaver;
+    if (screenSaver && !commandLine.sameMatch)
+        matches.seedFromClock = true;
+    const std::uint32_t seed = frame::chooseMatches(matches);
+    if (matches.seedFromClock && !matches.seedGiven) {
+        std::printf("football: seed %lu\n", static_cast<unsigned long>(seed));
+        std::fflush(stdout);
+    }
+
     platform::installSignalHandlers();
-    const int status = commandLine.display == app::DisplayChoice::screenSaver
-                           ? app::runScreenSaver(commandLine.screenSaverWindow)
-                           : app::runGame(commandLine.display);
+    const int status = screenSaver
+                           ? app::runScreenSaver(commandLine.screenSaverWindow, commandLine.view)
+                           : app::runGame(commandLine.display, commandLine.view);
     platform::closeWindowSystem();
     return status;
 }

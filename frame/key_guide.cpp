@@ -27,6 +27,8 @@ const std::vector<KeyGuideEntry> kKeyGuide = {
     {"F12", "save the picture on screen as a PNG file and print its path"},
     {"Print Screen", "save the picture on screen, as F12"},
     {"F1", "switch between full screen and a window (new kick-off, new landscape)"},
+    {"F11", "the same window over the whole screen, or back (the match goes on)"},
+    {"Alt+Enter", "as F11"},
     {"Escape", "quit"},
     {"Alt+F4", "close the window (quit)"},
 };

@@ -20,6 +20,7 @@
 #include "tools/frame_script.h"
 #include "tools/key_names.h"
 #include "tools/match_summary.h"
+#include "tools/script_matches.h"
 #include "tools/trace_line.h"
 
 static const char kProgram[] = "football-trace";
@@ -144,6 +145,7 @@ int main(int argc, char** argv) {
     std::string error;
     if (!tools::readFrameScript(parsed, script, error))
         return common::refuseArguments(kProgram, error);
+    tools::startScriptMatches(script, kProgram);
     // The trace is the same file on every system: "\n" is written as LF.
     platform::useBinaryStandardOutput();
     Output out;

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "common/match_options.h"
 #include "tools/key_names.h"
 
 namespace tools {
@@ -76,6 +77,8 @@ std::vector<common::OptionRow> toolOptionRows(const std::vector<common::OptionRo
     rows.insert(rows.end(), own.begin(), own.end());
     rows.push_back(kHoldRow);
     rows.push_back(kToggleRow);
+    const std::vector<common::OptionRow>& matches = common::matchOptionRows();
+    rows.insert(rows.end(), matches.begin(), matches.end());
     return rows;
 }
 
@@ -112,6 +115,8 @@ static bool readArgument(const common::Argument& argument, FrameScript& script, 
             return false;
         }
         script.toggles.push_back(after);
+    } else if (common::isMatchOption(argument.option)) {
+        return common::readMatchOption(argument, script.matches, error);
     } else {
         script.extras.push_back(
             ExtraArgument{std::string("--") + argument.option->longName, value});

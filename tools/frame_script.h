@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/command_line.h"
+#include "common/match_seed.h"
 #include "frame/key_table.h"
 
 namespace tools {
@@ -31,10 +32,12 @@ struct FrameScript {
     std::vector<KeyHold> holds;         // in command-line order
     std::vector<std::int64_t> toggles;  // frames followed by a window re-creation, ascending
     std::vector<ExtraArgument> extras;  // the caller's own options, in command-line order
+    common::MatchChoice matches;        // --seed, --random, --match-minutes
 };
 
-// A tool's table of options: FRAMES and --hold, --toggle, which every tool
-// has, around the tool's `own` rows (its options, in the order its help lists them).
+// A tool's table of options: FRAMES and --hold, --toggle, --seed, --random
+// and --match-minutes, which every tool has, around the tool's `own` rows
+// (its options, in the order its help lists them).
 std::vector<common::OptionRow> toolOptionRows(const std::vector<common::OptionRow>& own);
 
 // Called once by a tool's main with its arguments as parsed against its

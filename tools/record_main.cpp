@@ -14,6 +14,7 @@
 #include "tools/key_names.h"
 #include "tools/record_options.h"
 #include "tools/record_run.h"
+#include "tools/script_matches.h"
 
 static const char kProgram[] = "football-record";
 
@@ -66,6 +67,7 @@ int main(int argc, char** argv) {
     if (!tools::readRecordCommandLine(parsed, script, options, error))
         return common::refuseArguments(kProgram, error);
     const bool progress = isatty(STDERR_FILENO) != 0;
+    tools::startScriptMatches(script, kProgram);
     if (options.goal > 0) {
         if (progress)
             std::fprintf(stderr, "looking for goal %lld...\n",

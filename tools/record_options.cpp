@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "frame/views.h"
+
 namespace tools {
 
 // The largest picture side accepted: far beyond any display, and small
@@ -51,9 +53,12 @@ std::vector<common::OptionRow> recordOptionRows() {
         {"every", 0, "K", "with --out: write every K-th frame", 0},
         {"clip", 0, "FILE.webp", "write frames F..FRAMES as an animated WebP", 0},
         {"from", 0, "F", "with --clip: the first frame of the clip (default 1)", 0},
-        {"view", 0, "V", "see every frame from preset view V, 2 to 5, as if its key were held", 0},
+        {"view", 0, "V",
+         "see every frame from view V, as if its key were held: 1 the start\nview, 2 to 5 the "
+         "preset views, 6 the camera that follows the ball",
+         0},
         {"goal", 0, "N",
-         "with --clip: replay the N-th goal of the default match, from 60\nframes before the "
+         "with --clip: replay the N-th goal of the match, from 60\nframes before the "
          "ball crosses the goal line to the award",
          0},
         {"size", 0, "WxH", "picture size in pixels, each 1 to 8192 (default 1024x768)", 0},
@@ -80,11 +85,12 @@ static bool parseClipOption(const std::string& name, const std::string& value,
             return false;
         }
     } else if (name == "--view") {
-        if (value.size() != 1 || value[0] < '2' || value[0] > '5') {
-            error = "--view needs a preset view from 2 to 5, not " + quoted(value);
+        std::uint64_t view = 0;
+        if (!common::parseNumber(value, frame::kLastView, view) || view < frame::kFirstView) {
+            error = "--view needs a view from 1 to 6, not " + quoted(value);
             return false;
         }
-        options.view = value[0] - '0';
+        options.view = static_cast<int>(view);
     } else {
         if (!parsePositive(value, kMaxFrameNumber, options.goal)) {
             error = "--goal needs a goal number of 1 or more, not " + quoted(value);
@@ -210,7 +216,7 @@ bool checkRecordRequest(const FrameScript& script, const RecordOptions& options,
 
 void addViewHold(FrameScript& script, int view) {
     if (view != 0 && script.frames > 0)
-        script.holds.push_back(KeyHold{presetKey(view), 1, script.frames});
+        script.holds.push_back(KeyHold{frame::viewKey(view), 1, script.frames});
 }
 
 bool isChosenFrame(const RecordOptions& options, std::int64_t frame) {

@@ -18,7 +18,7 @@ struct RecordOptions {
     int height = 768;
     std::string clipPath;   // --clip FILE.webp; empty when not given
     std::int64_t from = 0;  // --from F: the clip's first frame; 0 when not given (frame 1)
-    int view = 0;           // --view 2..5: the preset view held throughout; 0 when not given
+    int view = 0;           // --view 1..6 (frame/views.h): its key held throughout; 0: none
     std::int64_t goal = 0;  // --goal N: the goal to replay; 0 when not given
 };
 
@@ -51,9 +51,9 @@ bool parseRecordOptions(const std::vector<ExtraArgument>& extras, RecordOptions&
 bool checkRecordRequest(const FrameScript& script, const RecordOptions& options,
                         std::string& error);
 
-// Holds the preset view's key through frames 1..script.frames (nothing for
-// view 0). Presets move only the camera, so the match is the same seen from
-// anywhere. Called by main once the frames are known.
+// Holds the view's key through frames 1..script.frames (nothing for view 0).
+// Views move only the camera, so the match is the same seen from anywhere. Called by main once the
+// frames are known.
 void addViewHold(FrameScript& script, int view);
 
 // Whether frame `frame` (1-based) is written to --out: named by --at, a

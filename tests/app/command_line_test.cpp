@@ -122,6 +122,26 @@ const Case kCases[] = {
      0,
      platform::kWindows},
     {{}, CommandAction::run, DisplayChoice::ask, "", "0x400001", 0, platform::kWindows},
+    // The matches and the view.
+    {{"--view", "7"},
+     CommandAction::usageError,
+     DisplayChoice::ask,
+     "--view needs a view from 1 to 6, not '7'"},
+    {{"--seed", "-1"},
+     CommandAction::usageError,
+     DisplayChoice::ask,
+     "--seed needs a whole number from 0 to 4294967295, not '-1'"},
+    {{"--random", "--seed", "2"},
+     CommandAction::usageError,
+     DisplayChoice::ask,
+     "--seed and --random cannot be used together"},
+    {{"--same-match"},
+     CommandAction::usageError,
+     DisplayChoice::ask,
+     "unknown option '--same-match'",
+     nullptr,
+     0,
+     platform::kWindows},
 };
 
 TEST(CommandLine, EachArgumentListAsksForWhatItSays) {
@@ -142,6 +162,13 @@ TEST(CommandLine, EachArgumentListAsksForWhatItSays) {
         EXPECT_EQ(line.error, c.error) << shown;
         EXPECT_EQ(line.screenSaverWindow, c.window) << shown;
     }
+    const char* argv[] = {"football", "--seed=0xffffffff", "--match-minutes", "90", "--view",
+                          "6",        "--same-match"};
+    const app::CommandLine line = app::parseCommandLine(7, argv, nullptr, platform::kLinux);
+    EXPECT_EQ(line.action, CommandAction::run) << line.error;
+    EXPECT_TRUE(line.matches.seedGiven && line.matches.seed == 0xffffffffu && line.sameMatch);
+    EXPECT_EQ(line.matches.minutes, 90);
+    EXPECT_EQ(line.view, 6);
 }
 
 }  // namespace

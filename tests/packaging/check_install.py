@@ -32,7 +32,7 @@ def png_size(path):
 
 def help_options(program):
     text = subprocess.run([program, "--help"], capture_output=True, text=True, check=True).stdout
-    return re.findall(r"^  (--[a-z]+)", text, re.MULTILINE)
+    return re.findall(r"^  (--[a-z][a-z-]*)", text, re.MULTILINE)
 
 
 def main():
@@ -85,6 +85,12 @@ def main():
             command = saver.find("command")
             check(command is not None and command.get("arg") == "--root",
                   "the xscreensaver config does not draw into the screen saver's window")
+            # Its settings pass options the program has.
+            offered = help_options(os.path.join(prefix, "bin", "football"))
+            for element in saver.iter():
+                for argument in filter(None, (element.get("arg-set"), element.get("arg-unset"))):
+                    check(argument.split()[0] in offered,
+                          f"the xscreensaver config passes {argument}, an option football lacks")
         hack = os.path.join(prefix, "libexec", "xscreensaver", "football")
         check(os.path.realpath(hack) == os.path.realpath(os.path.join(prefix, "bin", "football")),
               "libexec/xscreensaver/football does not lead to bin/football")

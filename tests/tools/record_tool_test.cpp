@@ -12,6 +12,7 @@
 #include "tools/frame_script.h"
 #include "tools/record_options.h"
 #include "tools/record_run.h"
+#include "tools/script_matches.h"
 #include "tools/trace_line.h"
 
 namespace tools_test {
@@ -91,7 +92,8 @@ static void collectLine(std::int64_t frame, bool recreated, void* data) {
 
 TEST(RecordTool, RecordedRunLeavesTheStateTheTracePrints) {
     const std::string arguments =
-        "260 --hold 0x35@3-4 --hold 0x4F@5-30 --hold 0x31@140 --toggle 150 --hold 0x5A@200-205";
+        "2200 --hold 0x35@3-4 --hold 0x4F@5-30 --hold 0x31@140 --toggle 150 --hold 0x5A@200-205 "
+        "--seed 7 --match-minutes 1";
     std::vector<std::string> args;
     for (size_t start = 0; start < arguments.size();) {
         const size_t end = arguments.find(' ', start);
@@ -116,11 +118,12 @@ TEST(RecordTool, RecordedRunLeavesTheStateTheTracePrints) {
     ASSERT_TRUE(tools::parseRecordOptions(script.extras, options, error)) << error;
     options.width = 320;
     options.height = 240;
+    tools::startScriptMatches(script, "football-record");
     std::string recorded;
     ASSERT_EQ(tools::recordFrames(script, options, false, collectLine, &recorded, error), 0)
         << error;
     EXPECT_TRUE(recorded == trace.out) << "the recorded run drifted from the trace";
-    EXPECT_EQ(std::count(recorded.begin(), recorded.end(), '\n'), 261);
+    EXPECT_EQ(std::count(recorded.begin(), recorded.end(), '\n'), 2201);
 }
 
 }  // namespace tools_test

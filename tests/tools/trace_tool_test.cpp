@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "common/match_seed.h"
 #include "tests/support/program_run.h"
 
 namespace {
@@ -166,6 +167,43 @@ TEST(TraceTool, SummaryReportsScoreGoalsAndWeather) {
     const std::string score =
         goals.substr(0, goals.find(',')) + " : " + goals.substr(goals.find(',') + 1) + " SHAKHTAR";
     EXPECT_NE(run.out.find("Final score: DYNAMO " + score), std::string::npos) << run.out;
+}
+
+// --seed: another match, the same again for the same seed, and seed 1 is the
+// designed one; --random names its seed. --match-minutes 1: 1819 frames of
+// play (a minute at 33 ms a frame), the final score standing for 152 frames,
+// then the next seed's match on its own landscape.
+TEST(TraceTool, SeedsAndMatchMinutesStartTheMatchesAsked) {
+    const std::string designed = runTrace({"300"}).out;
+    const ToolRun seeded = runTrace({"300", "--seed", "7"});
+    ASSERT_EQ(seeded.status, 0) << seeded.err;
+    EXPECT_NE(seeded.out, designed);
+    EXPECT_EQ(runTrace({"--seed=7", "300"}).out, seeded.out);
+    EXPECT_EQ(runTrace({"300", "--seed", "1"}).out, designed);
+    const ToolRun random = runTrace({"300", "--random"});
+    ASSERT_EQ(random.err.rfind("football-trace: seed ", 0), 0u) << random.err;
+    EXPECT_EQ(runTrace({"300", "--seed", random.err.substr(21, random.err.size() - 22)}).out,
+              random.out);
+
+    const ToolRun series = runTrace({"1972", "--seed", "7", "--match-minutes", "1"});
+    const std::vector<std::string> out = lines(series.out);
+    ASSERT_EQ(out.size(), 1973u) << series.err;
+    auto play = [](const std::string& line) {
+        return line.substr(line.find("\"ball\""), line.find("\"stride\"") - line.find("\"ball\""));
+    };
+    EXPECT_NE(play(out[1818]), play(out[1819])) << "the last minute's last tick";
+    for (int frame = 1820; frame <= 1970; ++frame)
+        ASSERT_EQ(play(out[frame]), play(out[1819])) << "the final score stands, frame " << frame;
+    auto terrainOf = [](const std::string& line) {
+        const std::size_t at = line.find("\"terrain\":\"");
+        return at == std::string::npos ? std::string() : line.substr(at + 11, 16);
+    };
+    EXPECT_EQ(terrainOf(out[1970]), "");
+    EXPECT_NE(out[1971].find("\"warmUp\":1,\"ball\":[0,50]"), std::string::npos) << out[1971];
+    EXPECT_NE(out[1971].find("\"goals\":[0,0]"), std::string::npos);
+    const std::string next = std::to_string(common::nextSeed(7));
+    EXPECT_EQ(terrainOf(out[1971]), terrainOf(lines(runTrace({"0", "--seed", next}).out)[0]));
+    EXPECT_EQ(runTrace({"1972", "--seed", "7", "--match-minutes", "1"}).out, series.out);
 }
 
 }  // namespace
