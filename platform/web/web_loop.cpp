@@ -43,9 +43,12 @@ static std::uint32_t tickCount() {
     return static_cast<std::uint32_t>(static_cast<std::uint64_t>(emscripten_get_now()));
 }
 
-// Errors are reported, never fatal: the first few, then silence.
+// Errors are reported, never fatal: the first few, then silence. The layer's
+// own are read every frame; WebGL's only now and then, since reading them
+// waits for the browser's drawing (the browser logs its own as they happen).
 static void reportErrors() {
     constexpr int kMostReports = 10;
+    constexpr long long kWebglErrorInterval = 256;
     if (loop.errorsReported >= kMostReports)
         return;
     const std::string frameName = " in frame " + std::to_string(loop.framesRun) + ": ";
@@ -54,6 +57,8 @@ static void reportErrors() {
         reportPageError("football: OpenGL error" + frameName + layer);
         loop.errorsReported += 1;
     }
+    if (loop.framesRun > 2 && loop.framesRun % kWebglErrorInterval != 0)
+        return;
     const std::string webgl = webglErrors();
     if (!webgl.empty()) {
         reportPageError("football: WebGL error" + frameName + webgl);
