@@ -1,5 +1,5 @@
-// fixed_context.h -- the fixed-function layer's context record, shared by its parts: state and
-// drawing (fixed_gl.cpp), display lists (fixed_lists.cpp) and the GLU shapes (fixed_glu.cpp).
+// fixed_context.h -- the fixed-function layer's context record and the helpers its parts share:
+// state (fixed_state.cpp), matrices, vertices, bitmaps, display lists and the GLU shapes.
 #pragma once
 
 #include <GL/gl.h>
@@ -15,6 +15,8 @@ namespace fixedgl {
 struct Matrix {
     float m[16];
 };
+
+inline constexpr Matrix kIdentity = {{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}};
 
 struct Light {
     bool enabled;
@@ -144,6 +146,28 @@ extern Context context;
 extern RasterSink* rasterSink;
 
 void setError(GLenum error);
+
+// Inside begin/end most calls are errors: true (with the error set) there.
+bool insideBegin();
+
+// The inverse transpose of the model-view's upper 3x3, which carries normals
+// into eye coordinates, and projection x model-view; made when first needed.
+const float* normalMatrix();
+const float* modelViewProjection();
+
+// glColor's work: the current colour, and the material where it is tracked.
+void setColour(float r, float g, float b);
+
+inline float clamp01(float v) {
+    return v < 0.0f ? 0.0f : (v > 1.0f ? 1.0f : v);
+}
+
+inline void setFour(float* to, float a, float b, float c, float d) {
+    to[0] = a;
+    to[1] = b;
+    to[2] = c;
+    to[3] = d;
+}
 
 // True when the call goes into the list being compiled and must not run now.
 bool compiledOnly(ListOp op, std::uint32_t data = 0, double a0 = 0, double a1 = 0, double a2 = 0,
