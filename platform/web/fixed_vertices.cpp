@@ -164,11 +164,11 @@ static void emitLine(RasterVertex a, RasterVertex b) {
         const RasterVertex& end = *ends[n / 2];
         const float side = (n == 0 || n == 3) ? -1.0f : 1.0f;
         RasterVertex& v = corners[n];
+        // Moved in window space, kept in clip space: colours and fog are
+        // interpolated across the line as across any primitive.
         v = end;
-        v.x = end.x / end.w + side * halfX;
-        v.y = end.y / end.w + side * halfY;
-        v.z = end.z / end.w;
-        v.w = 1.0f;
+        v.x = end.x + side * halfX * end.w;
+        v.y = end.y + side * halfY * end.w;
     }
     emitTriangle(corners[0], corners[1], corners[2]);
     emitTriangle(corners[0], corners[2], corners[3]);
