@@ -2,7 +2,9 @@
 """web_page_test.py SITE_DIR FOOTBALL_RECORD -- the web page in headless chromium, in real time
 through the DevTools protocol: links to moments against football-record's pictures, the plain
 page playing, a bad link's message, and no uncaught exception, console error or WebGL error.
-Serves the site on 127.0.0.1 only; the server and the browser stop however the test ends."""
+Real time, because headless chromium runs next to no animation frames in virtual time
+(--virtual-time-budget): a page that plays would stand still there. Serves the site on
+127.0.0.1 only; the server and the browser stop however the test ends."""
 
 import functools
 import http.server
