@@ -151,6 +151,8 @@ static void emitLine(RasterVertex a, RasterVertex b) {
     else if (db < 0.0f)
         b = between(b, a, db / (db - da));
     const int* vp = context.viewport;
+    if (vp[2] <= 0 || vp[3] <= 0)
+        return;
     const float ax = (a.x / a.w + 1.0f) * 0.5f * static_cast<float>(vp[2]);
     const float ay = (a.y / a.w + 1.0f) * 0.5f * static_cast<float>(vp[3]);
     const float bx = (b.x / b.w + 1.0f) * 0.5f * static_cast<float>(vp[2]);
@@ -385,6 +387,10 @@ void drawElements(GLenum mode, GLsizei count, GLenum type, const void* indices) 
     static std::vector<unsigned> doneStamp;
     static unsigned stamp = 0;
     stamp += 1;
+    if (stamp == 0) {  // wrapped: no element counts as done
+        std::fill(doneStamp.begin(), doneStamp.end(), 0u);
+        stamp = 1;
+    }
     const auto* positions = static_cast<const unsigned char*>(context.vertexPointer);
     const auto* colours = static_cast<const unsigned char*>(context.colorPointer);
     const std::size_t positionStride = context.vertexStride != 0

@@ -25,14 +25,20 @@ namespace web {
 
 // The loop's own record, alive for the whole page.
 struct FrameLoop {
-    long long framesRun;      // frames run since the page started, the link's included
-    tools::FrameScript live;  // without a moment: the link's holds, played in the first frames
-    bool holding;             // the moment's picture stays until the watcher acts
-    MomentLink moment;        // the link's moment, with its view held
-    std::unique_ptr<frame::ProcessState>
-        beforeMoment;  // every record as the moment's frame found them
+    // Frames run since the page started, the link's included.
+    long long framesRun;
+    // Without a moment: the link's holds, played in the first frames.
+    tools::FrameScript live;
+    // The moment's picture stays until the watcher acts.
+    bool holding;
+    // The link's moment, with its view held, and every record as the
+    // moment's frame found them.
+    MomentLink moment;
+    std::unique_ptr<frame::ProcessState> beforeMoment;
+    // The next picture drawn is offered as a download.
     bool screenshotWanted;
-    std::uint32_t nextFrameAt;  // no frame starts before this tick
+    // No frame starts before this tick.
+    std::uint32_t nextFrameAt;
     int errorsReported;
 };
 
