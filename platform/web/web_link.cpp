@@ -3,6 +3,8 @@
 
 #include <vector>
 
+#include "frame/views.h"
+
 namespace web {
 
 static int hexValue(char c) {
@@ -70,10 +72,10 @@ bool parseMomentLink(const std::string& query, MomentLink& link, std::string& er
         } else if (name == "view") {
             if (viewGiven)
                 return fail(name, value, "given twice", link, error);
-            if (value.size() != 1 || value[0] < '2' || value[0] > '5')
-                return fail(name, value, "the preset view must be 2, 3, 4 or 5, not " + shown, link,
-                            error);
-            link.view = value[0] - '0';
+            std::uint64_t view = 0;
+            if (!common::parseNumber(value, frame::kLastView, view) || view < frame::kFirstView)
+                return fail(name, value, "the view must be 1 to 6, not " + shown, link, error);
+            link.view = static_cast<int>(view);
             viewGiven = true;
         } else if (name == "hold") {
             holds.push_back(value);

@@ -15,7 +15,7 @@ constexpr std::int64_t kLatestLinkFrame = 1000000;
 
 struct MomentLink {
     std::int64_t at = 0;        // at=N: the frame to show, paused; 0 when not given
-    int view = 0;               // view=V: preset view 2..5 held to that frame; 0 when not given
+    int view = 0;               // view=V (frame/views.h): its key held to that frame; 0: none
     tools::FrameScript script;  // hold=KEY@FROM[-TO], repeatable, in the tools' key names
 };
 

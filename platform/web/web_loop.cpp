@@ -17,6 +17,7 @@
 #include "frame/render_frame.h"
 #include "frame/scene_start.h"
 #include "frame/viewport_size.h"
+#include "frame/views.h"
 #include "platform/web/web_page.h"
 #include "platform/web/webgl_raster.h"
 #include "render/gl_errors.h"
@@ -109,7 +110,7 @@ static void runMomentFrame() {
 static void runMoment(const MomentLink& link) {
     loop.moment = link;
     if (link.view != 0)
-        loop.moment.script.holds.push_back(tools::KeyHold{0x30 + link.view, 1, link.at});
+        loop.moment.script.holds.push_back(tools::KeyHold{frame::viewKey(link.view), 1, link.at});
     for (std::int64_t n = 1; n < link.at; ++n) {
         tools::applyKeyHolds(loop.moment.script, n, frame::keyTable);
         loop.framesRun = n;
@@ -164,7 +165,7 @@ void startFrameLoop(const MomentLink& link) {
     } else {
         loop.live = link.script;
         if (link.view != 0)
-            loop.live.holds.push_back(tools::KeyHold{0x30 + link.view, 1, 1});
+            loop.live.holds.push_back(tools::KeyHold{frame::viewKey(link.view), 1, 1});
     }
     emscripten_request_animation_frame_loop(onAnimationFrame, nullptr);
 }

@@ -24,6 +24,7 @@ TEST(WebLinkTest, ReadsTheMomentTheViewAndTheHolds) {
         {"at=300&hold=2%40300", 300, 0, 1, '2', 300, 300},
         {"?hold=f1@5&hold=SPACE@7-9&utm_source=x", 0, 0, 2, 0x70, 5, 5},
         {"?view=2&at=1000000", 1000000, 2, 0, 0, 0, 0},
+        {"?view=6", 0, 6, 0, 0, 0, 0},
     };
     for (const GoodLink& good : links) {
         web::MomentLink link;
@@ -46,7 +47,7 @@ TEST(WebLinkTest, NamesTheBadParameterAndAsksForNothing) {
         {"?at=0", "at=0: "},
         {"?at=1000001", "at=1000001: "},
         {"?at=5&at=6", "at=6: given twice"},
-        {"?view=6", "view=6: "},
+        {"?view=7", "view=7: "},
         {"?view=", "view=: "},
         {"?at=10&hold=Q", "hold=Q: "},
         {"?hold=WHAT@3", "hold=WHAT@3: key"},
