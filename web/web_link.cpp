@@ -1,5 +1,5 @@
 // web_link.cpp -- reading the page address's link to a moment.
-#include "platform/web/web_link.h"
+#include "web/web_link.h"
 
 #include <vector>
 
@@ -55,17 +55,18 @@ bool parseMomentLink(const std::string& query, MomentLink& link, std::string& er
         const std::string name = decoded(pair.substr(0, equals));
         const std::string value =
             equals == std::string::npos ? std::string() : decoded(pair.substr(equals + 1));
-        const std::string shown = tools::quoted(value);
+        const std::string shown = common::quoted(value);
         if (name == "at") {
-            std::int64_t frame = 0;
+            std::uint64_t frame = 0;
             if (atGiven)
                 return fail(name, value, "given twice", link, error);
-            if (!tools::parseDecimal(value, frame) || frame < 1 || frame > kLatestLinkFrame)
+            if (!common::parseNumber(value, static_cast<std::uint64_t>(kLatestLinkFrame), frame) ||
+                frame < 1)
                 return fail(name, value,
                             "the frame must be a whole number from 1 to " +
                                 std::to_string(kLatestLinkFrame) + ", not " + shown,
                             link, error);
-            link.at = frame;
+            link.at = static_cast<std::int64_t>(frame);
             atGiven = true;
         } else if (name == "view") {
             if (viewGiven)
