@@ -1,6 +1,6 @@
 // web_link_test.cpp -- the page address's link to a moment: what it asks for, and the one line
 // that names a bad parameter.
-#include "platform/web/web_link.h"
+#include "web/web_link.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // of it.
 #pragma once
 
-#include "platform/web/web_link.h"
+#include "web/web_link.h"
 
 namespace web {
 

@@ -1,5 +1,5 @@
 // web_link.cpp -- reading the page address's link to a moment.
-#include "platform/web/web_link.h"
+#include "web/web_link.h"
 
 #include <vector>
 
@@ -62,7 +62,8 @@ bool parseMomentLink(const std::string& query, MomentLink& link, std::string& er
             std::uint64_t frame = 0;
             if (atGiven)
                 return fail(name, value, "given twice", link, error);
-            if (!common::parseNumber(value, kLatestLinkFrame, frame) || frame < 1)
+            if (!common::parseNumber(value, static_cast<std::uint64_t>(kLatestLinkFrame), frame) ||
+                frame < 1)
                 return fail(name, value,
                             "the frame must be a whole number from 1 to " +
                                 std::to_string(kLatestLinkFrame) + ", not " + shown,

@@ -1,6 +1,6 @@
 // web_loop.cpp -- the frame loop on animation frames, paced as the desktop paces its frames,
 // and a link's moment run and held.
-#include "platform/web/web_loop.h"
+#include "web/web_loop.h"
 
 #include <emscripten.h>
 #include <emscripten/html5.h>

@@ -1,11 +1,11 @@
 // web_input.cpp -- page events: keys by virtual-key code, full screen, focus, size.
-#include "platform/web/web_input.h"
+#include "web/web_input.h"
 
 #include <emscripten/html5.h>
 
 #include "frame/key_table.h"
 #include "platform/messages.h"
-#include "platform/web/web_loop.h"
+#include "web/web_loop.h"
 #include "platform/web/web_page.h"
 
 namespace web {

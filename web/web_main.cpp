@@ -6,9 +6,9 @@
 
 #include "frame/scene_start.h"
 #include "platform/web/fixed_gl.h"
-#include "platform/web/web_input.h"
-#include "platform/web/web_link.h"
-#include "platform/web/web_loop.h"
+#include "web/web_input.h"
+#include "web/web_link.h"
+#include "web/web_loop.h"
 #include "platform/web/web_page.h"
 #include "platform/web/webgl_raster.h"
 
