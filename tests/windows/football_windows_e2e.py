@@ -3,6 +3,7 @@
 # drives the Linux program.
 #
 # Usage: football_windows_e2e.py FOOTBALL.exe CASE
+#        football_windows_e2e.py FOOTBALL.scr SCR_CASE PREVIEW_PARENT.exe
 # Runs the program with $WINE in $WINEPREFIX. Wine keeps the window frame on
 # the screen, so the screen is 1280x1024; it offers no other mode, so full
 # screen is refused there (the "Orka GL" question). The wineserver is stopped
@@ -31,13 +32,14 @@ def stop_wineserver():
 class WineSession(e2e.Session):
     """A Session whose program is the .exe under Wine."""
 
-    def __init__(self, exe, window_manager=False):
+    def __init__(self, exe, window_manager=False, arguments=(), start=True):
         self.launcher_dir = tempfile.TemporaryDirectory(prefix="football-wine-")
         launcher = os.path.join(self.launcher_dir.name, "football")
         with open(launcher, "w") as f:
-            f.write('#!/bin/sh\nexec "$WINE" "%s"\n' % exe)
+            f.write('#!/bin/sh\nexec "$WINE" "%s" "$@"\n' % exe)
         os.chmod(launcher, 0o755)
-        super().__init__(launcher, SCREEN, window_manager=window_manager)
+        super().__init__(launcher, SCREEN, window_manager=window_manager, arguments=arguments,
+                         start=start)
 
     def __enter__(self):
         stop_wineserver()
@@ -201,6 +203,113 @@ def case_minimise(exe):
         check(status == 0, "Escape after a restore ended with status %d" % status)
 
 
+# ---- football.scr, the screen saver ----
+
+SAVER_DIALOG = "football screen saver"
+
+
+def exits_within(session, seconds, what):
+    """The program ends within `seconds`; returns its status."""
+    wait_for(lambda: session.game.poll() is not None, what, timeout=seconds)
+    return session.game.returncode
+
+
+def start_show(scr):
+    """football.scr /s: one window over the whole 1280x1024 screen, drawn, and
+    nothing else on the screen (no box asks anything). Returns (session, window)."""
+    s = WineSession(scr, arguments=["/s"], start=False).__enter__()
+    try:
+        s.xdotool("mousemove", "640", "512")
+        s.start_program()
+        window = s.main_window()
+        check(s.geometry(window) == (0, 0, 1280, 1024),
+              "/s: the window is %r, not the 1280x1024 screen" % (s.geometry(window),))
+        wait_for(lambda: colours(s, window) > 1, "/s: a picture of more than one colour")
+        others = [name for name in s.describe_windows().splitlines()
+                  if "map_state=2" in name and TITLE not in name and "Default IME" not in name]
+        check(not others, "/s: other windows are shown:\n" + "\n".join(others))
+        return s, window
+    except BaseException:
+        s.__exit__(None, None, None)
+        raise
+
+
+def case_scr_show_key(scr, _parent):
+    s, window = start_show(scr)
+    with s:
+        s.xdotool("key", "a")
+        status = exits_within(s, 2.0, "/s to end within 2 s of a key press")
+        check(status == 0, "/s ended on a key with status %d" % status)
+
+
+def case_scr_show_mouse(scr, _parent):
+    s, window = start_show(scr)
+    with s:
+        s.xdotool("mousemove", "660", "512")
+        status = exits_within(s, 2.0, "/s to end within 2 s of the mouse moving 20 pixels")
+        check(status == 0, "/s ended on the mouse with status %d" % status)
+
+
+def run_parent(parent, arguments):
+    """preview_parent under Wine on its own Xvfb; returns (status, output)."""
+    with WineSession(parent, arguments=arguments) as s:
+        status = s.exit_status()
+        return status, s.stdout() + s.stderr()
+
+
+def case_scr_preview(scr, parent):
+    # Another process's window: the parent reports its child and the screen
+    # saver's end (Wine shows no picture of the child).
+    status, output = run_parent(parent, ["spawn", scr])
+    check(status == 0 and "parent 320x240, child 320x240" in output,
+          "/p into another process's window: status %d:\n%s" % (status, output))
+
+
+def case_scr_preview_picture(scr, parent):
+    status, output = run_parent(parent, ["in-process"])
+    check(status == 0, "the preview's picture in process: status %d:\n%s" % (status, output))
+
+
+def registry_settings():
+    """The stored settings as `reg query` prints them ({} when none)."""
+    result = subprocess.run([os.environ["WINE"], "reg", "query", r"HKCU\Software\football"],
+                            stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+    values = {}
+    for line in result.stdout.decode(errors="replace").splitlines():
+        fields = line.split()
+        if len(fields) == 3 and fields[1] == "REG_DWORD":
+            values[fields[0]] = int(fields[2], 16)
+    stop_wineserver()  # started without the test's display
+    return values
+
+
+def settings_dialog(scr, arguments, keys):
+    """Runs the settings dialog, sends the keys to it; returns the exit status."""
+    with WineSession(scr, arguments=arguments) as s:
+        dialog = wait_for(lambda: s.one_window(SAVER_DIALOG), "the settings dialog")
+        s.point_at(dialog)
+        wait_for(lambda: s.has_focus(dialog), "the keyboard focus on the settings dialog")
+        for key in keys:
+            s.xdotool("key", key)
+        return exits_within(s, 10.0, "the settings dialog to close")
+
+
+def case_scr_settings(scr, _parent):
+    subprocess.run([os.environ["WINE"], "reg", "delete", r"HKCU\Software\football", "/f"],
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    stop_wineserver()
+    # No argument: the next view, "a new match" ticked, OK (Return).
+    status = settings_dialog(scr, [], ["Down", "Tab", "space", "Return"])
+    check(status == 0, "the settings closed with OK: status %d" % status)
+    stored = registry_settings()
+    check(stored == {"View": 2, "NewMatchEachStart": 1}, "OK stored %r" % stored)
+    stop_wineserver()
+    # /c: changed, then Escape: nothing stored.
+    status = settings_dialog(scr, ["/c"], ["Down", "Tab", "space", "Escape"])
+    check(status == 0, "the settings closed with Escape: status %d" % status)
+    check(registry_settings() == stored, "Escape changed the settings: %r" % registry_settings())
+
+
 CASES = {
     "windowed": case_windowed,
     "toggle": case_toggle,
@@ -209,16 +318,30 @@ CASES = {
     "refused_declined": case_refused_declined,
     "minimise": case_minimise,
 }
+SCR_CASES = {
+    "scr_show_key": case_scr_show_key,
+    "scr_show_mouse": case_scr_show_mouse,
+    "scr_preview": case_scr_preview,
+    "scr_preview_picture": case_scr_preview_picture,
+    "scr_settings": case_scr_settings,
+}
 
 
 def main():
-    if len(sys.argv) != 3 or sys.argv[2] not in CASES:
-        sys.stderr.write("usage: football_windows_e2e.py FOOTBALL.exe {%s}\n" % "|".join(CASES))
+    exe_case = len(sys.argv) == 3 and sys.argv[2] in CASES
+    scr_case = len(sys.argv) == 4 and sys.argv[2] in SCR_CASES
+    if not exe_case and not scr_case:
+        sys.stderr.write("usage: football_windows_e2e.py FOOTBALL.exe {%s}\n"
+                         "       football_windows_e2e.py FOOTBALL.scr {%s} PREVIEW_PARENT.exe\n" %
+                         ("|".join(CASES), "|".join(SCR_CASES)))
         return 2
     if "WINE" not in os.environ:
         os.environ["WINE"] = "wine"
     try:
-        CASES[sys.argv[2]](os.path.abspath(sys.argv[1]))
+        if exe_case:
+            CASES[sys.argv[2]](os.path.abspath(sys.argv[1]))
+        else:
+            SCR_CASES[sys.argv[2]](os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[3]))
     except Failure as failure:
         sys.stderr.write("FAIL: %s\n" % failure)
         if e2e.LAST_STDERR:
