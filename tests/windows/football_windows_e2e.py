@@ -10,6 +10,7 @@
 # before and after every case: one left from another display would make the
 # next run's message boxes fail.
 import os
+import re
 import subprocess
 import sys
 import tempfile
@@ -130,6 +131,11 @@ def case_windowed(exe):
         check(values[:2] == [64, 64] and len(set(values[2:2 + 64 * 64])) > 100,
               "the window's icon is not the program's 64x64 picture: %r, %d colours" %
               (values[:2], len(set(values[2:2 + 64 * 64]))))
+        # F12: the screenshot's path in Windows' own form, backslashes only.
+        s.tap(window, "F12")
+        path = wait_for(lambda: s.stdout().strip(), "the screenshot's path on standard output")
+        check(re.fullmatch(r"[A-Z]:\\[^/]*\\football-\d{8}-\d{6}-\d{3}\.png", path),
+              "F12 printed %r, not a Windows path to a new picture" % path)
         status = e2e.escape(s, window)
         check(status == 0, "Escape ended with status %d" % status)
 
