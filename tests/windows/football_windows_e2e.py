@@ -211,88 +211,50 @@ def case_minimise(exe):
 
 # ---- football.scr, the screen saver ----
 
-SAVER_DIALOG = "football screen saver"
-
-
 def exits_within(session, seconds, what):
-    """The program ends within `seconds`; returns its status."""
     wait_for(lambda: session.game.poll() is not None, what, timeout=seconds)
     return session.game.returncode
 
 
-def start_show(scr):
-    """football.scr /s: one window over the whole 1280x1024 screen, drawn, and
-    nothing else on the screen (no box asks anything). Returns (session, window)."""
-    s = WineSession(scr, arguments=["/s"], start=False).__enter__()
-    try:
+def case_scr_show(scr, action):
+    """/s: one window over the whole 1280x1024 screen with a picture, no box
+    beside it; `action` (xdotool's arguments) must end it with 0 within 2 s."""
+    with WineSession(scr, arguments=["/s"], start=False) as s:
         s.xdotool("mousemove", "640", "512")
         s.start_program()
         window = s.main_window()
         check(s.geometry(window) == (0, 0, 1280, 1024),
-              "/s: the window is %r, not the 1280x1024 screen" % (s.geometry(window),))
+              "/s: the window is %r, not the screen" % (s.geometry(window),))
         wait_for(lambda: colours(s, window) > 1, "/s: a picture of more than one colour")
-        others = [name for name in s.describe_windows().splitlines()
-                  if "map_state=2" in name and TITLE not in name and "Default IME" not in name]
+        others = [line for line in s.describe_windows().splitlines()
+                  if "map_state=2" in line and TITLE not in line and "Default IME" not in line]
         check(not others, "/s: other windows are shown:\n" + "\n".join(others))
-        return s, window
-    except BaseException:
-        s.__exit__(None, None, None)
-        raise
+        s.xdotool(*action)
+        status = exits_within(s, 2.0, "/s to end within 2 s of %r" % (action,))
+        check(status == 0, "/s ended on %r with status %d" % (action, status))
 
 
-def case_scr_show_key(scr, _parent):
-    s, window = start_show(scr)
-    with s:
-        s.xdotool("key", "a")
-        status = exits_within(s, 2.0, "/s to end within 2 s of a key press")
-        check(status == 0, "/s ended on a key with status %d" % status)
-
-
-def case_scr_show_mouse(scr, _parent):
-    s, window = start_show(scr)
-    with s:
-        s.xdotool("mousemove", "660", "512")
-        status = exits_within(s, 2.0, "/s to end within 2 s of the mouse moving 20 pixels")
-        check(status == 0, "/s ended on the mouse with status %d" % status)
-
-
-def run_parent(parent, arguments):
-    """preview_parent under Wine on its own Xvfb; returns (status, output)."""
+def case_scr_preview(parent, arguments):
+    """preview_parent checks the preview itself (see preview_parent.cpp)."""
     with WineSession(parent, arguments=arguments) as s:
         status = s.exit_status()
-        return status, s.stdout() + s.stderr()
-
-
-def case_scr_preview(scr, parent):
-    # Another process's window: the parent reports its child and the screen
-    # saver's end (Wine shows no picture of the child).
-    status, output = run_parent(parent, ["spawn", scr])
-    check(status == 0 and "parent 320x240, child 320x240" in output,
-          "/p into another process's window: status %d:\n%s" % (status, output))
-
-
-def case_scr_preview_picture(scr, parent):
-    status, output = run_parent(parent, ["in-process"])
-    check(status == 0, "the preview's picture in process: status %d:\n%s" % (status, output))
+        check(status == 0, "preview_parent %s: status %d:\n%s" %
+              (" ".join(arguments), status, s.stdout() + s.stderr()))
 
 
 def registry_settings():
     """The stored settings as `reg query` prints them ({} when none)."""
     result = subprocess.run([os.environ["WINE"], "reg", "query", r"HKCU\Software\football"],
                             stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
-    values = {}
-    for line in result.stdout.decode(errors="replace").splitlines():
-        fields = line.split()
-        if len(fields) == 3 and fields[1] == "REG_DWORD":
-            values[fields[0]] = int(fields[2], 16)
     stop_wineserver()  # started without the test's display
-    return values
+    fields = [line.split() for line in result.stdout.decode(errors="replace").splitlines()]
+    return {f[0]: int(f[2], 16) for f in fields if len(f) == 3 and f[1] == "REG_DWORD"}
 
 
 def settings_dialog(scr, arguments, keys):
-    """Runs the settings dialog, sends the keys to it; returns the exit status."""
+    """Runs the settings dialog and sends it the keys; returns the exit status."""
     with WineSession(scr, arguments=arguments) as s:
-        dialog = wait_for(lambda: s.one_window(SAVER_DIALOG), "the settings dialog")
+        dialog = wait_for(lambda: s.one_window("football screen saver"), "the settings dialog")
         s.point_at(dialog)
         wait_for(lambda: s.has_focus(dialog), "the keyboard focus on the settings dialog")
         for key in keys:
@@ -300,20 +262,18 @@ def settings_dialog(scr, arguments, keys):
         return exits_within(s, 10.0, "the settings dialog to close")
 
 
-def case_scr_settings(scr, _parent):
+def case_scr_settings(scr):
     subprocess.run([os.environ["WINE"], "reg", "delete", r"HKCU\Software\football", "/f"],
                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    stop_wineserver()
     # No argument: the next view, "a new match" ticked, OK (Return).
     status = settings_dialog(scr, [], ["Down", "Tab", "space", "Return"])
-    check(status == 0, "the settings closed with OK: status %d" % status)
     stored = registry_settings()
-    check(stored == {"View": 2, "NewMatchEachStart": 1}, "OK stored %r" % stored)
-    stop_wineserver()
+    check(status == 0 and stored == {"View": 2, "NewMatchEachStart": 1},
+          "OK ended with %d and stored %r" % (status, stored))
     # /c: changed, then Escape: nothing stored.
     status = settings_dialog(scr, ["/c"], ["Down", "Tab", "space", "Escape"])
-    check(status == 0, "the settings closed with Escape: status %d" % status)
-    check(registry_settings() == stored, "Escape changed the settings: %r" % registry_settings())
+    check(status == 0 and registry_settings() == stored,
+          "Escape ended with %d and left %r" % (status, registry_settings()))
 
 
 CASES = {
@@ -325,11 +285,11 @@ CASES = {
     "minimise": case_minimise,
 }
 SCR_CASES = {
-    "scr_show_key": case_scr_show_key,
-    "scr_show_mouse": case_scr_show_mouse,
-    "scr_preview": case_scr_preview,
-    "scr_preview_picture": case_scr_preview_picture,
-    "scr_settings": case_scr_settings,
+    "scr_show_key": lambda scr, parent: case_scr_show(scr, ["key", "a"]),
+    "scr_show_mouse": lambda scr, parent: case_scr_show(scr, ["mousemove", "660", "512"]),
+    "scr_preview": lambda scr, parent: case_scr_preview(parent, ["spawn", scr]),
+    "scr_preview_picture": lambda scr, parent: case_scr_preview(parent, ["in-process"]),
+    "scr_settings": lambda scr, parent: case_scr_settings(scr),
 }
 
 
