@@ -177,6 +177,12 @@ static HWND createDesktopCover(const char* className, const char* title) {
     SetForegroundWindow(window);
     SetFocus(window);
     ShowCursor(FALSE);
+    // The mouse's moves count from where it is now: the window is told, ahead
+    // of any move the mouse makes, as the system tells a window that appears
+    // under the pointer.
+    POINT pointer = {};
+    if (GetCursorPos(&pointer) && ScreenToClient(window, &pointer))
+        PostMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(pointer.x, pointer.y));
     return window;
 }
 

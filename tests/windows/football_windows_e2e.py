@@ -219,7 +219,7 @@ def exits_within(session, seconds, what):
 def case_scr_show(scr, action):
     """/s: one window over the whole 1280x1024 screen with a picture, no box
     beside it; `action` (xdotool's arguments) must end it with 0 within 2 s."""
-    with WineSession(scr, arguments=["/s"], start=False) as s:
+    with WineSession(scr, arguments=["/s"], start=False, window_manager=True) as s:
         s.xdotool("mousemove", "640", "512")
         s.start_program()
         window = s.main_window()
