@@ -3,7 +3,8 @@
 // preview_parent spawn FOOTBALL.scr: runs "FOOTBALL.scr /p HWND" for its window, reports the
 // child made in it, then destroys the window: the screen saver must end with 0 within 2 s.
 // preview_parent in-process: the preview in this process (Wine shows no other process's
-// child), its picture read back after 3 s; then the window goes, which must end it with 0.
+// child), its picture read back until it shows the match; then the window goes, which must
+// end it with 0.
 #include <windows.h>
 // After windows.h, whose types it uses.
 #include <GL/gl.h>
@@ -32,12 +33,14 @@ static void readPreviewPicture() {
     pictureOk = viewport[2] == kWidth && viewport[3] == kHeight && unlike > kWidth * kHeight / 10;
 }
 
+// Every half second, for at most 60 s.
 static LRESULT CALLBACK parentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    static int ticks = 0;
     if (message != WM_TIMER)
         return DefWindowProcA(window, message, wParam, lParam);
-    KillTimer(window, wParam);
     readPreviewPicture();
-    DestroyWindow(window);
+    if (pictureOk || ++ticks == 120)
+        DestroyWindow(window);
     return 0;
 }
 
@@ -107,7 +110,7 @@ int main(int argc, char** argv) {
     if (argc != 2 || std::string(argv[1]) != "in-process")
         return std::fprintf(stderr, "usage: preview_parent spawn FOOTBALL.scr | in-process\n"), 2;
     const HWND parent = createParent();
-    SetTimer(parent, 1, 3000, nullptr);
+    SetTimer(parent, 1, 500, nullptr);
     const int status = app::runScreenSaver(reinterpret_cast<std::uintptr_t>(parent));
     std::printf("the screen saver ended with %d\n", status);
     return status == 0 && pictureOk ? 0 : 1;
