@@ -15,13 +15,10 @@ TEST(ScreenSaverSwitches, WindowsConventions) {
     const Row rows[] = {
         {{}, Mode::settings, 0},
         {{"-C:1234"}, Mode::settings, 1234},
-        {{"/c", "77"}, Mode::settings, 77},
         {{"-S"}, Mode::show, 0},
-        {{"/p", "4242"}, Mode::preview, 4242},
         {{"/P:18446744073709551615"}, Mode::preview, UINT64_MAX},
         {{"/p"}, Mode::bad, 0},
         {{"/p:0"}, Mode::bad, 0},
-        {{"/p", "12x"}, Mode::bad, 0},
         {{"/p:18446744073709551616"}, Mode::bad, 0},
         {{"/s:5"}, Mode::bad, 0},
         {{"s"}, Mode::bad, 0},

@@ -211,11 +211,6 @@ def case_minimise(exe):
 
 # ---- football.scr, the screen saver ----
 
-def exits_within(session, seconds, what):
-    wait_for(lambda: session.game.poll() is not None, what, timeout=seconds)
-    return session.game.returncode
-
-
 def case_scr_show(scr, action):
     """/s: one window over the whole 1280x1024 screen with a picture, no box
     beside it; `action` (xdotool's arguments) must end it with 0 within 2 s."""
@@ -230,8 +225,8 @@ def case_scr_show(scr, action):
                   if "map_state=2" in line and TITLE not in line and "Default IME" not in line]
         check(not others, "/s: other windows are shown:\n" + "\n".join(others))
         s.xdotool(*action)
-        status = exits_within(s, 2.0, "/s to end within 2 s of %r" % (action,))
-        check(status == 0, "/s ended on %r with status %d" % (action, status))
+        wait_for(lambda: not s.running(), "/s to end within 2 s of %r" % (action,), timeout=2.0)
+        check(s.game.returncode == 0, "/s ended on %r with %d" % (action, s.game.returncode))
 
 
 def case_scr_preview(parent, arguments):
@@ -259,7 +254,7 @@ def settings_dialog(scr, arguments, keys):
         wait_for(lambda: s.has_focus(dialog), "the keyboard focus on the settings dialog")
         for key in keys:
             s.xdotool("key", key)
-        return exits_within(s, 10.0, "the settings dialog to close")
+        return s.exit_status()
 
 
 def case_scr_settings(scr):
