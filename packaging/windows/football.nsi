@@ -3,7 +3,7 @@
 ;
 ; Built by packaging/windows/CMakeLists.txt (`make package-windows`):
 ;   makensis -DVERSION=... -DPUBLISHER=... -DOUTFILE=... -DFOOTBALL_EXE=... -DFOOTBALL_SCR=...
-;            -DTRACE_EXE=... -DREADME=... -DSTART_HERE=... -DICON=... football.nsi
+;            -DTRACE_EXE=... -DLICENSE=... -DSTART_HERE=... -DICON=... football.nsi
 ; Both the installer and its uninstaller run silently with /S.
 
 ; A 64-bit installer: the programs are 64-bit, and a 32-bit installer would
@@ -46,7 +46,7 @@ Section "football"
     SetOutPath "$INSTDIR"
     File "/oname=football.exe" "${FOOTBALL_EXE}"
     File "/oname=football-trace.exe" "${TRACE_EXE}"
-    File "/oname=README.md" "${README}"
+    File "/oname=LICENSE.txt" "${LICENSE}"
     File "/oname=START-HERE.txt" "${START_HERE}"
     WriteUninstaller "$INSTDIR\uninstall.exe"
 
@@ -81,7 +81,7 @@ Section "Uninstall"
     Delete "$SYSDIR\football.scr"
     Delete "$INSTDIR\football.exe"
     Delete "$INSTDIR\football-trace.exe"
-    Delete "$INSTDIR\README.md"
+    Delete "$INSTDIR\LICENSE.txt"
     Delete "$INSTDIR\START-HERE.txt"
     Delete "$INSTDIR\uninstall.exe"
     RMDir "$INSTDIR"
