@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/game_window.h"
+#include "frame/camera.h"
 #include "frame/key_table.h"
 #include "frame/run_frame.h"
 #include "frame/screenshot.h"

@@ -20,9 +20,12 @@ constexpr int kExitFailure = 1;  // the window could not be made (or re-made aft
 int runGame(DisplayChoice display = DisplayChoice::ask, int view = 0);
 
 // Called once by main() instead of runGame for the screen saver: draws the
-// match into another program's window (an X window id, or
-// platform::kRootWindow) until a termination request; no questions, no keys.
-// Returns the exit status.
+// match into another program's window (an X window id or a Windows window
+// handle) or over the whole screen (platform::kRootWindow) until a
+// termination request, the window's end, or (over the whole screen on
+// Windows) input; no questions. `view` (frame/views.h; 0 for none) is watched
+// from the first frame on, as if its key were tapped before it. Returns the
+// exit status.
 int runScreenSaver(std::uint64_t nativeWindow, int view = 0);
 
 }  // namespace app
