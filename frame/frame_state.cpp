@@ -29,8 +29,10 @@ void applyFrameControls() {
     // The restart key starts a new match, and a new match plays.
     if (keyTable.held[kKeyRestart])
         matchPause.paused = false;
-    if (!matchPause.paused)
+    if (!matchPause.paused) {
+        followBall();
         render::advanceKeeperCounters();
+    }
 }
 
 void finishFrameState() {

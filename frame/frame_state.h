@@ -8,7 +8,8 @@ namespace frame {
 //   1. advanceSimulation(): the pause keys, then the simulation gate, at the
 //      start of the frame;
 //   2. applyFrameControls(): the camera keys (which may restart the match),
-//      then the two keeper counters, before anything is drawn;
+//      then the follow camera and the two keeper counters, before anything is
+//      drawn;
 //   3. finishFrameState(): the rain's step, after the rain has been drawn.
 // Drawing in between only reads state. Calling the three back to back is one
 // frame without a picture, exactly as the program makes it. While the match
@@ -21,7 +22,7 @@ namespace frame {
 void advanceSimulation();
 
 // The camera keys (the restart key also ends a pause), then, unless paused,
-// the keeper counters (team 1, then team 2).
+// the follow camera's step and the keeper counters (team 1, then team 2).
 void applyFrameControls();
 
 // The rain's step around the world origin, unless paused.
