@@ -3,7 +3,9 @@
 
 #include "frame/camera.h"
 #include "frame/key_table.h"
+#include "frame/match_panel.h"
 #include "frame/match_pause.h"
+#include "frame/match_statistics.h"
 #include "render/figure_animation.h"
 #include "render/heightmap.h"
 #include "render/rain_field.h"
@@ -13,12 +15,15 @@ namespace frame {
 
 void advanceSimulation() {
     applyPauseKeys(matchPause, keyTable);
+    countFrame(matchStatistics, matchPause.paused);
     if (matchPause.paused)
         return;
     if (sim::match.warmUpFrames > 100) {
+        const sim::MatchState before = sim::match;
         sim::matchTickMovement();
         render::advanceStrideCounters();
         sim::matchTickBall();
+        observeTick(matchStatistics, matchStatistics.frames, before, sim::match);
     } else {
         sim::match.warmUpFrames += 1;
     }
@@ -26,9 +31,12 @@ void advanceSimulation() {
 
 void applyFrameControls() {
     applyCameraKeys();
+    applyPanelKey(matchPanel, keyTable);
     // The restart key starts a new match, and a new match plays.
-    if (keyTable.held[kKeyRestart])
+    if (keyTable.held[kKeyRestart]) {
         matchPause.paused = false;
+        startMatchStatistics(matchStatistics);
+    }
     if (!matchPause.paused) {
         followBall();
         render::advanceKeeperCounters();
@@ -36,8 +44,10 @@ void applyFrameControls() {
 }
 
 void finishFrameState() {
-    if (!matchPause.paused)
+    if (!matchPause.paused) {
         render::stepRain(0.0f, 0.0f);
+        observeFrameEnd(matchStatistics);
+    }
 }
 
 void advanceFrameState() {
@@ -48,6 +58,7 @@ void advanceFrameState() {
 
 void initSceneState() {
     sim::resetMatch();
+    startMatchStatistics(matchStatistics);
     render::generateTerrain();
     matchPause.paused = false;
 }

@@ -15,25 +15,27 @@ namespace frame {
 // frame without a picture, exactly as the program makes it. While the match
 // is paused (matchPause) only the camera keys change state.
 
-// The pause keys (a key-down toggles the pause); then, unless paused, the
-// simulation gate: after a reset the warm-up counts 101 frames without a
-// tick; every later frame runs one tick, with the stride counters advanced
-// between its keeper step and its possession step.
+// The pause keys (a key-down toggles the pause), the frame counted in the
+// match statistics; then, unless paused, the simulation gate: after a reset the warm-up counts 101
+// frames without a tick; every later frame runs one tick, with the stride counters advanced between
+// its keeper step and its possession step, and the statistics looking at what the tick changed.
 void advanceSimulation();
 
-// The camera keys (the restart key also ends a pause), then, unless paused,
+// The camera keys and Tab (the restart key also ends a pause and starts the
+// statistics of a new match), then, unless paused,
 // the follow camera's step and the keeper counters (team 1, then team 2).
 void applyFrameControls();
 
-// The rain's step around the world origin, unless paused.
+// The rain's step around the world origin and the statistics' look at the
+// weather, unless paused.
 void finishFrameState();
 
 // The whole state side of one frame: the three steps above, back to back.
 void advanceFrameState();
 
 // The state side of a scene initialisation (start-up and every window
-// re-creation): the match reset, then the terrain generation; the new match
-// is not paused. initScene runs
+// re-creation): the match reset and its statistics, then the terrain
+// generation; the new match is not paused. initScene runs
 // it first; the headless tools run it alone.
 void initSceneState();
 

@@ -8,7 +8,6 @@
 #include <cstdio>
 
 #include "frame/viewport_size.h"
-#include "platform/glyphs.h"
 
 namespace frame {
 
@@ -34,19 +33,6 @@ void endOverlay() {
     glEnable(GL_LIGHTING);
     glDisable(GL_BLEND);
     glDisable(GL_ALPHA_TEST);
-}
-
-// The width of a text in the overlay font: the advances of its glyphs.
-static double textWidth(const char* text) {
-    double width = 0.0;
-    for (const char* c = text; *c != '\0'; ++c) {
-        const int code = static_cast<unsigned char>(*c);
-        if (code >= platform::kFirstGlyphCode &&
-            code < platform::kFirstGlyphCode + platform::kGlyphCount) {
-            width += static_cast<double>(platform::overlayGlyph(code).advance);
-        }
-    }
-    return width;
 }
 
 // Where the score's three texts start, in pixels from the bar's centre, and
@@ -82,8 +68,8 @@ void drawScoreboard(const OverlayLayout& layout, int goalsTeam1, int goalsTeam2)
     static const char kThird[] = " SHAKHTAR";
     std::snprintf(first, sizeof first, "DYNAMO %i", goalsTeam1);
     std::snprintf(second, sizeof second, " : %i", goalsTeam2);
-    const ScoreRow row =
-        scoreRow(textWidth(first), textWidth(second), textWidth(kThird), 100.0 * layout.barScale);
+    const ScoreRow row = scoreRow(overlayTextWidth(first), overlayTextWidth(second),
+                                  overlayTextWidth(kThird), 100.0 * layout.barScale);
 
     const double centre = layout.barCentre;
     const double half = row.halfWidth;

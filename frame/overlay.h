@@ -26,6 +26,9 @@ void endOverlay();
 void drawOverlayText(float x, float y, const char* format, ...)
     __attribute__((format(printf, 3, 4)));
 
+// How far a text moves the raster position on: its glyphs' advances.
+double overlayTextWidth(const char* text);
+
 // The score bar at the top with the two teams' goals, every frame.
 void drawScoreboard(const OverlayLayout& layout, int goalsTeam1, int goalsTeam2);
 
@@ -34,5 +37,10 @@ void drawPauseNotice(const OverlayLayout& layout);
 
 // The GOAL! banner, while a goal is being celebrated.
 void drawGoalBanner(const OverlayLayout& layout);
+
+// The match panel (match_panel.h), under the pause notice, centred with the
+// score bar, while Tab has it shown or a final score is on; drawn last.
+// As many of the latest goals as the picture's height allows are listed.
+void drawMatchPanel(const OverlayLayout& layout);
 
 }  // namespace frame

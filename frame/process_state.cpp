@@ -11,6 +11,8 @@ void resetProcessState() {
     camera = initialCamera();
     keyTable = KeyTable{};
     matchPause = MatchPause{};
+    matchStatistics = initialMatchStatistics();
+    matchPanel = MatchPanel{};
     frameClock = FrameClock{};
     viewportSize = ViewportSize{};
     render::figureAnimation = render::initialFigureAnimation();
@@ -25,6 +27,8 @@ std::unique_ptr<ProcessState> saveProcessState() {
     saved->camera = camera;
     saved->keyTable = keyTable;
     saved->matchPause = matchPause;
+    saved->matchStatistics = matchStatistics;
+    saved->matchPanel = matchPanel;
     saved->frameClock = frameClock;
     saved->viewportSize = viewportSize;
     saved->figureAnimation = render::figureAnimation;
@@ -39,6 +43,8 @@ void restoreProcessState(const ProcessState& saved) {
     camera = saved.camera;
     keyTable = saved.keyTable;
     matchPause = saved.matchPause;
+    matchStatistics = saved.matchStatistics;
+    matchPanel = saved.matchPanel;
     frameClock = saved.frameClock;
     viewportSize = saved.viewportSize;
     render::figureAnimation = saved.figureAnimation;

@@ -7,7 +7,9 @@
 #include "frame/camera.h"
 #include "frame/frame_pacing.h"
 #include "frame/key_table.h"
+#include "frame/match_panel.h"
 #include "frame/match_pause.h"
+#include "frame/match_statistics.h"
 #include "frame/viewport_size.h"
 #include "render/figure_animation.h"
 #include "render/heightmap.h"
@@ -17,8 +19,8 @@
 namespace frame {
 
 // A copy of the records a run changes: the generator, the match, the camera,
-// the key table, the pause, the frame clock, the viewport size, the animation counters,
-// the rain field and the height field. The overlay font and the shape cache
+// the key table, the pause, the match statistics and panel, the frame clock, the viewport size, the
+// animation counters, the rain field and the height field. The overlay font and the shape cache
 // belong to a rendering context, not to the process, and are not in it.
 struct ProcessState {
     std::uint32_t randomState;
@@ -26,6 +28,8 @@ struct ProcessState {
     Camera camera;
     KeyTable keyTable;
     MatchPause matchPause;
+    MatchStatistics matchStatistics;
+    MatchPanel matchPanel;
     FrameClock frameClock;
     ViewportSize viewportSize;
     render::FigureAnimation figureAnimation;

@@ -5,6 +5,7 @@
 
 #include "frame/camera.h"
 #include "frame/frame_state.h"
+#include "frame/match_panel.h"
 #include "frame/match_pause.h"
 #include "frame/overlay.h"
 #include "frame/scene_start.h"
@@ -70,6 +71,8 @@ void renderFrame() {
     if (sim::match.goalCelebration > 0)
         drawGoalBanner(layout);
     glPopMatrix();
+    if (matchPanel.shown || matchPanel.finalScore)
+        drawMatchPanel(layout);
     endOverlay();
 }
 
