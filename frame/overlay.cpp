@@ -109,6 +109,33 @@ void drawPauseNotice(const OverlayLayout& layout) {
                     static_cast<float>((top + bottom) / 2.0 + 4.0), "PAUSED");
 }
 
+void drawScreenshotNotice(const char* text, bool failed) {
+    const double width = static_cast<double>(viewportSize.width);
+    const double height = static_cast<double>(viewportSize.height);
+    const double room = width - 16.0;
+    const bool cut = overlayTextWidth(text) > room;
+    if (cut) {
+        const double dots = overlayTextWidth("...");
+        while (*text != '\0' && overlayTextWidth(text) + dots > room)
+            ++text;
+    }
+    const double textWidth = overlayTextWidth(text) + (cut ? overlayTextWidth("...") : 0.0);
+    glBegin(GL_POLYGON);
+    glColor3d(0.0, 0.0, 0.0);
+    glVertex2d(0.0, height - 22.0);
+    glVertex2d(width, height - 22.0);
+    glVertex2d(width, height);
+    glVertex2d(0.0, height);
+    glEnd();
+    if (failed) {
+        glColor3f(1.0f, 0.7f, 0.2f);
+    } else {
+        glColor3f(1.0f, 1.0f, 1.0f);
+    }
+    drawOverlayText(static_cast<float>(std::floor((width - textWidth) / 2.0)),
+                    static_cast<float>(height - 7.0), "%s%s", cut ? "..." : "", text);
+}
+
 // The face of the banner's sixteen strokes, each four vertices in drawing order.
 static const double kBannerStrokes[16][4][2] = {
     {{300, 220}, {300, 230}, {170, 230}, {170, 220}},  // G, top bar

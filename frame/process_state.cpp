@@ -13,6 +13,7 @@ void resetProcessState() {
     matchPause = MatchPause{};
     matchStatistics = initialMatchStatistics();
     matchPanel = MatchPanel{};
+    screenshotNotice = ScreenshotNotice{};
     frameClock = FrameClock{};
     viewportSize = ViewportSize{};
     render::figureAnimation = render::initialFigureAnimation();
@@ -29,6 +30,7 @@ std::unique_ptr<ProcessState> saveProcessState() {
     saved->matchPause = matchPause;
     saved->matchStatistics = matchStatistics;
     saved->matchPanel = matchPanel;
+    saved->screenshotNotice = screenshotNotice;
     saved->frameClock = frameClock;
     saved->viewportSize = viewportSize;
     saved->figureAnimation = render::figureAnimation;
@@ -45,6 +47,7 @@ void restoreProcessState(const ProcessState& saved) {
     matchPause = saved.matchPause;
     matchStatistics = saved.matchStatistics;
     matchPanel = saved.matchPanel;
+    screenshotNotice = saved.screenshotNotice;
     frameClock = saved.frameClock;
     viewportSize = saved.viewportSize;
     render::figureAnimation = saved.figureAnimation;

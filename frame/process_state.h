@@ -10,6 +10,7 @@
 #include "frame/match_panel.h"
 #include "frame/match_pause.h"
 #include "frame/match_statistics.h"
+#include "frame/screenshot_notice.h"
 #include "frame/viewport_size.h"
 #include "render/figure_animation.h"
 #include "render/heightmap.h"
@@ -19,9 +20,9 @@
 namespace frame {
 
 // A copy of the records a run changes: the generator, the match, the camera,
-// the key table, the pause, the match statistics and panel, the frame clock, the viewport size, the
-// animation counters, the rain field and the height field. The overlay font and the shape cache
-// belong to a rendering context, not to the process, and are not in it.
+// the key table, the pause, the match statistics and panel, the screenshot notice, the frame clock,
+// the viewport size, the animation counters, the rain field and the height field. The overlay font
+// and the shape cache belong to a rendering context, not to the process, and are not in it.
 struct ProcessState {
     std::uint32_t randomState;
     sim::MatchState match;
@@ -30,6 +31,7 @@ struct ProcessState {
     MatchPause matchPause;
     MatchStatistics matchStatistics;
     MatchPanel matchPanel;
+    ScreenshotNotice screenshotNotice;
     FrameClock frameClock;
     ViewportSize viewportSize;
     render::FigureAnimation figureAnimation;

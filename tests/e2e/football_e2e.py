@@ -1049,13 +1049,36 @@ def whole_picture(session, window):
     return bytes(rgb)
 
 
-def paused_notice(session, window):
-    """True while PAUSED shows under the bar: a box of black with white text."""
-    counts = {}
-    for row in session.pixels(window, 477, 30, 70, 20):
-        for rgb in row:
-            counts[colour_name(rgb)] = counts.get(colour_name(rgb), 0) + 1
-    return counts.get("white", 0) > 30 and counts.get("white", 0) + counts.get("black", 0) == 1400
+def picture_box(rows, x, y, width, height):
+    """A rectangle of a whole picture (RGB bytes, top row first) as rows of (r, g, b)."""
+    return [[tuple(rows[((y + j) * 1024 + x + i) * 3:((y + j) * 1024 + x + i) * 3 + 3])
+             for i in range(width)] for j in range(height)]
+
+
+def text_box(box, least):
+    """True when a box is black with at least `least` white pixels of text."""
+    names = [colour_name(rgb) for row in box for rgb in row]
+    return names.count("white") >= least and names.count("white") + names.count("black") == len(names)
+
+
+def paused_notice(session=None, window=None, rows=None):
+    """True while PAUSED shows under the bar (in the window, or in a picture)."""
+    box = (477, 30, 70, 20)
+    return text_box(session.pixels(window, *box) if rows is None else picture_box(rows, *box), 30)
+
+
+def notice_line(session=None, window=None, rows=None):
+    """True while the screenshot's line shows along the bottom edge."""
+    box = (0, 746, 1024, 22)
+    return text_box(session.pixels(window, *box) if rows is None else picture_box(rows, *box), 200)
+
+
+def without_pause_box(rows):
+    """A whole picture with PAUSED's box blacked out."""
+    rows = bytearray(rows)
+    for y in range(30, 50):
+        rows[(y * 1024 + 477) * 3:(y * 1024 + 547) * 3] = bytes(70 * 3)
+    return bytes(rows)
 
 
 def still_for(session, window, seconds):
@@ -1096,6 +1119,9 @@ def case_pause_screenshot(program):
 
         # F12 saves exactly the picture on screen, its path on standard output.
         s.tap(window, "F12")
+        # On screen, for two seconds, a line at the bottom names the file; neither
+        # it nor PAUSED is in the file, which is otherwise the picture shown.
+        wait_for(lambda: notice_line(s, window), "the screenshot's line at the bottom")
         path = wait_for(lambda: s.stdout().strip(), "the screenshot's path on standard output")
         name = os.path.basename(path)
         check(os.path.dirname(path) == s.pictures and name.startswith("football-") and
@@ -1104,11 +1130,16 @@ def case_pause_screenshot(program):
               (path, s.pictures))
         width, height, rows = read_png(path)
         check((width, height) == (1024, 768), "the screenshot is %dx%d" % (width, height))
+        wait_for(lambda: not notice_line(s, window), "the screenshot's line to go", 4.0)
+        check(paused_notice(s, window), "PAUSED went with the screenshot's line")
+        check(not notice_line(rows=rows) and not paused_notice(rows=rows),
+              "the screenshot holds the line at the bottom or PAUSED")
         for _ in range(24):
             looks.append(whole_picture(s, window))
             time.sleep(0.1)
-        check(rows in looks, "the screenshot differs from every picture the window showed "
-              "while paused")
+        check(without_pause_box(rows) in [without_pause_box(look) for look in looks],
+              "the screenshot differs from every picture the window showed while paused, "
+              "PAUSED apart")
         check(os.listdir(s.pictures) == [name], "files in the pictures folder: %r" %
               os.listdir(s.pictures))
 
