@@ -18,7 +18,6 @@
 #include "render/rain_field.h"
 #include "sim/match_state.h"
 #include "sim/tick_steps.h"
-#include "tests/support/program_run.h"
 
 namespace {
 
@@ -140,110 +139,83 @@ TEST_F(SummaryTest, GoalKicksAndWeatherSwitches) {
     EXPECT_EQ(frame::matchTime(999999999999999999), "549999999999999:59");
 }
 
-// A team's counts as `--summary` prints them, and as the panel shows them.
-struct TeamCounts {
-    long long shots = -1, onTarget = -1, passes = -1, completed = -1, possession = -1;
-};
-
-static void summaryCounts(const std::string& summary, TeamCounts (&teams)[2]) {
-    for (int i = 0; i < 2; ++i) {
-        const char* name = i == 0 ? "\nDYNAMO: shots" : "\nSHAKHTAR: shots";
-        const std::size_t at = summary.find(name);
-        ASSERT_NE(at, std::string::npos) << summary;
-        std::sscanf(summary.c_str() + at + std::strlen(name),
-                    " %lld (on target %lld, off target %*d), passes started %lld, completed %lld",
-                    &teams[i].shots, &teams[i].onTarget, &teams[i].passes, &teams[i].completed);
+// Every whole number in a text, in order.
+static std::vector<long long> numbersIn(const std::string& text) {
+    std::vector<long long> numbers;
+    for (std::size_t at = text.find_first_of("0123456789"); at != std::string::npos;
+         at = text.find_first_of("0123456789", at)) {
+        std::size_t length = 0;
+        numbers.push_back(std::stoll(text.substr(at), &length));
+        at += length;
     }
-    long long ticks[2] = {};
-    std::sscanf(summary.c_str() + summary.find("Possession in ticks:"),
-                "Possession in ticks: DYNAMO %lld (%*f%%), SHAKHTAR %lld", &ticks[0], &ticks[1]);
-    teams[0].possession = std::lround(100.0 * ticks[0] / (ticks[0] + ticks[1]));
-    teams[1].possession = 100 - teams[0].possession;
+    return numbers;
 }
 
-static void panelCounts(const std::vector<std::string>& lines, TeamCounts (&teams)[2]) {
-    for (const std::string& line : lines) {
-        long long* field[2] = {};
-        for (int i = 0; i < 2; ++i) {
-            TeamCounts& t = teams[i];
-            const std::string name = line.substr(0, 12);
-            field[i] = name == "Shots       "   ? &t.shots
-                       : name == "  on target " ? &t.onTarget
-                       : name == "Passes      " ? &t.passes
-                       : name == "  completed " ? &t.completed
-                       : name == "Possession  " ? &t.possession
-                                                : nullptr;
-        }
-        if (field[0] != nullptr)
-            std::sscanf(line.c_str() + 12, "%lld%*[% ]%lld", field[0], field[1]);
-    }
+// The numbers of the line that starts with `label`.
+static std::vector<long long> numbersAfter(const std::string& text, const std::string& label) {
+    const std::size_t at = text.find(label);
+    return at == std::string::npos ? std::vector<long long>{}
+                                   : numbersIn(text.substr(at, text.find('\n', at + 1) - at));
 }
 
-// The panel after 9000 frames, with the restart key held in frame `restart`
-// (0: never), against `football-trace --summary` over the same frames: the
-// panel counts the current match only, and its clock starts at the restart.
-TEST(MatchPanel, ShowsTheCurrentMatchAsTheSummaryCountsIt) {
+// The panel after 9000 frames against the summary printed from the same run,
+// without and with the restart key held in frame 3000: the panel counts the
+// current match only (the summary's totals less those at the restart), and
+// its clock starts at the restart.
+TEST_F(SummaryTest, ThePanelShowsTheCurrentMatchAsTheSummaryCountsIt) {
     for (const int restart : {0, 3000}) {
         SCOPED_TRACE("restart at " + std::to_string(restart));
         frame::resetProcessState();
         frame::initSceneState();
+        std::string before = "\nDYNAMO: 0 0 0 0 0\nSHAKHTAR: 0 0 0 0 0\n";
         for (int f = 1; f <= 9000; ++f) {
             frame::keyTable.held['1'] = f == restart;
             frame::keyTable.held[0x09] = f == 20;
             frame::advanceFrameState();
+            if (f == restart)
+                before = text(frame::matchStatistics);
         }
-        EXPECT_TRUE(frame::matchPanel.shown);
-        const std::vector<std::string> lines = frame::matchPanelLines(
-            frame::matchStatistics, sim::match, render::rainField, false, frame::kPanelGoals);
-        EXPECT_EQ(lines[0], "MATCH TIME   " + frame::matchTime(9000 - restart));
-
-        auto summary = [](const std::vector<std::string>& args) {
-            return test_support::runProgram(FOOTBALL_TRACE_PATH, args).out;
-        };
-        const std::string text = summary(
-            {"9000", "--summary", "--hold", "1@" + std::to_string(restart > 0 ? restart : 9001)});
-        TeamCounts expected[2], before[2], shown[2];
-        summaryCounts(text, expected);
-        if (restart > 0) {
-            // The restart's frame still ran its tick before the reset.
-            summaryCounts(summary({std::to_string(restart), "--summary"}), before);
-            for (int i = 0; i < 2; ++i) {
-                expected[i].shots -= before[i].shots;
-                expected[i].onTarget -= before[i].onTarget;
-                expected[i].passes -= before[i].passes;
-                expected[i].completed -= before[i].completed;
-                expected[i].possession = -1;  // the summary's shares are of the whole run
+        const std::string after = text(frame::matchStatistics);
+        std::string panel;
+        for (const std::string& line :
+             frame::matchPanelLines(frame::matchStatistics, sim::match, render::rainField, false,
+                                    frame::kPanelGoals)) {
+            panel += line + "\n";
+        }
+        ASSERT_TRUE(frame::matchPanel.shown);
+        EXPECT_EQ(panel.substr(0, panel.find('\n')),
+                  "MATCH TIME   " + frame::matchTime(9000 - restart));
+        // Shots, on target, passes started and completed, per team.
+        const std::vector<long long> total[2] = {numbersAfter(after, "\nDYNAMO: "),
+                                                 numbersAfter(after, "\nSHAKHTAR: ")};
+        const std::vector<long long> start[2] = {numbersAfter(before, "\nDYNAMO: "),
+                                                 numbersAfter(before, "\nSHAKHTAR: ")};
+        const char* rows[4] = {"\nShots ", "\n  on target ", "\nPasses ", "\n  completed "};
+        const int columns[4] = {0, 1, 3, 4};
+        for (int r = 0; r < 4; ++r) {
+            const std::vector<long long> shown = numbersAfter(panel, rows[r]);
+            ASSERT_EQ(shown.size(), 2u) << rows[r] << panel;
+            for (int team = 0; team < 2; ++team) {
+                EXPECT_EQ(shown[team], total[team][columns[r]] - start[team][columns[r]])
+                    << rows[r] << team;
             }
         }
-        panelCounts(lines, shown);
-        for (int i = 0; i < 2; ++i) {
-            EXPECT_EQ(shown[i].shots, expected[i].shots) << i;
-            EXPECT_EQ(shown[i].onTarget, expected[i].onTarget) << i;
-            EXPECT_EQ(shown[i].passes, expected[i].passes) << i;
-            EXPECT_EQ(shown[i].completed, expected[i].completed) << i;
-            if (expected[i].possession >= 0) {
-                EXPECT_EQ(shown[i].possession, expected[i].possession) << i;
-            }
-        }
-        // The score, and the latest goal: its side, the score after it and,
-        // without a restart, its time as the summary prints it.
-        int goals1 = 0, goals2 = 0;
-        std::sscanf(text.c_str() + text.find("Final score:"), "Final score: DYNAMO %d : %d",
-                    &goals1, &goals2);
-        const std::string score = std::to_string(goals1) + " : " + std::to_string(goals2);
-        EXPECT_EQ(lines[1], "DYNAMO " + score + " SHAKHTAR");
-        const std::string goals = text.substr(0, text.find("\nDYNAMO: shots"));
-        const std::string last = goals.substr(goals.rfind("\n  frame "));
-        const std::string time =
-            last.substr(last.find(" at ") + 4, last.find(": ") - last.find(" at ") - 4);
-        const std::string side =
-            last.substr(last.find(": ") + 2, last.find(" (") - last.find(": ") - 2);
-        EXPECT_NE(lines[2].find(side), std::string::npos) << lines[2] << " / " << last;
-        EXPECT_NE(lines[2].find(std::to_string(goals1) + ":" + std::to_string(goals2)),
-                  std::string::npos)
-            << lines[2];
+        const std::vector<long long> score = numbersAfter(after, "Final score:");
+        EXPECT_NE(panel.find("\nDYNAMO " + std::to_string(score[0]) + " : " +
+                             std::to_string(score[1]) + " SHAKHTAR\n"),
+                  std::string::npos);
         if (restart == 0) {
-            EXPECT_EQ(lines[2].substr(0, 6), std::string(6 - time.size(), ' ') + time) << last;
+            // Possession as the teams' shares of the ticks either had the ball,
+            // and the latest goal at the time the summary gives it.
+            const std::vector<long long> ticks = numbersAfter(after, "Possession in ticks:");
+            const long long share =
+                std::lround(100.0 * ticks[0] / (ticks[0] + ticks[3]));  // "(27.8%)" is two
+            EXPECT_EQ(numbersAfter(panel, "\nPossession "),
+                      (std::vector<long long>{share, 100 - share}));
+            const std::string goals = after.substr(0, after.find("\nDYNAMO: "));
+            const std::vector<long long> last = numbersIn(goals.substr(goals.rfind("\n  frame ")));
+            EXPECT_EQ(numbersAfter(panel, "\n  ").at(0), last[1]) << panel;
+            EXPECT_EQ(numbersAfter(panel, "\n  ").at(1), last[2]) << panel;
         }
     }
 }
