@@ -1049,28 +1049,23 @@ def whole_picture(session, window):
     return bytes(rgb)
 
 
-def picture_box(rows, x, y, width, height):
-    """A rectangle of a whole picture (RGB bytes, top row first) as rows of (r, g, b)."""
-    return [[tuple(rows[((y + j) * 1024 + x + i) * 3:((y + j) * 1024 + x + i) * 3 + 3])
-             for i in range(width)] for j in range(height)]
+PAUSE_BOX, NOTICE_BOX = (477, 30, 70, 20), (0, 746, 1024, 22)
 
 
-def text_box(box, least):
-    """True when a box is black with at least `least` white pixels of text."""
-    names = [colour_name(rgb) for row in box for rgb in row]
+def text_box(source, box, least):
+    """True when a box of a window ((session, window)) or of a whole picture (RGB
+    bytes) is black with at least `least` white pixels of text."""
+    x, y, width, height = box
+    at = [((y + j) * 1024 + x + i) * 3 for i in range(width) for j in range(height)]
+    pixels = ([tuple(source[a:a + 3]) for a in at] if isinstance(source, bytes) else
+              [rgb for row in source[0].pixels(source[1], *box) for rgb in row])
+    names = [colour_name(rgb) for rgb in pixels]
     return names.count("white") >= least and names.count("white") + names.count("black") == len(names)
 
 
-def paused_notice(session=None, window=None, rows=None):
-    """True while PAUSED shows under the bar (in the window, or in a picture)."""
-    box = (477, 30, 70, 20)
-    return text_box(session.pixels(window, *box) if rows is None else picture_box(rows, *box), 30)
-
-
-def notice_line(session=None, window=None, rows=None):
-    """True while the screenshot's line shows along the bottom edge."""
-    box = (0, 746, 1024, 22)
-    return text_box(session.pixels(window, *box) if rows is None else picture_box(rows, *box), 200)
+def paused_notice(session, window):
+    """True while PAUSED shows under the bar."""
+    return text_box((session, window), PAUSE_BOX, 30)
 
 
 def without_pause_box(rows):
@@ -1121,7 +1116,7 @@ def case_pause_screenshot(program):
         s.tap(window, "F12")
         # On screen, for two seconds, a line at the bottom names the file; neither
         # it nor PAUSED is in the file, which is otherwise the picture shown.
-        wait_for(lambda: notice_line(s, window), "the screenshot's line at the bottom")
+        wait_for(lambda: text_box((s, window), NOTICE_BOX, 200), "the screenshot's line")
         path = wait_for(lambda: s.stdout().strip(), "the screenshot's path on standard output")
         name = os.path.basename(path)
         check(os.path.dirname(path) == s.pictures and name.startswith("football-") and
@@ -1130,9 +1125,9 @@ def case_pause_screenshot(program):
               (path, s.pictures))
         width, height, rows = read_png(path)
         check((width, height) == (1024, 768), "the screenshot is %dx%d" % (width, height))
-        wait_for(lambda: not notice_line(s, window), "the screenshot's line to go", 4.0)
+        wait_for(lambda: not text_box((s, window), NOTICE_BOX, 200), "the line to go", 4.0)
         check(paused_notice(s, window), "PAUSED went with the screenshot's line")
-        check(not notice_line(rows=rows) and not paused_notice(rows=rows),
+        check(not text_box(rows, NOTICE_BOX, 200) and not text_box(rows, PAUSE_BOX, 30),
               "the screenshot holds the line at the bottom or PAUSED")
         for _ in range(24):
             looks.append(whole_picture(s, window))
