@@ -3,9 +3,11 @@
 BUILD_DIR         ?= build
 ASAN_BUILD_DIR    ?= build-asan
 WINDOWS_BUILD_DIR ?= build-windows
+WEB_BUILD_DIR     ?= build-web
+WEB_PORT          ?= 8016
 JOBS              ?= $(shell nproc)
 
-.PHONY: deps configure build build-asan windows run package package-windows test clean format
+.PHONY: deps configure build build-asan windows web web-serve run package package-windows test clean format
 
 deps:
 	bash scripts/install-deps.sh
@@ -28,6 +30,21 @@ windows: deps
 	    -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw-w64-x86_64.cmake \
 	    -DFOOTBALL_NATIVE_TRACE=$(abspath $(BUILD_DIR))/tools/football-trace
 	cmake --build $(WINDOWS_BUILD_DIR) -j $(JOBS)
+
+# The web site: $(WEB_BUILD_DIR)/index.html, football.js and football.wasm, the
+# icons and the manifest (emscripten's CMake set-up in $(WEB_BUILD_DIR)/cmake).
+# Debian's emcc finds Debian's acorn through NODE_PATH when the machine's node
+# is another one.
+WEB_ENV = NODE_PATH=/usr/share/nodejs
+web: deps
+	$(WEB_ENV) emcmake cmake -S . -B $(WEB_BUILD_DIR)/cmake -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	    -DFOOTBALL_WEB_SITE_DIR=$(abspath $(WEB_BUILD_DIR))
+	$(WEB_ENV) cmake --build $(WEB_BUILD_DIR)/cmake -j $(JOBS) --target football-web
+
+# The site on this machine only; Ctrl+C stops the server.
+web-serve: web
+	@echo "The match in the browser: http://127.0.0.1:$(WEB_PORT)/  (Ctrl+C stops the server)"
+	python3 -m http.server --bind 127.0.0.1 --directory $(WEB_BUILD_DIR) $(WEB_PORT)
 
 # With a display, the match in its window. Without one (neither DISPLAY nor
 # WAYLAND_DISPLAY), a 20-second clip of it (600 frames at 30 per second) made
@@ -57,8 +74,9 @@ package-windows: windows
 
 # The whole suite: every test on the normal build, then the unit, pixel and
 # tool tests again on the address and undefined-behaviour sanitizer build,
-# then the Windows build's tests under Wine (one at a time, in one prefix).
-test: build build-asan windows
+# then the Windows build's tests under Wine (one at a time, in one prefix). The
+# web page's test (label web) runs in the first, on the site `make web` makes.
+test: build build-asan windows web
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 	ctest --test-dir $(ASAN_BUILD_DIR) --output-on-failure -j $(JOBS) -LE e2e
 	ctest --test-dir $(WINDOWS_BUILD_DIR) --output-on-failure -j $(JOBS)
@@ -67,4 +85,4 @@ format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_BUILD_DIR) $(WINDOWS_BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_BUILD_DIR) $(WINDOWS_BUILD_DIR) $(WEB_BUILD_DIR)

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/host_system.h"
+
 namespace app {
 
 // How the window is shown: asked at start, or chosen by an option; or, for
@@ -21,23 +23,22 @@ struct CommandLine {
     std::uint64_t screenSaverWindow = 0;
 };
 
-// Called first thing by main() with its arguments (argv[0] is the program).
-// GNU style: long options, also as --name=VALUE where one takes a value, the
-// short -h, and "--" before operands (the program takes none). --help and
+// Called first thing by main() with its arguments (argv[0] is the program),
+// on the command-line layer's rules (common/command_line.h): --help and
 // --version, found anywhere, win over every other argument, good or bad, the
-// first one found; otherwise the first bad argument makes a usage error.
-// `saverWindow` is the XSCREENSAVER_WINDOW variable (null when it is unset),
-// the window xscreensaver gives its screen savers: with --root, or without a
-// display option, the match is drawn into it.
-CommandLine parseCommandLine(int argc, const char* const* argv, const char* saverWindow = nullptr);
+// first one found; otherwise the first bad argument makes a usage error; the
+// program takes no operands. `saverWindow` is the XSCREENSAVER_WINDOW
+// variable (null when it is unset), the window xscreensaver gives its screen
+// savers: with --root, or without a display option, the match is drawn into
+// it. `system` (platform/host_system.h) decides which options exist: --root,
+// --window-id and the variable only where X is.
+CommandLine parseCommandLine(int argc, const char* const* argv, const char* saverWindow = nullptr,
+                             unsigned system = platform::thisSystem());
 
-// Prints the help or the version to standard output, or the usage error and
-// the usage on one line to standard error. Returns the exit status: 0 for help
-// and version (1 when standard output cannot be written), kExitUsage for a
-// usage error.
-int answerCommandLine(const CommandLine& commandLine);
-
-// Exit status for bad arguments.
-constexpr int kExitUsage = 2;
+// Prints the help (this system's options) or the version to standard output,
+// or the usage error as one line with a hint to standard error. Returns the
+// exit status: 0 for help and version (1 when standard output cannot be
+// written), common::kExitUsage (2) for a usage error.
+int answerCommandLine(const CommandLine& commandLine, unsigned system = platform::thisSystem());
 
 }  // namespace app

@@ -13,6 +13,7 @@ packages=(
     xvfb xdotool x11-utils openbox python3 python3-xlib
     help2man desktop-file-utils appstream dpkg-dev file
     g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine wine64
+    emscripten chromium
 )
 
 missing=()

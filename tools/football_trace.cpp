@@ -7,36 +7,36 @@
 #include <string>
 #include <vector>
 
+#include "common/command_line.h"
 #include "frame/frame_state.h"
 #include "frame/key_table.h"
 #include "frame/match_statistics.h"
+#include "platform/host_system.h"
 #include "platform/standard_output.h"
-#include "tools/command_help.h"
 #include "tools/frame_script.h"
 #include "tools/key_names.h"
 #include "tools/match_summary.h"
 #include "tools/trace_line.h"
 
-static const char kUsage[] =
-    "usage: football-trace FRAMES [--hold KEY@FROM[-TO]]... [--toggle AFTER]... [--summary]";
+static const char kProgram[] = "football-trace";
 
-// --help: this, then the key names, then kHelpEnd.
-static const char kHelp[] =
+static const std::vector<common::OptionRow> kOwnOptions = {
+    {"summary", 0, nullptr,
+     "print a short match report instead: score, goals, shots, passes,\npossession and "
+     "weather, with the match time (minutes:seconds at\nthe designed two frames per 66 ms) "
+     "beside every frame number",
+     0},
+};
+
+// --help: this, the options, the key names, then kHelpEnd.
+static const char kHelpStart[] =
     "Usage: football-trace FRAMES [--hold KEY@FROM[-TO]]... [--toggle AFTER]... [--summary]\n"
     "Run the football match from start-up without a window or OpenGL and print its\n"
     "state after start-up and after every frame, one JSON line each: the same\n"
     "frames, in the same order, as the program runs them.\n"
-    "\n"
-    "Options:\n"
-    "  FRAMES                 frames to run after start-up\n"
-    "  --hold KEY@FROM[-TO]   hold a key (a name such as O, 1, F1, ESCAPE, or a code) in\n"
-    "                         frames FROM..TO\n"
-    "  --toggle AFTER         re-create the window after frame AFTER, as F1 does\n"
-    "  --summary              print a short match report instead: score, goals, shots, passes,\n"
-    "                         possession and weather, with the match time (minutes:seconds at\n"
-    "                         the designed two frames per 66 ms) beside every frame number\n"
-    "  -h, --help             show this help and exit\n"
-    "  --version              show the version and exit\n"
+    "\n";
+
+static const char kHelpMiddle[] =
     "\n"
     "Frames count from 1; frame 0 is start-up.\n"
     "\n";
@@ -111,16 +111,19 @@ static void runSummary(const tools::FrameScript& script, Output& out) {
 }
 
 int main(int argc, char** argv) {
-    const std::vector<std::string> args(argv + 1, argv + argc);
-    const tools::InfoRequest info = tools::findInfoRequest(args, {"--hold", "--toggle"});
-    if (info != tools::InfoRequest::none)
-        return tools::printInfo(info, "football-trace", kHelp + tools::keyNamesHelp() + kHelpEnd);
+    const std::vector<common::OptionRow> rows = tools::toolOptionRows(kOwnOptions);
+    const unsigned system = platform::thisSystem();
+    const common::ParsedArguments parsed = common::parseArguments(argc, argv, rows, system);
+    if (parsed.request == common::Request::version)
+        return common::printVersion(kProgram);
+    if (parsed.request == common::Request::help) {
+        return common::printHelp(kProgram, kHelpStart + common::optionsHelp(rows, system) +
+                                               kHelpMiddle + tools::keyNamesHelp() + kHelpEnd);
+    }
     tools::FrameScript script;
     std::string error;
-    if (!tools::parseFrameScript(args, {{"--summary", false}}, script, error)) {
-        std::fprintf(stderr, "football-trace: %s (%s)\n", error.c_str(), kUsage);
-        return 2;
-    }
+    if (!tools::readFrameScript(parsed, script, error))
+        return common::refuseArguments(kProgram, error);
     // The trace is the same file on every system: "\n" is written as LF.
     platform::useBinaryStandardOutput();
     Output out;
@@ -131,7 +134,7 @@ int main(int argc, char** argv) {
         runSummary(script, out);
     }
     if (out.failed || std::fflush(stdout) != 0) {
-        std::fprintf(stderr, "football-trace: cannot write the output: %s\n", std::strerror(errno));
+        std::fprintf(stderr, "%s: cannot write the output: %s\n", kProgram, std::strerror(errno));
         return 1;
     }
     return 0;

@@ -8,67 +8,25 @@
 
 namespace tools {
 
-bool parseDecimal(const std::string& text, std::int64_t& value) {
-    if (text.empty() || text.size() > 18)
+using common::quoted;
+
+// A frame number of 0 or more.
+static bool parseFrame(const std::string& text, std::int64_t& frame) {
+    std::uint64_t value = 0;
+    if (!common::parseNumber(text, kMaxFrameNumber, value))
         return false;
-    std::int64_t result = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9')
-            return false;
-        result = result * 10 + (c - '0');
-    }
-    value = result;
+    frame = static_cast<std::int64_t>(value);
     return true;
 }
 
-// A key: hex with a 0x prefix, a decimal code of two or more digits, or a key
+// A key: a code of two or more digits (decimal, or hex after 0x), or a key
 // name (one digit names its key: "1" is the restart key, not code 1).
 static bool parseKey(const std::string& text, int& key) {
-    std::int64_t value = 0;
-    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
-        if (text.size() > 6)
-            return false;
-        for (std::size_t i = 2; i < text.size(); ++i) {
-            const char c = text[i];
-            int digit = 0;
-            if (c >= '0' && c <= '9') {
-                digit = c - '0';
-            } else if (c >= 'a' && c <= 'f') {
-                digit = c - 'a' + 10;
-            } else if (c >= 'A' && c <= 'F') {
-                digit = c - 'A' + 10;
-            } else {
-                return false;
-            }
-            value = value * 16 + digit;
-        }
-    } else if (text.size() < 2 || !parseDecimal(text, value)) {
+    std::uint64_t value = 0;
+    if (text.size() < 2 || !common::parseNumber(text, 255, value))
         return keyCodeForName(text, key);
-    }
-    if (value > 255)
-        return false;
     key = static_cast<int>(value);
     return true;
-}
-
-std::string quoted(const std::string& text) {
-    static const char kHex[] = "0123456789abcdef";
-    std::string result = "'";
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '\n') {
-            result += "\\n";
-        } else if (c == '\t') {
-            result += "\\t";
-        } else if (byte < 0x20 || byte == 0x7f) {
-            result += "\\x";
-            result += kHex[byte >> 4];
-            result += kHex[byte & 15];
-        } else {
-            result += c;
-        }
-    }
-    return result + "'";
 }
 
 // KEY@FROM or KEY@FROM-TO.
@@ -90,7 +48,7 @@ static bool parseHold(const std::string& text, KeyHold& hold, std::string& error
     const std::size_t dash = range.find('-', 1);
     const std::string fromText = range.substr(0, dash);
     const std::string toText = dash == std::string::npos ? fromText : range.substr(dash + 1);
-    if (!parseDecimal(fromText, hold.from) || !parseDecimal(toText, hold.to)) {
+    if (!parseFrame(fromText, hold.from) || !parseFrame(toText, hold.to)) {
         error = "--hold frames must be whole numbers of 1 or more, not " + quoted(range);
         return false;
     }
@@ -105,64 +63,73 @@ static bool parseHold(const std::string& text, KeyHold& hold, std::string& error
     return true;
 }
 
-static const ExtraOption* findExtra(const std::vector<ExtraOption>& extra,
-                                    const std::string& name) {
-    for (const ExtraOption& option : extra) {
-        if (option.name == name)
-            return &option;
-    }
-    return nullptr;
+static const common::OptionRow kFramesRow = {nullptr, 0, "FRAMES", "frames to run after start-up",
+                                             0};
+static const common::OptionRow kHoldRow = {
+    "hold", 0, "KEY@FROM[-TO]",
+    "hold a key (a name such as O, 1, F1, ESCAPE, or a code) in\nframes FROM..TO", 0};
+static const common::OptionRow kToggleRow = {
+    "toggle", 0, "AFTER", "re-create the window after frame AFTER, as F1 does", 0};
+
+std::vector<common::OptionRow> toolOptionRows(const std::vector<common::OptionRow>& own) {
+    std::vector<common::OptionRow> rows = {kFramesRow};
+    rows.insert(rows.end(), own.begin(), own.end());
+    rows.push_back(kHoldRow);
+    rows.push_back(kToggleRow);
+    return rows;
 }
 
-bool parseFrameScript(const std::vector<std::string>& args, const std::vector<ExtraOption>& extra,
-                      FrameScript& script, std::string& error, bool framesRequired) {
+static bool isRow(const common::OptionRow* option, const common::OptionRow& row) {
+    return option != nullptr && std::strcmp(option->longName, row.longName) == 0;
+}
+
+// One argument of the frame script, or one of the tool's own passed on.
+static bool readArgument(const common::Argument& argument, FrameScript& script, bool& haveFrames,
+                         std::string& error) {
+    const std::string& value = argument.value;
+    if (argument.option == nullptr) {
+        std::int64_t frames = 0;
+        if (!parseFrame(value, frames)) {
+            error = "FRAMES must be a whole number of 0 or more, not " + quoted(value);
+            return false;
+        }
+        if (haveFrames) {
+            error = "FRAMES given twice (" + std::to_string(script.frames) + " and " +
+                    quoted(value) + ")";
+            return false;
+        }
+        script.frames = frames;
+        haveFrames = true;
+    } else if (isRow(argument.option, kHoldRow)) {
+        KeyHold hold = {};
+        if (!parseHold(value, hold, error))
+            return false;
+        script.holds.push_back(hold);
+    } else if (isRow(argument.option, kToggleRow)) {
+        std::int64_t after = 0;
+        if (!parseFrame(value, after) || after == 0) {
+            error = "--toggle needs a frame number of 1 or more, not " + quoted(value);
+            return false;
+        }
+        script.toggles.push_back(after);
+    } else {
+        script.extras.push_back(
+            ExtraArgument{std::string("--") + argument.option->longName, value});
+    }
+    return true;
+}
+
+bool readFrameScript(const common::ParsedArguments& parsed, FrameScript& script, std::string& error,
+                     bool framesRequired) {
     script = FrameScript{};
     bool haveFrames = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        const bool isOption = arg.size() > 1 && arg[0] == '-' && !(arg[1] >= '0' && arg[1] <= '9');
-        if (!isOption) {
-            std::int64_t frames = 0;
-            if (!parseDecimal(arg, frames)) {
-                error = "FRAMES must be a whole number of 0 or more, not " + quoted(arg);
-                return false;
-            }
-            if (haveFrames) {
-                error =
-                    "FRAMES given twice (" + std::to_string(script.frames) + " and " + arg + ")";
-                return false;
-            }
-            script.frames = frames;
-            haveFrames = true;
-            continue;
-        }
-        const ExtraOption* option = findExtra(extra, arg);
-        const bool takesValue =
-            arg == "--hold" || arg == "--toggle" || (option != nullptr && option->takesValue);
-        if (arg != "--hold" && arg != "--toggle" && option == nullptr) {
-            error = "unknown option " + quoted(arg);
+    for (const common::Argument& argument : parsed.arguments) {
+        if (!readArgument(argument, script, haveFrames, error))
             return false;
-        }
-        if (takesValue && i + 1 >= args.size()) {
-            error = arg + " needs a value";
-            return false;
-        }
-        const std::string value = takesValue ? args[++i] : std::string();
-        if (arg == "--hold") {
-            KeyHold hold = {};
-            if (!parseHold(value, hold, error))
-                return false;
-            script.holds.push_back(hold);
-        } else if (arg == "--toggle") {
-            std::int64_t after = 0;
-            if (!parseDecimal(value, after) || after == 0) {
-                error = "--toggle needs a frame number of 1 or more, not " + quoted(value);
-                return false;
-            }
-            script.toggles.push_back(after);
-        } else {
-            script.extras.push_back(ExtraArgument{arg, value});
-        }
+    }
+    if (!parsed.error.empty()) {
+        error = parsed.error;
+        return false;
     }
     script.framesGiven = haveFrames;
     if (!haveFrames && framesRequired) {
@@ -171,6 +138,18 @@ bool parseFrameScript(const std::vector<std::string>& args, const std::vector<Ex
     }
     std::sort(script.toggles.begin(), script.toggles.end());
     return true;
+}
+
+bool parseFrameScript(const std::vector<std::string>& args,
+                      const std::vector<common::OptionRow>& own, FrameScript& script,
+                      std::string& error, bool framesRequired) {
+    const std::vector<common::OptionRow> rows = toolOptionRows(own);
+    const common::ParsedArguments parsed = common::parseArguments(args, rows, 0);
+    if (parsed.request != common::Request::none) {
+        error = "a help or version request is no frame script";
+        return false;
+    }
+    return readFrameScript(parsed, script, error, framesRequired);
 }
 
 void applyKeyHolds(const FrameScript& script, std::int64_t frame, frame::KeyTable& keys) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "common/command_line.h"
 #include "frame/key_table.h"
 
 namespace tools {
@@ -16,12 +17,6 @@ struct KeyHold {
     int key;  // virtual-key code 0..255
     std::int64_t from;
     std::int64_t to;
-};
-
-// A tool's own option, which the shared parser passes on rather than refusing.
-struct ExtraOption {
-    std::string name;  // with its dashes, e.g. "--summary"
-    bool takesValue;   // true: the next argument is its value
 };
 
 // An extra option as found on the command line, in command-line order.
@@ -38,25 +33,31 @@ struct FrameScript {
     std::vector<ExtraArgument> extras;  // the caller's own options, in command-line order
 };
 
-// Called once by a tool's main with its arguments (without the program name).
-// Accepts FRAMES (once, required), --hold KEY@FROM[-TO] and --toggle AFTER
-// (both repeatable) and the caller's `extra` options. KEY is a key name
-// (O, 1, F1, ESCAPE: keyCodeForName), a decimal code of two or more digits or
-// a hex code (0x31); frame numbers are decimal and at least 1. On a bad argument returns
-// false with a one-line message (no program name, no newline) in `error`.
-// With `framesRequired` false a missing FRAMES is no error (football-record's
-// --goal finds its own frames); `framesGiven` tells which it was.
-bool parseFrameScript(const std::vector<std::string>& args, const std::vector<ExtraOption>& extra,
-                      FrameScript& script, std::string& error, bool framesRequired = true);
+// A tool's table of options: FRAMES and --hold, --toggle, which every tool
+// has, around the tool's `own` rows (its options, in the order its help lists them).
+std::vector<common::OptionRow> toolOptionRows(const std::vector<common::OptionRow>& own);
 
-// An argument in single quotes for a message, with line breaks and other
-// control characters written as \n, \t or \xNN, so that the message stays one
-// line of text. Shared by the tools' own options.
-std::string quoted(const std::string& text);
+// Called once by a tool's main with its arguments as parsed against its
+// table (no help or version request). Takes FRAMES (once, required), --hold
+// KEY@FROM[-TO] and --toggle AFTER (both repeatable), and passes the tool's
+// own options on in `extras`. KEY is a key name (O, 1, F1, ESCAPE:
+// keyCodeForName), or a code of two or more digits, decimal or 0x hex; frame
+// numbers are at least 1. On a bad argument returns false with a one-line
+// message (no program name, no newline) in `error`. With `framesRequired`
+// false a missing FRAMES is no error (football-record's --goal finds its own
+// frames); `framesGiven` tells which it was.
+bool readFrameScript(const common::ParsedArguments& parsed, FrameScript& script, std::string& error,
+                     bool framesRequired = true);
 
-// A decimal number of 0 or more with at most 18 digits (so it fits the frame
-// counter); digits only, no sign or spaces. Shared by the tools' own options.
-bool parseDecimal(const std::string& text, std::int64_t& value);
+// Both steps on arguments without the program's name, for the tests and the
+// fuzz target: parsed against toolOptionRows(own); a help or version request
+// is refused here.
+bool parseFrameScript(const std::vector<std::string>& args,
+                      const std::vector<common::OptionRow>& own, FrameScript& script,
+                      std::string& error, bool framesRequired = true);
+
+// The largest frame number the tools take: 18 digits, within the frame counter.
+constexpr std::uint64_t kMaxFrameNumber = 999999999999999999;
 
 // Before running frame `frame` (1-based): sets the key table to exactly the
 // keys the script holds during that frame and clears every other entry.

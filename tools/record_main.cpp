@@ -7,43 +7,27 @@
 #include <string>
 #include <vector>
 
-#include "tools/command_help.h"
+#include "common/command_line.h"
+#include "platform/host_system.h"
 #include "tools/frame_script.h"
 #include "tools/goal_search.h"
 #include "tools/key_names.h"
 #include "tools/record_options.h"
 #include "tools/record_run.h"
 
-static const char kUsage[] =
-    "usage: football-record FRAMES {--out DIR | --clip FILE.webp} [OPTION]..., "
-    "or football-record --goal N --clip FILE.webp [--view V] [--size WxH]; "
-    "see football-record --help";
+static const char kProgram[] = "football-record";
 
-// --help: this, then the key names, then kHelpEnd.
-static const char kHelp[] =
+// --help: this, the options, kHelpMiddle, the key names, then kHelpEnd.
+static const char kHelpStart[] =
     "Usage: football-record FRAMES --out DIR [OPTION]...\n"
     "  or:  football-record FRAMES --clip FILE.webp [OPTION]...\n"
     "  or:  football-record --goal N --clip FILE.webp [--view V] [--size WxH]\n"
     "Run the football match from start-up without a window, draw its frames offscreen\n"
     "exactly as the program draws them, and write them as PNG pictures or as an\n"
     "animated WebP clip at 30 pictures per second.\n"
-    "\n"
-    "Options:\n"
-    "  FRAMES                 frames to run after start-up\n"
-    "  --out DIR              write the chosen frames as DIR/frame-NNNNN.png (DIR is made)\n"
-    "  --at F1,F2,...         with --out: write only these frames\n"
-    "  --every K              with --out: write every K-th frame\n"
-    "  --clip FILE.webp       write frames F..FRAMES as an animated WebP\n"
-    "  --from F               with --clip: the first frame of the clip (default 1)\n"
-    "  --view V               see every frame from preset view V, 2 to 5, as if its key were held\n"
-    "  --goal N               with --clip: replay the N-th goal of the default match, from 60\n"
-    "                         frames before the ball crosses the goal line to the award\n"
-    "  --size WxH             picture size in pixels, each 1 to 8192 (default 1024x768)\n"
-    "  --hold KEY@FROM[-TO]   hold a key (a name such as O, 1, F1, ESCAPE, or a code) in\n"
-    "                         frames FROM..TO\n"
-    "  --toggle AFTER         re-create the window after frame AFTER, as F1 does\n"
-    "  -h, --help             show this help and exit\n"
-    "  --version              show the version and exit\n"
+    "\n";
+
+static const char kHelpMiddle[] =
     "\n"
     "Frames count from 1; frame 0 is start-up. Frames before the first picture are\n"
     "run without drawing, so a late picture comes quickly. Progress is shown on\n"
@@ -66,21 +50,21 @@ static const char kHelpEnd[] =
     "  football-record 500 --out shots --at 120,500 --hold O@200-260\n"
     "      two pictures, the camera flying forward in between\n";
 
-static int badArguments(const std::string& message) {
-    std::fprintf(stderr, "football-record: %s (%s)\n", message.c_str(), kUsage);
-    return 2;
-}
-
 int main(int argc, char** argv) {
-    const std::vector<std::string> args(argv + 1, argv + argc);
-    const tools::InfoRequest info = tools::findInfoRequest(args, tools::recordValueOptions());
-    if (info != tools::InfoRequest::none)
-        return tools::printInfo(info, "football-record", kHelp + tools::keyNamesHelp() + kHelpEnd);
+    const std::vector<common::OptionRow> rows = tools::recordOptionRows();
+    const unsigned system = platform::thisSystem();
+    const common::ParsedArguments parsed = common::parseArguments(argc, argv, rows, system);
+    if (parsed.request == common::Request::version)
+        return common::printVersion(kProgram);
+    if (parsed.request == common::Request::help) {
+        return common::printHelp(kProgram, kHelpStart + common::optionsHelp(rows, system) +
+                                               kHelpMiddle + tools::keyNamesHelp() + kHelpEnd);
+    }
     tools::FrameScript script;
     tools::RecordOptions options;
     std::string error;
-    if (!tools::parseRecordCommandLine(args, script, options, error))
-        return badArguments(error);
+    if (!tools::readRecordCommandLine(parsed, script, options, error))
+        return common::refuseArguments(kProgram, error);
     const bool progress = isatty(STDERR_FILENO) != 0;
     if (options.goal > 0) {
         if (progress)

@@ -10,15 +10,14 @@ namespace tools {
 // enough that the buffers of a picture stay well within memory.
 static constexpr int kMaxPictureSide = 8192;
 
-// The frame numbers the frame script accepts have at most 18 digits.
-static constexpr std::int64_t kMaxFrameNumber = 999999999999999999;
+using common::quoted;
 
-// A whole decimal number from 1 to `limit`: digits only, no sign or spaces.
-static bool parsePositive(const std::string& text, std::int64_t limit, std::int64_t& value) {
-    std::int64_t result = 0;
-    if (!parseDecimal(text, result) || result < 1 || result > limit)
+// A whole number from 1 to `limit`.
+static bool parsePositive(const std::string& text, std::uint64_t limit, std::int64_t& value) {
+    std::uint64_t result = 0;
+    if (!common::parseNumber(text, limit, result) || result < 1)
         return false;
-    value = result;
+    value = static_cast<std::int64_t>(result);
     return true;
 }
 
@@ -45,9 +44,20 @@ static bool parseSize(const std::string& text, std::int64_t& width, std::int64_t
            parsePositive(text.substr(x + 1), kMaxPictureSide, height);
 }
 
-std::vector<ExtraOption> recordExtraOptions() {
-    return {{"--out", true},  {"--at", true},   {"--every", true}, {"--size", true},
-            {"--clip", true}, {"--from", true}, {"--view", true},  {"--goal", true}};
+std::vector<common::OptionRow> recordOptionRows() {
+    return toolOptionRows({
+        {"out", 0, "DIR", "write the chosen frames as DIR/frame-NNNNN.png (DIR is made)", 0},
+        {"at", 0, "F1,F2,...", "with --out: write only these frames", 0},
+        {"every", 0, "K", "with --out: write every K-th frame", 0},
+        {"clip", 0, "FILE.webp", "write frames F..FRAMES as an animated WebP", 0},
+        {"from", 0, "F", "with --clip: the first frame of the clip (default 1)", 0},
+        {"view", 0, "V", "see every frame from preset view V, 2 to 5, as if its key were held", 0},
+        {"goal", 0, "N",
+         "with --clip: replay the N-th goal of the default match, from 60\nframes before the "
+         "ball crosses the goal line to the award",
+         0},
+        {"size", 0, "WxH", "picture size in pixels, each 1 to 8192 (default 1024x768)", 0},
+    });
 }
 
 static bool endsWith(const std::string& text, const std::string& end) {
@@ -134,16 +144,9 @@ bool parseRecordOptions(const std::vector<ExtraArgument>& extras, RecordOptions&
     return true;
 }
 
-std::vector<std::string> recordValueOptions() {
-    std::vector<std::string> names = {"--hold", "--toggle"};
-    for (const ExtraOption& option : recordExtraOptions())
-        names.push_back(option.name);
-    return names;
-}
-
-bool parseRecordCommandLine(const std::vector<std::string>& args, FrameScript& script,
-                            RecordOptions& options, std::string& error) {
-    return parseFrameScript(args, recordExtraOptions(), script, error, false) &&
+bool readRecordCommandLine(const common::ParsedArguments& parsed, FrameScript& script,
+                           RecordOptions& options, std::string& error) {
+    return readFrameScript(parsed, script, error, false) &&
            parseRecordOptions(script.extras, options, error) &&
            checkRecordRequest(script, options, error);
 }

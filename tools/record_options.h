@@ -27,18 +27,15 @@ constexpr int presetKey(int view) {
     return '0' + view;
 }
 
-// The record tool's options for the shared frame-script parser.
-std::vector<ExtraOption> recordExtraOptions();
+// football-record's table of options: the frame script's and its own.
+std::vector<common::OptionRow> recordOptionRows();
 
-// Every option of the record tool that takes a value: the frame script's and
-// the record tool's own, for the look for --help and --version.
-std::vector<std::string> recordValueOptions();
-
-// The whole command line after the look for --help and --version: the frame
-// script, then the record options, then whether they make one request.
-// Called by football-record's main and by the command-line fuzz target.
-bool parseRecordCommandLine(const std::vector<std::string>& args, FrameScript& script,
-                            RecordOptions& options, std::string& error);
+// The whole command line, parsed against recordOptionRows() (no help or
+// version request): the frame script, then the record options, then whether
+// they make one request. Called by football-record's main and by the
+// command-line fuzz target.
+bool readRecordCommandLine(const common::ParsedArguments& parsed, FrameScript& script,
+                           RecordOptions& options, std::string& error);
 
 // Reads --out, --at, --every, --size, --clip, --from, --view and --goal from
 // what the frame-script parser passed on. False with a one-line message in

@@ -19,6 +19,7 @@ struct Case {
     std::string error;
     const char* saverWindow = nullptr;  // XSCREENSAVER_WINDOW; null when unset
     std::uint64_t window = 0;           // the screen saver's window
+    unsigned system = platform::kLinux;
 };
 
 const Case kCases[] = {
@@ -36,8 +37,14 @@ const Case kCases[] = {
     {{"--bogus", "x"}, CommandAction::usageError, DisplayChoice::ask, "unknown option '--bogus'"},
     {{"--bogus=1"}, CommandAction::usageError, DisplayChoice::ask, "unknown option '--bogus'"},
     {{"-w"}, CommandAction::usageError, DisplayChoice::ask, "unknown option '-w'"},
-    {{"-hh"}, CommandAction::usageError, DisplayChoice::ask, "unknown option '-hh'"},
+    {{"-hh"}, CommandAction::help, DisplayChoice::ask, ""},
     {{"--win"}, CommandAction::usageError, DisplayChoice::ask, "unknown option '--win'"},
+    // Long names are never abbreviated.
+    {{"--full"}, CommandAction::usageError, DisplayChoice::ask, "unknown option '--full'"},
+    {{"--window-id"},
+     CommandAction::usageError,
+     DisplayChoice::ask,
+     "option '--window-id' needs a value"},
     {{"window"}, CommandAction::usageError, DisplayChoice::ask, "unexpected argument 'window'"},
     {{"-"}, CommandAction::usageError, DisplayChoice::ask, "unexpected argument '-'"},
     {{"--window", "--", "--help"},
@@ -99,6 +106,22 @@ const Case kCases[] = {
      "XSCREENSAVER_WINDOW is not an X window id: 'junk'",
      "junk"},
     {{"--help"}, CommandAction::help, DisplayChoice::ask, "", "junk"},
+    // Windows has no X windows: no --root, --window-id or XSCREENSAVER_WINDOW.
+    {{"--root"},
+     CommandAction::usageError,
+     DisplayChoice::ask,
+     "unknown option '--root'",
+     nullptr,
+     0,
+     platform::kWindows},
+    {{"--window-id=7"},
+     CommandAction::usageError,
+     DisplayChoice::ask,
+     "unknown option '--window-id'",
+     nullptr,
+     0,
+     platform::kWindows},
+    {{}, CommandAction::run, DisplayChoice::ask, "", "0x400001", 0, platform::kWindows},
 };
 
 TEST(CommandLine, EachArgumentListAsksForWhatItSays) {
@@ -110,8 +133,10 @@ TEST(CommandLine, EachArgumentListAsksForWhatItSays) {
             shown += std::string(" ") + arg;
         if (c.saverWindow != nullptr)
             shown += std::string(" with XSCREENSAVER_WINDOW=") + c.saverWindow;
-        const app::CommandLine line =
-            app::parseCommandLine(static_cast<int>(argv.size()), argv.data(), c.saverWindow);
+        if (c.system == platform::kWindows)
+            shown += " on Windows";
+        const app::CommandLine line = app::parseCommandLine(static_cast<int>(argv.size()),
+                                                            argv.data(), c.saverWindow, c.system);
         EXPECT_EQ(line.action, c.action) << shown;
         EXPECT_EQ(line.display, c.display) << shown;
         EXPECT_EQ(line.error, c.error) << shown;

@@ -786,7 +786,7 @@ def case_options(program):
             err = result.stderr.decode(errors="replace")
             check(result.returncode == 2, "football %s ended with status %d" %
                   (" ".join(arguments), result.returncode))
-            check(re.fullmatch(r"football: %s \(usage: football [^\n]*\)\n" % re.escape(named),
+            check(re.fullmatch(r"football: %s\. Try 'football --help'\.\n" % re.escape(named),
                                err), "football %s wrote:\n%s" % (" ".join(arguments), err))
         version = run_beside(s, ["--version"])
         check(version.returncode == 0 and

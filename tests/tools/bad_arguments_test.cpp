@@ -1,6 +1,7 @@
 // bad_arguments_test.cpp -- every bad command line of football-trace and
 // football-record: status 2, one line on standard error that starts with the
-// tool's name, nothing on standard output, no crash and no files written.
+// tool's name and ends with the hint, nothing on standard output, no crash and
+// no files written.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -38,10 +39,10 @@ static const std::vector<BadCall> kBadCalls = {
     {Tool::both, {"5", "--hold", "a\nb@1"}},
     {Tool::both, {"5", ""}},
     {Tool::both, {"5", "6"}},
-    {Tool::both, {"5", "--fast"}},
+    {Tool::both, {"5", "--fast"}, "unknown option '--fast'."},
     {Tool::both, {"5", "--", "6"}},
-    {Tool::both, {"5", "--hold=65@1"}},
-    {Tool::both, {"5", "--hold"}},
+    {Tool::trace, {"5", "--hold"}, "option '--hold' needs a value."},
+    {Tool::record, {"5", "--out", "DIR", "--hold"}, "option '--hold' needs a value."},
     {Tool::both, {"5", "--hold", ""}},
     {Tool::both, {"5", "--hold", "--help"}, "--hold"},  // an option's value is no help request
     {Tool::both, {"5", "--hold", "300@1"}},
@@ -66,6 +67,8 @@ static const std::vector<BadCall> kBadCalls = {
     {Tool::both, {"5", "--toggle", "99999999999999999999"}},
 
     {Tool::trace, {"5", "--summary", "x"}},
+    {Tool::trace, {"5", "--summary=x"}, "option '--summary' takes no value."},
+    {Tool::trace, {"5", "--sum"}, "unknown option '--sum'."},  // no abbreviations
 
     {Tool::record, {"5"}},
     {Tool::record, {"abc", "--out", "DIR"}},
@@ -144,6 +147,8 @@ static void expectRefused(const std::string& program, const std::string& name,
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err.rfind(name + ": " + says, 0), 0u) << run.err;
     EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
+    const std::string hint = " Try '" + name + " --help'.\n";
+    EXPECT_EQ(run.err.compare(run.err.size() - hint.size(), hint.size(), hint), 0) << run.err;
 }
 
 TEST(BadArguments, ExitTwoWithOneLineOnStandardErrorAndNoFiles) {

@@ -12,7 +12,7 @@ namespace {
 using tools::FrameScript;
 
 bool parse(const std::vector<std::string>& args, FrameScript& script, std::string& error,
-           const std::vector<tools::ExtraOption>& extra = {}) {
+           const std::vector<common::OptionRow>& extra = {}) {
     return tools::parseFrameScript(args, extra, script, error);
 }
 
@@ -105,8 +105,9 @@ TEST(FrameScript, RefusesBadArgumentsWithAMessage) {
 TEST(FrameScript, PassesTheCallersOwnOptionsBack) {
     FrameScript script;
     std::string error;
-    ASSERT_TRUE(parse({"--out", "dir", "5", "--summary", "--size", "640x480"}, script, error,
-                      {{"--out", true}, {"--summary", false}, {"--size", true}}))
+    ASSERT_TRUE(parse(
+        {"--out", "dir", "5", "--summary", "--size", "640x480"}, script, error,
+        {{"out", 0, "DIR", "", 0}, {"summary", 0, nullptr, "", 0}, {"size", 0, "WxH", "", 0}}))
         << error;
     EXPECT_EQ(script.frames, 5);
     ASSERT_EQ(script.extras.size(), 3u);
@@ -115,7 +116,7 @@ TEST(FrameScript, PassesTheCallersOwnOptionsBack) {
     EXPECT_EQ(script.extras[1].name, "--summary");
     EXPECT_EQ(script.extras[1].value, "");
     EXPECT_EQ(script.extras[2].value, "640x480");
-    EXPECT_FALSE(parse({"5", "--out"}, script, error, {{"--out", true}}));
+    EXPECT_FALSE(parse({"5", "--out"}, script, error, {{"out", 0, "DIR", "", 0}}));
 }
 
 TEST(FrameScript, KeyHoldsCoverTheirFramesOnly) {

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "tests/support/program_run.h"
-#include "tools/command_help.h"
 
 namespace tools_test {
 
@@ -68,13 +67,6 @@ TEST(HelpAndVersion, TheFirstRequestWinsOverOtherArguments) {
     const ProgramRun version = runProgram(kTrace, {"abc", "--version", "--help"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, std::string("football-trace ") + FOOTBALL_VERSION + "\n");
-}
-
-TEST(HelpAndVersion, AnOptionsValueIsNoRequest) {
-    // "--help" here is the key of --hold (the tools refuse it: see bad_arguments_test).
-    EXPECT_EQ(tools::findInfoRequest({"--clip", "--version", "--help"}, {"--clip"}),
-              tools::InfoRequest::help);
-    EXPECT_EQ(tools::findInfoRequest({"--clip"}, {"--clip"}), tools::InfoRequest::none);
 }
 
 TEST(HelpAndVersion, AFailedWriteIsReported) {

@@ -110,7 +110,9 @@ TEST(RecordTool, RecordedRunLeavesTheStateTheTracePrints) {
     tools::FrameScript script;
     tools::RecordOptions options;
     std::string error;
-    ASSERT_TRUE(tools::parseFrameScript(args, tools::recordExtraOptions(), script, error)) << error;
+    const std::vector<common::OptionRow> rows = tools::recordOptionRows();
+    ASSERT_TRUE(tools::readFrameScript(common::parseArguments(args, rows, 0), script, error))
+        << error;
     ASSERT_TRUE(tools::parseRecordOptions(script.extras, options, error)) << error;
     options.width = 320;
     options.height = 240;

@@ -1,6 +1,7 @@
 // tool_arguments_fuzz.cpp -- libFuzzer target for the tools' command lines: the
-// --help/--version search, the frame script with its --hold key scripts, and
-// football-record's own options and their combination, on any arguments. A
+// command-line layer (getopt_long under the tools' tables, --help and --version),
+// the frame script with its --hold key scripts, and football-record's own
+// options and their combination, on any arguments. A
 // refusal must be one line of text (the tools print it as their one line on
 // standard error and exit with status 2); an accepted script must play back.
 #include <cstddef>
@@ -9,8 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "common/command_line.h"
 #include "frame/key_table.h"
-#include "tools/command_help.h"
 #include "tools/frame_script.h"
 #include "tools/record_options.h"
 
@@ -37,11 +38,14 @@ static void playBack(const tools::FrameScript& script) {
 }
 
 static void traceArguments(const std::vector<std::string>& args) {
-    if (tools::findInfoRequest(args, {"--hold", "--toggle"}) != tools::InfoRequest::none)
+    const std::vector<common::OptionRow> rows =
+        tools::toolOptionRows({{"summary", 0, nullptr, "", 0}});
+    const common::ParsedArguments parsed = common::parseArguments(args, rows, 0);
+    if (parsed.request != common::Request::none)
         return;
     tools::FrameScript script;
     std::string error;
-    if (!tools::parseFrameScript(args, {{"--summary", false}}, script, error)) {
+    if (!tools::readFrameScript(parsed, script, error)) {
         checkRefusal(error);
         return;
     }
@@ -49,12 +53,14 @@ static void traceArguments(const std::vector<std::string>& args) {
 }
 
 static void recordArguments(const std::vector<std::string>& args) {
-    if (tools::findInfoRequest(args, tools::recordValueOptions()) != tools::InfoRequest::none)
+    const std::vector<common::OptionRow> rows = tools::recordOptionRows();
+    const common::ParsedArguments parsed = common::parseArguments(args, rows, 0);
+    if (parsed.request != common::Request::none)
         return;
     tools::FrameScript script;
     tools::RecordOptions options;
     std::string error;
-    if (!tools::parseRecordCommandLine(args, script, options, error)) {
+    if (!tools::readRecordCommandLine(parsed, script, options, error)) {
         checkRefusal(error);
         return;
     }

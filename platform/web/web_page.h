@@ -1,0 +1,30 @@
+// web_page.h -- what the program asks of its page: the address, the one-line message, the log
+// of errors, the frame count, the full screen and the picture as a download.
+#pragma once
+
+#include <string>
+
+namespace web {
+
+// The query part of the page's address ("?at=..."), or empty.
+std::string pageQuery();
+
+// Shows one line of text over the picture (a bad link, a missing WebGL).
+void showPageMessage(const std::string& text);
+
+// An error for the browser's console and the page's error log.
+void reportPageError(const std::string& text);
+
+// The frames run so far, kept on the canvas (data-frames) for whoever watches the page.
+void showFrameCount(long long frames);
+
+// The canvas's size on the screen in device pixels.
+void canvasDevicePixels(int& width, int& height);
+
+// Into or out of the page's full screen; only while a user's event is handled.
+void toggleFullScreen();
+
+// Offers the picture just drawn as a PNG download; right after drawing it.
+void downloadPicture();
+
+}  // namespace web

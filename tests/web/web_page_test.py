@@ -1,0 +1,183 @@
+#!/usr/bin/env python3
+"""web_page_test.py SITE_DIR FOOTBALL_RECORD -- the web page in headless chromium, in real time
+through the DevTools protocol: links to moments against football-record's pictures, the plain
+page playing, keys, a bad link's message, and no uncaught exception, console error or WebGL
+error.
+Real time, because headless chromium runs next to no animation frames in virtual time
+(--virtual-time-budget): a page that plays would stand still there. Serves the site on
+127.0.0.1 only; the server and the browser stop however the test ends."""
+
+import functools
+import http.server
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import devtools_pipe  # noqa: E402
+import png_pixels  # noqa: E402
+
+# Each link and the football-record arguments that draw the same frame.
+MOMENTS = [
+    ("?at=1000", ["1000"]),
+    ("?at=3300", ["3300"]),  # rain
+    ("?at=300&hold=2@300", ["300", "--hold", "2@300"]),  # a preset view
+]
+NEAR_ENOUGH = 0.99  # of the pixels within 3 levels in every channel
+WIDTH, HEIGHT = 1024, 768
+BROWSER_FLAGS = [
+    "--use-gl=angle", "--use-angle=swiftshader", "--enable-unsafe-swiftshader",
+    "--disable-background-networking", "--disable-component-update", "--disable-sync",
+    "--no-first-run", "--disable-quic", "--window-size=%d,%d" % (WIDTH, HEIGHT),
+]
+FRAMES = "(window.Module && Module.canvas.dataset.frames ? +Module.canvas.dataset.frames : 0)"
+# Two animation frames later, what the page changed is on the screen.
+PAINTED = "new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done)))"
+
+
+class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    def log_message(self, *args):
+        pass
+
+
+def record_picture(record, args, directory):
+    frame = int(args[0])
+    subprocess.run([record] + args + ["--out", directory, "--at", str(frame)], check=True,
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=120)
+    return os.path.join(directory, "frame-%05d.png" % frame)
+
+
+def check_moment(browser, page, query, record_args, record, work, failures):
+    """The link's moment, the help line hidden, against football-record's picture."""
+    session = browser.open_page(page + query, WIDTH, HEIGHT)
+    frame = int(record_args[0])
+    if not browser.wait_for(session, "%s == %d" % (FRAMES, frame), 120):
+        failures.append("%s: the moment is not drawn" % query)
+        return
+    browser.evaluate(session, "document.getElementById('help').hidden = true")
+    browser.evaluate(session, PAINTED, await_promise=True)
+    shot = os.path.join(work, "page.png")
+    browser.screenshot(session, shot)
+    browser.close_page(session)
+    expected = record_picture(record, record_args, work)
+    same, near = png_pixels.difference(png_pixels.read_rgb(shot), png_pixels.read_rgb(expected))
+    print("%s: %.2f %% of pixels identical to football-record's, %.2f %% within 3 levels" %
+          (query, 100 * same, 100 * near), flush=True)
+    if near < NEAR_ENOUGH:
+        failures.append("%s: only %.2f %% of pixels within 3 levels of football-record's" %
+                        (query, 100 * near))
+
+
+def check_plays(browser, page, work, failures):
+    """The plain page's pictures two and six seconds after its first frame differ. In the
+    warm-up (101 frames of players standing) only the goalkeepers move, and their flapping
+    repeats every ten frames, so where SwiftShader is too slow to be past the warm-up six
+    seconds in, the second picture waits for the match to start. A small page keeps that
+    wait short."""
+    session = browser.open_page(page, 320, 240)
+    if not browser.wait_for(session, FRAMES + " >= 1", 120):
+        failures.append("the plain page draws no frame")
+        return
+    start = time.monotonic()
+    pictures, frames = [], []
+    for seconds, least_frames in ((2, 1), (6, 102)):
+        time.sleep(max(0.0, start + seconds - time.monotonic()))
+        browser.wait_for(session, "%s >= %d" % (FRAMES, least_frames), 60)
+        shot = os.path.join(work, "plain-%d.png" % seconds)
+        browser.screenshot(session, shot)
+        pictures.append(png_pixels.read_rgb(shot))
+        frames.append(browser.evaluate(session, FRAMES))
+    browser.close_page(session)
+    print("plain page: frames %d and %d at %.1f s" % (frames[0], frames[1],
+                                                     time.monotonic() - start), flush=True)
+    if pictures[0] == pictures[1] or frames[1] <= frames[0]:
+        failures.append("the plain page stands still: frames %d and %d, pictures %s" %
+                        (frames[0], frames[1], "equal" if pictures[0] == pictures[1] else "apart"))
+
+
+def press(browser, session, code, key, down_seconds=0.0):
+    for kind in ("rawKeyDown", "keyUp"):
+        browser.call("Input.dispatchKeyEvent", {"type": kind, "windowsVirtualKeyCode": code,
+                                                "key": key}, session)
+        time.sleep(down_seconds if kind == "rawKeyDown" else 0.0)
+
+
+def check_keys(browser, page, work, failures):
+    """Keys reach the match: O held flies the camera on from a held moment (paused, so only
+    the camera moves), and F1 puts the page in full screen."""
+    session = browser.open_page(page + "?at=1000", WIDTH, HEIGHT)
+    if not browser.wait_for(session, FRAMES + " == 1000", 120):
+        failures.append("keys: the moment is not drawn")
+        return
+    shots = [os.path.join(work, "keys-%d.png" % n) for n in (1, 2)]
+    browser.screenshot(session, shots[0])
+    press(browser, session, 0x4F, "o", down_seconds=1.5)
+    moved = browser.wait_for(session, FRAMES + " > 1000", 10)
+    browser.evaluate(session, PAINTED, await_promise=True)
+    browser.screenshot(session, shots[1])
+    # The scene between the pause notice and the help line.
+    scene = [png_pixels.read_rgb(shot)[2][100 * WIDTH * 3:700 * WIDTH * 3] for shot in shots]
+    if not moved or scene[0] == scene[1]:
+        failures.append("keys: O held does not move the camera")
+    press(browser, session, 0x70, "F1")
+    if not browser.wait_for(session, "!!document.fullscreenElement", 10):
+        failures.append("keys: F1 does not put the page in full screen")
+    browser.close_page(session)
+
+
+def check_bad_link(browser, page, failures):
+    """?at=banana: one line naming the parameter, and the match plays from the start."""
+    session = browser.open_page(page + "?at=banana", WIDTH, HEIGHT)
+    plays = browser.wait_for(session, FRAMES + " >= 2", 120)
+    hidden, text = browser.evaluate(
+        session, "[document.getElementById('message').hidden, "
+                 "document.getElementById('message').textContent]")
+    browser.close_page(session)
+    print("?at=banana: %r" % text, flush=True)
+    if hidden or not text.startswith("at=banana: ") or "\n" in text:
+        failures.append("?at=banana: no line naming the parameter (%r)" % text)
+    if not plays:
+        failures.append("?at=banana: the match does not play")
+
+
+def main():
+    if len(sys.argv) != 3:
+        sys.exit("usage: web_page_test.py SITE_DIR FOOTBALL_RECORD")
+    site, record = sys.argv[1], sys.argv[2]
+    if not os.path.exists(os.path.join(site, "football.wasm")):
+        sys.exit("web_page_test: no site in %s: run `make web` first" % site)
+    command = shutil.which("chromium") or shutil.which("chromium-browser")
+    if not command:
+        sys.exit("web_page_test: chromium is not installed (scripts/install-deps.sh installs it)")
+    failures = []
+    server = http.server.ThreadingHTTPServer(
+        ("127.0.0.1", 0), functools.partial(QuietHandler, directory=site))
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    page = "http://127.0.0.1:%d/index.html" % server.server_address[1]
+    browser = None
+    try:
+        browser = devtools_pipe.Browser(command, BROWSER_FLAGS)
+        with tempfile.TemporaryDirectory(prefix="football-web-test-") as work:
+            for query, record_args in MOMENTS:
+                check_moment(browser, page, query, record_args, record, work, failures)
+            check_plays(browser, page, work, failures)
+            check_keys(browser, page, work, failures)
+            check_bad_link(browser, page, failures)
+        for _, problem in browser.problems:
+            failures.append("the browser's log: " + problem)
+    finally:
+        if browser:
+            browser.close()
+        server.shutdown()
+        server.server_close()
+    for failure in failures:
+        print("FAIL " + failure)
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,95 @@
+// web_link.cpp -- reading the page address's link to a moment.
+#include "web/web_link.h"
+
+#include <vector>
+
+namespace web {
+
+static int hexValue(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+// Form decoding: "+" is a space and "%XX" a byte; a broken escape stays as written.
+static std::string decoded(const std::string& text) {
+    std::string result;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '+') {
+            result += ' ';
+        } else if (text[i] == '%' && i + 2 < text.size() && hexValue(text[i + 1]) >= 0 &&
+                   hexValue(text[i + 2]) >= 0) {
+            result += static_cast<char>(hexValue(text[i + 1]) * 16 + hexValue(text[i + 2]));
+            i += 2;
+        } else {
+            result += text[i];
+        }
+    }
+    return result;
+}
+
+static bool fail(const std::string& name, const std::string& value, const std::string& why,
+                 MomentLink& link, std::string& error) {
+    link = MomentLink{};
+    error = name + "=" + value + ": " + why;
+    return false;
+}
+
+bool parseMomentLink(const std::string& query, MomentLink& link, std::string& error) {
+    link = MomentLink{};
+    std::size_t start = !query.empty() && query[0] == '?' ? 1 : 0;
+    std::vector<std::string> holds;
+    bool atGiven = false;
+    bool viewGiven = false;
+    while (start < query.size()) {
+        std::size_t end = query.find('&', start);
+        if (end == std::string::npos)
+            end = query.size();
+        const std::string pair = query.substr(start, end - start);
+        start = end + 1;
+        const std::size_t equals = pair.find('=');
+        const std::string name = decoded(pair.substr(0, equals));
+        const std::string value =
+            equals == std::string::npos ? std::string() : decoded(pair.substr(equals + 1));
+        const std::string shown = common::quoted(value);
+        if (name == "at") {
+            std::uint64_t frame = 0;
+            if (atGiven)
+                return fail(name, value, "given twice", link, error);
+            if (!common::parseNumber(value, static_cast<std::uint64_t>(kLatestLinkFrame), frame) ||
+                frame < 1)
+                return fail(name, value,
+                            "the frame must be a whole number from 1 to " +
+                                std::to_string(kLatestLinkFrame) + ", not " + shown,
+                            link, error);
+            link.at = static_cast<std::int64_t>(frame);
+            atGiven = true;
+        } else if (name == "view") {
+            if (viewGiven)
+                return fail(name, value, "given twice", link, error);
+            if (value.size() != 1 || value[0] < '2' || value[0] > '5')
+                return fail(name, value, "the preset view must be 2, 3, 4 or 5, not " + shown, link,
+                            error);
+            link.view = value[0] - '0';
+            viewGiven = true;
+        } else if (name == "hold") {
+            holds.push_back(value);
+        }
+    }
+    for (const std::string& hold : holds) {
+        tools::FrameScript one;
+        std::string why;
+        if (!tools::parseFrameScript({"0", "--hold", hold}, {}, one, why))
+            return fail("hold", hold, why.substr(why.find(' ') + 1), link, error);
+        link.script.holds.push_back(one.holds.front());
+    }
+    link.script.frames = link.at;
+    link.script.framesGiven = atGiven;
+    return true;
+}
+
+}  // namespace web

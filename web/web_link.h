@@ -1,0 +1,28 @@
+// web_link.h -- a link to a moment of the match: the page address's at, view and hold
+// parameters, read into the tools' frame script.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "tools/frame_script.h"
+
+namespace web {
+
+// The latest frame a link may ask for: the page runs every frame before it
+// at load, about 20 seconds of work at this many.
+constexpr std::int64_t kLatestLinkFrame = 1000000;
+
+struct MomentLink {
+    std::int64_t at = 0;        // at=N: the frame to show, paused; 0 when not given
+    int view = 0;               // view=V: preset view 2..5 held to that frame; 0 when not given
+    tools::FrameScript script;  // hold=KEY@FROM[-TO], repeatable, in the tools' key names
+};
+
+// Reads the query part of the page address ("?at=3300&view=5&hold=O@100-120",
+// with or without the "?", percent-encoded or not). Other parameters are left
+// alone. False, with one line naming the bad parameter in `error`, when at,
+// view or hold is malformed; `link` is then empty.
+bool parseMomentLink(const std::string& query, MomentLink& link, std::string& error);
+
+}  // namespace web
