@@ -22,8 +22,9 @@ build-asan: deps
 	cmake -S . -B $(ASAN_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFOOTBALL_SANITIZE=ON
 	cmake --build $(ASAN_BUILD_DIR) -j $(JOBS)
 
-# The Windows programs, cross-built with mingw-w64: $(WINDOWS_BUILD_DIR)/football.exe
-# and $(WINDOWS_BUILD_DIR)/tools/football-trace.exe. Its tests compare the trace
+# The Windows programs, cross-built with mingw-w64: $(WINDOWS_BUILD_DIR)/football.exe,
+# the screen saver football.scr, tools/football-trace.exe, and their installer
+# football-VERSION-setup.exe (NSIS). Its tests compare the trace
 # with the Linux build's football-trace, so they need `make build` too.
 windows: deps
 	cmake -S . -B $(WINDOWS_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release \
@@ -68,7 +69,8 @@ run: configure
 package: build
 	cd $(BUILD_DIR) && cpack -G DEB
 
-# The Windows zip: the two programs, the README and how to start.
+# The Windows zip (the programs, the screen saver, the README and how to start)
+# beside the installer that `make windows` has made.
 package-windows: windows
 	cd $(WINDOWS_BUILD_DIR) && cpack -G ZIP
 

@@ -11,8 +11,8 @@ namespace app {
 
 static const char kProgram[] = "football";
 
-// --help: this, the options, the keys, the environment (where this system has
-// it), then kHelpEnd.
+// --help: this, the options, the keys, the screen saver and the environment
+// (where this system has them), then kHelpEnd.
 static const char kHelpStart[] =
     "Usage: football [OPTION]...\n"
     "Show a self-playing 3-D football match, in a window or full screen. Without\n"
@@ -35,6 +35,14 @@ static const std::vector<common::HelpRow> kEnvironment = {
      "set by xscreensaver for its screen savers: draw into that\nwindow as --root does, unless "
      "another display option is given",
      platform::kLinux},
+};
+
+// The screen saver where it is a program of its own (Linux's is --root).
+static const std::vector<common::HelpRow> kScreenSaver = {
+    {"football.scr",
+     "the screen saver: the installer puts it where Windows\nlooks for screen savers; pick "
+     "\"football\" in Settings >\nPersonalisation > Lock screen > Screen saver",
+     platform::kWindows},
 };
 
 static void chooseDisplay(CommandLine& commandLine, DisplayChoice choice, std::string* error) {
@@ -170,6 +178,9 @@ static std::string helpText(unsigned system) {
         keys.push_back({entry.key, entry.action, 0});
     std::string text = kHelpStart + common::optionsHelp(optionRows(), system) + kKeysHeading +
                        common::helpRows(keys, system);
+    const std::string screenSaver = common::helpRows(kScreenSaver, system);
+    if (!screenSaver.empty())
+        text += "\nScreen saver:\n" + screenSaver;
     const std::string environment = common::helpRows(kEnvironment, system);
     if (!environment.empty())
         text += "\nEnvironment:\n" + environment;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/game_window.h"
+#include "frame/camera.h"
 #include "frame/key_table.h"
 #include "frame/render_frame.h"
 #include "frame/run_frame.h"
@@ -130,9 +131,15 @@ int runGame(DisplayChoice display) {
     return runMainLoop();
 }
 
-int runScreenSaver(std::uint64_t nativeWindow) {
+int runScreenSaver(std::uint64_t nativeWindow, int view) {
     if (!attachGameWindow(nativeWindow))
         return kExitFailure;
+    // A tap the first frame sees, as a preset key pressed and let go at once.
+    const int presetKey = '0' + view;
+    if (presetKey >= frame::kKeyPresetFirst && presetKey <= frame::kKeyPresetLast) {
+        frame::pressKey(frame::keyTable, presetKey);
+        frame::releaseKey(frame::keyTable, presetKey);
+    }
     return runMainLoop();
 }
 

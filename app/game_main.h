@@ -18,9 +18,12 @@ constexpr int kExitFailure = 1;  // the window could not be made (or re-made aft
 int runGame(DisplayChoice display = DisplayChoice::ask);
 
 // Called once by main() instead of runGame for the screen saver: draws the
-// match into another program's window (an X window id, or
-// platform::kRootWindow) until a termination request; no questions, no keys.
-// Returns the exit status.
-int runScreenSaver(std::uint64_t nativeWindow);
+// match into another program's window (an X window id or a Windows window
+// handle) or over the whole screen (platform::kRootWindow) until a
+// termination request, the window's end, or (over the whole screen on
+// Windows) input; no questions. `view` 2..5 starts from that preset view (its
+// key held for the first frame); 1, the start view, holds none. Returns the
+// exit status.
+int runScreenSaver(std::uint64_t nativeWindow, int view = 1);
 
 }  // namespace app

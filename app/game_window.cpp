@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "app/screen_saver_window_proc.h"
 #include "app/window_proc.h"
 #include "frame/overlay.h"
 #include "frame/scene_start.h"
@@ -41,11 +42,12 @@ static bool failCreation(const char* text) {
     return false;
 }
 
-// The class of the main window, registered anew by every creation.
-static bool registerGameWindowClass() {
+// The class of the main window, registered anew by every creation, with the
+// game's procedure or the screen saver's.
+static bool registerGameWindowClass(platform::WindowProc windowProc) {
     platform::WindowClass wc = {};
     wc.style = platform::kCsHRedraw | platform::kCsVRedraw | platform::kCsOwnDc;
-    wc.windowProc = gameWindowProc;
+    wc.windowProc = windowProc;
     wc.instance = gameWindow.instance;
     wc.icon = platform::kIdiProgram;
     wc.cursor = platform::kIdcArrow;
@@ -84,7 +86,7 @@ bool createGameWindow(const char* title, int width, int height, int bits, bool f
     gameWindow.fullscreen = fullscreen;
 
     gameWindow.instance = platform::getModuleHandle();
-    if (!registerGameWindowClass()) {
+    if (!registerGameWindowClass(gameWindowProc)) {
         platform::messageBox(nullptr, "Failed To Register The Window Class.", "ERROR",
                              platform::kMbOk | platform::kMbIconExclamation);
         return false;
@@ -163,12 +165,14 @@ bool attachGameWindow(std::uint64_t nativeWindow) {
     // Nothing of the display changes: no mode, no cursor.
     gameWindow.fullscreen = false;
     gameWindow.instance = platform::getModuleHandle();
-    if (!registerGameWindowClass()) {
+    // Over the whole screen, input ends the screen saver.
+    screenSaverWatch = ScreenSaverWatch{nativeWindow == platform::kRootWindow, false, 0, 0};
+    if (!registerGameWindowClass(screenSaverWindowProc)) {
         std::fprintf(stderr, "football: Failed To Register The Window Class.\n");
         return false;
     }
 
-    gameWindow.window = platform::attachWindow(kWindowClassName, nativeWindow);
+    gameWindow.window = platform::attachWindow(kWindowClassName, kWindowTitle, nativeWindow);
     if (gameWindow.window == nullptr)
         return failAttaching("Window Creation Error.");
 

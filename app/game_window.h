@@ -40,9 +40,10 @@ constexpr const char* kWindowClassName = "OpenGL";
 bool createGameWindow(const char* title, int width, int height, int bits, bool fullscreen);
 
 // Called once by the entry instead of createGameWindow when the match is a
-// screen saver: draws into another program's window (an X window id, or
-// platform::kRootWindow) at its size, with no question, no display-mode
-// change and no message box. False after writing why to standard error; then
+// screen saver: draws into another program's window (an X window id or a
+// Windows window handle) or over the whole screen (platform::kRootWindow) at
+// its size, with no question, no display-mode change and no message box; the
+// window's procedure is screenSaverWindowProc. False after writing why to standard error; then
 // everything made has been torn down.
 bool attachGameWindow(std::uint64_t nativeWindow);
 

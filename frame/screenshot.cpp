@@ -44,7 +44,7 @@ static std::string freePath(const std::string& folder) {
     char stem[64];
     std::snprintf(stem, sizeof stem, "football-%04d%02d%02d-%02d%02d%02d-%03d", t.year, t.month,
                   t.day, t.hour, t.minute, t.second, t.millisecond);
-    const std::string base = folder + "/" + stem;
+    const std::string base = platform::pathInFolder(folder, stem);
     std::string path = base + ".png";
     std::error_code ignored;
     for (int n = 2; std::filesystem::exists(path, ignored) && n < 1000; ++n)

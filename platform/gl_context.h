@@ -31,7 +31,8 @@ struct PixelFormatRequest {
 };
 
 // Window creation takes the window's device context once; the tear-down
-// releases it. Null / false for a window or context that does not exist.
+// releases it. Null / false for a window or context that does not exist
+// (except a screen saver's window that went with its parent: true).
 DeviceContext* getDC(Window* window);
 bool releaseDC(Window* window, DeviceContext* deviceContext);
 

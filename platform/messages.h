@@ -10,6 +10,7 @@ namespace platform {
 
 // Message numbers.
 constexpr unsigned kWmNull = 0x0;
+constexpr unsigned kWmDestroy = 0x2;    // the window is going (Windows: with its parent too)
 constexpr unsigned kWmSize = 0x5;       // lParam: client width (low word), height (high word)
 constexpr unsigned kWmActivate = 0x6;   // wParam: kWaActive/kWaInactive, minimised in the high word
 constexpr unsigned kWmClose = 0x10;     // the user asks to close the window
@@ -19,6 +20,12 @@ constexpr unsigned kWmKeyUp = 0x101;
 constexpr unsigned kWmSysKeyDown = 0x104;  // a key pressed with Alt held
 constexpr unsigned kWmSysKeyUp = 0x105;
 constexpr unsigned kWmSysCommand = 0x112;  // wParam: a system command
+// The mouse, on Windows only (the screen saver ends on it); SDL sends none.
+constexpr unsigned kWmMouseMove = 0x200;  // lParam: client x (low word), y (high word)
+constexpr unsigned kWmLButtonDown = 0x201;
+constexpr unsigned kWmRButtonDown = 0x204;
+constexpr unsigned kWmMButtonDown = 0x207;
+constexpr unsigned kWmXButtonDown = 0x20B;
 
 // Low word of a kWmActivate wParam.
 constexpr unsigned kWaInactive = 0;

@@ -13,6 +13,10 @@ namespace platform {
 // folder. Never empty; whether it can be written is found out by writing.
 std::string picturesFolder();
 
+// A file's path in a folder, in the system's own form: "folder/name" on
+// Linux, "folder\name" on Windows (one separator, however the folder ends).
+std::string pathInFolder(const std::string& folder, const std::string& name);
+
 // The local date and time, to the millisecond.
 struct LocalTime {
     int year;

@@ -81,21 +81,28 @@ Window* createWindowEx(std::uint32_t exStyle, const char* className, const char*
                        std::uint32_t style, int x, int y, int width, int height, Window* parent,
                        Instance* instance);
 
-// The screen saver draws into a window of another program instead: an X
-// window by its id, or the display's root window (kRootWindow). The window
-// stays its owner's: it is drawn in at its size and followed when that
-// changes, never moved, shown, hidden or given a title; its keys never arrive
-// as messages, and destroyWindow lets it go without destroying it. Null on
-// failure (no such window, a system without X windows), with the reason
-// written to standard error.
+// The screen saver draws into the whole screen (kRootWindow) or into a window
+// of another program (by its native id) instead, at its size, with no
+// display-mode change; its windows carry the class's procedure. On X11 it
+// draws into that X window (the root window for kRootWindow): the window stays
+// its owner's, is followed when its size changes, never moved, shown, hidden
+// or given a title, its keys never arrive as messages, and destroyWindow lets
+// it go without destroying it. Windows draws into no window of another
+// program: for kRootWindow it makes a borderless topmost window with the title
+// over the whole desktop, in the foreground with the keyboard and the mouse
+// cursor hidden while it exists; for a window handle (the preview in the
+// screen saver settings) a child window filling its client area, which goes
+// when its parent goes (kWmDestroy). Null on failure (no such window, no X
+// display), with the reason written to standard error.
 constexpr std::uint64_t kRootWindow = 0;
-Window* attachWindow(const char* className, std::uint64_t nativeWindow);
+Window* attachWindow(const char* className, const char* title, std::uint64_t nativeWindow);
 
 // The size of the client area (left and top are 0); false for a window that
 // does not exist.
 bool getClientRect(Window* window, Rect* rect);
 
-// The tear-down destroys the window; false for a window that does not exist.
+// The tear-down destroys the window; false for a window that does not exist,
+// except a screen saver's window that went with its parent (true).
 bool destroyWindow(Window* window);
 
 // Shows the window, brings it to the front and gives it the keyboard focus

@@ -12,7 +12,7 @@ packages=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xdotool x11-utils openbox python3 python3-xlib
     help2man desktop-file-utils appstream dpkg-dev file
-    g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine wine64
+    g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine wine64 nsis
     emscripten chromium
 )
 

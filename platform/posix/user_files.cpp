@@ -54,6 +54,12 @@ std::string picturesFolder() {
     return ".";
 }
 
+std::string pathInFolder(const std::string& folder, const std::string& name) {
+    if (!folder.empty() && folder.back() == '/')
+        return folder + name;
+    return folder + "/" + name;
+}
+
 LocalTime localTime() {
     timespec now = {};
     clock_gettime(CLOCK_REALTIME, &now);

@@ -203,7 +203,7 @@ Window* createWindowEx(std::uint32_t, const char* className, const char* title, 
     return window;
 }
 
-Window* attachWindow(const char* className, std::uint64_t nativeWindow) {
+Window* attachWindow(const char* className, const char*, std::uint64_t nativeWindow) {
     // Other programs' windows are X windows: SDL is to speak X11 (unless the
     // user has chosen a driver in SDL_VIDEODRIVER).
     if (SDL_WasInit(SDL_INIT_VIDEO) == 0)

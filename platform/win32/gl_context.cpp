@@ -2,6 +2,7 @@
 #include "platform/gl_context.h"
 
 #include "platform/win32/handles.h"
+#include "platform/win32/screen_saver_windows.h"
 
 namespace platform {
 
@@ -29,6 +30,8 @@ DeviceContext* getDC(Window* window) {
 }
 
 bool releaseDC(Window* window, DeviceContext* deviceContext) {
+    if (isGoneScreenSaverWindow(toHwnd(window)))
+        return true;
     return ReleaseDC(toHwnd(window), toHdc(deviceContext)) == 1;
 }
 

@@ -8,7 +8,11 @@ namespace platform {
 static_assert(kWmNull == WM_NULL && kWmSize == WM_SIZE && kWmActivate == WM_ACTIVATE &&
               kWmClose == WM_CLOSE && kWmQuit == WM_QUIT && kWmKeyDown == WM_KEYDOWN &&
               kWmKeyUp == WM_KEYUP && kWmSysKeyDown == WM_SYSKEYDOWN &&
-              kWmSysKeyUp == WM_SYSKEYUP && kWmSysCommand == WM_SYSCOMMAND);
+              kWmSysKeyUp == WM_SYSKEYUP && kWmSysCommand == WM_SYSCOMMAND &&
+              kWmDestroy == WM_DESTROY);
+static_assert(kWmMouseMove == WM_MOUSEMOVE && kWmLButtonDown == WM_LBUTTONDOWN &&
+              kWmRButtonDown == WM_RBUTTONDOWN && kWmMButtonDown == WM_MBUTTONDOWN &&
+              kWmXButtonDown == WM_XBUTTONDOWN);
 static_assert(kWaInactive == WA_INACTIVE && kWaActive == WA_ACTIVE);
 static_assert(kScClose == SC_CLOSE && kScScreenSave == SC_SCREENSAVE &&
               kScMonitorPower == SC_MONITORPOWER);

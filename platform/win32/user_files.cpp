@@ -35,6 +35,14 @@ std::string picturesFolder() {
     return isDirectory(folder) ? folder : std::string(".");
 }
 
+// Windows takes a forward slash too, but shows paths with backslashes, and
+// so does the program; a drive's root comes with its separator already.
+std::string pathInFolder(const std::string& folder, const std::string& name) {
+    if (!folder.empty() && (folder.back() == '\\' || folder.back() == '/'))
+        return folder + name;
+    return folder + "\\" + name;
+}
+
 LocalTime localTime() {
     SYSTEMTIME now = {};
     GetLocalTime(&now);

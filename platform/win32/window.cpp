@@ -8,6 +8,7 @@
 
 #include "platform/program_icon.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/screen_saver_windows.h"
 
 namespace platform {
 
@@ -155,11 +156,71 @@ Window* createWindowEx(std::uint32_t exStyle, const char* className, const char*
                                     toHwnd(parent), nullptr, toHinstance(instance), nullptr));
 }
 
-Window* attachWindow(const char*, std::uint64_t) {
-    std::fprintf(stderr,
-                 "football: drawing into another program's window is not supported on "
-                 "this system\n");
-    return nullptr;
+// The screen saver's windows, from attachWindow to destroyWindow; the one
+// over the desktop hides the cursor while it exists.
+struct ScreenSaverWindow {
+    HWND window;
+    bool coversDesktop;
+};
+static std::vector<ScreenSaverWindow> screenSaverWindows;
+
+// Over the whole desktop (every monitor), in the display's own mode.
+static HWND createDesktopCover(const char* className, const char* title) {
+    const HWND window = CreateWindowExA(
+        WS_EX_TOPMOST, className, title, WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
+        GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+        GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN), nullptr,
+        nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (window == nullptr)
+        return nullptr;
+    ShowWindow(window, SW_SHOW);
+    SetForegroundWindow(window);
+    SetFocus(window);
+    ShowCursor(FALSE);
+    // The mouse's moves count from where it is now: the window is told, ahead
+    // of any move the mouse makes, as the system tells a window that appears
+    // under the pointer.
+    POINT pointer = {};
+    if (GetCursorPos(&pointer) && ScreenToClient(window, &pointer))
+        PostMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(pointer.x, pointer.y));
+    return window;
+}
+
+// Filling the client area of another program's window (the settings' preview).
+static HWND createPreviewChild(const char* className, const char* title, HWND parent) {
+    RECT client = {};
+    if (!IsWindow(parent) || !GetClientRect(parent, &client)) {
+        std::fprintf(stderr, "football: there is no window 0x%llx to draw into\n",
+                     static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(parent)));
+        return nullptr;
+    }
+    return CreateWindowExA(
+        0, className, title, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0,
+        client.right, client.bottom, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+}
+
+bool isGoneScreenSaverWindow(HWND window) {
+    for (const ScreenSaverWindow& screenSaverWindow : screenSaverWindows) {
+        if (screenSaverWindow.window == window)
+            return !IsWindow(window);
+    }
+    return false;
+}
+
+Window* attachWindow(const char* className, const char* title, std::uint64_t nativeWindow) {
+    const bool coversDesktop = nativeWindow == kRootWindow;
+    const HWND window =
+        coversDesktop
+            ? createDesktopCover(className, title)
+            : createPreviewChild(className, title,
+                                 reinterpret_cast<HWND>(static_cast<std::uintptr_t>(nativeWindow)));
+    if (window == nullptr) {
+        std::fprintf(stderr, "football: cannot make the screen saver's window (error %lu)\n",
+                     static_cast<unsigned long>(GetLastError()));
+        return nullptr;
+    }
+    screenSaverWindows.push_back(ScreenSaverWindow{window, coversDesktop});
+    return fromHwnd(window);
 }
 
 bool getClientRect(Window* window, Rect* rect) {
@@ -171,7 +232,18 @@ bool getClientRect(Window* window, Rect* rect) {
 }
 
 bool destroyWindow(Window* window) {
-    return DestroyWindow(toHwnd(window)) != FALSE;
+    const HWND hwnd = toHwnd(window);
+    for (auto it = screenSaverWindows.begin(); it != screenSaverWindows.end(); ++it) {
+        if (it->window != hwnd)
+            continue;
+        const bool coversDesktop = it->coversDesktop;
+        screenSaverWindows.erase(it);
+        if (coversDesktop)
+            ShowCursor(TRUE);
+        // A preview child goes with its parent: then it is already gone.
+        return !IsWindow(hwnd) || DestroyWindow(hwnd) != FALSE;
+    }
+    return DestroyWindow(hwnd) != FALSE;
 }
 
 // ShowWindow answers whether the window was visible before; what the caller

@@ -194,6 +194,13 @@ TEST_F(GameMain, ATapBetweenTwoFramesIsSeenByTheNextFrameOnly) {
     EXPECT_FALSE(frame::keyTable.held[0x4F]);
 }
 
+// The screen saver's view: its preset key, for the first frame only.
+TEST_F(GameMain, TheScreenSaversViewIsItsPresetKeyInTheFirstFrame) {
+    app_test::quitAfterFrames = 2;
+    EXPECT_EQ(app::runScreenSaver(0x1e00007, 4), app::kExitSuccess);
+    EXPECT_EQ(app_test::keysSeenByFrame, (std::vector<Held>{{'4'}, {}}));
+}
+
 TEST_F(GameMain, AKeyReleasedAfterAFrameSawItIsClearedAtOnce) {
     // Held through frame 1, let go before frame 2; another key is tapped
     // before frame 2 and seen by it alone.

@@ -138,7 +138,7 @@ Window* createWindowEx(std::uint32_t exStyle, const char* className, const char*
     return newWindowOfClass(className);
 }
 
-Window* attachWindow(const char* className, std::uint64_t nativeWindow) {
+Window* attachWindow(const char* className, const char*, std::uint64_t nativeWindow) {
     logCall("attachWindow 0x%llx", static_cast<unsigned long long>(nativeWindow));
     return newWindowOfClass(className);
 }

@@ -3,12 +3,14 @@
 # drives the Linux program.
 #
 # Usage: football_windows_e2e.py FOOTBALL.exe CASE
+#        football_windows_e2e.py FOOTBALL.scr SCR_CASE PREVIEW_PARENT.exe
 # Runs the program with $WINE in $WINEPREFIX. Wine keeps the window frame on
 # the screen, so the screen is 1280x1024; it offers no other mode, so full
 # screen is refused there (the "Orka GL" question). The wineserver is stopped
 # before and after every case: one left from another display would make the
 # next run's message boxes fail.
 import os
+import re
 import subprocess
 import sys
 import tempfile
@@ -31,13 +33,14 @@ def stop_wineserver():
 class WineSession(e2e.Session):
     """A Session whose program is the .exe under Wine."""
 
-    def __init__(self, exe, window_manager=False):
+    def __init__(self, exe, window_manager=False, arguments=(), start=True):
         self.launcher_dir = tempfile.TemporaryDirectory(prefix="football-wine-")
         launcher = os.path.join(self.launcher_dir.name, "football")
         with open(launcher, "w") as f:
-            f.write('#!/bin/sh\nexec "$WINE" "%s"\n' % exe)
+            f.write('#!/bin/sh\nexec "$WINE" "%s" "$@"\n' % exe)
         os.chmod(launcher, 0o755)
-        super().__init__(launcher, SCREEN, window_manager=window_manager)
+        super().__init__(launcher, SCREEN, window_manager=window_manager, arguments=arguments,
+                         start=start)
 
     def __enter__(self):
         stop_wineserver()
@@ -128,6 +131,11 @@ def case_windowed(exe):
         check(values[:2] == [64, 64] and len(set(values[2:2 + 64 * 64])) > 100,
               "the window's icon is not the program's 64x64 picture: %r, %d colours" %
               (values[:2], len(set(values[2:2 + 64 * 64]))))
+        # F12: the screenshot's path in Windows' own form, backslashes only.
+        s.tap(window, "F12")
+        path = wait_for(lambda: s.stdout().strip(), "the screenshot's path on standard output")
+        check(re.fullmatch(r"[A-Z]:\\[^/]*\\football-\d{8}-\d{6}-\d{3}\.png", path),
+              "F12 printed %r, not a Windows path to a new picture" % path)
         status = e2e.escape(s, window)
         check(status == 0, "Escape ended with status %d" % status)
 
@@ -201,6 +209,68 @@ def case_minimise(exe):
         check(status == 0, "Escape after a restore ended with status %d" % status)
 
 
+# ---- football.scr, the screen saver ----
+
+def case_scr_show(scr, action):
+    """/s: one window over the whole 1280x1024 screen with a picture, no box
+    beside it; `action` (xdotool's arguments) must end it with 0 within 2 s."""
+    with WineSession(scr, arguments=["/s"], start=False, window_manager=True) as s:
+        s.xdotool("mousemove", "640", "512")
+        s.start_program()
+        window = s.main_window()
+        check(s.geometry(window) == (0, 0, 1280, 1024),
+              "/s: the window is %r, not the screen" % (s.geometry(window),))
+        wait_for(lambda: colours(s, window) > 1, "/s: a picture of more than one colour")
+        others = [line for line in s.describe_windows().splitlines()
+                  if "map_state=2" in line and TITLE not in line and "Default IME" not in line]
+        check(not others, "/s: other windows are shown:\n" + "\n".join(others))
+        s.xdotool(*action)
+        wait_for(lambda: not s.running(), "/s to end within 2 s of %r" % (action,), timeout=2.0)
+        check(s.game.returncode == 0, "/s ended on %r with %d" % (action, s.game.returncode))
+
+
+def case_scr_preview(parent, arguments):
+    """preview_parent checks the preview itself (see preview_parent.cpp)."""
+    with WineSession(parent, arguments=arguments) as s:
+        status = s.exit_status()
+        check(status == 0, "preview_parent %s: status %d:\n%s" %
+              (" ".join(arguments), status, s.stdout() + s.stderr()))
+
+
+def registry_settings():
+    """The stored settings as `reg query` prints them ({} when none)."""
+    result = subprocess.run([os.environ["WINE"], "reg", "query", r"HKCU\Software\football"],
+                            stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+    stop_wineserver()  # started without the test's display
+    fields = [line.split() for line in result.stdout.decode(errors="replace").splitlines()]
+    return {f[0]: int(f[2], 16) for f in fields if len(f) == 3 and f[1] == "REG_DWORD"}
+
+
+def settings_dialog(scr, arguments, keys):
+    """Runs the settings dialog and sends it the keys; returns the exit status."""
+    with WineSession(scr, arguments=arguments) as s:
+        dialog = wait_for(lambda: s.one_window("football screen saver"), "the settings dialog")
+        s.point_at(dialog)
+        wait_for(lambda: s.has_focus(dialog), "the keyboard focus on the settings dialog")
+        for key in keys:
+            s.xdotool("key", key)
+        return s.exit_status()
+
+
+def case_scr_settings(scr):
+    subprocess.run([os.environ["WINE"], "reg", "delete", r"HKCU\Software\football", "/f"],
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    # No argument: the next view, "a new match" ticked, OK (Return).
+    status = settings_dialog(scr, [], ["Down", "Tab", "space", "Return"])
+    stored = registry_settings()
+    check(status == 0 and stored == {"View": 2, "NewMatchEachStart": 1},
+          "OK ended with %d and stored %r" % (status, stored))
+    # /c: changed, then Escape: nothing stored.
+    status = settings_dialog(scr, ["/c"], ["Down", "Tab", "space", "Escape"])
+    check(status == 0 and registry_settings() == stored,
+          "Escape ended with %d and left %r" % (status, registry_settings()))
+
+
 CASES = {
     "windowed": case_windowed,
     "toggle": case_toggle,
@@ -209,16 +279,30 @@ CASES = {
     "refused_declined": case_refused_declined,
     "minimise": case_minimise,
 }
+SCR_CASES = {
+    "scr_show_key": lambda scr, parent: case_scr_show(scr, ["key", "a"]),
+    "scr_show_mouse": lambda scr, parent: case_scr_show(scr, ["mousemove", "660", "512"]),
+    "scr_preview": lambda scr, parent: case_scr_preview(parent, ["spawn", scr]),
+    "scr_preview_picture": lambda scr, parent: case_scr_preview(parent, ["in-process"]),
+    "scr_settings": lambda scr, parent: case_scr_settings(scr),
+}
 
 
 def main():
-    if len(sys.argv) != 3 or sys.argv[2] not in CASES:
-        sys.stderr.write("usage: football_windows_e2e.py FOOTBALL.exe {%s}\n" % "|".join(CASES))
+    exe_case = len(sys.argv) == 3 and sys.argv[2] in CASES
+    scr_case = len(sys.argv) == 4 and sys.argv[2] in SCR_CASES
+    if not exe_case and not scr_case:
+        sys.stderr.write("usage: football_windows_e2e.py FOOTBALL.exe {%s}\n"
+                         "       football_windows_e2e.py FOOTBALL.scr {%s} PREVIEW_PARENT.exe\n" %
+                         ("|".join(CASES), "|".join(SCR_CASES)))
         return 2
     if "WINE" not in os.environ:
         os.environ["WINE"] = "wine"
     try:
-        CASES[sys.argv[2]](os.path.abspath(sys.argv[1]))
+        if exe_case:
+            CASES[sys.argv[2]](os.path.abspath(sys.argv[1]))
+        else:
+            SCR_CASES[sys.argv[2]](os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[3]))
     except Failure as failure:
         sys.stderr.write("FAIL: %s\n" % failure)
         if e2e.LAST_STDERR:

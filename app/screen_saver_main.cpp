@@ -1,0 +1,52 @@
+// screen_saver_main.cpp -- football.scr, the Windows screen saver: /s over the desktop, /p in the
+// settings' preview, /c (or nothing) its settings.
+#include <string>
+#include <vector>
+
+#include "app/game_main.h"
+#include "app/screen_saver_switches.h"
+#include "platform/dialogs.h"
+#include "platform/screen_saver_settings.h"
+#include "platform/window.h"
+
+// The views the settings offer, in key order: the start view, then the presets.
+static const std::vector<std::string> kViewNames = {
+    "1: the start view",      "2: across the pitch from beside the halfway line",
+    "3: behind the far goal", "4: behind the near goal",
+    "5: beyond a corner",
+};
+
+static int showSettings(std::uint64_t owner) {
+    const platform::ScreenSaverDialogText text = {
+        "football screen saver", "football " FOOTBALL_VERSION ": a self-playing football match",
+        kViewNames};
+    return platform::runScreenSaverSettingsDialog(owner, text) ? app::kExitSuccess
+                                                               : app::kExitFailure;
+}
+
+int main(int argc, char** argv) {
+    const app::ScreenSaverSwitches switches = app::parseScreenSaverSwitches(argc, argv);
+    switch (switches.mode) {
+        case app::ScreenSaverMode::bad: {
+            const std::string text = "football.scr: " + switches.error +
+                                     ".\n\nIt takes /s (show), /p HWND (preview) or /c "
+                                     "(settings).";
+            platform::messageBox(nullptr, text.c_str(), "football",
+                                 platform::kMbOk | platform::kMbIconExclamation);
+            return app::kExitBadSwitch;
+        }
+        case app::ScreenSaverMode::settings:
+            return showSettings(switches.window);
+        case app::ScreenSaverMode::show:
+        case app::ScreenSaverMode::preview:
+            break;
+    }
+    platform::installSignalHandlers();
+    const platform::ScreenSaverSettings settings =
+        platform::loadScreenSaverSettings(static_cast<int>(kViewNames.size()));
+    const std::uint64_t window =
+        switches.mode == app::ScreenSaverMode::show ? platform::kRootWindow : switches.window;
+    const int status = app::runScreenSaver(window, settings.view);
+    platform::closeWindowSystem();
+    return status;
+}

@@ -1,0 +1,42 @@
+// screen_saver_settings.h -- the Windows screen saver's settings, kept per user, and the dialog
+// that sets them. Implemented on Windows only (platform/win32/); only football.scr links it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+struct ScreenSaverSettings {
+    int view;                // 1..the number of views: the view the match is watched from
+    bool newMatchEachStart;  // a new match at every start rather than always the same one
+};
+
+// Both when nothing is stored: the start view, the same match every time.
+constexpr ScreenSaverSettings kDefaultScreenSaverSettings = {1, false};
+
+// The screen saver, at every start: the user's settings (on Windows the DWORD
+// values View and NewMatchEachStart under HKEY_CURRENT_USER\Software\football).
+// A value that is missing, of another type, or (the view) outside
+// 1..viewCount is its default.
+ScreenSaverSettings loadScreenSaverSettings(int viewCount);
+
+// Stores both values; false when the system refuses.
+bool saveScreenSaverSettings(const ScreenSaverSettings& settings);
+
+// What the settings dialog shows besides the settings.
+struct ScreenSaverDialogText {
+    std::string title;                   // the dialog's caption
+    std::string about;                   // the program and its version, at the top
+    std::vector<std::string> viewNames;  // view 1, 2, ... as the list offers them
+};
+
+// The screen saver's /c: a modal dialog owned by `ownerWindow` (a native
+// window handle; 0 for none) with the version, the view and "a new match at
+// every start". OK stores them; Cancel, Escape or closing it changes nothing.
+// True once closed either way; false when it could not be shown (the reason
+// on standard error) or the settings could not be stored (told in a box).
+bool runScreenSaverSettingsDialog(std::uint64_t ownerWindow, const ScreenSaverDialogText& text);
+
+}  // namespace platform
