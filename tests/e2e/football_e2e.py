@@ -10,15 +10,16 @@ import os
 import re
 import resource
 import signal
-import struct
 import subprocess
 import sys
 import tempfile
 import time
-import zlib
 
 from Xlib import X, display, error, protocol
 from Xlib.ext import randr
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+import png_pixels  # noqa: E402
 
 TITLE = "OpenGL WinAPI template by Ostrovel"
 APP_ID = "io.github.football_match.Football"  # the desktop entry's StartupWMClass
@@ -1000,45 +1001,6 @@ def case_random_keys(program):
 
 # ---- pause and screenshots ----
 
-def read_png(path):
-    """Width, height and RGB bytes (top row first) of an 8-bit RGB PNG file, any filters."""
-    with open(path, "rb") as f:
-        data = f.read()
-    check(data[:8] == b"\x89PNG\r\n\x1a\n", "%s is not a PNG file" % path)
-    at, idat, width, height = 8, b"", 0, 0
-    while at < len(data):
-        length, kind = struct.unpack(">I4s", data[at:at + 8])
-        body = data[at + 8:at + 8 + length]
-        check(zlib.crc32(kind + body) == struct.unpack(">I", data[at + 8 + length:at + 12 +
-                                                                     length])[0],
-              "%s: bad CRC in %r" % (path, kind))
-        if kind == b"IHDR":
-            width, height, depth, colour = struct.unpack(">IIBB", body[:10])
-            check((depth, colour) == (8, 2), "%s is not 8-bit RGB" % path)
-        elif kind == b"IDAT":
-            idat += body
-        at += 12 + length
-    raw, stride, rows, prior = zlib.decompress(idat), width * 3, [], bytearray(width * 3)
-    for y in range(height):
-        kind, line = raw[y * (stride + 1)], bytearray(raw[y * (stride + 1) + 1:(y + 1) * (stride + 1)])
-        for i in range(stride):
-            a = line[i - 3] if i >= 3 else 0
-            b, c = prior[i], prior[i - 3] if i >= 3 else 0
-            if kind == 1:
-                line[i] = (line[i] + a) & 255
-            elif kind == 2:
-                line[i] = (line[i] + b) & 255
-            elif kind == 3:
-                line[i] = (line[i] + (a + b) // 2) & 255
-            elif kind == 4:
-                p = a + b - c
-                pa, pb, pc = abs(p - a), abs(p - b), abs(p - c)
-                line[i] = (line[i] + (a if pa <= pb and pa <= pc else b if pb <= pc else c)) & 255
-        rows.append(bytes(line))
-        prior = line
-    return width, height, b"".join(rows)
-
-
 def whole_picture(session, window):
     """The whole 1024x768 client area as RGB bytes, top row first (fast to compare)."""
     image = window.get_image(0, 0, 1024, 768, X.ZPixmap, 0xFFFFFFFF)
@@ -1123,7 +1085,7 @@ def case_pause_screenshot(program):
               name.endswith(".png") and len(name) == len("football-YYYYMMDD-HHMMSS-mmm.png"),
               "screenshot path %r is not football-YYYYMMDD-HHMMSS-mmm.png in %s" %
               (path, s.pictures))
-        width, height, rows = read_png(path)
+        width, height, rows = png_pixels.read_rgb(path)
         check((width, height) == (1024, 768), "the screenshot is %dx%d" % (width, height))
         wait_for(lambda: not text_box((s, window), NOTICE_BOX, 200), "the line to go", 4.0)
         check(paused_notice(s, window), "PAUSED went with the screenshot's line")
