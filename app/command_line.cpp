@@ -24,7 +24,7 @@ static const char kHelpStart[] =
 
 static const char kKeysHeading[] =
     "\n"
-    "Keys (the camera keys act while held; Pause, Space, F12 and Print Screen once\n"
+    "Keys (the camera keys act while held; Pause, Space, Tab, F12 and Print Screen once\n"
     "per key-down):\n";
 
 static const char kHelpEnd[] =

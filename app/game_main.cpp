@@ -7,6 +7,7 @@
 #include "app/game_window.h"
 #include "frame/camera.h"
 #include "frame/key_table.h"
+#include "frame/render_frame.h"
 #include "frame/run_frame.h"
 #include "frame/screenshot.h"
 #include "frame/views.h"
@@ -45,9 +46,10 @@ static bool createRequestedWindow() {
                             gameWindow.fullscreen);
 }
 
-// F12 or Print Screen saves the frame just drawn, once per key-down. The
-// path goes to standard output; a failure is one line on standard error and
-// the match goes on.
+// F12 or Print Screen saves the frame just drawn, once per key-down, before
+// the labels it leaves out are drawn. The path goes to standard output (and,
+// for two seconds, to the bottom of the picture); a failure is one line on
+// standard error and the match goes on.
 static void saveScreenshotOnKeyDown(bool& keyWasDown) {
     const bool down =
         frame::keyTable.held[platform::kVkF12] || frame::keyTable.held[platform::kVkSnapshot];
@@ -99,6 +101,7 @@ static int runMainLoop() {
             } else {
                 frame::runFrame();
                 saveScreenshotOnKeyDown(screenshotKeyWasDown);
+                frame::drawFrameLabels();
                 platform::swapBuffers(gameWindow.deviceContext);
             }
         }

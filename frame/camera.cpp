@@ -12,7 +12,7 @@ namespace frame {
 Camera camera = initialCamera();
 
 Camera initialCamera() {
-    return Camera{0.0f, -20.0f, 25.0f, 15.0f, 180.0f, 45.0f};
+    return Camera{0.0f, -20.0f, 25.0f, 15.0f, 180.0f, 45.0f, false};
 }
 
 static bool held(int key) {
@@ -75,7 +75,18 @@ static void applyView(const View& view) {
     camera.yaw = view.yaw;
 }
 
+// The keys that fly the camera or put it in place, each of which ends following.
+static constexpr int kCameraKeys[] = {
+    kKeyForward,   kKeyBack,     kKeyLeft, kKeyRight, kKeyTurnLeft, kKeyTurnRight,
+    kKeyTiltUp,    kKeyTiltDown, kKeyRise, kKeySink,  kKeyWiden,    kKeyNarrow,
+    kKeyViewReset, '2',          '3',      '4',       '5'};
+
 void applyCameraKeys() {
+    for (const int key : kCameraKeys) {
+        if (held(key))
+            camera.following = false;
+    }
+
     // Movement: O, L, J, K, all with the yaw the frame started with.
     const Heading a = movementFormA(camera.yaw);
     const Heading b = movementFormB(camera.yaw);
@@ -142,6 +153,9 @@ void applyCameraKeys() {
     if (held(kKeyNarrow))
         add(camera.fieldOfView, -0.5);
     clampField(camera.fieldOfView, 25.0, 65.0);
+
+    if (held(kKeyFollow))
+        camera.following = true;
 }
 
 }  // namespace frame

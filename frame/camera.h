@@ -5,8 +5,8 @@ namespace frame {
 
 // The view is: rotate by pitch about x, rotate by yaw about y, translate by
 // (translateX, translateY, translateZ). One process-wide record alive for the
-// whole run; changed only by applyCameraKeys, untouched by match resets and
-// window re-creation.
+// whole run; changed only by applyCameraKeys and followBall, untouched by
+// match resets and window re-creation.
 struct Camera {
     float translateX;   // 0 at start
     float translateY;   // -20; kept within -50..-2
@@ -14,6 +14,9 @@ struct Camera {
     float pitch;        // 15 degrees; kept within -90..90
     float yaw;          // 180 degrees; kept within [0, 360)
     float fieldOfView;  // 45 degrees, vertical; kept within 25..65
+    // Key 6 hands the fields above to followBall, frame by frame, until
+    // another camera key, a preset or 0 takes them back. Not at start.
+    bool following;
 };
 
 extern Camera camera;
@@ -37,9 +40,16 @@ constexpr int kKeyViewReset = '0';
 constexpr int kKeyRestart = '1';
 constexpr int kKeyPresetFirst = '2';  // 2..5
 constexpr int kKeyPresetLast = '5';
+constexpr int kKeyFollow = '6';
 
 // Once per frame, before the projection is rebuilt: applies every held camera
 // key in its fixed order, and restarts the match while the restart key is held.
+// Any camera key but the restart key ends following; key 6, held last, starts it.
 void applyCameraKeys();
+
+// After applyCameraKeys, in every frame that is not paused: while following,
+// steers the camera one step towards the broadcast view of the ball
+// (follow_camera.cpp).
+void followBall();
 
 }  // namespace frame

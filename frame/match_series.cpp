@@ -4,13 +4,14 @@
 #include "common/match_seed.h"
 #include "common/random.h"
 #include "frame/frame_state.h"
+#include "frame/match_panel.h"
 
 namespace frame {
 
 MatchSeries matchSeries = initialMatchSeries();
 
 MatchSeries initialMatchSeries() {
-    return MatchSeries{false, common::kDesignedSeed, common::kDesignedSeed, 0, 0, 0, 0};
+    return MatchSeries{false, common::kDesignedSeed, common::kDesignedSeed, 0, 0, 0};
 }
 
 void seedMatches(std::uint32_t seed) {
@@ -22,7 +23,6 @@ void seedMatches(std::uint32_t seed) {
 
 void rewindMatchSeries() {
     matchSeries.seed = matchSeries.firstSeed;
-    matchSeries.playedFrames = 0;
     matchSeries.finalScoreFrames = 0;
     matchSeries.nextMatches = 0;
     common::setRandomState(matchSeries.firstSeed);
@@ -30,8 +30,7 @@ void rewindMatchSeries() {
 
 void setMatchMinutes(int minutes) {
     const std::int64_t milliseconds = static_cast<std::int64_t>(minutes) * 60000;
-    matchSeries.matchFrames =
-        (milliseconds + kMatchFrameMilliseconds - 1) / kMatchFrameMilliseconds;
+    matchSeries.matchFrames = (milliseconds + kFrameMilliseconds - 1) / kFrameMilliseconds;
 }
 
 std::uint32_t chooseMatches(const common::MatchChoice& choice) {
@@ -58,19 +57,16 @@ bool runMatchSeries() {
     return true;
 }
 
-void countMatchFrame() {
-    matchSeries.playedFrames += 1;
-    if (matchSeries.matchFrames > 0 && matchSeries.playedFrames >= matchSeries.matchFrames)
+void blowWhistleAtLength() {
+    if (matchSeries.matchFrames > 0 && matchStatistics.matchFrames >= matchSeries.matchFrames) {
         matchSeries.finalScoreFrames = kFinalScoreFrames;
+        showFinalScore(true);
+    }
 }
 
-void restartMatchClock() {
-    matchSeries.playedFrames = 0;
+void endFinalScore() {
     matchSeries.finalScoreFrames = 0;
-}
-
-bool finalScoreShowing() {
-    return matchSeries.finalScoreFrames > 0;
+    showFinalScore(false);
 }
 
 }  // namespace frame

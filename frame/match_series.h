@@ -5,27 +5,24 @@
 #include <cstdint>
 
 #include "common/match_seed.h"
+#include "frame/match_statistics.h"
 
 namespace frame {
 
-// Match time runs at the designed pace: two frames every 66 milliseconds.
-constexpr std::int64_t kMatchFrameMilliseconds = 33;
-
-// The final score shows for five seconds of match time, counting the frame of
-// the final whistle; the frame after them is the next match's first.
-constexpr std::int64_t kFinalScoreFrames =
-    (5000 + kMatchFrameMilliseconds - 1) / kMatchFrameMilliseconds;
+// The final score shows for five seconds of match time (at the designed
+// pace), counting the frame of the final whistle; the frame after them is the
+// next match's first.
+constexpr std::int64_t kFinalScoreFrames = (5000 + kFrameMilliseconds - 1) / kFrameMilliseconds;
 
 // One process-wide record alive for the whole run. Its settings are chosen
 // once, before start-up (seedMatches, setMatchMinutes); the frame's first
 // state step plays the rest. At program start: the designed match, endless.
 struct MatchSeries {
-    bool seeded;                    // matches start from chosen seeds (seedMatches)
-    std::uint32_t firstSeed;        // the generator's state at start-up: 1, or the chosen seed
-    std::uint32_t seed;             // with `seeded`: the seed of the match in play
-    std::int64_t matchFrames;       // frames a match lasts; 0: it never ends
-    std::int64_t playedFrames;      // frames run since the match's kick-off, pauses left out
-    std::int64_t finalScoreFrames;  // > 0: the match is over and its final score shows
+    bool seeded;               // matches start from chosen seeds (seedMatches)
+    std::uint32_t firstSeed;   // the generator's state at start-up: 1, or the chosen seed
+    std::uint32_t seed;        // with `seeded`: the seed of the match in play
+    std::int64_t matchFrames;  // frames a match lasts (on the statistics' clock); 0: never ends
+    std::int64_t finalScoreFrames;  // > 0: the match is over and the panel shows its final score
     std::int64_t nextMatches;       // matches begun after the one before ended
 };
 
@@ -56,9 +53,10 @@ void setMatchMinutes(int minutes);
 // initSceneState) and answers true, as for any frame of play.
 bool runMatchSeries();
 
-// Called by advanceSimulation after the gate of a frame of play: counts the
-// frame, and at the match's length blows the final whistle.
-void countMatchFrame();
+// Called by advanceSimulation after the gate of a frame of play: at the
+// match's length (the statistics' match clock) blows the final whistle, and
+// the match panel shows the final score (showFinalScore).
+void blowWhistleAtLength();
 
 // Called by the tools' goal search after resetProcessState, with the series'
 // settings put back: the generator at the first seed and the series at its
@@ -66,10 +64,7 @@ void countMatchFrame();
 void rewindMatchSeries();
 
 // A new kick-off of a new match (start-up, the window's re-creation, the
-// restart key): the match clock starts again and no final score shows.
-void restartMatchClock();
-
-// Whether the final score shows in this frame (for the overlay).
-bool finalScoreShowing();
+// restart key): no final score shows.
+void endFinalScore();
 
 }  // namespace frame

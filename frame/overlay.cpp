@@ -3,6 +3,10 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
 #include "frame/viewport_size.h"
 
 namespace frame {
@@ -31,12 +35,44 @@ void endOverlay() {
     glDisable(GL_ALPHA_TEST);
 }
 
+// Where the score's three texts start, in pixels from the bar's centre, and
+// how far the bar must reach either side of the centre to hold them.
+struct ScoreRow {
+    double first, second, third;
+    double halfWidth;
+};
+
+// With scores below 100 the texts start 79 pixels left of the centre, 20 left
+// and 8 right of it, the second and third each starting with a blank that may
+// overlap the text before by 4 and 7 pixels. A longer text pushes the ones
+// after it on by its width, less that overlap, so its ink stays as far from
+// the next as with two digits; the row stays centred as it was, 4 pixels left
+// of the bar's centre, and the bar widens only when the row would come within
+// 8 pixels of its ends.
+static ScoreRow scoreRow(double width1, double width2, double width3, double designedHalf) {
+    const double firstToSecond = std::max(59.0, width1 - 4.0);
+    const double secondToThird = std::max(28.0, width2 - 7.0);
+    const double row = firstToSecond + secondToThird + width3;
+    const double first = -std::floor(row / 2.0) - 4.0;
+    const double needed = std::floor(row / 2.0) + 4.0 + 8.0;
+    return ScoreRow{first, first + firstToSecond, first + firstToSecond + secondToThird,
+                    std::max(designedHalf, needed)};
+}
+
 // The bar and the notice are drawn in pixels around the bar's centre: their
 // boxes scale with the bar, their glyphs cannot, so the texts keep their
 // pixel spacing from the centre (at 1024x768: the bar spans 412..612).
 void drawScoreboard(const OverlayLayout& layout, int goalsTeam1, int goalsTeam2) {
+    char first[32];
+    char second[32];
+    static const char kThird[] = " SHAKHTAR";
+    std::snprintf(first, sizeof first, "DYNAMO %i", goalsTeam1);
+    std::snprintf(second, sizeof second, " : %i", goalsTeam2);
+    const ScoreRow row = scoreRow(overlayTextWidth(first), overlayTextWidth(second),
+                                  overlayTextWidth(kThird), 100.0 * layout.barScale);
+
     const double centre = layout.barCentre;
-    const double half = 100.0 * layout.barScale;
+    const double half = row.halfWidth;
     const double bottom = 30.0 * layout.barScale;
     glBegin(GL_POLYGON);
     glColor3d(0.0, 0.0, 0.0);
@@ -48,10 +84,10 @@ void drawScoreboard(const OverlayLayout& layout, int goalsTeam1, int goalsTeam2)
 
     const float baseline = static_cast<float>(15.0 * layout.barScale);
     glColor3f(1.0f, 1.0f, 1.0f);
-    drawOverlayText(static_cast<float>(centre - 79.0), baseline, "DYNAMO %i", goalsTeam1);
+    drawOverlayText(static_cast<float>(centre + row.first), baseline, "%s", first);
     glColor3f(1.0f, 0.7f, 0.2f);
-    drawOverlayText(static_cast<float>(centre - 20.0), baseline, " : %i", goalsTeam2);
-    drawOverlayText(static_cast<float>(centre + 8.0), baseline, " SHAKHTAR");
+    drawOverlayText(static_cast<float>(centre + row.second), baseline, "%s", second);
+    drawOverlayText(static_cast<float>(centre + row.third), baseline, "%s", kThird);
 }
 
 void drawPauseNotice(const OverlayLayout& layout) {
@@ -71,6 +107,33 @@ void drawPauseNotice(const OverlayLayout& layout) {
     glColor3f(1.0f, 1.0f, 1.0f);
     drawOverlayText(static_cast<float>(centre - 21.0),
                     static_cast<float>((top + bottom) / 2.0 + 4.0), "PAUSED");
+}
+
+void drawScreenshotNotice(const char* text, bool failed) {
+    const double width = static_cast<double>(viewportSize.width);
+    const double height = static_cast<double>(viewportSize.height);
+    const double room = width - 16.0;
+    const bool cut = overlayTextWidth(text) > room;
+    if (cut) {
+        const double dots = overlayTextWidth("...");
+        while (*text != '\0' && overlayTextWidth(text) + dots > room)
+            ++text;
+    }
+    const double textWidth = overlayTextWidth(text) + (cut ? overlayTextWidth("...") : 0.0);
+    glBegin(GL_POLYGON);
+    glColor3d(0.0, 0.0, 0.0);
+    glVertex2d(0.0, height - 22.0);
+    glVertex2d(width, height - 22.0);
+    glVertex2d(width, height);
+    glVertex2d(0.0, height);
+    glEnd();
+    if (failed) {
+        glColor3f(1.0f, 0.7f, 0.2f);
+    } else {
+        glColor3f(1.0f, 1.0f, 1.0f);
+    }
+    drawOverlayText(static_cast<float>(std::floor((width - textWidth) / 2.0)),
+                    static_cast<float>(height - 7.0), "%s%s", cut ? "..." : "", text);
 }
 
 // The face of the banner's sixteen strokes, each four vertices in drawing order.

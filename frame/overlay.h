@@ -26,13 +26,25 @@ void endOverlay();
 void drawOverlayText(float x, float y, const char* format, ...)
     __attribute__((format(printf, 3, 4)));
 
+// How far a text moves the raster position on: its glyphs' advances.
+double overlayTextWidth(const char* text);
+
 // The score bar at the top with the two teams' goals, every frame.
 void drawScoreboard(const OverlayLayout& layout, int goalsTeam1, int goalsTeam2);
 
 // "PAUSED" under the score bar, while the match is paused.
 void drawPauseNotice(const OverlayLayout& layout);
 
+// The screenshot notice: one line in a black band along the picture's bottom
+// edge, white, or orange for an error; a text too wide loses its beginning.
+void drawScreenshotNotice(const char* text, bool failed);
+
 // The GOAL! banner, while a goal is being celebrated.
 void drawGoalBanner(const OverlayLayout& layout);
+
+// The match panel (match_panel.h), under the pause notice, centred with the
+// score bar, while Tab has it shown or a final score is on; drawn last.
+// As many of the latest goals as the picture's height allows are listed.
+void drawMatchPanel(const OverlayLayout& layout);
 
 }  // namespace frame

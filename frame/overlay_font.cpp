@@ -46,6 +46,21 @@ void deleteOverlayFont() {
     fontListBase = 0;
 }
 
+static bool hasGlyph(int code) {
+    return code >= platform::kFirstGlyphCode &&
+           code < platform::kFirstGlyphCode + platform::kGlyphCount;
+}
+
+double overlayTextWidth(const char* text) {
+    double width = 0.0;
+    for (const char* c = text; *c != '\0'; ++c) {
+        const int code = static_cast<unsigned char>(*c);
+        if (hasGlyph(code))
+            width += static_cast<double>(platform::overlayGlyph(code).advance);
+    }
+    return width;
+}
+
 static float clamped(float value, float low, float high) {
     return value < low ? low : (value > high ? high : value);
 }
@@ -77,8 +92,7 @@ void drawOverlayText(float x, float y, const char* format, ...) {
     int count = 0;
     for (const char* c = text; *c != '\0'; ++c) {
         const int code = static_cast<unsigned char>(*c);
-        if (code >= platform::kFirstGlyphCode &&
-            code < platform::kFirstGlyphCode + platform::kGlyphCount) {
+        if (hasGlyph(code)) {
             glyphIndices[count++] = static_cast<unsigned char>(code - platform::kFirstGlyphCode);
         }
     }

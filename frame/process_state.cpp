@@ -12,6 +12,9 @@ void resetProcessState() {
     keyTable = KeyTable{};
     matchPause = MatchPause{};
     matchSeries = initialMatchSeries();
+    matchStatistics = initialMatchStatistics();
+    matchPanel = MatchPanel{};
+    screenshotNotice = ScreenshotNotice{};
     frameClock = FrameClock{};
     viewportSize = ViewportSize{};
     render::figureAnimation = render::initialFigureAnimation();
@@ -27,6 +30,9 @@ std::unique_ptr<ProcessState> saveProcessState() {
     saved->keyTable = keyTable;
     saved->matchPause = matchPause;
     saved->matchSeries = matchSeries;
+    saved->matchStatistics = matchStatistics;
+    saved->matchPanel = matchPanel;
+    saved->screenshotNotice = screenshotNotice;
     saved->frameClock = frameClock;
     saved->viewportSize = viewportSize;
     saved->figureAnimation = render::figureAnimation;
@@ -42,6 +48,9 @@ void restoreProcessState(const ProcessState& saved) {
     keyTable = saved.keyTable;
     matchPause = saved.matchPause;
     matchSeries = saved.matchSeries;
+    matchStatistics = saved.matchStatistics;
+    matchPanel = saved.matchPanel;
+    screenshotNotice = saved.screenshotNotice;
     frameClock = saved.frameClock;
     viewportSize = saved.viewportSize;
     render::figureAnimation = saved.figureAnimation;

@@ -7,8 +7,11 @@
 #include "frame/camera.h"
 #include "frame/frame_pacing.h"
 #include "frame/key_table.h"
+#include "frame/match_panel.h"
 #include "frame/match_pause.h"
 #include "frame/match_series.h"
+#include "frame/match_statistics.h"
+#include "frame/screenshot_notice.h"
 #include "frame/viewport_size.h"
 #include "render/figure_animation.h"
 #include "render/heightmap.h"
@@ -18,9 +21,10 @@
 namespace frame {
 
 // A copy of the records a run changes: the generator, the match, the camera,
-// the key table, the pause, the match series, the frame clock, the viewport size, the animation
-// counters, the rain field and the height field. The overlay font and the shape cache belong to a
-// rendering context, not to the process, and are not in it.
+// the key table, the pause, the match series, statistics and panel, the screenshot notice, the
+// frame clock, the viewport size, the animation counters, the rain field and the height field. The
+// overlay font and the shape cache belong to a rendering context, not to the process, and are not
+// in it.
 struct ProcessState {
     std::uint32_t randomState;
     sim::MatchState match;
@@ -28,6 +32,9 @@ struct ProcessState {
     KeyTable keyTable;
     MatchPause matchPause;
     MatchSeries matchSeries;
+    MatchStatistics matchStatistics;
+    MatchPanel matchPanel;
+    ScreenshotNotice screenshotNotice;
     FrameClock frameClock;
     ViewportSize viewportSize;
     render::FigureAnimation figureAnimation;

@@ -4,12 +4,12 @@
 #include <GL/gl.h>
 
 #include "frame/camera.h"
-#include "frame/final_score.h"
 #include "frame/frame_state.h"
+#include "frame/match_panel.h"
 #include "frame/match_pause.h"
-#include "frame/match_series.h"
 #include "frame/overlay.h"
 #include "frame/scene_start.h"
+#include "frame/screenshot_notice.h"
 #include "frame/viewport_size.h"
 #include "render/figures.h"
 #include "render/heightmap.h"
@@ -43,7 +43,7 @@ void placeCamera(const Camera& view) {
     render::setupFog();
 }
 
-void renderFrame() {
+void renderFramePicture() {
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_LIGHTING);
     glDisable(GL_BLEND);
@@ -66,15 +66,31 @@ void renderFrame() {
     const OverlayLayout layout = overlayLayout(viewportSize.width, viewportSize.height);
     beginOverlay();
     drawScoreboard(layout, sim::match.goalsTeam1, sim::match.goalsTeam2);
-    if (matchPause.paused)
-        drawPauseNotice(layout);
-    if (finalScoreShowing())
-        drawFinalScore(layout, sim::match.goalsTeam1, sim::match.goalsTeam2);
     glPushMatrix();
     if (sim::match.goalCelebration > 0)
         drawGoalBanner(layout);
     glPopMatrix();
+    if (matchPanel.shown || matchPanel.finalScore)
+        drawMatchPanel(layout);
     endOverlay();
+}
+
+void drawFrameLabels() {
+    const bool notice = screenshotNotice.text[0] != '\0';
+    if (!matchPause.paused && !notice)
+        return;
+    const OverlayLayout layout = overlayLayout(viewportSize.width, viewportSize.height);
+    beginOverlay();
+    if (matchPause.paused)
+        drawPauseNotice(layout);
+    if (notice)
+        drawScreenshotNotice(screenshotNotice.text, screenshotNotice.failed);
+    endOverlay();
+}
+
+void renderFrame() {
+    renderFramePicture();
+    drawFrameLabels();
 }
 
 }  // namespace frame

@@ -20,7 +20,17 @@ void placeCamera(const Camera& view);
 
 // Everything of a frame after the simulation gate and the pacing: the GL
 // state switches, the camera keys, projection, clear, camera transform, light,
-// fog, the scene, the rain's step and the overlay. Needs a current context.
+// fog, the scene, the rain's step and the overlay (score bar, banner, match
+// panel), all a screenshot holds. Needs a current context.
+void renderFramePicture();
+
+// The labels that are shown on screen but kept out of screenshots: "PAUSED"
+// while paused, and the screenshot notice while it lasts. The main loop draws
+// them after a screenshot's read-back, before the swap. Changes no state.
+void drawFrameLabels();
+
+// The whole picture as the screen shows it: renderFramePicture, then
+// drawFrameLabels. The headless tools and the pixel tests draw with it.
 void renderFrame();
 
 }  // namespace frame

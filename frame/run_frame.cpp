@@ -4,6 +4,7 @@
 #include "frame/frame_pacing.h"
 #include "frame/frame_state.h"
 #include "frame/render_frame.h"
+#include "frame/screenshot_notice.h"
 #include "platform/time.h"
 
 namespace frame {
@@ -15,8 +16,9 @@ bool runFrame() {
     frameClock.lastTick = step.lastTick;
     if (step.sleepMs > 0)
         platform::sleepMilliseconds(step.sleepMs);
+    ageScreenshotNotice(step.lastTick);
 
-    renderFrame();
+    renderFramePicture();
     return true;
 }
 

@@ -5,8 +5,10 @@ namespace frame {
 
 // Called by the main loop whenever no message is waiting and the window is
 // not minimised, with the rendering context current; the loop swaps the
-// buffers right after. Runs the simulation gate, paces the frame against
-// 66 ms (sleeping here), then draws the frame. Always true.
+// buffers right after, and between the two draws the labels a screenshot
+// leaves out (drawFrameLabels). Runs the simulation gate, paces the frame
+// against 66 ms (sleeping here), ages the screenshot notice, then draws the
+// picture. Always true.
 bool runFrame();
 
 }  // namespace frame

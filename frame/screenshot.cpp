@@ -10,7 +10,9 @@
 #include <vector>
 
 #include "common/png_file.h"
+#include "frame/screenshot_notice.h"
 #include "frame/viewport_size.h"
+#include "platform/time.h"
 #include "platform/user_files.h"
 
 namespace frame {
@@ -50,7 +52,7 @@ static std::string freePath(const std::string& folder) {
     return path;
 }
 
-bool saveScreenshot(std::string& path, std::string& error) {
+static bool writeScreenshot(std::string& path, std::string& error) {
     const int width = viewportSize.width;
     const int height = viewportSize.height;
     path = freePath(platform::picturesFolder());
@@ -59,6 +61,14 @@ bool saveScreenshot(std::string& path, std::string& error) {
         return false;
     }
     return common::writePng(path, width, height, readPicture(width, height), error);
+}
+
+bool saveScreenshot(std::string& path, std::string& error) {
+    const bool saved = writeScreenshot(path, error);
+    const std::string notice =
+        saved ? "Screenshot saved: " + path : "Screenshot not saved: " + path + ": " + error;
+    showScreenshotNotice(notice.c_str(), !saved, platform::getTickCount());
+    return saved;
 }
 
 }  // namespace frame

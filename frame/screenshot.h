@@ -10,7 +10,8 @@ namespace frame {
 // to the pictures folder as football-YYYYMMDD-HHMMSS-mmm.png, local time; a
 // name already taken gets -2, -3, ... before the extension. Called by the main
 // loop when a screenshot key goes down. True with the file's path in `path`;
-// false with the path tried and the reason in `error`.
+// false with the path tried and the reason in `error`. Either way the
+// screenshot notice (screenshot_notice.h) says so for two seconds.
 bool saveScreenshot(std::string& path, std::string& error);
 
 }  // namespace frame

@@ -8,15 +8,12 @@
 #include <vector>
 
 #include "common/command_line.h"
-#include "frame/camera.h"
 #include "frame/frame_state.h"
 #include "frame/key_table.h"
-#include "frame/match_pause.h"
 #include "frame/match_series.h"
+#include "frame/match_statistics.h"
 #include "platform/host_system.h"
 #include "platform/standard_output.h"
-#include "render/rain_field.h"
-#include "sim/match_state.h"
 #include "tools/frame_script.h"
 #include "tools/key_names.h"
 #include "tools/match_summary.h"
@@ -105,28 +102,15 @@ static void runTrace(const tools::FrameScript& script, Output& out) {
     flush(out);
 }
 
-// The same frames, in the same order as frame::advanceFrameState, with the
-// match looked at on either side of the simulation gate's tick.
+// The same frames as the trace; the frames count the statistics themselves.
 static void runSummary(const tools::FrameScript& script, Output& out) {
-    tools::MatchReport report;
     frame::initSceneState();
     for (std::int64_t frame = 1; frame <= script.frames; ++frame) {
         tools::applyKeyHolds(script, frame, frame::keyTable);
-        const sim::MatchState before = sim::match;
-        const std::int64_t matches = frame::matchSeries.nextMatches;
-        // An ended match runs no tick while its final score shows.
-        const bool over = frame::finalScoreShowing();
-        frame::advanceSimulation();
-        if (before.warmUpFrames > 100 && !frame::matchPause.paused && !over)
-            tools::observeTick(report, frame, before, sim::match);
-        frame::applyFrameControls();
-        frame::finishFrameState();
-        bool restarted =
-            frame::keyTable.held[frame::kKeyRestart] || frame::matchSeries.nextMatches != matches;
-        restarted = reinitialise(script, frame) > 0 || restarted;
-        tools::observeFrameEnd(report, frame, restarted);
+        frame::advanceFrameState();
+        reinitialise(script, frame);
     }
-    tools::writeReport(report, stdout);
+    tools::writeReport(frame::matchStatistics, stdout);
     if (std::ferror(stdout))
         out.failed = true;
 }

@@ -74,13 +74,17 @@ static void reportErrors() {
 }
 
 static void drawFrame() {
+    if (loop.screenshotWanted) {
+        // The download is the picture without its labels ("PAUSED"), as the
+        // desktop's screenshots are; the canvas is copied when it is asked.
+        loop.screenshotWanted = false;
+        frame::renderFramePicture();
+        flushWebglRaster();
+        downloadPicture();
+    }
     frame::renderFrame();
     flushWebglRaster();
     reportErrors();
-    if (loop.screenshotWanted) {
-        loop.screenshotWanted = false;
-        downloadPicture();
-    }
 }
 
 // The link's keys in the frames it names, as key-downs and key-ups.

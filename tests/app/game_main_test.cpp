@@ -82,7 +82,8 @@ TEST_F(GameMain, FramesRunAndArePresentedUntilTheQuitMessage) {
     EXPECT_EQ(count("swapBuffers"), 3);
     const auto frame = std::find(callLog.begin(), callLog.end(), "runFrame");
     ASSERT_NE(frame, callLog.end());
-    EXPECT_EQ(*(frame + 1), "swapBuffers");
+    EXPECT_EQ(*(frame + 1), "drawFrameLabels");
+    EXPECT_EQ(*(frame + 2), "swapBuffers");
     EXPECT_EQ(callLog.back(), "unregisterClass OpenGL") << "the window is torn down at the end";
     EXPECT_EQ(platform::liveWindowCount(), 0);
 }
@@ -249,7 +250,8 @@ TEST_F(GameMain, ATapOfTheRestartKeyReachesAFrame) {
 
 TEST_F(GameMain, AScreenshotKeySavesTheDrawnFrameOncePerKeyDown) {
     // F12 held through auto-repeat saves once; after its release, a tap of
-    // Print Screen saves again. Each save comes between the frame and the swap.
+    // Print Screen saves again. Each save comes between the frame and the
+    // labels it leaves out, drawn before the swap.
     script.queue = {keyDown(0x7B), kQueueEmptyHere, kQueueEmptyHere, keyDown(0x7B), kQueueEmptyHere,
                     keyUp(0x7B),   kQueueEmptyHere, keyDown(0x2C),   keyUp(0x2C)};
     app_test::quitAfterFrames = 6;
@@ -258,7 +260,8 @@ TEST_F(GameMain, AScreenshotKeySavesTheDrawnFrameOncePerKeyDown) {
     for (auto at = callLog.begin(); at != callLog.end(); ++at) {
         if (*at == "saveScreenshot") {
             EXPECT_EQ(*(at - 1), "runFrame");
-            EXPECT_EQ(*(at + 1), "swapBuffers");
+            EXPECT_EQ(*(at + 1), "drawFrameLabels");
+            EXPECT_EQ(*(at + 2), "swapBuffers");
         }
     }
 }

@@ -10,15 +10,16 @@ import os
 import re
 import resource
 import signal
-import struct
 import subprocess
 import sys
 import tempfile
 import time
-import zlib
 
 from Xlib import X, display, error, protocol
 from Xlib.ext import randr
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+import png_pixels  # noqa: E402
 
 TITLE = "OpenGL WinAPI template by Ostrovel"
 APP_ID = "io.github.football_match.Football"  # the desktop entry's StartupWMClass
@@ -1051,45 +1052,6 @@ def case_random_keys(program):
 
 # ---- pause and screenshots ----
 
-def read_png(path):
-    """Width, height and RGB bytes (top row first) of an 8-bit RGB PNG file, any filters."""
-    with open(path, "rb") as f:
-        data = f.read()
-    check(data[:8] == b"\x89PNG\r\n\x1a\n", "%s is not a PNG file" % path)
-    at, idat, width, height = 8, b"", 0, 0
-    while at < len(data):
-        length, kind = struct.unpack(">I4s", data[at:at + 8])
-        body = data[at + 8:at + 8 + length]
-        check(zlib.crc32(kind + body) == struct.unpack(">I", data[at + 8 + length:at + 12 +
-                                                                     length])[0],
-              "%s: bad CRC in %r" % (path, kind))
-        if kind == b"IHDR":
-            width, height, depth, colour = struct.unpack(">IIBB", body[:10])
-            check((depth, colour) == (8, 2), "%s is not 8-bit RGB" % path)
-        elif kind == b"IDAT":
-            idat += body
-        at += 12 + length
-    raw, stride, rows, prior = zlib.decompress(idat), width * 3, [], bytearray(width * 3)
-    for y in range(height):
-        kind, line = raw[y * (stride + 1)], bytearray(raw[y * (stride + 1) + 1:(y + 1) * (stride + 1)])
-        for i in range(stride):
-            a = line[i - 3] if i >= 3 else 0
-            b, c = prior[i], prior[i - 3] if i >= 3 else 0
-            if kind == 1:
-                line[i] = (line[i] + a) & 255
-            elif kind == 2:
-                line[i] = (line[i] + b) & 255
-            elif kind == 3:
-                line[i] = (line[i] + (a + b) // 2) & 255
-            elif kind == 4:
-                p = a + b - c
-                pa, pb, pc = abs(p - a), abs(p - b), abs(p - c)
-                line[i] = (line[i] + (a if pa <= pb and pa <= pc else b if pb <= pc else c)) & 255
-        rows.append(bytes(line))
-        prior = line
-    return width, height, b"".join(rows)
-
-
 def whole_picture(session, window):
     """The whole 1024x768 client area as RGB bytes, top row first (fast to compare)."""
     image = window.get_image(0, 0, 1024, 768, X.ZPixmap, 0xFFFFFFFF)
@@ -1100,13 +1062,31 @@ def whole_picture(session, window):
     return bytes(rgb)
 
 
+PAUSE_BOX, NOTICE_BOX = (477, 30, 70, 20), (0, 746, 1024, 22)
+
+
+def text_box(source, box, least):
+    """True when a box of a window ((session, window)) or of a whole picture (RGB
+    bytes) is black with at least `least` white pixels of text."""
+    x, y, width, height = box
+    at = [((y + j) * 1024 + x + i) * 3 for i in range(width) for j in range(height)]
+    pixels = ([tuple(source[a:a + 3]) for a in at] if isinstance(source, bytes) else
+              [rgb for row in source[0].pixels(source[1], *box) for rgb in row])
+    names = [colour_name(rgb) for rgb in pixels]
+    return names.count("white") >= least and names.count("white") + names.count("black") == len(names)
+
+
 def paused_notice(session, window):
-    """True while PAUSED shows under the bar: a box of black with white text."""
-    counts = {}
-    for row in session.pixels(window, 477, 30, 70, 20):
-        for rgb in row:
-            counts[colour_name(rgb)] = counts.get(colour_name(rgb), 0) + 1
-    return counts.get("white", 0) > 30 and counts.get("white", 0) + counts.get("black", 0) == 1400
+    """True while PAUSED shows under the bar."""
+    return text_box((session, window), PAUSE_BOX, 30)
+
+
+def without_pause_box(rows):
+    """A whole picture with PAUSED's box blacked out."""
+    rows = bytearray(rows)
+    for y in range(30, 50):
+        rows[(y * 1024 + 477) * 3:(y * 1024 + 547) * 3] = bytes(70 * 3)
+    return bytes(rows)
 
 
 def still_for(session, window, seconds):
@@ -1147,19 +1127,27 @@ def case_pause_screenshot(program):
 
         # F12 saves exactly the picture on screen, its path on standard output.
         s.tap(window, "F12")
+        # On screen, for two seconds, a line at the bottom names the file; neither
+        # it nor PAUSED is in the file, which is otherwise the picture shown.
+        wait_for(lambda: text_box((s, window), NOTICE_BOX, 200), "the screenshot's line")
         path = wait_for(lambda: s.stdout().strip(), "the screenshot's path on standard output")
         name = os.path.basename(path)
         check(os.path.dirname(path) == s.pictures and name.startswith("football-") and
               name.endswith(".png") and len(name) == len("football-YYYYMMDD-HHMMSS-mmm.png"),
               "screenshot path %r is not football-YYYYMMDD-HHMMSS-mmm.png in %s" %
               (path, s.pictures))
-        width, height, rows = read_png(path)
+        width, height, rows = png_pixels.read_rgb(path)
         check((width, height) == (1024, 768), "the screenshot is %dx%d" % (width, height))
+        wait_for(lambda: not text_box((s, window), NOTICE_BOX, 200), "the line to go", 4.0)
+        check(paused_notice(s, window), "PAUSED went with the screenshot's line")
+        check(not text_box(rows, NOTICE_BOX, 200) and not text_box(rows, PAUSE_BOX, 30),
+              "the screenshot holds the line at the bottom or PAUSED")
         for _ in range(24):
             looks.append(whole_picture(s, window))
             time.sleep(0.1)
-        check(rows in looks, "the screenshot differs from every picture the window showed "
-              "while paused")
+        check(without_pause_box(rows) in [without_pause_box(look) for look in looks],
+              "the screenshot differs from every picture the window showed while paused, "
+              "PAUSED apart")
         check(os.listdir(s.pictures) == [name], "files in the pictures folder: %r" %
               os.listdir(s.pictures))
 

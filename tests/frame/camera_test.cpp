@@ -55,7 +55,7 @@ TEST_F(FrameTest, HeightUsesTheDoublePrecisionPointSeven) {
 }
 
 TEST_F(FrameTest, ViewResetComesBeforeHeightAndZoom) {
-    camera = Camera{5, -40, 7, 60, 10, 30};
+    camera = Camera{5, -40, 7, 60, 10, 30, false};
     for (int frame = 0; frame < 3; ++frame) {
         press({kKeyViewReset, kKeyRise});
         EXPECT_EQ(camera.translateY, static_cast<float>(-20.0 - 0.7));
@@ -144,7 +144,7 @@ TEST_F(FrameTest, RestartKeyResetsTheMatchEveryFrameItIsHeld) {
 
 TEST_F(FrameTest, OtherKeysDoNothing) {
     std::initializer_list<int> unused = {0x25, 0x26, 0x27, 0x28, 0x60,
-                                         0x61, 0x62, 0x65, 0x36, 0x41};
+                                         0x61, 0x62, 0x65, 0x37, 0x41};
     for (int key : unused)
         press({key}, 2);
     const Camera start = initialCamera();
@@ -155,6 +155,19 @@ TEST_F(FrameTest, OtherKeysDoNothing) {
     EXPECT_EQ(camera.yaw, start.yaw);
     EXPECT_EQ(camera.fieldOfView, start.fieldOfView);
     EXPECT_EQ(common::randomState(), 1u);
+}
+
+TEST_F(FrameTest, KeySixFollowsUntilAnotherCameraKeyAPresetOrZero) {
+    for (int key : {kKeyForward, kKeyTurnLeft, kKeySink, kKeyNarrow, kKeyViewReset, 0x32, 0x35}) {
+        press({kKeyFollow});
+        press({kKeyRestart});
+        EXPECT_TRUE(camera.following) << "the restart key is no camera key";
+        press({key});
+        EXPECT_FALSE(camera.following) << key;
+        press({key, kKeyFollow});
+        EXPECT_TRUE(camera.following) << "6 acts last, " << key;
+        camera.following = false;
+    }
 }
 
 }  // namespace

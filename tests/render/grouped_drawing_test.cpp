@@ -68,7 +68,7 @@ static std::vector<unsigned char> picture(platform::OffscreenContext* context, c
                                           void (*draw)()) {
     frame::resizeScene(1024, 768);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    frame::placeCamera(frame::Camera{view.x, view.y, view.z, view.pitch, view.yaw, 45.0f});
+    frame::placeCamera(frame::Camera{view.x, view.y, view.z, view.pitch, view.yaw, 45.0f, false});
     glNormal3f(0.3f, 0.8f, 0.2f);
     glLineWidth(3.0f);
     draw();

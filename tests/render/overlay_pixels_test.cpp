@@ -6,6 +6,7 @@
 #include <string>
 #include <utility>
 
+#include "frame/match_panel.h"
 #include "frame/match_pause.h"
 #include "frame/overlay.h"
 #include "frame/scene_start.h"
@@ -152,6 +153,16 @@ TEST_F(OverlayProbe, PausedStandsUnderTheScoreBarOnlyWhilePaused) {
     EXPECT_FALSE(isBlack(pixel(476, 40)));
     EXPECT_FALSE(isBlack(pixel(547, 40)));
     EXPECT_FALSE(isBlack(pixel(512, 50)));
+
+    // Tab's match panel stands in black below the notice, its heading in orange.
+    frame::matchPanel.shown = true;
+    runFrame();
+    capture();
+    EXPECT_TRUE(!isBlack(pixel(512, 50)) && isBlack(pixel(512, 60)));
+    int orange = 0;
+    for (int at = 0; at < 200 * 24; ++at)
+        orange += isOrange(pixel(412 + at % 200, 58 + at / 200));
+    EXPECT_GT(orange, 40);
 }
 
 // At 640x480 (the lower left of the 1024x768 buffer, whose rows 288..767 it

@@ -54,7 +54,7 @@ TEST_F(ShapeCacheProbe, EqualSizesShareAListAndTheLastBitMakesAnother) {
 static std::vector<unsigned char> drawFixedFigure(platform::OffscreenContext* context) {
     frame::resizeScene(1024, 768);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    frame::placeCamera(frame::Camera{0.0f, -3.0f, -8.0f, 10.0f, 0.0f, 45.0f});
+    frame::placeCamera(frame::Camera{0.0f, -3.0f, -8.0f, 10.0f, 0.0f, 45.0f, false});
     glNormal3f(0.0f, 0.0f, 1.0f);
     render::drawOutfieldPlayer(0.0f, 0.0f, 30.0f, render::kTeam2Kit, 3);
     render::drawGoalkeeper(-2.0f, -1.0f, 4);

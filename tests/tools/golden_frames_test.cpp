@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/glyphs.h"
 #include "tests/support/program_run.h"
 #include "tests/tools/picture_reader.h"
 
@@ -101,6 +102,64 @@ TEST(GoldenFrames, RecordedFramesMatchTheGoldenPictures) {
         std::printf("frame %d: %ld pixels differ, by at most %d\n", frame, d.differingPixels,
                     d.largest);
     }
+}
+
+// The columns (first, last) of a text's ink drawn from (x, baseline 15) if
+// every pixel of it has the colour `rgb` in the picture, or (-1, -1).
+static std::pair<int, int> inkAt(const std::vector<unsigned char>& picture, int width,
+                                 const std::string& text, int x, const unsigned char (&rgb)[3]) {
+    std::pair<int, int> columns{-1, -1};
+    for (unsigned char code : text) {
+        const platform::Glyph& glyph = platform::overlayGlyph(code);
+        const int bytes = (glyph.width + 7) / 8;
+        for (int row = 0; row < glyph.height; ++row) {
+            for (int col = 0; col < glyph.width; ++col) {
+                if ((glyph.rows[row * bytes + col / 8] & (0x80 >> (col % 8))) == 0)
+                    continue;
+                const int px = x - static_cast<int>(glyph.xorig) + col;
+                const int py = 15 - 1 + static_cast<int>(glyph.yorig) - row;
+                for (int c = 0; c < 3; ++c) {
+                    if (std::abs(picture[(py * width + px) * 3 + c] - rgb[c]) > 1)
+                        return {-1, -1};
+                }
+                columns.first = columns.first < 0 ? px : std::min(columns.first, px);
+                columns.second = std::max(columns.second, px);
+            }
+        }
+        x += static_cast<int>(glyph.advance);
+    }
+    return columns;
+}
+
+// Frame 81300 stands at 100 : 84: the three texts read apart, in order, with
+// at least two clear columns between them, centred in the bar.
+TEST(GoldenFrames, ThreeDigitScoresStandApartInTheBar) {
+    const test_support::TempDir temp;
+    const test_support::ProgramRun r =
+        test_support::runProgram(kRecord, {"81300", "--at", "81300", "--out", temp.path()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    int w = 0, h = 0;
+    std::vector<unsigned char> picture;
+    ASSERT_TRUE(readPng(temp.path() + "/frame-81300.png", w, h, picture));
+    const unsigned char white[3] = {255, 255, 255}, orange[3] = {255, 179, 51};
+    const struct {
+        const char* text;
+        const unsigned char (&rgb)[3];
+    } texts[] = {{"DYNAMO 100", white}, {" : 84", orange}, {" SHAKHTAR", orange}};
+    int lastColumn = -1, firstColumn = -1;
+    for (const auto& text : texts) {
+        std::pair<int, int> columns{-1, -1};
+        for (int x = lastColumn < 0 ? 380 : lastColumn - 14; x < 640 && columns.first < 0; ++x)
+            columns = inkAt(picture, w, text.text, x, text.rgb);
+        ASSERT_GE(columns.first, 0)
+            << "'" << text.text << "' not found after column " << lastColumn;
+        EXPECT_GE(columns.first, lastColumn + 3) << text.text;
+        firstColumn = firstColumn < 0 ? columns.first : firstColumn;
+        lastColumn = columns.second;
+    }
+    EXPECT_LE(std::abs(firstColumn + lastColumn - 1024), 16) << firstColumn << ".." << lastColumn;
+    EXPECT_GE(firstColumn, 412 + 8);
+    EXPECT_LE(lastColumn, 611 - 8);
 }
 
 }  // namespace tools_test

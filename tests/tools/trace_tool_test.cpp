@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <iterator>
@@ -204,6 +205,55 @@ TEST(TraceTool, SeedsAndMatchMinutesStartTheMatchesAsked) {
     const std::string next = std::to_string(common::nextSeed(7));
     EXPECT_EQ(terrainOf(out[1971]), terrainOf(lines(runTrace({"0", "--seed", next}).out)[0]));
     EXPECT_EQ(runTrace({"1972", "--seed", "7", "--match-minutes", "1"}).out, series.out);
+}
+
+// The numbers of a trace line's array `name`.
+std::vector<double> numbers(const std::string& line, const std::string& name) {
+    std::istringstream in(line.substr(line.find("\"" + name + "\":[") + name.size() + 4));
+    std::vector<double> result;
+    for (double value; in >> value; in.ignore(1))
+        result.push_back(value);
+    return result;
+}
+
+// Key 6 from the first frame, paused for frames 3000..3099: where the ball
+// lands in a 1024x768 picture through the camera transform (pitch about x,
+// yaw about y, translation) and the perspective of the field of view.
+TEST(TraceTool, TheFollowCameraKeepsTheBallNearTheMiddleWithoutJumps) {
+    const std::vector<std::string> out = lines(
+        runTrace({"20000", "--hold", "6@1", "--hold", "PAUSE@3000", "--hold", "PAUSE@3100"}).out);
+    ASSERT_EQ(out.size(), 20001u);
+    int inView = 0, nearMiddle = 0;
+    double largestTurn = 0.0;
+    std::vector<double> distances, last = numbers(out[0], "camera");
+    const double toRadians = 3.14159265358979 / 180.0;
+    for (std::size_t frame = 1; frame < out.size(); ++frame) {
+        const std::vector<double> ball = numbers(out[frame], "ball");
+        const std::vector<double> c = numbers(out[frame], "camera");
+        if (frame >= 3000 && frame < 3100) {
+            ASSERT_EQ(c, last) << "the camera holds still while paused, frame " << frame;
+        }
+        const double x = ball[0] + c[0], y = 1.25 + c[1], z = ball[1] + c[2];
+        const double yaw = c[4] * toRadians, pitch = c[3] * toRadians;
+        const double x1 = x * std::cos(yaw) + z * std::sin(yaw);
+        const double z1 = -x * std::sin(yaw) + z * std::cos(yaw);
+        const double y2 = y * std::cos(pitch) - z1 * std::sin(pitch);
+        const double depth = -(y * std::sin(pitch) + z1 * std::cos(pitch));
+        const double focal = 1.0 / std::tan(c[5] * toRadians / 2.0);
+        const double across = focal * 768.0 / 1024.0 * x1 / depth, up = focal * y2 / depth;
+        inView += depth > 0.5 && std::abs(across) <= 1.0 && std::abs(up) <= 1.0;
+        nearMiddle += depth > 0.5 && std::abs(across) <= 0.25 && std::abs(up) <= 0.35;
+        distances.push_back(std::sqrt(x * x + y * y + z * z));
+        const double turn = std::abs(std::remainder(c[4] - last[4], 360.0));
+        largestTurn = std::max({largestTurn, turn, std::abs(c[3] - last[3])});
+        last = c;
+    }
+    std::nth_element(distances.begin(), distances.begin() + 10000, distances.end());
+    std::printf("in view %d, middle %d of 20000\n", inView, nearMiddle);
+    EXPECT_GE(inView, 19800);
+    EXPECT_GE(nearMiddle, 18000);
+    EXPECT_LE(distances[10000], 45.0);
+    EXPECT_LE(largestTurn, 4.0);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-"""png_pixels.py -- reading 8-bit PNG pictures (as football-record and chromium write them) into
-RGB bytes, and how two pictures differ, with nothing but the standard library."""
+"""png_pixels.py -- reading 8-bit PNG pictures (as the program, football-record and chromium
+write them) into RGB bytes, and how two pictures differ, with nothing but the standard library."""
 
 import struct
 import zlib

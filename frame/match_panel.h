@@ -1,0 +1,43 @@
+// match_panel.h -- the match panel: whether it is shown (Tab), and its lines of text.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "frame/key_table.h"
+#include "frame/match_statistics.h"
+#include "render/rain_field.h"
+#include "sim/match_state.h"
+
+namespace frame {
+
+// One process-wide record alive for the whole run; the panel is off at start.
+struct MatchPanel {
+    bool shown;       // toggled by Tab
+    bool keyWasDown;  // Tab was held in the previous frame: a held Tab toggles once
+    bool finalScore;  // shown whatever Tab says, headed as the final score
+};
+
+extern MatchPanel matchPanel;
+
+// Every frame, with the camera keys, paused or not: toggles the panel when
+// Tab goes down.
+void applyPanelKey(MatchPanel& panel, const KeyTable& keys);
+
+// For whoever ends a match: shows the panel as the final score (whatever Tab
+// says) until called with false.
+void showFinalScore(bool shown);
+
+// The goals the panel lists at most, latest first.
+constexpr int kPanelGoals = 3;
+
+// The panel's lines for the current match: its clock, the score, up to
+// `goalLines` latest goals with their scorers and times, shots, passes,
+// possession per team in per cent, and the weather. The first line is the
+// heading.
+std::vector<std::string> matchPanelLines(const MatchStatistics& statistics,
+                                         const sim::MatchState& match,
+                                         const render::RainField& rain, bool finalScore,
+                                         int goalLines);
+
+}  // namespace frame

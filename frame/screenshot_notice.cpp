@@ -1,0 +1,22 @@
+// screenshot_notice.cpp -- the screenshot notice's record, set and aged.
+#include "frame/screenshot_notice.h"
+
+#include <cstdio>
+
+namespace frame {
+
+ScreenshotNotice screenshotNotice = {};
+
+void showScreenshotNotice(const char* text, bool failed, std::uint32_t now) {
+    std::snprintf(screenshotNotice.text, sizeof screenshotNotice.text, "%s", text);
+    screenshotNotice.failed = failed;
+    screenshotNotice.since = now;
+}
+
+void ageScreenshotNotice(std::uint32_t now) {
+    // Unsigned differences stay right across the tick count's wrap.
+    if (screenshotNotice.text[0] != '\0' && now - screenshotNotice.since >= kScreenshotNoticeMs)
+        screenshotNotice.text[0] = '\0';
+}
+
+}  // namespace frame
