@@ -39,6 +39,9 @@ static std::vector<unsigned char> readPicture(int width, int height) {
     return topDown;
 }
 
+// How many names one moment may take: football-...-mmm.png, then -2 to -999.
+static const int kMostNamesAMoment = 1000;
+
 static std::string freePath(const std::string& folder) {
     const platform::LocalTime t = platform::localTime();
     char stem[64];
@@ -47,15 +50,24 @@ static std::string freePath(const std::string& folder) {
     const std::string base = platform::pathInFolder(folder, stem);
     std::string path = base + ".png";
     std::error_code ignored;
-    for (int n = 2; std::filesystem::exists(path, ignored) && n < 1000; ++n)
+    for (int n = 2; std::filesystem::exists(path, ignored); ++n) {
+        if (n == kMostNamesAMoment)
+            return std::string();  // never write over a file already there
         path = base + "-" + std::to_string(n) + ".png";
+    }
     return path;
 }
 
 static bool writeScreenshot(std::string& path, std::string& error) {
     const int width = viewportSize.width;
     const int height = viewportSize.height;
-    path = freePath(platform::picturesFolder());
+    const std::string folder = platform::picturesFolder();
+    path = freePath(folder);
+    if (path.empty()) {
+        path = folder;
+        error = "every name for this moment is taken";
+        return false;
+    }
     if (width <= 0 || height <= 0) {
         error = "no picture has been drawn";
         return false;
