@@ -5,8 +5,8 @@
 
 #include "frame/key_table.h"
 #include "platform/messages.h"
-#include "web/web_loop.h"
 #include "platform/web/web_page.h"
+#include "web/web_loop.h"
 
 namespace web {
 

@@ -6,11 +6,11 @@
 
 #include "frame/scene_start.h"
 #include "platform/web/fixed_gl.h"
+#include "platform/web/web_page.h"
+#include "platform/web/webgl_raster.h"
 #include "web/web_input.h"
 #include "web/web_link.h"
 #include "web/web_loop.h"
-#include "platform/web/web_page.h"
-#include "platform/web/webgl_raster.h"
 
 static bool makeWebglContext() {
     EmscriptenWebGLContextAttributes attributes;
