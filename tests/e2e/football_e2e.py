@@ -622,6 +622,8 @@ def case_desktop_fullscreen(program):
         s.x.sync()
         framed = s.geometry(window)
         check(framed[2:] == (1024, 768), "the window's client area is %r" % (framed,))
+        # Past the warm-up, in which only the keepers move and pictures may repeat.
+        wait_for(lambda: not still_for(s, window, 1.0)[0], "the match to play")
         for key in ("F11", "alt+Return"):
             s.tap(window, key)
             wait_for(lambda: s.geometry(window) == (0, 0, 1280, 1024) and s.is_fullscreen(window),
