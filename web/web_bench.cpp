@@ -4,13 +4,10 @@
 //   wasm_ms   the frame's state steps and calls until the last WebGL call returns
 //             (everything but the browser's rasterising);
 //   frame_ms  until the picture is finished (a one-pixel read waits for it).
-#include <GLES2/gl2.h>
-#include <emscripten.h>
-#include <emscripten/html5.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "frame/frame_state.h"
@@ -18,7 +15,9 @@
 #include "frame/process_state.h"
 #include "frame/render_frame.h"
 #include "frame/scene_start.h"
+#include "frame/views.h"
 #include "platform/web/fixed_gl.h"
+#include "platform/web/page_host.h"
 #include "platform/web/webgl_raster.h"
 
 namespace {
@@ -30,11 +29,6 @@ constexpr int kIterations = 25;
 double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
-}
-
-void finishPicture() {
-    unsigned char pixel[4];
-    glReadPixels(0, 0, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel);
 }
 
 void wholeFrame() {
@@ -49,20 +43,20 @@ void measure(int frameNumber, int view) {
     frame::resizeScene(kWidth, kHeight);
     frame::initScene();
     if (view != 0)
-        frame::keyTable.held[0x30 + view] = true;
+        frame::keyTable.held[frame::viewKey(view)] = true;
     for (int n = 1; n < frameNumber; ++n)
         frame::advanceFrameState();
     const std::unique_ptr<frame::ProcessState> snapshot = frame::saveProcessState();
     wholeFrame();  // the shapes' lists compiled, the current normal as in play
-    finishPicture();
+    web::finishWebglPicture();
     std::vector<double> wasm, whole;
     for (int i = 0; i < kIterations; ++i) {
         frame::restoreProcessState(*snapshot);
-        const double t0 = emscripten_get_now();
+        const double t0 = web::pageMilliseconds();
         wholeFrame();
-        const double t1 = emscripten_get_now();
-        finishPicture();
-        const double t2 = emscripten_get_now();
+        const double t1 = web::pageMilliseconds();
+        web::finishWebglPicture();
+        const double t2 = web::pageMilliseconds();
         wasm.push_back(t1 - t0);
         whole.push_back(t2 - t0);
     }
@@ -73,18 +67,9 @@ void measure(int frameNumber, int view) {
 }  // namespace
 
 int main() {
-    EmscriptenWebGLContextAttributes attributes;
-    emscripten_webgl_init_context_attributes(&attributes);
-    attributes.alpha = EM_FALSE;
-    attributes.antialias = EM_FALSE;
-    attributes.majorVersion = 1;
-    emscripten_set_canvas_element_size("#canvas", kWidth, kHeight);
-    const EMSCRIPTEN_WEBGL_CONTEXT_HANDLE context =
-        emscripten_webgl_create_context("#canvas", &attributes);
+    web::setCanvasSize(kWidth, kHeight);
     std::string error;
-    if (context <= 0 ||
-        emscripten_webgl_make_context_current(context) != EMSCRIPTEN_RESULT_SUCCESS ||
-        !web::startWebglRaster(error)) {
+    if (!web::makeCanvasContext() || !web::startWebglRaster(error)) {
         std::printf("football-bench: no WebGL context %s\n", error.c_str());
         return 1;
     }

@@ -2,9 +2,6 @@
 // and a link's moment run and held.
 #include "web/web_loop.h"
 
-#include <emscripten.h>
-#include <emscripten/html5.h>
-
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -18,6 +15,7 @@
 #include "frame/scene_start.h"
 #include "frame/viewport_size.h"
 #include "frame/views.h"
+#include "platform/web/page_host.h"
 #include "platform/web/web_page.h"
 #include "platform/web/webgl_raster.h"
 #include "render/gl_errors.h"
@@ -47,7 +45,7 @@ static FrameLoop loop = {};
 
 // The millisecond tick count: the page's clock, wrapping as the desktop's does.
 static std::uint32_t tickCount() {
-    return static_cast<std::uint32_t>(static_cast<std::uint64_t>(emscripten_get_now()));
+    return static_cast<std::uint32_t>(static_cast<std::uint64_t>(pageMilliseconds()));
 }
 
 // Errors are reported, never fatal: the first few, then silence. The layer's
@@ -145,12 +143,12 @@ static void redrawMoment() {
 // pacing step is the desktop's; its sleep becomes the wait before the next
 // frame, counted from the end of this one's drawing as the desktop's sleep
 // comes before its drawing.
-static EM_BOOL onAnimationFrame(double, void*) {
+static void onAnimationFrame() {
     if (loop.holding)
-        return EM_TRUE;
+        return;
     const std::uint32_t now = tickCount();
     if (loop.framesRun > 0 && static_cast<std::int32_t>(now - loop.nextFrameAt) < 0)
-        return EM_TRUE;
+        return;
     loop.framesRun += 1;
     playLiveHolds(loop.framesRun);
     frame::advanceSimulation();
@@ -160,7 +158,6 @@ static EM_BOOL onAnimationFrame(double, void*) {
     frame::markKeysSeen(frame::keyTable);
     loop.nextFrameAt = tickCount() + step.sleepMs;
     showFrameCount(loop.framesRun);
-    return EM_TRUE;
 }
 
 void startFrameLoop(const MomentLink& link) {
@@ -171,7 +168,7 @@ void startFrameLoop(const MomentLink& link) {
         if (link.view != 0)
             loop.live.holds.push_back(tools::KeyHold{frame::viewKey(link.view), 1, 1});
     }
-    emscripten_request_animation_frame_loop(onAnimationFrame, nullptr);
+    runOnAnimationFrames(onAnimationFrame);
 }
 
 void wakeFrameLoop() {
@@ -192,7 +189,7 @@ void followCanvasSize() {
         return;
     if (width == frame::viewportSize.width && height == frame::viewportSize.height)
         return;
-    emscripten_set_canvas_element_size("#canvas", width, height);
+    setCanvasSize(width, height);
     frame::resizeScene(width, height);
     // A canvas of a new size starts blank: a held picture is drawn again.
     if (loop.holding)

@@ -1,36 +1,18 @@
 // web_main.cpp -- the match in a web page: the WebGL context on the page's canvas, the scene's
 // start-up, the link to a moment, then the frame loop on the browser's animation frames.
-#include <emscripten/html5.h>
-
 #include <string>
 
 #include "frame/scene_start.h"
 #include "platform/web/fixed_gl.h"
+#include "platform/web/page_host.h"
 #include "platform/web/web_page.h"
 #include "platform/web/webgl_raster.h"
 #include "web/web_input.h"
 #include "web/web_link.h"
 #include "web/web_loop.h"
 
-static bool makeWebglContext() {
-    EmscriptenWebGLContextAttributes attributes;
-    emscripten_webgl_init_context_attributes(&attributes);
-    // Aliased edges as the desktop draws them, and a depth buffer.
-    attributes.alpha = EM_FALSE;
-    attributes.depth = EM_TRUE;
-    attributes.stencil = EM_FALSE;
-    attributes.antialias = EM_FALSE;
-    attributes.premultipliedAlpha = EM_FALSE;
-    attributes.majorVersion = 1;
-    attributes.minorVersion = 0;
-    const EMSCRIPTEN_WEBGL_CONTEXT_HANDLE context =
-        emscripten_webgl_create_context("#canvas", &attributes);
-    return context > 0 &&
-           emscripten_webgl_make_context_current(context) == EMSCRIPTEN_RESULT_SUCCESS;
-}
-
 int main() {
-    if (!makeWebglContext()) {
+    if (!web::makeCanvasContext()) {
         web::showPageMessage("The match is drawn with WebGL, which this browser does not offer.");
         return 0;
     }

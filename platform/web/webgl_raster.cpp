@@ -216,4 +216,9 @@ std::string webglErrors() {
     return names;
 }
 
+void finishWebglPicture() {
+    unsigned char pixel[4];
+    glReadPixels(0, 0, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel);
+}
+
 }  // namespace web

@@ -18,6 +18,10 @@ fixedgl::RasterSink& webglRaster();
 // Draws everything appended and not yet drawn; the main loop, after every frame.
 void flushWebglRaster();
 
+// Waits until the browser has finished the picture drawn so far (a
+// one-pixel read); for timing a whole frame.
+void finishWebglPicture();
+
 // The names of the errors WebGL has raised since the last call, or empty.
 std::string webglErrors();
 

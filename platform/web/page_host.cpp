@@ -1,0 +1,91 @@
+// page_host.cpp -- the canvas's context and size, the clock, animation frames and page events on
+// emscripten's HTML5 API.
+#include "platform/web/page_host.h"
+
+#include <emscripten.h>
+#include <emscripten/html5.h>
+
+namespace web {
+
+bool makeCanvasContext() {
+    EmscriptenWebGLContextAttributes attributes;
+    emscripten_webgl_init_context_attributes(&attributes);
+    // Aliased edges as the desktop draws them, and a depth buffer.
+    attributes.alpha = EM_FALSE;
+    attributes.depth = EM_TRUE;
+    attributes.stencil = EM_FALSE;
+    attributes.antialias = EM_FALSE;
+    attributes.premultipliedAlpha = EM_FALSE;
+    attributes.majorVersion = 1;
+    attributes.minorVersion = 0;
+    const EMSCRIPTEN_WEBGL_CONTEXT_HANDLE context =
+        emscripten_webgl_create_context("#canvas", &attributes);
+    return context > 0 &&
+           emscripten_webgl_make_context_current(context) == EMSCRIPTEN_RESULT_SUCCESS;
+}
+
+void setCanvasSize(int width, int height) {
+    emscripten_set_canvas_element_size("#canvas", width, height);
+}
+
+double pageMilliseconds() {
+    return emscripten_get_now();
+}
+
+static void (*animationStep)() = nullptr;
+
+static EM_BOOL onAnimationFrame(double, void*) {
+    animationStep();
+    return EM_TRUE;
+}
+
+void runOnAnimationFrames(void (*step)()) {
+    animationStep = step;
+    emscripten_request_animation_frame_loop(onAnimationFrame, nullptr);
+}
+
+static PageEventHandlers handlers = {};
+
+// A browser's keyCode is the virtual-key code for every key the match uses
+// (letters, digits, Space, Pause, the function keys).
+static int virtualKey(const EmscriptenKeyboardEvent* event) {
+    const unsigned long code = event->keyCode;
+    return code > 0 && code < 256 ? static_cast<int>(code) : 0;
+}
+
+static EM_BOOL onKeyDown(int, const EmscriptenKeyboardEvent* event, void*) {
+    const bool shortcut = event->ctrlKey || event->altKey || event->metaKey;
+    return handlers.keyDown(virtualKey(event), event->repeat, shortcut) ? EM_TRUE : EM_FALSE;
+}
+
+static EM_BOOL onKeyUp(int, const EmscriptenKeyboardEvent* event, void*) {
+    handlers.keyUp(virtualKey(event));
+    return EM_FALSE;
+}
+
+static EM_BOOL onBlur(int, const EmscriptenFocusEvent*, void*) {
+    handlers.focusLost();
+    return EM_FALSE;
+}
+
+static EM_BOOL onDoubleClick(int, const EmscriptenMouseEvent*, void*) {
+    handlers.doubleClick();
+    return EM_TRUE;
+}
+
+static EM_BOOL onResize(int, const EmscriptenUiEvent*, void*) {
+    handlers.resized();
+    return EM_FALSE;
+}
+
+void listenToPageEvents(const PageEventHandlers& eventHandlers) {
+    handlers = eventHandlers;
+    const char* window = EMSCRIPTEN_EVENT_TARGET_WINDOW;
+    emscripten_set_keydown_callback(window, nullptr, EM_TRUE, onKeyDown);
+    emscripten_set_keyup_callback(window, nullptr, EM_TRUE, onKeyUp);
+    emscripten_set_blur_callback(window, nullptr, EM_TRUE, onBlur);
+    emscripten_set_dblclick_callback("#canvas", nullptr, EM_TRUE, onDoubleClick);
+    emscripten_set_resize_callback(window, nullptr, EM_TRUE, onResize);
+}
+
+}  // namespace web
