@@ -22,11 +22,6 @@ struct RecordOptions {
     std::int64_t goal = 0;  // --goal N: the goal to replay; 0 when not given
 };
 
-// The virtual-key code of a preset view's key ('2'..'5').
-constexpr int presetKey(int view) {
-    return '0' + view;
-}
-
 // football-record's table of options: the frame script's and its own.
 std::vector<common::OptionRow> recordOptionRows();
 

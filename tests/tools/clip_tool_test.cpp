@@ -13,6 +13,7 @@
 
 #include "frame/camera.h"
 #include "frame/process_state.h"
+#include "frame/views.h"
 #include "tests/support/program_run.h"
 #include "tests/tools/picture_reader.h"
 #include "tools/frame_script.h"
@@ -163,7 +164,7 @@ TEST(ClipTool, EveryPresetViewMovesOnlyTheCamera) {
     ASSERT_EQ(plain.status, 0);
     for (int view = 3; view <= 5; ++view) {
         const ProgramRun held = runProgram(
-            kTrace, {"600", "--hold", std::to_string(tools::presetKey(view)) + "@1-600"});
+            kTrace, {"600", "--hold", std::to_string(frame::viewKey(view)) + "@1-600"});
         ASSERT_EQ(held.status, 0);
         EXPECT_NE(held.out, plain.out);
         EXPECT_TRUE(withoutCamera(plain.out) == withoutCamera(held.out)) << "view " << view;
