@@ -15,6 +15,7 @@
 #include "frame/scene_start.h"
 #include "frame/viewport_size.h"
 #include "frame/views.h"
+#include "platform/time.h"
 #include "platform/web/page_host.h"
 #include "platform/web/web_page.h"
 #include "platform/web/webgl_raster.h"
@@ -42,11 +43,6 @@ struct FrameLoop {
 };
 
 static FrameLoop loop = {};
-
-// The millisecond tick count: the page's clock, wrapping as the desktop's does.
-static std::uint32_t tickCount() {
-    return static_cast<std::uint32_t>(static_cast<std::uint64_t>(pageMilliseconds()));
-}
 
 // Errors are reported, never fatal: the first few, then silence. The layer's
 // own are read every frame; WebGL's only now and then, since reading them
@@ -146,7 +142,7 @@ static void redrawMoment() {
 static void onAnimationFrame() {
     if (loop.holding)
         return;
-    const std::uint32_t now = tickCount();
+    const std::uint32_t now = platform::getTickCount();
     if (loop.framesRun > 0 && static_cast<std::int32_t>(now - loop.nextFrameAt) < 0)
         return;
     loop.framesRun += 1;
@@ -156,7 +152,7 @@ static void onAnimationFrame() {
     frame::frameClock.lastTick = step.lastTick;
     drawFrame();
     frame::markKeysSeen(frame::keyTable);
-    loop.nextFrameAt = tickCount() + step.sleepMs;
+    loop.nextFrameAt = platform::getTickCount() + step.sleepMs;
     showFrameCount(loop.framesRun);
 }
 
