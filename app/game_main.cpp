@@ -5,15 +5,16 @@
 #include <string>
 
 #include "app/game_window.h"
+#include "app/game_world.h"
 #include "frame/camera.h"
+#include "frame/frame_driver.h"
 #include "frame/key_table.h"
-#include "frame/render_frame.h"
-#include "frame/run_frame.h"
 #include "frame/screenshot.h"
 #include "frame/views.h"
 #include "platform/dialogs.h"
 #include "platform/gl_context.h"
 #include "platform/messages.h"
+#include "platform/time.h"
 
 namespace app {
 
@@ -50,16 +51,15 @@ static bool createRequestedWindow() {
 // the labels it leaves out are drawn. The path goes to standard output (and,
 // for two seconds, to the bottom of the picture); a failure is one line on
 // standard error and the match goes on.
-static void saveScreenshotOnKeyDown(bool& keyWasDown) {
-    const bool down =
-        frame::keyTable.held[platform::kVkF12] || frame::keyTable.held[platform::kVkSnapshot];
+static void saveScreenshotOnKeyDown(frame::World& world, bool& keyWasDown) {
+    const bool down = world.keys.held[platform::kVkF12] || world.keys.held[platform::kVkSnapshot];
     const bool pressed = down && !keyWasDown;
     keyWasDown = down;
     if (!pressed)
         return;
     std::string path;
     std::string error;
-    if (frame::saveScreenshot(path, error)) {
+    if (frame::saveScreenshot(world, path, error)) {
         std::printf("%s\n", path.c_str());
         std::fflush(stdout);
     } else {
@@ -72,15 +72,34 @@ static void saveScreenshotOnKeyDown(bool& keyWasDown) {
 static void watchFrom(int view) {
     if (view < frame::kFirstView || view > frame::kLastView)
         return;
-    frame::pressKey(frame::keyTable, frame::viewKey(view));
-    frame::releaseKey(frame::keyTable, frame::viewKey(view));
+    frame::pressKey(gameWorld().keys, frame::viewKey(view));
+    frame::releaseKey(gameWorld().keys, frame::viewKey(view));
 }
+
+// The window as the live frame's host: the platform clock and sleep, the
+// screenshot keys between the picture and its labels, the buffers swapped.
+class WindowFrameHost final : public frame::FrameHost {
+  public:
+    std::uint32_t tickCount() override { return platform::getTickCount(); }
+    void wait(std::uint32_t milliseconds) override {
+        if (milliseconds > 0)
+            platform::sleepMilliseconds(milliseconds);
+    }
+    void pictureDrawn(frame::World& world) override {
+        saveScreenshotOnKeyDown(world, screenshotKeyWasDown_);
+    }
+    void present() override { platform::swapBuffers(gameWindow.deviceContext); }
+
+  private:
+    bool screenshotKeyWasDown_ = false;
+};
 
 // The polling main loop, from the first window to the last tear-down.
 static int runMainLoop() {
+    frame::World& world = gameWorld();
+    WindowFrameHost host;
     platform::Message msg = {};
     bool done = false;
-    bool screenshotKeyWasDown = false;
 
     while (!done) {
         // At most one message a pass, never waiting for one.
@@ -96,24 +115,21 @@ static int runMainLoop() {
 
         // The queue is empty: a frame, unless the window is minimised.
         if (gameWindow.active) {
-            if (frame::keyTable.held[platform::kVkEscape]) {
+            if (world.keys.held[platform::kVkEscape]) {
                 done = true;
             } else {
-                frame::runFrame();
-                saveScreenshotOnKeyDown(screenshotKeyWasDown);
-                frame::drawFrameLabels();
-                platform::swapBuffers(gameWindow.deviceContext);
+                frame::runLiveFrame(world, host);
             }
         }
 
         // F1 acts whether the window is minimised or not.
-        const bool toggle = frame::keyTable.held[platform::kVkF1];
+        const bool toggle = world.keys.held[platform::kVkF1];
         if (toggle)
-            frame::clearKey(frame::keyTable, platform::kVkF1);
+            frame::clearKey(world.keys, platform::kVkF1);
 
         // The table has been looked at: a key tapped before this pass has
         // had its frame (or its look at Escape and F1) and may now be let go.
-        frame::markKeysSeen(frame::keyTable);
+        frame::markKeysSeen(world.keys);
 
         // F11 or Alt+Enter: the same window over the whole screen, or back.
         const bool switchCover = gameWindow.desktopSwitchDue;

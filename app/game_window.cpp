@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "app/game_world.h"
 #include "app/screen_saver_window_proc.h"
 #include "app/window_proc.h"
 #include "frame/overlay.h"
@@ -146,9 +147,9 @@ bool createGameWindow(const char* title, int width, int height, int bits, bool f
     platform::setFocus(gameWindow.window);
 
     // The requested size, not whatever client size the system reports.
-    frame::resizeScene(width, height);
+    frame::resizeScene(gameWorld(), width, height);
 
-    if (!frame::initScene())
+    if (!frame::initScene(gameWorld()))
         return failCreation("Initialization Failed.");
 
     return true;
@@ -184,9 +185,9 @@ bool attachGameWindow(std::uint64_t nativeWindow) {
     // The window's own size, whatever it is.
     platform::Rect client = {};
     platform::getClientRect(gameWindow.window, &client);
-    frame::resizeScene(client.right - client.left, client.bottom - client.top);
+    frame::resizeScene(gameWorld(), client.right - client.left, client.bottom - client.top);
 
-    if (!frame::initScene())
+    if (!frame::initScene(gameWorld()))
         return failAttaching("Initialization Failed.");
     return true;
 }

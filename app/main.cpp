@@ -5,6 +5,7 @@
 
 #include "app/command_line.h"
 #include "app/game_main.h"
+#include "app/game_world.h"
 #include "frame/match_series.h"
 #include "platform/window.h"
 
@@ -22,7 +23,7 @@ int main(int argc, char** argv) {
     const bool screenSaver = commandLine.display == app::DisplayChoice::screenSaver;
     if (screenSaver && !commandLine.sameMatch)
         matches.seedFromClock = true;
-    const std::uint32_t seed = frame::chooseMatches(matches);
+    const std::uint32_t seed = frame::chooseMatches(app::gameWorld(), matches);
     if (matches.seedFromClock && !matches.seedGiven) {
         std::printf("football: seed %lu\n", static_cast<unsigned long>(seed));
         std::fflush(stdout);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/game_main.h"
+#include "app/game_world.h"
 #include "app/screen_saver_switches.h"
 #include "frame/match_series.h"
 #include "platform/dialogs.h"
@@ -48,7 +49,7 @@ int main(int argc, char** argv) {
     // A new match at every start: a seed from the clock, unless unticked.
     common::MatchChoice matches;
     matches.seedFromClock = settings.newMatchEachStart;
-    frame::chooseMatches(matches);
+    frame::chooseMatches(app::gameWorld(), matches);
     const std::uint64_t window =
         switches.mode == app::ScreenSaverMode::show ? platform::kRootWindow : switches.window;
     const int status = app::runScreenSaver(window, settings.view);

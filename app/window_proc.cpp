@@ -2,6 +2,7 @@
 #include "app/window_proc.h"
 
 #include "app/game_window.h"
+#include "app/game_world.h"
 #include "frame/key_table.h"
 #include "frame/scene_start.h"
 #include "platform/messages.h"
@@ -39,7 +40,7 @@ std::intptr_t gameWindowProc(platform::Window* window, unsigned message, std::ui
             if (wParam == platform::kVkF11 && !isRepeat(lParam))
                 gameWindow.desktopSwitchDue = true;
             if (isKeyCode(wParam))
-                frame::pressKey(frame::keyTable, static_cast<int>(wParam));
+                frame::pressKey(gameWorld().keys, static_cast<int>(wParam));
             return 0;
         case platform::kWmSysKeyDown:
             // Keys with Alt held never reach the table; Alt+Enter is F11's twin.
@@ -57,13 +58,14 @@ std::intptr_t gameWindowProc(platform::Window* window, unsigned message, std::ui
         case platform::kWmKeyUp:
             // A tap shorter than a frame still reaches the next frame.
             if (isKeyCode(wParam))
-                frame::releaseKey(frame::keyTable, static_cast<int>(wParam));
+                frame::releaseKey(gameWorld().keys, static_cast<int>(wParam));
             return 0;
         case platform::kWmSize:
             // Before the rendering context exists there is no projection to set;
             // creation sets it once the context is current.
             if (gameWindow.renderingContext != nullptr) {
                 frame::resizeScene(
+                    gameWorld(),
                     static_cast<int>(platform::lowWord(static_cast<std::uintptr_t>(lParam))),
                     static_cast<int>(platform::highWord(static_cast<std::uintptr_t>(lParam))));
             }

@@ -7,19 +7,24 @@ namespace common {
 
 // The generator's state: 1 at program start, and reseeded only where a match
 // is asked to start from a seed (frame/match_series.h). The match reset, the
-// simulation, the terrain generation and the rain all draw from it in program
-// order, so every draw's place in the sequence matters.
-std::uint32_t randomState();
+// simulation, the terrain generation and the rain all draw from the world's
+// one generator in program order, so every draw's place in the sequence matters.
+struct Random {
+    std::uint32_t state;
+};
 
-// Puts the generator at a given state: a match's seed (the program and the
-// tools alike), or a known point for the tests.
-void setRandomState(std::uint32_t state);
+constexpr Random kInitialRandom = {1};
 
 // One draw: state = state * 214013 + 2531011 (mod 2^32); returns bits 16..30,
 // a value from 0 to 32767. The first draw of a run is 41.
-int drawRandom();
+inline int drawRandom(Random& random) {
+    random.state = random.state * 214013u + 2531011u;
+    return static_cast<int>((random.state >> 16) & 0x7FFFu);
+}
 
 // r(n): one draw taken modulo n (n > 0).
-int drawRandomBelow(int n);
+inline int drawRandomBelow(Random& random, int n) {
+    return drawRandom(random) % n;
+}
 
 }  // namespace common

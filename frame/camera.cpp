@@ -5,18 +5,11 @@
 
 #include "common/numeric.h"
 #include "frame/key_table.h"
-#include "sim/match_state.h"
 
 namespace frame {
 
-Camera camera = initialCamera();
-
 Camera initialCamera() {
     return Camera{0.0f, -20.0f, 25.0f, 15.0f, 180.0f, 45.0f, false};
-}
-
-static bool held(int key) {
-    return keyTable.held[key];
 }
 
 // The single-precision 0.7 of the movement forms, used as a double.
@@ -67,7 +60,7 @@ static constexpr View kPresets[4] = {
     {50.0f, -30.0f, 35.0f, 20.0f, 145.0f},  // beyond the corner at lateral -35, lengthwise 0
 };
 
-static void applyView(const View& view) {
+static void applyView(Camera& camera, const View& view) {
     camera.translateX = view.translateX;
     camera.translateY = view.translateY;
     camera.translateZ = view.translateZ;
@@ -81,7 +74,8 @@ static constexpr int kCameraKeys[] = {
     kKeyTiltUp,    kKeyTiltDown, kKeyRise, kKeySink,  kKeyWiden,    kKeyNarrow,
     kKeyViewReset, '2',          '3',      '4',       '5'};
 
-void applyCameraKeys() {
+void applyCameraKeys(Camera& camera, const KeyTable& keys) {
+    const auto held = [&keys](int key) { return keys.held[key]; };
     for (const int key : kCameraKeys) {
         if (held(key))
             camera.following = false;
@@ -139,13 +133,10 @@ void applyCameraKeys() {
         add(camera.translateY, 0.7);
     clampField(camera.translateY, -50.0, -2.0);
 
-    if (held(kKeyRestart))
-        sim::resetMatch();
-
     // Presets in key order: when several are held the last one wins.
     for (int key = kKeyPresetFirst; key <= kKeyPresetLast; ++key) {
         if (held(key))
-            applyView(kPresets[key - kKeyPresetFirst]);
+            applyView(camera, kPresets[key - kKeyPresetFirst]);
     }
 
     if (held(kKeyWiden))

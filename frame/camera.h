@@ -1,10 +1,13 @@
 // camera.h -- the keyboard-flown camera: its state and the per-frame key handling.
 #pragma once
 
+#include "frame/key_table.h"
+#include "sim/match_state.h"
+
 namespace frame {
 
 // The view is: rotate by pitch about x, rotate by yaw about y, translate by
-// (translateX, translateY, translateZ). One process-wide record alive for the
+// (translateX, translateY, translateZ). One member of the world, alive for the
 // whole run; changed only by applyCameraKeys and followBall, untouched by
 // match resets and window re-creation.
 struct Camera {
@@ -18,8 +21,6 @@ struct Camera {
     // another camera key, a preset or 0 takes them back. Not at start.
     bool following;
 };
-
-extern Camera camera;
 
 Camera initialCamera();
 
@@ -42,14 +43,15 @@ constexpr int kKeyPresetFirst = '2';  // 2..5
 constexpr int kKeyPresetLast = '5';
 constexpr int kKeyFollow = '6';
 
-// Once per frame, before the projection is rebuilt: applies every held camera
-// key in its fixed order, and restarts the match while the restart key is held.
-// Any camera key but the restart key ends following; key 6, held last, starts it.
-void applyCameraKeys();
+// Once per frame, in the frame's state step: applies every held camera key in
+// its fixed order (the restart key is the frame step's: it restarts the
+// match). Any camera key but the restart key ends following; key 6, held
+// last, starts it.
+void applyCameraKeys(Camera& camera, const KeyTable& keys);
 
 // After applyCameraKeys, in every frame that is not paused: while following,
 // steers the camera one step towards the broadcast view of the ball
 // (follow_camera.cpp).
-void followBall();
+void followBall(Camera& camera, const sim::MatchState& match);
 
 }  // namespace frame

@@ -72,12 +72,12 @@ static Point aimPoint(const sim::MatchState& match) {
     return aim;
 }
 
-void followBall() {
+void followBall(Camera& camera, const sim::MatchState& match) {
     if (!camera.following)
         return;
-    Point aim = aimPoint(sim::match);
-    const bool kickOffComing = sim::match.goalCelebration > 0;
-    if (sim::match.goalCelebration > kTurnToKickOff) {
+    Point aim = aimPoint(match);
+    const bool kickOffComing = match.goalCelebration > 0;
+    if (match.goalCelebration > kTurnToKickOff) {
         aim.lateral = (aim.lateral + kKickOffLateral) / 2.0;
         aim.lengthwise = (aim.lengthwise + kKickOffLengthwise) / 2.0;
     }

@@ -3,8 +3,6 @@
 
 namespace frame {
 
-FrameClock frameClock = {0};
-
 PacingStep pacingStep(std::uint32_t lastTick, std::uint32_t now) {
     const std::int32_t elapsed = static_cast<std::int32_t>(now - lastTick);
     std::uint32_t sleepMs = 0;

@@ -10,13 +10,12 @@ namespace frame {
 constexpr std::int32_t kFrameBudgetMs = 66;
 
 // The tick count read at the previous frame's pacing step; 0 until the first
-// frame. One process-wide record alive for the whole run; it survives the
-// re-creation of the window and is written only by runFrame.
+// frame. One member of the world, alive for the whole run; it survives the
+// re-creation of the window and is written only by the live frame
+// (runLiveFrame), which hosts with a clock run.
 struct FrameClock {
     std::uint32_t lastTick;
 };
-
-extern FrameClock frameClock;
 
 // One pacing step: the reading to keep as lastTick and how long to sleep.
 struct PacingStep {

@@ -3,8 +3,6 @@
 
 namespace frame {
 
-KeyTable keyTable = {};
-
 void pressKey(KeyTable& keys, int code) {
     keys.held[code] = true;
     keys.unseen[code] = true;

@@ -4,7 +4,7 @@
 namespace frame {
 
 // 256 flags indexed by virtual-key code: set on key-down, cleared on key-up.
-// One process-wide record, all false at start; it survives the re-creation of
+// One member of the world, all false at start; it survives the re-creation of
 // the window. Written by the window procedure (and the main loop for F1),
 // read by the main loop and the camera.
 //
@@ -20,8 +20,6 @@ struct KeyTable {
     // after the next look.
     bool releaseDue[256];
 };
-
-extern KeyTable keyTable;
 
 // The window procedure, on a key-down message: the key is held, and stays
 // held at least until the main loop has looked at the table once.

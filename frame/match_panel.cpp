@@ -8,17 +8,11 @@
 
 namespace frame {
 
-MatchPanel matchPanel = {};
-
 void applyPanelKey(MatchPanel& panel, const KeyTable& keys) {
     const bool down = keys.held[platform::kVkTab];
     if (down && !panel.keyWasDown)
         panel.shown = !panel.shown;
     panel.keyWasDown = down;
-}
-
-void showFinalScore(bool shown) {
-    matchPanel.finalScore = shown;
 }
 
 static const char* const kTeamNames[3] = {"nobody", "DYNAMO", "SHAKHTAR"};
@@ -54,11 +48,12 @@ std::vector<std::string> matchPanelLines(const MatchStatistics& statistics,
                     matchTime(statistics.matchFrames));
     lines.push_back(format("DYNAMO %lld : %lld SHAKHTAR", match.goalsTeam1, match.goalsTeam2));
 
-    const std::size_t firstGoal = std::min(statistics.matchFirstGoal, statistics.goals.size());
-    std::size_t shown = 0;
-    for (std::size_t i = statistics.goals.size();
-         i > firstGoal && shown < static_cast<std::size_t>(goalLines); --i, ++shown) {
-        const GoalEvent& goal = statistics.goals[i - 1];
+    // The latest goals of this match, as many as are kept.
+    const std::int64_t firstGoal =
+        std::max({statistics.matchFirstGoal, statistics.goals - kKeptGoals, std::int64_t{0}});
+    int shown = 0;
+    for (std::int64_t i = statistics.goals; i > firstGoal && shown < goalLines; --i, ++shown) {
+        const GoalEvent& goal = goalEvent(statistics, i - 1);
         char text[96];
         std::snprintf(text, sizeof text, "%6s %-8s %lld:%lld %s",
                       matchTime(goal.matchFrames).c_str(), kTeamNames[goal.team],

@@ -11,22 +11,16 @@
 
 namespace frame {
 
-// One process-wide record alive for the whole run; the panel is off at start.
+// One member of the world, alive for the whole run; the panel is off at start.
 struct MatchPanel {
     bool shown;       // toggled by Tab
     bool keyWasDown;  // Tab was held in the previous frame: a held Tab toggles once
     bool finalScore;  // shown whatever Tab says, headed as the final score
 };
 
-extern MatchPanel matchPanel;
-
 // Every frame, with the camera keys, paused or not: toggles the panel when
 // Tab goes down.
 void applyPanelKey(MatchPanel& panel, const KeyTable& keys);
-
-// For whoever ends a match: shows the panel as the final score (whatever Tab
-// says) until called with false.
-void showFinalScore(bool shown);
 
 // The goals the panel lists at most, latest first.
 constexpr int kPanelGoals = 3;

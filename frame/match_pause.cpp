@@ -5,8 +5,6 @@
 
 namespace frame {
 
-MatchPause matchPause = {};
-
 void applyPauseKeys(MatchPause& pause, const KeyTable& keys) {
     const bool down = keys.held[platform::kVkPause] || keys.held[platform::kVkSpace];
     if (down && !pause.keyWasDown)

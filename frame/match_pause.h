@@ -6,7 +6,7 @@
 
 namespace frame {
 
-// One process-wide record alive for the whole run, in no pause at start.
+// One member of the world, alive for the whole run, in no pause at start.
 // While `paused`, a frame runs no tick, no warm-up count, no animation counter
 // and no rain step; the camera keys, the restart key, F1 and Escape still act
 // and the picture is still drawn. A new match (the restart key, or the scene
@@ -17,8 +17,6 @@ struct MatchPause {
     // resumes once, at its key-down, whatever the keyboard's auto-repeat does.
     bool keyWasDown;
 };
-
-extern MatchPause matchPause;
 
 // At the start of every frame, before the simulation gate: toggles the pause
 // when Pause or Space goes down (neither was held in the previous frame).

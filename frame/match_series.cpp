@@ -2,71 +2,69 @@
 #include "frame/match_series.h"
 
 #include "common/match_seed.h"
-#include "common/random.h"
-#include "frame/frame_state.h"
-#include "frame/match_panel.h"
+#include "frame/frame_step.h"
+#include "frame/world.h"
 
 namespace frame {
-
-MatchSeries matchSeries = initialMatchSeries();
 
 MatchSeries initialMatchSeries() {
     return MatchSeries{false, common::kDesignedSeed, common::kDesignedSeed, 0, 0, 0};
 }
 
-void seedMatches(std::uint32_t seed) {
-    matchSeries.seeded = true;
-    matchSeries.firstSeed = seed;
-    matchSeries.seed = seed;
-    common::setRandomState(seed);
+void seedMatches(World& world, std::uint32_t seed) {
+    world.series.seeded = true;
+    world.series.firstSeed = seed;
+    world.series.seed = seed;
+    world.random.state = seed;
 }
 
-void rewindMatchSeries() {
-    matchSeries.seed = matchSeries.firstSeed;
-    matchSeries.finalScoreFrames = 0;
-    matchSeries.nextMatches = 0;
-    common::setRandomState(matchSeries.firstSeed);
+void rewindMatchSeries(World& world) {
+    world.series.seed = world.series.firstSeed;
+    world.series.finalScoreFrames = 0;
+    world.series.nextMatches = 0;
+    world.random.state = world.series.firstSeed;
 }
 
-void setMatchMinutes(int minutes) {
+void setMatchMinutes(MatchSeries& series, int minutes) {
     const std::int64_t milliseconds = static_cast<std::int64_t>(minutes) * 60000;
-    matchSeries.matchFrames = (milliseconds + kFrameMilliseconds - 1) / kFrameMilliseconds;
+    series.matchFrames = (milliseconds + kFrameMilliseconds - 1) / kFrameMilliseconds;
 }
 
-std::uint32_t chooseMatches(const common::MatchChoice& choice) {
+std::uint32_t chooseMatches(World& world, const common::MatchChoice& choice) {
     if (choice.seedGiven)
-        seedMatches(choice.seed);
+        seedMatches(world, choice.seed);
     else if (choice.seedFromClock)
-        seedMatches(common::seedFromClock());
-    setMatchMinutes(choice.minutes);
-    return common::randomState();
+        seedMatches(world, common::seedFromClock());
+    setMatchMinutes(world.series, choice.minutes);
+    return world.random.state;
 }
 
-bool runMatchSeries() {
-    if (matchSeries.finalScoreFrames == 0)
+bool runMatchSeries(World& world) {
+    MatchSeries& series = world.series;
+    if (series.finalScoreFrames == 0)
         return true;
-    matchSeries.finalScoreFrames -= 1;
-    if (matchSeries.finalScoreFrames > 0)
+    series.finalScoreFrames -= 1;
+    if (series.finalScoreFrames > 0)
         return false;
-    if (matchSeries.seeded) {
-        matchSeries.seed = common::nextSeed(matchSeries.seed);
-        common::setRandomState(matchSeries.seed);
+    if (series.seeded) {
+        series.seed = common::nextSeed(series.seed);
+        world.random.state = series.seed;
     }
-    initSceneState();
-    matchSeries.nextMatches += 1;
+    initSceneState(world);
+    series.nextMatches += 1;
     return true;
 }
 
-void blowWhistleAtLength() {
-    if (matchSeries.matchFrames > 0 && matchStatistics.matchFrames >= matchSeries.matchFrames) {
-        matchSeries.finalScoreFrames = kFinalScoreFrames;
-        showFinalScore(true);
+void blowWhistleAtLength(World& world) {
+    if (world.series.matchFrames > 0 && world.statistics.matchFrames >= world.series.matchFrames) {
+        world.series.finalScoreFrames = kFinalScoreFrames;
+        world.panel.finalScore = true;
     }
 }
 
-void endFinalScore() {
-    matchSeries.finalScoreFrames = 0;
-    showFinalScore(false);
+void endFinalScore(World& world) {
+    world.series.finalScoreFrames = 0;
+    world.panel.finalScore = false;
 }
 
 }  // namespace frame

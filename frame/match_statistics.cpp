@@ -9,8 +9,6 @@
 
 namespace frame {
 
-MatchStatistics matchStatistics = initialMatchStatistics();
-
 MatchStatistics initialMatchStatistics() {
     return MatchStatistics{};
 }
@@ -42,9 +40,14 @@ void observeTick(MatchStatistics& statistics, std::int64_t frame, const sim::Mat
                      : after.goalsTeam2 > before.goalsTeam2 ? 2
                                                             : 0;
     if (grew != 0) {
-        statistics.goals.push_back(GoalEvent{frame, statistics.matchFrames, grew,
-                                             statistics.lastTeam, statistics.lastHolder,
-                                             after.goalsTeam1, after.goalsTeam2});
+        statistics.latestGoals[statistics.goals % kKeptGoals] = GoalEvent{frame,
+                                                                          statistics.matchFrames,
+                                                                          grew,
+                                                                          statistics.lastTeam,
+                                                                          statistics.lastHolder,
+                                                                          after.goalsTeam1,
+                                                                          after.goalsTeam2};
+        statistics.goals += 1;
         statistics.passTeam = 0;
     }
 
@@ -89,10 +92,10 @@ void observeTick(MatchStatistics& statistics, std::int64_t frame, const sim::Mat
     tally.possessionTicks[after.possession.team] += 1;
 }
 
-void observeFrameEnd(MatchStatistics& statistics) {
-    if (render::rainField.clock == 0) {
-        statistics.weather.push_back(
-            WeatherSwitch{statistics.frames, render::rainField.raining != 0});
+void observeFrameEnd(MatchStatistics& statistics, const render::RainField& rain) {
+    if (rain.clock == 0) {
+        statistics.latestWeather = WeatherSwitch{statistics.frames, rain.raining != 0};
+        statistics.weatherSwitches += 1;
     }
 }
 
@@ -102,7 +105,7 @@ void startMatchStatistics(MatchStatistics& statistics) {
     statistics.newMatchFrame = statistics.frames;
     statistics.matchFrames = 0;
     statistics.atMatchStart = statistics.total;
-    statistics.matchFirstGoal = statistics.goals.size();
+    statistics.matchFirstGoal = statistics.goals;
     statistics.passTeam = 0;
 }
 

@@ -5,8 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <vector>
 
+#include "render/rain_field.h"
 #include "sim/match_state.h"
 
 namespace frame {
@@ -39,21 +39,28 @@ struct MatchTally {
     std::int64_t goalKicks[2];  // in front of team 1's keeper, team 2's keeper
 };
 
-// One process-wide record alive for the whole run, advanced by the frame's
+// The latest goals the statistics keep (the panel lists three); the goals
+// before them are counted, not kept, so that a week of play keeps its size.
+constexpr int kKeptGoals = 8;
+
+// One member of the world, alive for the whole run, advanced by the frame's
 // state steps (frame_state.h) in the program and the headless tools alike.
-// Everything since start-up is kept; a new match (the restart key, a window
+// Everything since start-up is counted; a new match (the restart key, a window
 // re-creation) starts its own clock, and its counts are the totals less those
-// at its start.
+// at its start. A plain value: nothing in it grows.
 struct MatchStatistics {
-    std::int64_t frames;           // since start-up, paused ones too
-    std::int64_t matchFrames;      // the current match's clock: its frames not paused
-    MatchTally total;              // since start-up
-    MatchTally atMatchStart;       // `total` when the current match began
-    std::vector<GoalEvent> goals;  // since start-up
-    std::size_t matchFirstGoal;    // the current match's first goal in `goals`
-    std::vector<WeatherSwitch> weather;
-    std::int64_t restarts;       // frames after start-up in which a new match began
-    std::int64_t newMatchFrame;  // the frame of the latest new match
+    std::int64_t frames;       // since start-up, paused ones too
+    std::int64_t matchFrames;  // the current match's clock: its frames not paused
+    MatchTally total;          // since start-up
+    MatchTally atMatchStart;   // `total` when the current match began
+    // The latest goals: goal n (0 the first since start-up) at n % kKeptGoals.
+    GoalEvent latestGoals[kKeptGoals];
+    std::int64_t goals;            // goals since start-up
+    std::int64_t matchFirstGoal;   // the number of the current match's first goal
+    std::int64_t weatherSwitches;  // since start-up
+    WeatherSwitch latestWeather;   // the latest of them
+    std::int64_t restarts;         // frames after start-up in which a new match began
+    std::int64_t newMatchFrame;    // the frame of the latest new match
     // Who had the ball last (team 0: nobody yet), and the pass still waiting
     // for its taker (team 0: none).
     int lastTeam;
@@ -62,7 +69,10 @@ struct MatchStatistics {
     int passer;
 };
 
-extern MatchStatistics matchStatistics;
+// Goal number n (0 the first since start-up), for the latest kKeptGoals goals.
+inline const GoalEvent& goalEvent(const MatchStatistics& statistics, std::int64_t n) {
+    return statistics.latestGoals[n % kKeptGoals];
+}
 
 MatchStatistics initialMatchStatistics();
 
@@ -76,7 +86,7 @@ void observeTick(MatchStatistics& statistics, std::int64_t frame, const sim::Mat
                  const sim::MatchState& after);
 
 // At the end of every frame, after the rain's step: a switch of the weather.
-void observeFrameEnd(MatchStatistics& statistics);
+void observeFrameEnd(MatchStatistics& statistics, const render::RainField& rain);
 
 // Whenever a new match begins (start-up, the restart key, a window
 // re-creation): the match clock and counts start again.

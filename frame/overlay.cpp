@@ -7,18 +7,22 @@
 #include <cmath>
 #include <cstdio>
 
-#include "frame/viewport_size.h"
-
 namespace frame {
 
-void beginOverlay() {
+static ViewportSize overlaySize = {0, 0};
+
+const ViewportSize& overlayPictureSize() {
+    return overlaySize;
+}
+
+void beginOverlay(const ViewportSize& size) {
+    overlaySize = size;
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_LIGHTING);
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
     glLoadIdentity();
-    glOrtho(0.0, static_cast<double>(viewportSize.width), static_cast<double>(viewportSize.height),
-            0.0, -1.0, 1.0);
+    glOrtho(0.0, static_cast<double>(size.width), static_cast<double>(size.height), 0.0, -1.0, 1.0);
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
     glLoadIdentity();
@@ -110,8 +114,8 @@ void drawPauseNotice(const OverlayLayout& layout) {
 }
 
 void drawScreenshotNotice(const char* text, bool failed) {
-    const double width = static_cast<double>(viewportSize.width);
-    const double height = static_cast<double>(viewportSize.height);
+    const double width = static_cast<double>(overlaySize.width);
+    const double height = static_cast<double>(overlaySize.height);
     const double room = width - 16.0;
     const bool cut = overlayTextWidth(text) > room;
     if (cut) {

@@ -2,8 +2,11 @@
 #pragma once
 
 #include "frame/overlay_layout.h"
+#include "frame/viewport_size.h"
 
 namespace frame {
+
+struct World;
 
 // The first of the 96 display lists holding the glyphs of codes 32..127;
 // 0 until the first build, replaced by every build.
@@ -15,9 +18,14 @@ void createOverlayFont();
 // Deletes them (every window tear-down).
 void deleteOverlayFont();
 
-// Into and out of a pixel projection with the origin at the top-left corner.
-void beginOverlay();
+// Into and out of a pixel projection of a picture of `size`, with the origin
+// at the top-left corner. Like the GL state it sets, the size is the drawing's
+// own until endOverlay (overlayPictureSize), never the world's.
+void beginOverlay(const ViewportSize& size);
 void endOverlay();
+
+// The size the overlay's projection was begun with.
+const ViewportSize& overlayPictureSize();
 
 // Formats like printf into a 256-byte buffer (longer texts are cut) and draws
 // it from overlay pixel (x, y) in the current colour. A null format draws
@@ -45,6 +53,6 @@ void drawGoalBanner(const OverlayLayout& layout);
 // The match panel (match_panel.h), under the pause notice, centred with the
 // score bar, while Tab has it shown or a final score is on; drawn last.
 // As many of the latest goals as the picture's height allows are listed.
-void drawMatchPanel(const OverlayLayout& layout);
+void drawMatchPanel(const OverlayLayout& layout, const World& world);
 
 }  // namespace frame

@@ -69,8 +69,8 @@ static float clamped(float value, float low, float high) {
 // it would vanish: start at the nearest point of the picture's edge instead and
 // move on from there with an empty bitmap, so the glyphs inside still show.
 static void placeRaster(float x, float y) {
-    const float edgeX = clamped(x, 0.0f, static_cast<float>(viewportSize.width));
-    const float edgeY = clamped(y, 0.0f, static_cast<float>(viewportSize.height));
+    const float edgeX = clamped(x, 0.0f, static_cast<float>(overlayPictureSize().width));
+    const float edgeY = clamped(y, 0.0f, static_cast<float>(overlayPictureSize().height));
     glRasterPos2f(edgeX, edgeY);
     if (edgeX != x || edgeY != y)
         glBitmap(0, 0, 0.0f, 0.0f, x - edgeX, edgeY - y, nullptr);

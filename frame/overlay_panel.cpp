@@ -8,7 +8,7 @@
 
 #include "frame/match_panel.h"
 #include "frame/overlay.h"
-#include "frame/viewport_size.h"
+#include "frame/world.h"
 
 namespace frame {
 
@@ -20,15 +20,16 @@ static constexpr double kGap = 8.0;
 // The lines besides the goals: heading, score, the table's head and six rows.
 static constexpr int kFixedLines = 9;
 
-void drawMatchPanel(const OverlayLayout& layout) {
+void drawMatchPanel(const OverlayLayout& layout, const World& world) {
     // Under the score bar and the pause notice's place; the goals listed are
     // as many as fit above the picture's bottom edge.
     const double top = 50.0 * layout.barScale + kGap;
-    const double room = static_cast<double>(viewportSize.height) - top - kGap - 2.0 * kPadding;
+    const double room =
+        static_cast<double>(overlayPictureSize().height) - top - kGap - 2.0 * kPadding;
     const int goalLines =
         std::clamp(static_cast<int>(room / kLineHeight) - kFixedLines, 0, kPanelGoals);
     const std::vector<std::string> lines = matchPanelLines(
-        matchStatistics, sim::match, render::rainField, matchPanel.finalScore, goalLines);
+        world.statistics, world.match, world.rain, world.panel.finalScore, goalLines);
 
     double width = 0.0;
     for (const std::string& line : lines)

@@ -12,6 +12,7 @@
 #include "common/png_file.h"
 #include "frame/screenshot_notice.h"
 #include "frame/viewport_size.h"
+#include "frame/world.h"
 #include "platform/time.h"
 #include "platform/user_files.h"
 
@@ -58,9 +59,9 @@ static std::string freePath(const std::string& folder) {
     return path;
 }
 
-static bool writeScreenshot(std::string& path, std::string& error) {
-    const int width = viewportSize.width;
-    const int height = viewportSize.height;
+static bool writeScreenshot(const ViewportSize& size, std::string& path, std::string& error) {
+    const int width = size.width;
+    const int height = size.height;
     const std::string folder = platform::picturesFolder();
     path = freePath(folder);
     if (path.empty()) {
@@ -75,11 +76,11 @@ static bool writeScreenshot(std::string& path, std::string& error) {
     return common::writePng(path, width, height, readPicture(width, height), error);
 }
 
-bool saveScreenshot(std::string& path, std::string& error) {
-    const bool saved = writeScreenshot(path, error);
+bool saveScreenshot(World& world, std::string& path, std::string& error) {
+    const bool saved = writeScreenshot(world.viewport, path, error);
     const std::string notice =
         saved ? "Screenshot saved: " + path : "Screenshot not saved: " + path + ": " + error;
-    showScreenshotNotice(notice.c_str(), !saved, platform::getTickCount());
+    showScreenshotNotice(world.notice, notice.c_str(), !saved, platform::getTickCount());
     return saved;
 }
 

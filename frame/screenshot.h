@@ -5,6 +5,8 @@
 
 namespace frame {
 
+struct World;
+
 // Reads the picture of the frame just drawn (the back buffer, before the main
 // loop swaps it onto the screen, so exactly what is shown next) and writes it
 // to the pictures folder as football-YYYYMMDD-HHMMSS-mmm.png, local time; a
@@ -13,6 +15,6 @@ namespace frame {
 // True with the file's path in `path`; false with the path tried (the folder
 // when every name is taken) and the reason in `error`. Either way the
 // screenshot notice (screenshot_notice.h) says so for two seconds.
-bool saveScreenshot(std::string& path, std::string& error);
+bool saveScreenshot(World& world, std::string& path, std::string& error);
 
 }  // namespace frame

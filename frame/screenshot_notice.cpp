@@ -5,15 +5,14 @@
 
 namespace frame {
 
-ScreenshotNotice screenshotNotice = {};
-
-void showScreenshotNotice(const char* text, bool failed, std::uint32_t now) {
+void showScreenshotNotice(ScreenshotNotice& screenshotNotice, const char* text, bool failed,
+                          std::uint32_t now) {
     std::snprintf(screenshotNotice.text, sizeof screenshotNotice.text, "%s", text);
     screenshotNotice.failed = failed;
     screenshotNotice.since = now;
 }
 
-void ageScreenshotNotice(std::uint32_t now) {
+void ageScreenshotNotice(ScreenshotNotice& screenshotNotice, std::uint32_t now) {
     // Unsigned differences stay right across the tick count's wrap.
     if (screenshotNotice.text[0] != '\0' && now - screenshotNotice.since >= kScreenshotNoticeMs)
         screenshotNotice.text[0] = '\0';

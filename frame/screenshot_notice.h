@@ -5,7 +5,7 @@
 
 namespace frame {
 
-// One process-wide record alive for the whole run, empty at start. Set by
+// One member of the world, alive for the whole run, empty at start. Set by
 // every screenshot (its file, or why there is none), shown at the bottom of
 // the picture after the screenshot's read-back, so never in a screenshot.
 struct ScreenshotNotice {
@@ -14,16 +14,15 @@ struct ScreenshotNotice {
     std::uint32_t since;  // the tick count when it was set
 };
 
-extern ScreenshotNotice screenshotNotice;
-
 // How long the notice stays, in milliseconds.
 constexpr std::uint32_t kScreenshotNoticeMs = 2000;
 
 // Sets the notice's text (cut to fit), from the tick count `now` on.
-void showScreenshotNotice(const char* text, bool failed, std::uint32_t now);
+void showScreenshotNotice(ScreenshotNotice& notice, const char* text, bool failed,
+                          std::uint32_t now);
 
 // Every frame of the program, after the pacing step: empties the notice once
 // it has been shown for kScreenshotNoticeMs.
-void ageScreenshotNotice(std::uint32_t now);
+void ageScreenshotNotice(ScreenshotNotice& notice, std::uint32_t now);
 
 }  // namespace frame

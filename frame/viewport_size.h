@@ -3,14 +3,12 @@
 
 namespace frame {
 
-// One process-wide record alive for the whole run: {0, 0} at start, written
-// only by resizeScene (so the height is never 0 once it has run), read by
-// every frame's projection and by the overlay.
+// One member of the world: {0, 0} at start, written only by resizeScene (so
+// the height is never 0 once it has run), read by every frame's projection
+// and by the overlay.
 struct ViewportSize {
     int width;
     int height;
 };
-
-extern ViewportSize viewportSize;
 
 }  // namespace frame

@@ -3,8 +3,6 @@
 
 namespace render {
 
-FigureAnimation figureAnimation = initialFigureAnimation();
-
 FigureAnimation initialFigureAnimation() {
     return FigureAnimation{1, 4, 0, 2};
 }
@@ -19,14 +17,14 @@ int animationPhase(int counter) {
     return counter <= 5 ? counter : 11 - counter;
 }
 
-void advanceStrideCounters() {
-    advanceAnimationCounter(figureAnimation.strideTeam1);
-    advanceAnimationCounter(figureAnimation.strideTeam2);
+void advanceStrideCounters(FigureAnimation& animation) {
+    advanceAnimationCounter(animation.strideTeam1);
+    advanceAnimationCounter(animation.strideTeam2);
 }
 
-void advanceKeeperCounters() {
-    advanceAnimationCounter(figureAnimation.keeperTeam1);
-    advanceAnimationCounter(figureAnimation.keeperTeam2);
+void advanceKeeperCounters(FigureAnimation& animation) {
+    advanceAnimationCounter(animation.keeperTeam1);
+    advanceAnimationCounter(animation.keeperTeam2);
 }
 
 }  // namespace render

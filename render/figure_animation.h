@@ -3,7 +3,7 @@
 
 namespace render {
 
-// One process-wide record alive for the whole run. The stride counters advance
+// One member of the world, alive for the whole run. The stride counters advance
 // once per simulation tick (the frame driver), the keeper counters once per
 // frame in which the keepers are drawn. Match resets leave all four alone.
 struct FigureAnimation {
@@ -12,8 +12,6 @@ struct FigureAnimation {
     int keeperTeam1;  // 0 at start, so the first drawing uses 1
     int keeperTeam2;  // 2 at start
 };
-
-extern FigureAnimation figureAnimation;
 
 FigureAnimation initialFigureAnimation();
 
@@ -24,9 +22,9 @@ void advanceAnimationCounter(int& counter);
 int animationPhase(int counter);
 
 // The two stride counters, team 1 first: once per simulation tick.
-void advanceStrideCounters();
+void advanceStrideCounters(FigureAnimation& animation);
 
 // The two keeper counters, team 1 first: once per frame, as drawing the keepers does.
-void advanceKeeperCounters();
+void advanceKeeperCounters(FigureAnimation& animation);
 
 }  // namespace render

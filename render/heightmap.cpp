@@ -5,13 +5,11 @@
 
 namespace render {
 
-Heightmap heightmap = {};
-
 // The flat square under the pitch: rows and columns 75..124.
 static constexpr int kFlatFirst = 75;
 static constexpr int kFlatLast = 124;
 
-static void fillSeaAndFlatSquare() {
+static void fillSeaAndFlatSquare(Heightmap& heightmap) {
     for (int i = 0; i < kTerrainSize; ++i) {
         for (int j = 0; j < kTerrainSize; ++j)
             heightmap.height[i][j] = (i + j) % 2 == 0 ? -5.0f : -4.0f;
@@ -25,17 +23,17 @@ static void fillSeaAndFlatSquare() {
 
 // One pyramid: the peak, then nine rings of noisy flanks, each ring's cells
 // visited row by row and a fresh draw for every cell.
-static void raiseHill(TerrainSummary& summary) {
-    int row = common::drawRandom() % 180 + 10;
-    int col = common::drawRandom() % 180 + 10;
+static void raiseHill(Heightmap& heightmap, common::Random& random, TerrainSummary& summary) {
+    int row = common::drawRandom(random) % 180 + 10;
+    int col = common::drawRandom(random) % 180 + 10;
     // Peaks that would stand on the pitch are moved away (rows 81..119,
     // columns 81..124); only the peak moves, flanks may still reach it.
     if (row > 80 && row < 120 && col > 80 && col < 125) {
-        row = row + common::drawRandom() % 10 + 45;
-        col = col + common::drawRandom() % 10 + 45;
+        row = row + common::drawRandom(random) % 10 + 45;
+        col = col + common::drawRandom(random) % 10 + 45;
         summary.movedHills += 1;
     }
-    const float peak = static_cast<float>(common::drawRandom() % 250 + 50);
+    const float peak = static_cast<float>(common::drawRandom(random) % 250 + 50);
     heightmap.height[row][col] = peak;
     if (summary.hills == 0)
         summary = TerrainSummary{0, summary.movedHills, row, col, peak};
@@ -49,19 +47,19 @@ static void raiseHill(TerrainSummary& summary) {
             for (int b = col - k; b <= col + k; ++b) {
                 if (!edgeRow && b != col - k && b != col + k)
                     continue;
-                const int noise = common::drawRandom() % 10;
+                const int noise = common::drawRandom(random) % 10;
                 heightmap.height[a][b] = static_cast<float>(noise + level - 5.0);
             }
         }
     }
 }
 
-TerrainSummary generateTerrain() {
-    fillSeaAndFlatSquare();
+TerrainSummary generateTerrain(Heightmap& heightmap, common::Random& random) {
+    fillSeaAndFlatSquare(heightmap);
     TerrainSummary summary = {};
-    const int hills = common::drawRandom() % 300 + 100;
+    const int hills = common::drawRandom(random) % 300 + 100;
     for (int n = 0; n < hills; ++n)
-        raiseHill(summary);
+        raiseHill(heightmap, random, summary);
     return summary;
 }
 

@@ -52,7 +52,9 @@ void drawBall(float x, float z) {
 // width is set before the block, and only when a drop is drawn at all.
 void drawRain(const RainField& field) {
     bool drawing = false;
-    for (const RainDrop& drop : field.drops) {
+    const RainDrop* const drops = dropsAsDrawn(field);
+    for (int index = 0; index < kRainDropCount; ++index) {
+        const RainDrop& drop = drops[index];
         if (!isFalling(drop))
             continue;
         if (!drawing) {

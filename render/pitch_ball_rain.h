@@ -13,10 +13,9 @@ void drawPitch();
 // Every frame, right after the pitch.
 void drawBall(float x, float z);
 
-// Every falling drop of the field as a segment from its y down 5.5, where it
-// stands now. Reads the field and changes nothing: the frame's rain
-// step (stepRain) moves and sends up the drops after this. Every frame, after
-// the figures.
+// Every falling drop of the field as a segment from its y down 5.5, where the
+// frame's rain step found it (dropsAsDrawn). Reads the field and changes
+// nothing. Every frame, after the figures.
 void drawRain(const RainField& field);
 
 }  // namespace render

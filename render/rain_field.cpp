@@ -10,22 +10,19 @@
 
 namespace render {
 
-RainField rainField = initialRainField();
-
-RainField initialRainField() {
-    RainField field = {};
+void resetRainField(RainField& field) {
+    std::memset(&field, 0, sizeof field);
     field.clock = 200;
     field.falling = kRainDropCount;
-    return field;
 }
 
 // Three draws, in this order: x, z, then the height.
-static void sendUp(RainDrop& drop, float centreX, float centreZ) {
-    drop.x =
-        static_cast<float>((common::drawRandom() % 1000) + static_cast<double>(centreX) - 500.0);
-    drop.z =
-        static_cast<float>((common::drawRandom() % 1000) + static_cast<double>(centreZ) - 500.0);
-    drop.y = static_cast<float>(500 - (common::drawRandom() % 250));
+static void sendUp(RainDrop& drop, common::Random& random, float centreX, float centreZ) {
+    drop.x = static_cast<float>((common::drawRandom(random) % 1000) + static_cast<double>(centreX) -
+                                500.0);
+    drop.z = static_cast<float>((common::drawRandom(random) % 1000) + static_cast<double>(centreZ) -
+                                500.0);
+    drop.y = static_cast<float>(500 - (common::drawRandom(random) % 250));
 }
 
 // Which resting drops the weather sends up in this frame: those whose index is
@@ -38,30 +35,32 @@ static int sendUpDivisor(bool raining, int clock) {
     return clock < 200 ? clock + 1 : 0;
 }
 
-// The fall: every falling drop drops by 5. Marks the drops that were resting
-// before it in `rested` and returns the drops still falling after it. Written
+// The fall: every falling drop drops by 5, each drop kept in `before` as it
+// was. Marks the drops that were resting before it in `rested` and returns
+// the drops still falling after it. Written
 // without branches so that the compiler makes vector code of it (the file is
 // built without floating-point traps, which changes no result).
-static int fall(std::uint8_t* rested) {
+static int fall(RainField& field, std::uint8_t* rested) {
     int falling = 0;
     for (int index = 0; index < kRainDropCount; ++index) {
-        const float y = rainField.drops[index].y;
+        field.before[index] = field.drops[index];
+        const float y = field.drops[index].y;
         const bool wasFalling = y > -10.0f;  // isFalling: -10 is exact in float and double
         const float fallen = wasFalling ? y - 5.0f : y;
-        rainField.drops[index].y = fallen;
+        field.drops[index].y = fallen;
         rested[index] = wasFalling ? 0 : 1;
         falling += fallen > -10.0f ? 1 : 0;
     }
     return falling;
 }
 
-void stepRain(float centreX, float centreZ) {
-    RainField& field = rainField;
+void stepRain(RainField& field, common::Random& random, float centreX, float centreZ) {
     const int divisor = sendUpDivisor(field.raining != 0, field.clock);
     // While dry no drop goes up, and once every drop rests nothing moves at all.
     if (divisor != 0 || field.falling != 0) {
         std::uint8_t rested[kRainDropCount];
-        int falling = fall(rested);
+        int falling = fall(field, rested);
+        field.stepped = 1;
         // Then the resting drops go up, in index order so that the generator's
         // draws keep their order; a drop does not fall in the frame it goes up.
         // Pouring sends up every resting drop, about one in a hundred: memchr
@@ -71,14 +70,14 @@ void stepRain(float centreX, float centreZ) {
             const std::uint8_t* const end = rested + kRainDropCount;
             while ((at = static_cast<const std::uint8_t*>(
                         std::memchr(at, 1, static_cast<std::size_t>(end - at)))) != nullptr) {
-                sendUp(field.drops[at - rested], centreX, centreZ);
+                sendUp(field.drops[at - rested], random, centreX, centreZ);
                 falling += 1;
                 ++at;
             }
         } else {
             for (int index = 0; divisor != 0 && index < kRainDropCount; index += divisor) {
                 if (rested[index] != 0) {
-                    sendUp(field.drops[index], centreX, centreZ);
+                    sendUp(field.drops[index], random, centreX, centreZ);
                     falling += 1;
                 }
             }
@@ -86,19 +85,15 @@ void stepRain(float centreX, float centreZ) {
         field.falling = falling;
     }
     field.clock += 1;
-    if (field.clock > 1000 && common::drawRandom() % 1000 == 44) {
+    if (field.clock > 1000 && common::drawRandom(random) % 1000 == 44) {
         field.clock = 0;
         field.raining = field.raining != 0 ? 0 : 1;
     }
 }
 
-int fallingDropCount() {
-    return rainField.falling;
-}
-
-int countFallingDrops() {
+int countFallingDrops(const RainField& field) {
     int falling = 0;
-    for (const RainDrop& drop : rainField.drops)
+    for (const RainDrop& drop : field.drops)
         falling += isFalling(drop) ? 1 : 0;
     return falling;
 }

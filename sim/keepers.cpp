@@ -7,7 +7,7 @@ namespace sim {
 // Keepers slide by the double-precision 0.3 (the players run by the single one).
 static constexpr double kKeeperStep = 0.3;
 
-void moveKeeper(int team) {
+void TickSteps::moveKeeper(int team) {
     float& keeper = teamRecord(team).keeperLateral;
     const float ball = match.ball.lateral;
     if (keeper > ball)
@@ -22,7 +22,7 @@ void moveKeeper(int team) {
 
 // One end's rule: the ball beyond that line beside the goal counts ticks on the
 // shared timer and is put in front of that end's keeper on the 42nd.
-static void goalKickAtEnd(bool beyondLine, float keeperLateral, float ballLengthwise) {
+void TickSteps::goalKickAtEnd(bool beyondLine, float keeperLateral, float ballLengthwise) {
     if (!beyondLine || insideGoalMouth(match.ball.lateral))
         return;
     if (match.goalKickTimer > 40) {
@@ -33,7 +33,7 @@ static void goalKickAtEnd(bool beyondLine, float keeperLateral, float ballLength
     }
 }
 
-void checkGoalKick() {
+void TickSteps::checkGoalKick() {
     goalKickAtEnd(match.ball.lengthwise > 100.0, match.team2.keeperLateral, kKeeperBall2);
     goalKickAtEnd(match.ball.lengthwise < 0.0, match.team1.keeperLateral, kKeeperBall1);
 }

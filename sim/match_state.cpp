@@ -8,8 +8,6 @@
 
 namespace sim {
 
-MatchState match = initialMatchState();
-
 MatchState initialMatchState() {
     MatchState state = {};
     for (OutfieldPlayer& player : state.team1.outfield)
@@ -18,10 +16,6 @@ MatchState initialMatchState() {
         player.decisionTimer = 30;
     state.passWait = 11;
     return state;
-}
-
-Team& teamRecord(int team) {
-    return team == 1 ? match.team1 : match.team2;
 }
 
 float pitchDistance(float fromLateral, float fromLengthwise, float toLateral, float toLengthwise) {
@@ -75,7 +69,7 @@ static void place(OutfieldPlayer& player, const Placement& at) {
     player.heading = at.heading;
 }
 
-void kickOff(int kickingTeam) {
+void kickOff(MatchState& match, int kickingTeam) {
     const bool team1Kicks = kickingTeam == 1;
     for (int i = 0; i < 3; ++i) {
         place(match.team1.outfield[i], kTeam1Defenders[i]);
@@ -94,36 +88,38 @@ void kickOff(int kickingTeam) {
     match.possession.holder = team1Kicks ? 4 : 5;
 }
 
-void resetMatch() {
-    kickOff(common::drawRandomBelow(2) != 0 ? 1 : 2);
+void resetMatch(MatchState& match, common::Random& random) {
+    kickOff(match, common::drawRandomBelow(random, 2) != 0 ? 1 : 2);
     match.goalsTeam2 = 0;
     match.goalsTeam1 = 0;
     match.warmUpFrames = 0;
 }
 
-void matchTickMovement() {
-    carryBall();
+void matchTickMovement(MatchState& match, common::Random& random) {
+    TickSteps steps{match, random};
+    steps.carryBall();
     for (int number = 1; number <= 5; ++number)
-        moveOutfieldPlayer(1, number);
+        steps.moveOutfieldPlayer(1, number);
     for (int number = 1; number <= 5; ++number)
-        moveOutfieldPlayer(2, number);
-    moveKeeper(1);
-    moveKeeper(2);
+        steps.moveOutfieldPlayer(2, number);
+    steps.moveKeeper(1);
+    steps.moveKeeper(2);
 }
 
-void matchTickBall() {
-    updatePossession();
-    decidePass();
-    advancePass();
-    decideShot();
-    advanceShot();
-    checkGoalKick();
-    checkGoal();
+void matchTickBall(MatchState& match, common::Random& random) {
+    TickSteps steps{match, random};
+    steps.updatePossession();
+    steps.decidePass();
+    steps.advancePass();
+    steps.decideShot();
+    steps.advanceShot();
+    steps.checkGoalKick();
+    steps.checkGoal();
 }
 
-void matchTick() {
-    matchTickMovement();
-    matchTickBall();
+void matchTick(MatchState& match, common::Random& random) {
+    matchTickMovement(match, random);
+    matchTickBall(match, random);
 }
 
 }  // namespace sim

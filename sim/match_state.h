@@ -1,6 +1,8 @@
 // match_state.h -- the whole state of the match, the bearing, kick-off, reset and the tick.
 #pragma once
 
+#include "common/random.h"
+
 namespace sim {
 
 // Pitch frame: `lengthwise` runs from the goal line at 0 to the one at 100,
@@ -52,23 +54,20 @@ struct MatchState {
     int warmUpFrames;     // frames since the last reset; counted by the frame driver
 };
 
-// The match, one process-wide record alive for the whole run. Written only by
-// the functions below, except that the frame driver counts warmUpFrames.
-extern MatchState match;
-
-// The values the record holds at program start (before the first reset);
-// `match` starts with them, and tests and benchmarks put them back.
+// The values the record holds at program start (before the first reset). The
+// match is one member of the world (frame/world.h), written only by the
+// functions below, except that the frame driver counts warmUpFrames.
 MatchState initialMatchState();
 
 // Starts a new match: one draw r(2) picks the kicking side (non-zero: team 1),
 // goals and warm-up go to 0. Nothing else is reset. Called by every scene
 // initialisation (start-up, window re-creation) and by the camera keys in
 // every frame the restart key is held.
-void resetMatch();
+void resetMatch(MatchState& match, common::Random& random);
 
 // Places both teams, both keepers, the ball and possession for a kick-off by
 // team 1 or team 2. Called by resetMatch and, after a goal, by the goal check.
-void kickOff(int kickingTeam);
+void kickOff(MatchState& match, int kickingTeam);
 
 // The heading in degrees from (fromLateral, fromLengthwise) to
 // (toLateral, toLengthwise), in the program's single-precision steps; used by
@@ -82,8 +81,10 @@ float bearingTo(float fromLateral, float fromLengthwise, float toLateral, float 
 // runs it in two halves because the figures' stride counters advance between
 // the keeper step and the possession step; matchTick() runs both halves back
 // to back (tests, benchmarks).
-void matchTickMovement();  // carry the ball, move the ten players, move the two keepers
-void matchTickBall();      // possession, pass, shot, goal kick, goal
-void matchTick();
+// carry the ball, move the ten players, move the two keepers
+void matchTickMovement(MatchState& match, common::Random& random);
+// possession, pass, shot, goal kick, goal
+void matchTickBall(MatchState& match, common::Random& random);
+void matchTick(MatchState& match, common::Random& random);
 
 }  // namespace sim

@@ -24,33 +24,33 @@ static constexpr double kRunStep = 0.30000001192092896;
 
 // A new heading from the team's attack cone: 330..359 or 0..29 for team 1,
 // 151..209 for team 2.
-static float attackConeHeading(int team) {
-    const int d = common::drawRandomBelow(60);
+float TickSteps::attackConeHeading(int team) {
+    const int d = r(60);
     if (team == 1) {
         const int heading = d - 30;
         return static_cast<float>(heading < 0 ? heading + 360 : heading);
     }
     if (d == 0)
-        return static_cast<float>(180 - common::drawRandomBelow(30));
+        return static_cast<float>(180 - r(30));
     return static_cast<float>(d + 150);
 }
 
 // The draws of the other team's cone, made and discarded by a player who
 // chases the ball instead.
-static void discardOtherConeDraws(int team) {
+void TickSteps::discardOtherConeDraws(int team) {
     if (team == 1) {
-        if (common::drawRandomBelow(60) == 0)
-            common::drawRandomBelow(30);
+        if (r(60) == 0)
+            r(30);
     } else {
-        common::drawRandomBelow(60);
+        r(60);
     }
 }
 
-static void decideHeading(OutfieldPlayer& player, int team) {
-    if (common::drawRandomBelow(10) != 5)
+void TickSteps::decideHeading(OutfieldPlayer& player, int team) {
+    if (r(10) != 5)
         return;
     player.decisionTimer = 0;
-    common::drawRandomBelow(100);
+    r(100);
     if (match.possession.team == team) {
         player.heading = attackConeHeading(team);
     } else {
@@ -79,7 +79,7 @@ static void clampToZone(OutfieldPlayer& player, const PlayerZone& zone) {
     }
 }
 
-void moveOutfieldPlayer(int team, int number) {
+void TickSteps::moveOutfieldPlayer(int team, int number) {
     OutfieldPlayer& player = teamRecord(team).outfield[number - 1];
     player.decisionTimer += 1;
     if (player.decisionTimer > 30 || match.possession.team == 0)

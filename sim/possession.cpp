@@ -10,7 +10,7 @@ namespace sim {
 // Flights take 15 ticks from the ball to their target.
 static constexpr int kFlightTicks = 15;
 
-void carryBall() {
+void TickSteps::carryBall() {
     const int team = match.possession.team;
     if (team != 1 && team != 2)
         return;
@@ -27,7 +27,7 @@ void carryBall() {
 }
 
 // Gives the ball to a candidate: both flights stop and the pass count starts again.
-static void takeBall(int team, int holder) {
+void TickSteps::takeBall(int team, int holder) {
     match.possession.team = team;
     match.possession.holder = holder;
     match.possession.timer = 0;
@@ -39,13 +39,13 @@ static void takeBall(int team, int holder) {
 }
 
 // A candidate within (strictly) 1.0 of the ball who does not hold it already.
-static bool canTake(int team, int holder, float lateral, float lengthwise) {
+bool TickSteps::canTake(int team, int holder, float lateral, float lengthwise) {
     if (match.possession.team == team && match.possession.holder == holder)
         return false;
     return pitchDistance(lateral, lengthwise, match.ball.lateral, match.ball.lengthwise) < 1.0;
 }
 
-void updatePossession() {
+void TickSteps::updatePossession() {
     match.possession.timer += 1;
     if (match.possession.timer <= 10)
         return;
@@ -70,7 +70,7 @@ void updatePossession() {
 }
 
 // Starts a flight from the ball to the target point.
-static void launch(BallFlight& flight, float targetLateral, float targetLengthwise) {
+void TickSteps::launch(BallFlight& flight, float targetLateral, float targetLengthwise) {
     const Ball& ball = match.ball;
     flight.direction =
         bearingTo(ball.lateral, ball.lengthwise, targetLateral, targetLengthwise, flight.direction);
@@ -85,7 +85,7 @@ static void launch(BallFlight& flight, float targetLateral, float targetLengthwi
 // Passes to every teammate ahead of the ball in turn, so the last one (the
 // highest-numbered) is the pass that flies. `ahead` is +1 for team 1 (towards
 // lengthwise 100), -1 for team 2.
-static void passForward(int team, int ahead) {
+void TickSteps::passForward(int team, int ahead) {
     const Team& side = teamRecord(team);
     for (int number = 1; number <= 5; ++number) {
         const OutfieldPlayer& player = side.outfield[number - 1];
@@ -97,7 +97,7 @@ static void passForward(int team, int ahead) {
     }
 }
 
-void decidePass() {
+void TickSteps::decidePass() {
     if (match.pass.active != 0 || match.passWait <= 10) {
         match.passWait += 1;
         return;
@@ -109,7 +109,7 @@ void decidePass() {
 }
 
 // Moves the ball one tick along a flight; true when the flight has just ended.
-static bool flyBall(BallFlight& flight) {
+bool TickSteps::flyBall(BallFlight& flight) {
     const double angle = common::simulationRadians(flight.direction);
     match.ball.lateral = common::toSingle(match.ball.lateral + std::sin(angle) * flight.speed);
     match.ball.lengthwise =
@@ -118,7 +118,7 @@ static bool flyBall(BallFlight& flight) {
     return flight.ticks >= kFlightTicks;
 }
 
-void advancePass() {
+void TickSteps::advancePass() {
     if (match.pass.active != 1)
         return;
     if (flyBall(match.pass)) {
@@ -131,23 +131,23 @@ void advancePass() {
 
 // One end's shot rule: the r(10) draw is made whoever has the ball; on a 5 a
 // forward of `team` holding it shoots at a random point one unit beyond the line.
-static void tryShot(int team, float targetLengthwise) {
-    const int draw = common::drawRandomBelow(10);
+void TickSteps::tryShot(int team, float targetLengthwise) {
+    const int draw = r(10);
     const int holder = match.possession.holder;
     if (draw != 5 || match.possession.team != team || (holder != 4 && holder != 5))
         return;
-    const float targetLateral = common::toSingle((common::drawRandomBelow(100) - 50) * 0.1);
+    const float targetLateral = common::toSingle((r(100) - 50) * 0.1);
     launch(match.shot, targetLateral, targetLengthwise);
 }
 
-void decideShot() {
+void TickSteps::decideShot() {
     if (match.ball.lengthwise > 70.0 && match.shot.active == 0)
         tryShot(1, 101.0f);
     if (match.ball.lengthwise < 30.0 && match.shot.active == 0)
         tryShot(2, -1.0f);
 }
 
-void advanceShot() {
+void TickSteps::advanceShot() {
     if (match.shot.active != 1)
         return;
     if (flyBall(match.shot))

@@ -4,18 +4,17 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "common/command_line.h"
-#include "frame/frame_state.h"
-#include "frame/key_table.h"
-#include "frame/match_series.h"
-#include "frame/match_statistics.h"
+#include "frame/frame_script.h"
+#include "frame/frame_step.h"
+#include "frame/key_names.h"
+#include "frame/world.h"
 #include "platform/host_system.h"
 #include "platform/standard_output.h"
-#include "tools/frame_script.h"
-#include "tools/key_names.h"
 #include "tools/match_summary.h"
 #include "tools/script_matches.h"
 #include "tools/trace_line.h"
@@ -70,74 +69,74 @@ static void flush(Output& out) {
     out.used = 0;
 }
 
-static void writeLine(Output& out, std::int64_t frame, const char* terrain) {
+static void writeLine(Output& out, const frame::World& world, std::int64_t frame,
+                      const char* terrain) {
     if (out.buffer.size() - out.used < tools::kTraceLineMax)
         flush(out);
-    out.used += tools::traceLine(frame, terrain, out.buffer.data() + out.used);
+    out.used += tools::traceLine(world, frame, terrain, out.buffer.data() + out.used);
 }
 
-// Start-up again, once for every re-creation of the window after this frame.
-static int reinitialise(const tools::FrameScript& script, std::int64_t frame) {
-    const int toggles = tools::togglesAfter(script, frame);
+// The frame's state step, then start-up again once for every re-creation of
+// the window after it. True when the frame ends on a new landscape: the next
+// match of a series, or a re-creation.
+static bool runFrame(frame::World& world, const frame::FrameScript& script, std::int64_t frame) {
+    const bool nextMatch = frame::stepScriptedFrame(world, script, frame);
+    const int toggles = frame::togglesAfter(script, frame);
     for (int i = 0; i < toggles; ++i)
-        frame::initSceneState();
-    return toggles;
+        frame::initSceneState(world);
+    return nextMatch || toggles > 0;
 }
 
-static void runTrace(const tools::FrameScript& script, Output& out) {
-    frame::initSceneState();
-    writeLine(out, 0, tools::terrainHash().c_str());
+static void runTrace(frame::World& world, const frame::FrameScript& script, Output& out) {
+    frame::initSceneState(world);
+    writeLine(out, world, 0, tools::terrainHash(world.heightmap).c_str());
     for (std::int64_t frame = 1; frame <= script.frames && !out.failed; ++frame) {
-        tools::applyKeyHolds(script, frame, frame::keyTable);
-        const std::int64_t matches = frame::matchSeries.nextMatches;
-        frame::advanceFrameState();
-        // A new landscape: the next match of a series, or a re-creation.
-        const bool nextMatch = frame::matchSeries.nextMatches != matches;
-        if (reinitialise(script, frame) > 0 || nextMatch) {
-            writeLine(out, frame, tools::terrainHash().c_str());
+        if (runFrame(world, script, frame)) {
+            writeLine(out, world, frame, tools::terrainHash(world.heightmap).c_str());
         } else {
-            writeLine(out, frame, nullptr);
+            writeLine(out, world, frame, nullptr);
         }
     }
     flush(out);
 }
 
 // The same frames as the trace; the frames count the statistics themselves.
-static void runSummary(const tools::FrameScript& script, Output& out) {
-    frame::initSceneState();
+static void runSummary(frame::World& world, const frame::FrameScript& script, Output& out) {
+    frame::initSceneState(world);
+    tools::MatchReport report;
     for (std::int64_t frame = 1; frame <= script.frames; ++frame) {
-        tools::applyKeyHolds(script, frame, frame::keyTable);
-        frame::advanceFrameState();
-        reinitialise(script, frame);
+        runFrame(world, script, frame);
+        tools::gatherReport(report, world.statistics);
     }
-    tools::writeReport(frame::matchStatistics, stdout);
+    tools::writeReport(world, report, stdout);
     if (std::ferror(stdout))
         out.failed = true;
 }
 
 int main(int argc, char** argv) {
-    const std::vector<common::OptionRow> rows = tools::toolOptionRows(kOwnOptions);
+    const std::vector<common::OptionRow> rows = frame::toolOptionRows(kOwnOptions);
     const unsigned system = platform::thisSystem();
     const common::ParsedArguments parsed = common::parseArguments(argc, argv, rows, system);
     if (parsed.request == common::Request::version)
         return common::printVersion(kProgram);
     if (parsed.request == common::Request::help) {
         return common::printHelp(kProgram, kHelpStart + common::optionsHelp(rows, system) +
-                                               kHelpMiddle + tools::keyNamesHelp() + kHelpEnd);
+                                               kHelpMiddle + frame::keyNamesHelp() + kHelpEnd);
     }
-    tools::FrameScript script;
+    frame::FrameScript script;
     std::string error;
-    if (!tools::readFrameScript(parsed, script, error))
+    if (!frame::readFrameScript(parsed, script, error))
         return common::refuseArguments(kProgram, error);
-    tools::startScriptMatches(script, kProgram);
+    const auto world = std::make_unique<frame::World>(frame::initialWorld());
+    tools::startScriptMatches(*world, script, kProgram);
     // The trace is the same file on every system: "\n" is written as LF.
     platform::useBinaryStandardOutput();
     Output out;
     if (script.extras.empty()) {
         out.buffer.resize(1 << 20);
-        runTrace(script, out);
+        runTrace(*world, script, out);
     } else {
-        runSummary(script, out);
+        runSummary(*world, script, out);
     }
     if (out.failed || std::fflush(stdout) != 0) {
         std::fprintf(stderr, "%s: cannot write the output: %s\n", kProgram, std::strerror(errno));

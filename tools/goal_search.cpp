@@ -3,10 +3,8 @@
 
 #include <memory>
 
-#include "frame/frame_state.h"
-#include "frame/key_table.h"
-#include "frame/match_series.h"
-#include "frame/process_state.h"
+#include "frame/frame_step.h"
+#include "frame/world.h"
 #include "sim/match_state.h"
 #include "sim/tick_steps.h"
 
@@ -18,15 +16,16 @@ static bool ballInGoal(const sim::Ball& ball) {
     return (ball.lengthwise > 100 || ball.lengthwise < 0) && sim::insideGoalMouth(ball.lateral);
 }
 
-bool findGoal(std::int64_t goal, std::int64_t limit, GoalFrames& frames) {
-    frame::keyTable = frame::KeyTable{};
-    frame::initSceneState();
+bool findGoal(frame::World& world, std::int64_t goal, std::int64_t limit, GoalFrames& frames) {
+    const sim::MatchState& match = world.match;
+    world.keys = frame::KeyTable{};
+    frame::initSceneState(world);
     std::int64_t goals = 0;
     std::int64_t inGoalSince = 0;  // first frame of the ball's stay in a goal; 0: not in one
     for (std::int64_t frame = 1; frame <= limit; ++frame) {
-        const int before = sim::match.goalsTeam1 + sim::match.goalsTeam2;
-        frame::advanceFrameState();
-        if (sim::match.goalsTeam1 + sim::match.goalsTeam2 > before) {
+        const int before = match.goalsTeam1 + match.goalsTeam2;
+        frame::stepFrame(world);
+        if (match.goalsTeam1 + match.goalsTeam2 > before) {
             goals += 1;
             if (goals == goal) {
                 // A ball that reached the goal in the awarding tick itself (an
@@ -36,7 +35,7 @@ bool findGoal(std::int64_t goal, std::int64_t limit, GoalFrames& frames) {
                 return true;
             }
         }
-        if (!ballInGoal(sim::match.ball)) {
+        if (!ballInGoal(match.ball)) {
             inGoalSince = 0;
         } else if (inGoalSince == 0) {
             inGoalSince = frame;
@@ -45,15 +44,13 @@ bool findGoal(std::int64_t goal, std::int64_t limit, GoalFrames& frames) {
     return false;
 }
 
-int findGoalFromStart(std::int64_t goal, std::int64_t limit, GoalFrames& frames,
-                      std::string& error) {
-    const std::unique_ptr<frame::ProcessState> saved = frame::saveProcessState();
-    frame::resetProcessState();
+int findGoalFromStart(const frame::World& chosen, std::int64_t goal, std::int64_t limit,
+                      GoalFrames& frames, std::string& error) {
+    const auto world = std::make_unique<frame::World>(frame::initialWorld());
     // The matches as chosen before start-up: the same first seed and length.
-    frame::matchSeries = saved->matchSeries;
-    frame::rewindMatchSeries();
-    const bool found = findGoal(goal, limit, frames);
-    frame::restoreProcessState(*saved);
+    world->series = chosen.series;
+    frame::rewindMatchSeries(*world);
+    const bool found = findGoal(*world, goal, limit, frames);
     if (!found) {
         error = "goal " + std::to_string(goal) + " does not happen within the first " +
                 std::to_string(limit) + " frames of the match";

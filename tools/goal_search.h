@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "frame/world.h"
+
 namespace tools {
 
 // The longest the default match is searched for a goal.
@@ -19,19 +21,19 @@ struct GoalFrames {
     std::int64_t award = 0;
 };
 
-// Starts the match as the program does (initSceneState) and runs frames with
-// no key held, without pictures, until the `goal`-th goal (1-based) is
-// awarded. False when it is not awarded within `limit` frames. Changes every
-// process-wide record, as the frames do; the tests call it directly.
-bool findGoal(std::int64_t goal, std::int64_t limit, GoalFrames& frames);
+// Starts the match as the program does (initSceneState) in `world` and runs
+// frames with no key held, without pictures, until the `goal`-th goal
+// (1-based) is awarded. False when it is not awarded within `limit` frames.
+// The tests call it directly.
+bool findGoal(frame::World& world, std::int64_t goal, std::int64_t limit, GoalFrames& frames);
 
 // Called by football-record's main before the recording, after the matches
-// are chosen (frame::chooseMatches): runs findGoal from program start
-// (resetProcessState) with the same seed and match length, and then puts every process-wide record
-// back as it was, so the recording starts where it would have. Returns 0 with
-// the frames, or 1 with a one-line message in `error` when the goal does not
-// happen within `limit` frames.
-int findGoalFromStart(std::int64_t goal, std::int64_t limit, GoalFrames& frames,
-                      std::string& error);
+// are chosen (frame::chooseMatches) in `chosen`: runs findGoal in a world of
+// its own from program start with the same seed and match length, so the
+// recording starts where it would have. Returns 0 with the frames, or 1 with
+// a one-line message in `error` when the goal does not happen within `limit`
+// frames.
+int findGoalFromStart(const frame::World& chosen, std::int64_t goal, std::int64_t limit,
+                      GoalFrames& frames, std::string& error);
 
 }  // namespace tools

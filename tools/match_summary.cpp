@@ -4,8 +4,6 @@
 #include <cstdio>
 #include <string>
 
-#include "sim/match_state.h"
-
 namespace tools {
 
 static const char* const kTeamNames[3] = {"nobody", "DYNAMO", "SHAKHTAR"};
@@ -29,17 +27,25 @@ static void writeScorer(const frame::GoalEvent& goal, std::FILE* out) {
     }
 }
 
-void writeReport(const frame::MatchStatistics& report, std::FILE* out) {
+void gatherReport(MatchReport& report, const frame::MatchStatistics& statistics) {
+    for (auto n = static_cast<std::int64_t>(report.goals.size()); n < statistics.goals; ++n)
+        report.goals.push_back(frame::goalEvent(statistics, n));
+    if (static_cast<std::int64_t>(report.weather.size()) < statistics.weatherSwitches)
+        report.weather.push_back(statistics.latestWeather);
+}
+
+void writeReport(const frame::World& world, const MatchReport& report, std::FILE* out) {
     using frame::matchTime;
-    const frame::MatchTally& tally = report.total;
+    const frame::MatchStatistics& statistics = world.statistics;
+    const frame::MatchTally& tally = statistics.total;
     std::fprintf(out, "Frames: %lld at %s (simulation ticks: %lld)\n",
-                 static_cast<long long>(report.frames), matchTime(report.frames).c_str(),
+                 static_cast<long long>(statistics.frames), matchTime(statistics.frames).c_str(),
                  static_cast<long long>(tally.ticks));
-    std::fprintf(out, "Final score: DYNAMO %d : %d SHAKHTAR\n", sim::match.goalsTeam1,
-                 sim::match.goalsTeam2);
-    if (report.restarts > 0) {
+    std::fprintf(out, "Final score: DYNAMO %d : %d SHAKHTAR\n", world.match.goalsTeam1,
+                 world.match.goalsTeam2);
+    if (statistics.restarts > 0) {
         std::fprintf(out, "Match restarts: %lld (the goals below include earlier matches)\n",
-                     static_cast<long long>(report.restarts));
+                     static_cast<long long>(statistics.restarts));
     }
     std::fprintf(out, "Goals: %zu\n", report.goals.size());
     for (const frame::GoalEvent& goal : report.goals) {

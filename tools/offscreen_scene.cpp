@@ -6,12 +6,12 @@
 
 namespace tools {
 
-platform::OffscreenContext* openOffscreenScene(int width, int height) {
+platform::OffscreenContext* openOffscreenScene(frame::World& world, int width, int height) {
     platform::OffscreenContext* context = platform::createOffscreenContext(width, height);
     if (context == nullptr)
         return nullptr;
-    frame::resizeScene(width, height);
-    frame::initScene();
+    frame::resizeScene(world, width, height);
+    frame::initScene(world);
     return context;
 }
 
@@ -20,10 +20,11 @@ void closeOffscreenScene(platform::OffscreenContext* context) {
     platform::destroyOffscreenContext(context);
 }
 
-platform::OffscreenContext* reopenOffscreenScene(platform::OffscreenContext* context, int width,
+platform::OffscreenContext* reopenOffscreenScene(frame::World& world,
+                                                 platform::OffscreenContext* context, int width,
                                                  int height) {
     closeOffscreenScene(context);
-    return openOffscreenScene(width, height);
+    return openOffscreenScene(world, width, height);
 }
 
 }  // namespace tools

@@ -4,14 +4,15 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "common/command_line.h"
+#include "frame/frame_script.h"
+#include "frame/key_names.h"
 #include "platform/host_system.h"
-#include "tools/frame_script.h"
 #include "tools/goal_search.h"
-#include "tools/key_names.h"
 #include "tools/record_options.h"
 #include "tools/record_run.h"
 #include "tools/script_matches.h"
@@ -59,21 +60,23 @@ int main(int argc, char** argv) {
         return common::printVersion(kProgram);
     if (parsed.request == common::Request::help) {
         return common::printHelp(kProgram, kHelpStart + common::optionsHelp(rows, system) +
-                                               kHelpMiddle + tools::keyNamesHelp() + kHelpEnd);
+                                               kHelpMiddle + frame::keyNamesHelp() + kHelpEnd);
     }
-    tools::FrameScript script;
+    frame::FrameScript script;
     tools::RecordOptions options;
     std::string error;
     if (!tools::readRecordCommandLine(parsed, script, options, error))
         return common::refuseArguments(kProgram, error);
     const bool progress = isatty(STDERR_FILENO) != 0;
-    tools::startScriptMatches(script, kProgram);
+    const auto world = std::make_unique<frame::World>(frame::initialWorld());
+    tools::startScriptMatches(*world, script, kProgram);
     if (options.goal > 0) {
         if (progress)
             std::fprintf(stderr, "looking for goal %lld...\n",
                          static_cast<long long>(options.goal));
         tools::GoalFrames goal;
-        if (tools::findGoalFromStart(options.goal, tools::kGoalSearchFrames, goal, error) != 0) {
+        if (tools::findGoalFromStart(*world, options.goal, tools::kGoalSearchFrames, goal, error) !=
+            0) {
             std::fprintf(stderr, "football-record: %s\n", error.c_str());
             return 1;
         }
@@ -90,7 +93,8 @@ int main(int argc, char** argv) {
     }
     tools::addViewHold(script, options.view);
     tools::RecordTally tally;
-    if (tools::recordFrames(script, options, progress, nullptr, nullptr, error, &tally) != 0) {
+    if (tools::recordFrames(*world, script, options, progress, nullptr, nullptr, error, &tally) !=
+        0) {
         std::fprintf(stderr, "football-record: %s\n", error.c_str());
         return 1;
     }

@@ -29,7 +29,7 @@ static bool parseFrameList(const std::string& text, std::vector<std::int64_t>& f
         const std::size_t comma = text.find(',', start);
         const std::string item = text.substr(start, comma - start);
         std::int64_t frame = 0;
-        if (!parsePositive(item, kMaxFrameNumber, frame))
+        if (!parsePositive(item, frame::kMaxFrameNumber, frame))
             return false;
         frames.push_back(frame);
         if (comma == std::string::npos)
@@ -47,7 +47,7 @@ static bool parseSize(const std::string& text, std::int64_t& width, std::int64_t
 }
 
 std::vector<common::OptionRow> recordOptionRows() {
-    return toolOptionRows({
+    return frame::toolOptionRows({
         {"out", 0, "DIR", "write the chosen frames as DIR/frame-NNNNN.png (DIR is made)", 0},
         {"at", 0, "F1,F2,...", "with --out: write only these frames", 0},
         {"every", 0, "K", "with --out: write every K-th frame", 0},
@@ -80,7 +80,7 @@ static bool parseClipOption(const std::string& name, const std::string& value,
         }
         options.clipPath = value;
     } else if (name == "--from") {
-        if (!parsePositive(value, kMaxFrameNumber, options.from)) {
+        if (!parsePositive(value, frame::kMaxFrameNumber, options.from)) {
             error = "--from needs a frame number of 1 or more, not " + quoted(value);
             return false;
         }
@@ -92,7 +92,7 @@ static bool parseClipOption(const std::string& name, const std::string& value,
         }
         options.view = static_cast<int>(view);
     } else {
-        if (!parsePositive(value, kMaxFrameNumber, options.goal)) {
+        if (!parsePositive(value, frame::kMaxFrameNumber, options.goal)) {
             error = "--goal needs a goal number of 1 or more, not " + quoted(value);
             return false;
         }
@@ -100,10 +100,10 @@ static bool parseClipOption(const std::string& name, const std::string& value,
     return true;
 }
 
-bool parseRecordOptions(const std::vector<ExtraArgument>& extras, RecordOptions& options,
+bool parseRecordOptions(const std::vector<frame::ExtraArgument>& extras, RecordOptions& options,
                         std::string& error) {
     std::vector<std::string> seen;
-    for (const ExtraArgument& extra : extras) {
+    for (const frame::ExtraArgument& extra : extras) {
         const std::string& name = extra.name;
         const std::string& value = extra.value;
         if (std::find(seen.begin(), seen.end(), name) != seen.end()) {
@@ -127,7 +127,7 @@ bool parseRecordOptions(const std::vector<ExtraArgument>& extras, RecordOptions&
                 return false;
             }
         } else if (name == "--every") {
-            if (!parsePositive(value, kMaxFrameNumber, options.every)) {
+            if (!parsePositive(value, frame::kMaxFrameNumber, options.every)) {
                 error = "--every needs a whole number of 1 or more, not " + quoted(value);
                 return false;
             }
@@ -150,14 +150,14 @@ bool parseRecordOptions(const std::vector<ExtraArgument>& extras, RecordOptions&
     return true;
 }
 
-bool readRecordCommandLine(const common::ParsedArguments& parsed, FrameScript& script,
+bool readRecordCommandLine(const common::ParsedArguments& parsed, frame::FrameScript& script,
                            RecordOptions& options, std::string& error) {
-    return readFrameScript(parsed, script, error, false) &&
+    return frame::readFrameScript(parsed, script, error, false) &&
            parseRecordOptions(script.extras, options, error) &&
            checkRecordRequest(script, options, error);
 }
 
-bool checkRecordRequest(const FrameScript& script, const RecordOptions& options,
+bool checkRecordRequest(const frame::FrameScript& script, const RecordOptions& options,
                         std::string& error) {
     const bool out = !options.outDir.empty();
     const bool clip = !options.clipPath.empty();
@@ -214,9 +214,9 @@ bool checkRecordRequest(const FrameScript& script, const RecordOptions& options,
     return true;
 }
 
-void addViewHold(FrameScript& script, int view) {
+void addViewHold(frame::FrameScript& script, int view) {
     if (view != 0 && script.frames > 0)
-        script.holds.push_back(KeyHold{frame::viewKey(view), 1, script.frames});
+        script.holds.push_back(frame::KeyHold{frame::viewKey(view), 1, script.frames});
 }
 
 bool isChosenFrame(const RecordOptions& options, std::int64_t frame) {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/frame_script.h"
+#include "frame/frame_script.h"
 
 namespace tools {
 
@@ -29,13 +29,13 @@ std::vector<common::OptionRow> recordOptionRows();
 // version request): the frame script, then the record options, then whether
 // they make one request. Called by football-record's main and by the
 // command-line fuzz target.
-bool readRecordCommandLine(const common::ParsedArguments& parsed, FrameScript& script,
+bool readRecordCommandLine(const common::ParsedArguments& parsed, frame::FrameScript& script,
                            RecordOptions& options, std::string& error);
 
 // Reads --out, --at, --every, --size, --clip, --from, --view and --goal from
 // what the frame-script parser passed on. False with a one-line message in
 // `error` when one is malformed or repeated.
-bool parseRecordOptions(const std::vector<ExtraArgument>& extras, RecordOptions& options,
+bool parseRecordOptions(const std::vector<frame::ExtraArgument>& extras, RecordOptions& options,
                         std::string& error);
 
 // After both parsers, before anything runs: whether the options make one
@@ -43,13 +43,13 @@ bool parseRecordOptions(const std::vector<ExtraArgument>& extras, RecordOptions&
 // --at/--every go with --out, --from with --clip and within FRAMES, --goal
 // with --clip and without FRAMES, --from, --hold or --toggle). False with a
 // one-line message in `error`.
-bool checkRecordRequest(const FrameScript& script, const RecordOptions& options,
+bool checkRecordRequest(const frame::FrameScript& script, const RecordOptions& options,
                         std::string& error);
 
 // Holds the view's key through frames 1..script.frames (nothing for view 0).
 // Views move only the camera, so the match is the same seen from anywhere. Called by main once the
 // frames are known.
-void addViewHold(FrameScript& script, int view);
+void addViewHold(frame::FrameScript& script, int view);
 
 // Whether frame `frame` (1-based) is written to --out: named by --at, a
 // multiple of --every, or, with neither option, every frame.

@@ -12,10 +12,7 @@
 #include <vector>
 
 #include "common/png_file.h"
-#include "frame/frame_state.h"
-#include "frame/key_table.h"
-#include "frame/match_series.h"
-#include "frame/render_frame.h"
+#include "frame/frame_picture.h"
 #include "platform/offscreen_context.h"
 #include "render/gl_errors.h"
 #include "tools/offscreen_scene.h"
@@ -107,11 +104,11 @@ static FrameOutputs pictureOutputs(const RecordOptions& options, std::int64_t fr
 // frame. So before the first picture in a context the frame before it is
 // drawn too, unless a window re-creation comes between them: a new context
 // starts from OpenGL's defaults, as the program's does.
-static FrameOutputs frameOutputs(const FrameScript& script, const RecordOptions& options,
+static FrameOutputs frameOutputs(const frame::FrameScript& script, const RecordOptions& options,
                                  std::int64_t frame, bool drawnInContext) {
     FrameOutputs outputs = pictureOutputs(options, frame);
     if (!outputs.draw && !drawnInContext && frame < script.frames &&
-        togglesAfter(script, frame) == 0)
+        frame::togglesAfter(script, frame) == 0)
         outputs.draw = pictureOutputs(options, frame + 1).draw;
     return outputs;
 }
@@ -144,8 +141,9 @@ static void count(std::int64_t frame, std::int64_t& pictures, std::int64_t& firs
     pictures += 1;
 }
 
-int recordFrames(const FrameScript& script, const RecordOptions& options, bool progress,
-                 FrameObserver observer, void* data, std::string& error, RecordTally* tally) {
+int recordFrames(frame::World& world, const frame::FrameScript& script,
+                 const RecordOptions& options, bool progress, FrameObserver observer, void* data,
+                 std::string& error, RecordTally* tally) {
     RecordTally written;
     std::string reason;
     if (!options.outDir.empty() && !prepareDirectory(options.outDir, reason)) {
@@ -160,7 +158,7 @@ int recordFrames(const FrameScript& script, const RecordOptions& options, bool p
             return 1;
         }
     }
-    platform::OffscreenContext* context = openOffscreenScene(options.width, options.height);
+    platform::OffscreenContext* context = openOffscreenScene(world, options.width, options.height);
     if (context == nullptr) {
         abandonWebpClip(clip);
         error = "cannot create a " + std::to_string(options.width) + "x" +
@@ -173,19 +171,17 @@ int recordFrames(const FrameScript& script, const RecordOptions& options, bool p
         return 1;
     }
     if (observer != nullptr)
-        observer(0, false, data);
+        observer(world, 0, false, data);
     const auto start = std::chrono::steady_clock::now();
     Progress shown = {progress, start, start, 0};
     std::vector<unsigned char> rgb;
     bool drawnInContext = false;
     for (std::int64_t frame = 1; frame <= script.frames; ++frame) {
-        applyKeyHolds(script, frame, frame::keyTable);
-        const std::int64_t matches = frame::matchSeries.nextMatches;
+        const bool nextMatch = frame::stepScriptedFrame(world, script, frame);
         const FrameOutputs outputs = frameOutputs(script, options, frame, drawnInContext);
         drawnInContext = drawnInContext || outputs.draw;
         if (outputs.draw) {
-            frame::advanceSimulation();
-            frame::renderFrame();
+            frame::drawFrame(world);
             shown.drawn += 1;
             // A frame drawn with an OpenGL error may be wrong: stop before writing it.
             if (!glErrorFree("in frame " + std::to_string(frame), error) ||
@@ -200,13 +196,11 @@ int recordFrames(const FrameScript& script, const RecordOptions& options, bool p
                 count(frame, written.pictures, written.firstPicture, written.lastPicture);
             if (outputs.clip)
                 count(frame, written.clipPictures, written.firstClipFrame, written.lastClipFrame);
-        } else {
-            frame::advanceFrameState();
         }
-        const int toggles = togglesAfter(script, frame);
+        const int toggles = frame::togglesAfter(script, frame);
         drawnInContext = drawnInContext && toggles == 0;
         for (int n = 0; n < toggles; ++n) {
-            context = reopenOffscreenScene(context, options.width, options.height);
+            context = reopenOffscreenScene(world, context, options.width, options.height);
             if (context == nullptr) {
                 breakProgress(shown);
                 abandonWebpClip(clip);
@@ -222,7 +216,7 @@ int recordFrames(const FrameScript& script, const RecordOptions& options, bool p
             return 1;
         }
         if (observer != nullptr)
-            observer(frame, toggles > 0 || frame::matchSeries.nextMatches != matches, data);
+            observer(world, frame, toggles > 0 || nextMatch, data);
         showProgress(shown, frame, script.frames);
     }
     closeOffscreenScene(context);

@@ -5,7 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "tools/frame_script.h"
+#include "frame/frame_script.h"
+#include "frame/world.h"
 #include "tools/record_options.h"
 
 namespace tools {
@@ -14,7 +15,8 @@ namespace tools {
 // written and its window re-creations done; `recreated` says whether the
 // landscape is new: a re-creation followed the frame, or the next match of a
 // series began in it. Only reads state.
-using FrameObserver = void (*)(std::int64_t frame, bool recreated, void* data);
+using FrameObserver = void (*)(const frame::World& world, std::int64_t frame, bool recreated,
+                               void* data);
 
 // What a run wrote, for the line that ends it.
 struct RecordTally {
@@ -38,9 +40,9 @@ struct RecordTally {
 // one-line message in `error` (naming the directory or file that could not be written, or the
 // OpenGL errors a frame left and the frame); a clip is written whole or not at all.
 // Counts what it wrote into `tally` when given.
-int recordFrames(const FrameScript& script, const RecordOptions& options, bool progress,
-                 FrameObserver observer, void* data, std::string& error,
-                 RecordTally* tally = nullptr);
+int recordFrames(frame::World& world, const frame::FrameScript& script,
+                 const RecordOptions& options, bool progress, FrameObserver observer, void* data,
+                 std::string& error, RecordTally* tally = nullptr);
 
 // The line that ends a successful run, naming what it wrote, e.g.
 // "wrote 3 pictures of 64x48 in 'shots': frame-00001.png to frame-00005.png".

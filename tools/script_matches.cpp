@@ -7,8 +7,9 @@
 
 namespace tools {
 
-void startScriptMatches(const FrameScript& script, const char* program) {
-    const std::uint32_t seed = frame::chooseMatches(script.matches);
+void startScriptMatches(frame::World& world, const frame::FrameScript& script,
+                        const char* program) {
+    const std::uint32_t seed = frame::chooseMatches(world, script.matches);
     if (script.matches.seedFromClock)
         std::fprintf(stderr, "%s: seed %lu\n", program, static_cast<unsigned long>(seed));
 }

@@ -1,7 +1,8 @@
 // script_matches.h -- the matches a tool's command line chose, started before start-up.
 #pragma once
 
-#include "tools/frame_script.h"
+#include "frame/frame_script.h"
+#include "frame/world.h"
 
 namespace tools {
 
@@ -9,6 +10,6 @@ namespace tools {
 // matches as the script chooses them (frame::chooseMatches). A seed taken
 // from the clock is named on standard error ("PROGRAM: seed N"), so that
 // --seed N runs the same matches again.
-void startScriptMatches(const FrameScript& script, const char* program);
+void startScriptMatches(frame::World& world, const frame::FrameScript& script, const char* program);
 
 }  // namespace tools

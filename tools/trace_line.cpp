@@ -4,19 +4,13 @@
 #include <cstring>
 #include <initializer_list>
 
-#include "common/random.h"
-#include "frame/camera.h"
-#include "render/figure_animation.h"
-#include "render/heightmap.h"
-#include "render/rain_field.h"
-#include "sim/match_state.h"
 #include "tools/number_format.h"
 
 namespace tools {
 
-std::string terrainHash() {
+std::string terrainHash(const render::Heightmap& heightmap) {
     std::uint64_t hash = 0xcbf29ce484222325ull;
-    for (const auto& row : render::heightmap.height) {
+    for (const auto& row : heightmap.height) {
         for (float sample : row) {
             std::uint32_t bits = 0;
             std::memcpy(&bits, &sample, sizeof bits);
@@ -102,13 +96,14 @@ static void player(Line& line, const sim::OutfieldPlayer& player) {
     *line.at++ = ']';
 }
 
-std::size_t traceLine(std::int64_t frame, const char* terrain, char* out) {
-    const sim::MatchState& match = sim::match;
+std::size_t traceLine(const frame::World& world, std::int64_t frame, const char* terrain,
+                      char* out) {
+    const sim::MatchState& match = world.match;
     Line line{out};
     text(line, "{\"frame\":");
     integer(line, frame);
     text(line, ",\"rng\":");
-    integer(line, common::randomState());
+    integer(line, world.random.state);
     if (terrain != nullptr) {
         text(line, ",\"terrain\":\"");
         text(line, terrain);
@@ -143,18 +138,17 @@ std::size_t traceLine(std::int64_t frame, const char* terrain, char* out) {
         player(line, match.team2.outfield[i]);
         *line.at++ = i < 4 ? ',' : ']';
     }
-    const render::FigureAnimation& animation = render::figureAnimation;
+    const render::FigureAnimation& animation = world.animation;
     text(line, ",\"stride\":");
     integers(line, {animation.strideTeam1, animation.strideTeam2});
     text(line, ",\"keeperAnim\":");
     integers(line, {animation.keeperTeam1, animation.keeperTeam2});
-    const frame::Camera& camera = frame::camera;
+    const frame::Camera& camera = world.camera;
     text(line, ",\"camera\":");
     reals(line, {camera.translateX, camera.translateY, camera.translateZ, camera.pitch, camera.yaw,
                  camera.fieldOfView});
     text(line, ",\"rain\":");
-    integers(line,
-             {render::rainField.raining, render::rainField.clock, render::fallingDropCount()});
+    integers(line, {world.rain.raining, world.rain.clock, world.rain.falling});
     text(line, "}\n");
     return static_cast<std::size_t>(line.at - out);
 }

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "frame/world.h"
+
 namespace tools {
 
 // Longest line traceLine writes, newline included.
@@ -13,12 +15,13 @@ constexpr std::size_t kTraceLineMax = 2048;
 
 // FNV-1a 64-bit over the height field, row by row, each float as its four
 // little-endian IEEE-754 bytes; 16 lower-case hex digits.
-std::string terrainHash();
+std::string terrainHash(const render::Heightmap& heightmap);
 
-// Writes the line for frame `frame` from the process-wide records (match,
-// figure counters, camera, rain, generator), ending in '\n'. `terrain` is the
+// Writes the line for frame `frame` from the world (match, figure counters,
+// camera, rain, generator), ending in '\n'. `terrain` is the
 // hash to show after "rng", or nullptr for a line without it. Returns the
 // number of chars written to `out`, which needs kTraceLineMax bytes.
-std::size_t traceLine(std::int64_t frame, const char* terrain, char* out);
+std::size_t traceLine(const frame::World& world, std::int64_t frame, const char* terrain,
+                      char* out);
 
 }  // namespace tools

@@ -28,21 +28,22 @@ static bool onKeyDown(int key, bool repeat, bool shortcut) {
             requestScreenshot();
         return true;
     }
-    frame::pressKey(frame::keyTable, key);
+    frame::pressKey(pageWorld().keys, key);
     wakeFrameLoop();
     return true;
 }
 
 static void onKeyUp(int key) {
     if (key != 0)
-        frame::releaseKey(frame::keyTable, key);
+        frame::releaseKey(pageWorld().keys, key);
 }
 
 // A key held while the page loses the focus never sends its key-up.
 static void onFocusLost() {
+    frame::KeyTable& keys = pageWorld().keys;
     for (int key = 0; key < 256; ++key) {
-        if (frame::keyTable.held[key])
-            frame::releaseKey(frame::keyTable, key);
+        if (keys.held[key])
+            frame::releaseKey(keys, key);
     }
 }
 

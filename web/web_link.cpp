@@ -83,9 +83,9 @@ bool parseMomentLink(const std::string& query, MomentLink& link, std::string& er
         }
     }
     for (const std::string& hold : holds) {
-        tools::FrameScript one;
+        frame::FrameScript one;
         std::string why;
-        if (!tools::parseFrameScript({"0", "--hold", hold}, {}, one, why))
+        if (!frame::parseFrameScript({"0", "--hold", hold}, {}, one, why))
             return fail("hold", hold, why.substr(why.find(' ') + 1), link, error);
         link.script.holds.push_back(one.holds.front());
     }

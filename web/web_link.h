@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "tools/frame_script.h"
+#include "frame/frame_script.h"
 
 namespace web {
 
@@ -16,7 +16,7 @@ constexpr std::int64_t kLatestLinkFrame = 1000000;
 struct MomentLink {
     std::int64_t at = 0;        // at=N: the frame to show, paused; 0 when not given
     int view = 0;               // view=V (frame/views.h): its key held to that frame; 0: none
-    tools::FrameScript script;  // hold=KEY@FROM[-TO], repeatable, in the tools' key names
+    frame::FrameScript script;  // hold=KEY@FROM[-TO], repeatable, in the tools' key names
 };
 
 // Reads the query part of the page address ("?at=3300&view=5&hold=O@100-120",

@@ -1,19 +1,15 @@
-// web_loop.cpp -- the frame loop on animation frames, paced as the desktop paces its frames,
-// and a link's moment run and held.
+// web_loop.cpp -- the page's schedule: the frame driver on animation frames, paced as the
+// desktop paces its frames, and a link's moment run and held.
 #include "web/web_loop.h"
 
 #include <cstdint>
 #include <memory>
 #include <string>
 
-#include "frame/frame_pacing.h"
-#include "frame/frame_state.h"
-#include "frame/key_table.h"
-#include "frame/match_pause.h"
-#include "frame/process_state.h"
-#include "frame/render_frame.h"
+#include "frame/frame_driver.h"
+#include "frame/frame_picture.h"
+#include "frame/frame_script.h"
 #include "frame/scene_start.h"
-#include "frame/viewport_size.h"
 #include "frame/views.h"
 #include "platform/time.h"
 #include "platform/web/page_host.h"
@@ -25,16 +21,15 @@ namespace web {
 
 // The loop's own record, alive for the whole page.
 struct FrameLoop {
+    std::unique_ptr<frame::World> world;
     // Frames run since the page started, the link's included.
     long long framesRun;
     // Without a moment: the link's holds, played in the first frames.
-    tools::FrameScript live;
+    frame::FrameScript live;
+    // The link's moment, with its view held; 0 once it has been reached.
+    MomentLink moment;
     // The moment's picture stays until the watcher acts.
     bool holding;
-    // The link's moment, with its view held, and every record as the
-    // moment's frame found them.
-    MomentLink moment;
-    std::unique_ptr<frame::ProcessState> beforeMoment;
     // The next picture drawn is offered as a download.
     bool screenshotWanted;
     // No frame starts before this tick.
@@ -43,6 +38,12 @@ struct FrameLoop {
 };
 
 static FrameLoop loop = {};
+
+frame::World& pageWorld() {
+    if (loop.world == nullptr)
+        loop.world = std::make_unique<frame::World>(frame::initialWorld());
+    return *loop.world;
+}
 
 // Errors are reported, never fatal: the first few, then silence. The layer's
 // own are read every frame; WebGL's only now and then, since reading them
@@ -67,102 +68,103 @@ static void reportErrors() {
     }
 }
 
-static void drawFrame() {
-    if (loop.screenshotWanted) {
-        // The download is the picture without its labels ("PAUSED"), as the
-        // desktop's screenshots are; the canvas is copied when it is asked.
-        loop.screenshotWanted = false;
-        frame::renderFramePicture();
-        flushWebglRaster();
-        downloadPicture();
-    }
-    frame::renderFrame();
+// The download is the picture without its labels ("PAUSED"), as the desktop's
+// screenshots are; the canvas is copied when it is asked.
+static void offerPictureIfWanted() {
+    if (!loop.screenshotWanted)
+        return;
+    loop.screenshotWanted = false;
+    flushWebglRaster();
+    downloadPicture();
+}
+
+// The world's picture, drawn again as it stands: drawing changes nothing.
+static void drawWorld() {
+    const frame::World& world = pageWorld();
+    frame::drawFramePicture(world);
+    offerPictureIfWanted();
+    frame::drawFrameLabels(world);
     flushWebglRaster();
     reportErrors();
 }
 
+// The page as the live frame's host: the page's clock, the pacing's wait
+// kept for the schedule, a download between the picture and its labels, and
+// the picture handed to WebGL.
+class PageFrameHost final : public frame::FrameHost {
+  public:
+    std::uint32_t tickCount() override { return platform::getTickCount(); }
+    void wait(std::uint32_t milliseconds) override { waitMs = milliseconds; }
+    void pictureDrawn(frame::World&) override { offerPictureIfWanted(); }
+    void present() override {
+        flushWebglRaster();
+        reportErrors();
+    }
+    std::uint32_t waitMs = 0;
+};
+
 // The link's keys in the frames it names, as key-downs and key-ups.
 static void playLiveHolds(long long frameNumber) {
-    for (const tools::KeyHold& hold : loop.live.holds) {
+    for (const frame::KeyHold& hold : loop.live.holds) {
         if (hold.from == frameNumber)
-            frame::pressKey(frame::keyTable, hold.key);
+            frame::pressKey(pageWorld().keys, hold.key);
         if (hold.to + 1 == frameNumber)
-            frame::releaseKey(frame::keyTable, hold.key);
+            frame::releaseKey(pageWorld().keys, hold.key);
     }
-}
-
-// The moment's frame: its keys, its state step and its picture, after which
-// the match stands paused there.
-static void runMomentFrame() {
-    tools::applyKeyHolds(loop.moment.script, loop.moment.at, frame::keyTable);
-    frame::advanceSimulation();
-    drawFrame();
-    frame::keyTable = frame::KeyTable{};
-    frame::matchPause.paused = true;
 }
 
 // The frames up to the moment with the link's keys, as football-record runs
 // them: state alone, except the frame before the moment (its drawing leaves
 // the current normal the moment's pitch is lit with) and the moment itself,
-// whose picture is then held.
-static void runMoment(const MomentLink& link) {
-    loop.moment = link;
-    if (link.view != 0)
-        loop.moment.script.holds.push_back(tools::KeyHold{frame::viewKey(link.view), 1, link.at});
-    for (std::int64_t n = 1; n < link.at; ++n) {
-        tools::applyKeyHolds(loop.moment.script, n, frame::keyTable);
+// whose picture is then held with the match paused there.
+static void runMoment() {
+    frame::World& world = pageWorld();
+    const MomentLink& link = loop.moment;
+    for (std::int64_t n = 1; n <= link.at; ++n) {
+        frame::stepScriptedFrame(world, link.script, n);
         loop.framesRun = n;
-        if (n + 1 == link.at) {
-            frame::advanceSimulation();
-            drawFrame();
-        } else {
-            frame::advanceFrameState();
-        }
+        if (n + 1 == link.at)
+            frame::drawFrame(world);
     }
-    loop.framesRun = link.at;
-    loop.beforeMoment = frame::saveProcessState();
-    runMomentFrame();
+    world.keys = frame::KeyTable{};
+    world.pause.paused = true;
+    loop.moment.at = 0;
     loop.holding = true;
+    drawWorld();
     showFrameCount(loop.framesRun);
 }
 
-// The held picture again (at a new size, or to be saved): every record back
-// as the moment's frame found them, and the frame once more.
-static void redrawMoment() {
-    const frame::ViewportSize size = frame::viewportSize;
-    frame::restoreProcessState(*loop.beforeMoment);
-    frame::resizeScene(size.width, size.height);
-    runMomentFrame();
-}
-
 // One animation frame: a frame of the match when the pacing allows one. The
-// pacing step is the desktop's; its sleep becomes the wait before the next
-// frame, counted from the end of this one's drawing as the desktop's sleep
-// comes before its drawing.
+// pacing's wait becomes the wait before the next frame, counted from the end
+// of this one's drawing as the desktop's sleep comes before its drawing.
 static void onAnimationFrame() {
+    if (loop.moment.at > 0)
+        runMoment();
     if (loop.holding)
         return;
     const std::uint32_t now = platform::getTickCount();
     if (loop.framesRun > 0 && static_cast<std::int32_t>(now - loop.nextFrameAt) < 0)
         return;
+    frame::World& world = pageWorld();
     loop.framesRun += 1;
     playLiveHolds(loop.framesRun);
-    frame::advanceSimulation();
-    const frame::PacingStep step = frame::pacingStep(frame::frameClock.lastTick, now);
-    frame::frameClock.lastTick = step.lastTick;
-    drawFrame();
-    frame::markKeysSeen(frame::keyTable);
-    loop.nextFrameAt = platform::getTickCount() + step.sleepMs;
+    PageFrameHost host;
+    frame::runLiveFrame(world, host);
+    frame::markKeysSeen(world.keys);
+    loop.nextFrameAt = platform::getTickCount() + host.waitMs;
     showFrameCount(loop.framesRun);
 }
 
 void startFrameLoop(const MomentLink& link) {
     if (link.at > 0) {
-        runMoment(link);
+        loop.moment = link;
+        if (link.view != 0)
+            loop.moment.script.holds.push_back(
+                frame::KeyHold{frame::viewKey(link.view), 1, link.at});
     } else {
         loop.live = link.script;
         if (link.view != 0)
-            loop.live.holds.push_back(tools::KeyHold{frame::viewKey(link.view), 1, 1});
+            loop.live.holds.push_back(frame::KeyHold{frame::viewKey(link.view), 1, 1});
     }
     runOnAnimationFrames(onAnimationFrame);
 }
@@ -175,7 +177,7 @@ void requestScreenshot() {
     loop.screenshotWanted = true;
     // A held picture is drawn again to be saved.
     if (loop.holding)
-        redrawMoment();
+        drawWorld();
 }
 
 void followCanvasSize() {
@@ -183,13 +185,14 @@ void followCanvasSize() {
     canvasDevicePixels(width, height);
     if (width <= 0 || height <= 0)
         return;
-    if (width == frame::viewportSize.width && height == frame::viewportSize.height)
+    frame::World& world = pageWorld();
+    if (width == world.viewport.width && height == world.viewport.height)
         return;
     setCanvasSize(width, height);
-    frame::resizeScene(width, height);
+    frame::resizeScene(world, width, height);
     // A canvas of a new size starts blank: a held picture is drawn again.
     if (loop.holding)
-        redrawMoment();
+        drawWorld();
 }
 
 }  // namespace web

@@ -2,13 +2,17 @@
 // of it.
 #pragma once
 
+#include "frame/world.h"
 #include "web/web_link.h"
 
 namespace web {
 
-// Called once by main with the context current and the scene started: runs
-// the link's frames up to its moment (which is then held, paused) and starts
-// the loop, which runs a frame whenever the frame pacing allows.
+// The page's one world: input writes its keys, the loop runs its frames.
+frame::World& pageWorld();
+
+// Called once by main with the context current and the scene started: starts
+// the loop, which first runs the link's frames up to its moment (held, paused,
+// afterwards) and then a frame whenever the frame pacing allows.
 void startFrameLoop(const MomentLink& link);
 
 // A key, a resize: the loop draws again after a held picture.

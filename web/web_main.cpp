@@ -30,7 +30,7 @@ int main() {
 
     // As the window layer does: the projection for the size, then the scene.
     web::followCanvasSize();
-    frame::initScene();
+    frame::initScene(web::pageWorld());
     web::listenToPage();
     web::startFrameLoop(link);
     return 0;

@@ -12,7 +12,7 @@ namespace tools_test {
 // The parsed request as text, or the refusal.
 static std::string meaning(const std::vector<std::string>& args) {
     const std::vector<common::OptionRow> rows = tools::recordOptionRows();
-    tools::FrameScript script;
+    frame::FrameScript script;
     tools::RecordOptions options;
     std::string error;
     if (!tools::readRecordCommandLine(common::parseArguments(args, rows, 0), script, options,
@@ -22,7 +22,7 @@ static std::string meaning(const std::vector<std::string>& args) {
         std::to_string(script.frames) + " out=" + options.outDir + " clip=" + options.clipPath +
         " size=" + std::to_string(options.width) + "x" + std::to_string(options.height) +
         " view=" + std::to_string(options.view) + " goal=" + std::to_string(options.goal);
-    for (const tools::KeyHold& hold : script.holds)
+    for (const frame::KeyHold& hold : script.holds)
         text += " hold=" + std::to_string(hold.key) + "@" + std::to_string(hold.from) + "-" +
                 std::to_string(hold.to);
     for (const std::int64_t after : script.toggles)

@@ -16,7 +16,7 @@
 #include "frame/views.h"
 #include "tests/support/program_run.h"
 #include "tests/tools/picture_reader.h"
-#include "tools/frame_script.h"
+#include "frame/frame_script.h"
 #include "tools/record_options.h"
 #include "tools/record_run.h"
 #include "tools/trace_line.h"
@@ -126,7 +126,7 @@ static std::string withoutCamera(const std::string& trace) {
 TEST(ClipTool, ClipWithAViewLeavesTheStateTheTracePrints) {
     // Frames before the clip run without pictures; the view holds preset 2.
     frame::resetProcessState();
-    tools::FrameScript script;
+    frame::FrameScript script;
     script.frames = 150;
     script.framesGiven = true;
     tools::RecordOptions options;

@@ -1,5 +1,5 @@
 // frame_script_test.cpp -- the headless tools' shared options and their playback.
-#include "tools/frame_script.h"
+#include "frame/frame_script.h"
 
 #include <gtest/gtest.h>
 
@@ -9,11 +9,11 @@
 
 namespace {
 
-using tools::FrameScript;
+using frame::FrameScript;
 
 bool parse(const std::vector<std::string>& args, FrameScript& script, std::string& error,
            const std::vector<common::OptionRow>& extra = {}) {
-    return tools::parseFrameScript(args, extra, script, error);
+    return frame::parseFrameScript(args, extra, script, error);
 }
 
 TEST(FrameScript, ParsesFramesHoldsAndToggles) {
@@ -31,9 +31,9 @@ TEST(FrameScript, ParsesFramesHoldsAndToggles) {
     EXPECT_EQ(script.holds[1].key, 72);
     EXPECT_EQ(script.holds[1].from, 2);
     EXPECT_EQ(script.holds[1].to, 2);
-    EXPECT_EQ(tools::togglesAfter(script, 4), 1);
-    EXPECT_EQ(tools::togglesAfter(script, 9), 2);
-    EXPECT_EQ(tools::togglesAfter(script, 5), 0);
+    EXPECT_EQ(frame::togglesAfter(script, 4), 1);
+    EXPECT_EQ(frame::togglesAfter(script, 9), 2);
+    EXPECT_EQ(frame::togglesAfter(script, 5), 0);
 }
 
 TEST(FrameScript, ZeroFramesAndUpperCaseHexAreFine) {
@@ -125,13 +125,13 @@ TEST(FrameScript, KeyHoldsCoverTheirFramesOnly) {
     ASSERT_TRUE(parse({"10", "--hold", "0x48@2-3", "--hold", "0x5A@3"}, script, error));
     frame::KeyTable keys = {};
     keys.held[7] = true;  // left over from elsewhere: cleared
-    tools::applyKeyHolds(script, 1, keys);
+    frame::applyKeyHolds(script, 1, keys);
     EXPECT_FALSE(keys.held[0x48]);
     EXPECT_FALSE(keys.held[7]);
-    tools::applyKeyHolds(script, 3, keys);
+    frame::applyKeyHolds(script, 3, keys);
     EXPECT_TRUE(keys.held[0x48]);
     EXPECT_TRUE(keys.held[0x5A]);
-    tools::applyKeyHolds(script, 4, keys);
+    frame::applyKeyHolds(script, 4, keys);
     EXPECT_FALSE(keys.held[0x48]);
     EXPECT_FALSE(keys.held[0x5A]);
 }

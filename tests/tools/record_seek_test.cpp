@@ -87,7 +87,7 @@ TEST(RecordSeek, PicturesAfterSkipsMatchTheFramesDrawnOneByOne) {
     startInRain();
     const test_support::TempDir temp;
     const std::string& dir = temp.path();
-    tools::FrameScript script;
+    frame::FrameScript script;
     script.frames = kFrames;
     script.toggles = {kToggleAfter};
     tools::RecordOptions options;

@@ -9,7 +9,7 @@
 
 #include "frame/process_state.h"
 #include "tests/support/program_run.h"
-#include "tools/frame_script.h"
+#include "frame/frame_script.h"
 #include "tools/record_options.h"
 #include "tools/record_run.h"
 #include "tools/script_matches.h"
@@ -109,11 +109,11 @@ TEST(RecordTool, RecordedRunLeavesTheStateTheTracePrints) {
     args.push_back(dir.path());
     args.push_back("--at");
     args.push_back("151");
-    tools::FrameScript script;
+    frame::FrameScript script;
     tools::RecordOptions options;
     std::string error;
     const std::vector<common::OptionRow> rows = tools::recordOptionRows();
-    ASSERT_TRUE(tools::readFrameScript(common::parseArguments(args, rows, 0), script, error))
+    ASSERT_TRUE(frame::readFrameScript(common::parseArguments(args, rows, 0), script, error))
         << error;
     ASSERT_TRUE(tools::parseRecordOptions(script.extras, options, error)) << error;
     options.width = 320;

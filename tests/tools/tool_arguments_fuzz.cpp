@@ -12,7 +12,7 @@
 
 #include "common/command_line.h"
 #include "frame/key_table.h"
-#include "tools/frame_script.h"
+#include "frame/frame_script.h"
 #include "tools/record_options.h"
 
 // A refusal's message: not empty, and no line break or other control character
@@ -27,25 +27,25 @@ static void checkRefusal(const std::string& error) {
 }
 
 // The frame script's look-ups for the first frames, as the tools run them.
-static void playBack(const tools::FrameScript& script) {
+static void playBack(const frame::FrameScript& script) {
     frame::KeyTable keys = {};
     const std::int64_t last = script.frames < 64 ? script.frames : 64;
     for (std::int64_t frame = 1; frame <= last; ++frame) {
-        tools::applyKeyHolds(script, frame, keys);
-        if (tools::togglesAfter(script, frame) < 0)
+        frame::applyKeyHolds(script, frame, keys);
+        if (frame::togglesAfter(script, frame) < 0)
             std::abort();
     }
 }
 
 static void traceArguments(const std::vector<std::string>& args) {
     const std::vector<common::OptionRow> rows =
-        tools::toolOptionRows({{"summary", 0, nullptr, "", 0}});
+        frame::toolOptionRows({{"summary", 0, nullptr, "", 0}});
     const common::ParsedArguments parsed = common::parseArguments(args, rows, 0);
     if (parsed.request != common::Request::none)
         return;
-    tools::FrameScript script;
+    frame::FrameScript script;
     std::string error;
-    if (!tools::readFrameScript(parsed, script, error)) {
+    if (!frame::readFrameScript(parsed, script, error)) {
         checkRefusal(error);
         return;
     }
@@ -57,7 +57,7 @@ static void recordArguments(const std::vector<std::string>& args) {
     const common::ParsedArguments parsed = common::parseArguments(args, rows, 0);
     if (parsed.request != common::Request::none)
         return;
-    tools::FrameScript script;
+    frame::FrameScript script;
     tools::RecordOptions options;
     std::string error;
     if (!tools::readRecordCommandLine(parsed, script, options, error)) {

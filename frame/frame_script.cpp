@@ -1,13 +1,14 @@
 // frame_script.cpp -- parsing the headless tools' shared options and playing them back.
-#include "tools/frame_script.h"
+#include "frame/frame_script.h"
 
 #include <algorithm>
 #include <cstring>
 
 #include "common/match_options.h"
-#include "tools/key_names.h"
+#include "frame/frame_step.h"
+#include "frame/key_names.h"
 
-namespace tools {
+namespace frame {
 
 using common::quoted;
 
@@ -157,7 +158,7 @@ bool parseFrameScript(const std::vector<std::string>& args,
     return readFrameScript(parsed, script, error, framesRequired);
 }
 
-void applyKeyHolds(const FrameScript& script, std::int64_t frame, frame::KeyTable& keys) {
+void applyKeyHolds(const FrameScript& script, std::int64_t frame, KeyTable& keys) {
     std::memset(keys.held, 0, sizeof keys.held);
     for (const KeyHold& hold : script.holds) {
         if (frame >= hold.from && frame <= hold.to)
@@ -170,4 +171,11 @@ int togglesAfter(const FrameScript& script, std::int64_t frame) {
     return static_cast<int>(range.second - range.first);
 }
 
-}  // namespace tools
+bool stepScriptedFrame(World& world, const FrameScript& script, std::int64_t frame) {
+    applyKeyHolds(script, frame, world.keys);
+    const std::int64_t matches = world.series.nextMatches;
+    stepFrame(world);
+    return world.series.nextMatches != matches;
+}
+
+}  // namespace frame

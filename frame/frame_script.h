@@ -1,6 +1,6 @@
-// frame_script.h -- the command line shared by the headless tools (how many frames,
-// which keys are held when, after which frames the window is re-created) and the
-// per-frame lookups that play it back. Used by football-trace and football-record.
+// frame_script.h -- the command line shared by the headless tools (how many frames, which
+// keys are held when, after which frames the window is re-created) and the per-frame
+// lookups that play it back. Used by football-trace, football-record and the page's links.
 #pragma once
 
 #include <cstdint>
@@ -10,8 +10,9 @@
 #include "common/command_line.h"
 #include "common/match_seed.h"
 #include "frame/key_table.h"
+#include "frame/world.h"
 
-namespace tools {
+namespace frame {
 
 // One --hold KEY@FROM[-TO]: the key is held during frames FROM..TO (1-based, inclusive).
 struct KeyHold {
@@ -64,10 +65,16 @@ constexpr std::uint64_t kMaxFrameNumber = 999999999999999999;
 
 // Before running frame `frame` (1-based): sets the key table to exactly the
 // keys the script holds during that frame and clears every other entry.
-void applyKeyHolds(const FrameScript& script, std::int64_t frame, frame::KeyTable& keys);
+void applyKeyHolds(const FrameScript& script, std::int64_t frame, KeyTable& keys);
 
 // After frame `frame` has run: how many window re-creations follow it (each
 // runs the scene initialisation once). 0 for most frames.
 int togglesAfter(const FrameScript& script, std::int64_t frame);
 
-}  // namespace tools
+// Frame `frame` of a script, as every tool and the page's links run it: the
+// script's keys for it, then the frame's state step. True when the step began
+// the next match of a series (a new landscape). The window re-creations after
+// it are the caller's: a tool with a context re-creates it there.
+bool stepScriptedFrame(World& world, const FrameScript& script, std::int64_t frame);
+
+}  // namespace frame

@@ -10,12 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "frame/frame_state.h"
-#include "frame/key_table.h"
-#include "frame/process_state.h"
-#include "frame/render_frame.h"
+#include "frame/frame_picture.h"
+#include "frame/frame_step.h"
 #include "frame/scene_start.h"
 #include "frame/views.h"
+#include "frame/world.h"
 #include "platform/web/fixed_gl.h"
 #include "platform/web/page_host.h"
 #include "platform/web/webgl_raster.h"
@@ -31,29 +30,29 @@ double median(std::vector<double> values) {
     return values[values.size() / 2];
 }
 
-void wholeFrame() {
-    frame::advanceSimulation();
-    frame::renderFrame();
+void wholeFrame(frame::World& world) {
+    frame::stepFrame(world);
+    frame::drawFrame(world);
     web::flushWebglRaster();
 }
 
 // Frames 1..frame-1 as state alone, the preset's key held (0: the start-up view).
 void measure(int frameNumber, int view) {
-    frame::resetProcessState();
-    frame::resizeScene(kWidth, kHeight);
-    frame::initScene();
+    const auto world = std::make_unique<frame::World>(frame::initialWorld());
+    frame::resizeScene(*world, kWidth, kHeight);
+    frame::initScene(*world);
     if (view != 0)
-        frame::keyTable.held[frame::viewKey(view)] = true;
+        world->keys.held[frame::viewKey(view)] = true;
     for (int n = 1; n < frameNumber; ++n)
-        frame::advanceFrameState();
-    const std::unique_ptr<frame::ProcessState> snapshot = frame::saveProcessState();
-    wholeFrame();  // the shapes' lists compiled, the current normal as in play
+        frame::stepFrame(*world);
+    const auto snapshot = std::make_unique<frame::World>(*world);
+    wholeFrame(*world);  // the shapes' lists compiled, the current normal as in play
     web::finishWebglPicture();
     std::vector<double> wasm, whole;
     for (int i = 0; i < kIterations; ++i) {
-        frame::restoreProcessState(*snapshot);
+        *world = *snapshot;
         const double t0 = web::pageMilliseconds();
-        wholeFrame();
+        wholeFrame(*world);
         const double t1 = web::pageMilliseconds();
         web::finishWebglPicture();
         const double t2 = web::pageMilliseconds();

@@ -1,21 +1,13 @@
-// render_frame.cpp -- one frame's picture: state switches, camera, scene, rain step, overlay.
-#include "frame/render_frame.h"
+// frame_picture.cpp -- one frame's picture: state switches, camera, scene, overlay.
+#include "frame/frame_picture.h"
 
 #include <GL/gl.h>
 
-#include "frame/camera.h"
-#include "frame/frame_state.h"
-#include "frame/match_panel.h"
-#include "frame/match_pause.h"
 #include "frame/overlay.h"
 #include "frame/scene_start.h"
-#include "frame/screenshot_notice.h"
-#include "frame/viewport_size.h"
 #include "render/figures.h"
-#include "render/heightmap.h"
 #include "render/pitch_ball_rain.h"
 #include "render/pitch_markings.h"
-#include "render/rain_field.h"
 #include "render/scene.h"
 #include "render/terrain_drawing.h"
 
@@ -43,54 +35,53 @@ void placeCamera(const Camera& view) {
     render::setupFog();
 }
 
-void renderFramePicture() {
+void drawFramePicture(const World& world) {
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_LIGHTING);
     glDisable(GL_BLEND);
     glDisable(GL_ALPHA_TEST);
 
-    applyFrameControls();
-
-    resizeScene(viewportSize.width, viewportSize.height);
+    setProjection(world.viewport, world.camera.fieldOfView);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    placeCamera(camera);
+    placeCamera(world.camera);
 
+    const sim::MatchState& match = world.match;
     render::drawPitch();
-    render::drawBall(sim::match.ball.lateral, sim::match.ball.lengthwise);
-    render::drawTerrain(render::heightmap);
+    render::drawBall(match.ball.lateral, match.ball.lengthwise);
+    render::drawTerrain(world.heightmap);
     render::drawPitchMarkings();
-    drawFigures(sim::match, render::figureAnimation);
-    render::drawRain(render::rainField);
-    finishFrameState();
+    drawFigures(match, world.animation);
+    render::drawRain(world.rain);
 
-    const OverlayLayout layout = overlayLayout(viewportSize.width, viewportSize.height);
-    beginOverlay();
-    drawScoreboard(layout, sim::match.goalsTeam1, sim::match.goalsTeam2);
+    const OverlayLayout layout = overlayLayout(world.viewport.width, world.viewport.height);
+    beginOverlay(world.viewport);
+    drawScoreboard(layout, match.goalsTeam1, match.goalsTeam2);
     glPushMatrix();
-    if (sim::match.goalCelebration > 0)
+    if (match.goalCelebration > 0)
         drawGoalBanner(layout);
     glPopMatrix();
-    if (matchPanel.shown || matchPanel.finalScore)
-        drawMatchPanel(layout);
+    if (world.panel.shown || world.panel.finalScore)
+        drawMatchPanel(layout, world);
     endOverlay();
 }
 
-void drawFrameLabels() {
-    const bool notice = screenshotNotice.text[0] != '\0';
-    if (!matchPause.paused && !notice)
+void drawFrameLabels(const World& world) {
+    const ScreenshotNotice& notice = world.notice;
+    const bool noticeShown = notice.text[0] != '\0';
+    if (!world.pause.paused && !noticeShown)
         return;
-    const OverlayLayout layout = overlayLayout(viewportSize.width, viewportSize.height);
-    beginOverlay();
-    if (matchPause.paused)
+    const OverlayLayout layout = overlayLayout(world.viewport.width, world.viewport.height);
+    beginOverlay(world.viewport);
+    if (world.pause.paused)
         drawPauseNotice(layout);
-    if (notice)
-        drawScreenshotNotice(screenshotNotice.text, screenshotNotice.failed);
+    if (noticeShown)
+        drawScreenshotNotice(notice.text, notice.failed);
     endOverlay();
 }
 
-void renderFrame() {
-    renderFramePicture();
-    drawFrameLabels();
+void drawFrame(const World& world) {
+    drawFramePicture(world);
+    drawFrameLabels(world);
 }
 
 }  // namespace frame

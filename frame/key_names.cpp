@@ -1,12 +1,12 @@
 // key_names.cpp -- key names for --hold and their list in --help.
-#include "tools/key_names.h"
+#include "frame/key_names.h"
 
 #include <cctype>
 #include <initializer_list>
 
 #include "platform/key_codes.h"
 
-namespace tools {
+namespace frame {
 
 struct NamedKey {
     const char* name;
@@ -108,4 +108,4 @@ const std::string& keyNamesHelp() {
     return help;
 }
 
-}  // namespace tools
+}  // namespace frame

@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace tools {
+namespace frame {
 
 // The virtual-key code of a key name, in any case: a letter A-Z or digit 0-9
 // (one character), F1-F24, NUMPAD0-NUMPAD9, or one of the named keys (ESCAPE,
@@ -15,4 +15,4 @@ bool keyCodeForName(const std::string& name, int& code);
 // ending in a newline.
 const std::string& keyNamesHelp();
 
-}  // namespace tools
+}  // namespace frame

@@ -1,0 +1,20 @@
+// frame_driver.cpp -- the live frame: state step, pacing on the host's clock, picture, labels.
+#include "frame/frame_driver.h"
+
+#include "frame/frame_picture.h"
+
+namespace frame {
+
+void runLiveFrame(World& world, FrameHost& host) {
+    stepFrame(world);
+    const PacingStep step = pacingStep(world.clock.lastTick, host.tickCount());
+    world.clock.lastTick = step.lastTick;
+    ageScreenshotNotice(world.notice, step.lastTick);
+    host.wait(step.sleepMs);
+    drawFramePicture(world);
+    host.pictureDrawn(world);
+    drawFrameLabels(world);
+    host.present();
+}
+
+}  // namespace frame

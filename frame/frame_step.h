@@ -1,0 +1,35 @@
+// frame_step.h -- the frame's state step in its fixed order, and a new scene's state: the
+// one place that orders them, for every host.
+#pragma once
+
+#include "frame/world.h"
+
+namespace frame {
+
+// The state side of a scene initialisation (start-up and every window
+// re-creation) and of the next match of a series: the match reset and its
+// statistics, then the terrain generation; the new match is not paused and
+// shows no final score. initScene runs it first; the headless tools run it
+// alone.
+void initSceneState(World& world);
+
+// The whole state side of one frame, in its fixed order:
+//   1. the pause keys (a key-down toggles the pause); unless paused, the match
+//      series (an ended match shows its final score, running no tick, then the
+//      next match begins); the frame counted in the statistics (on the match
+//      clock only in play); the simulation gate: after a reset the warm-up
+//      counts 101 frames without a tick, every later frame runs one tick, with
+//      the stride counters advanced between its movement step and its ball
+//      step and the statistics looking at what the tick changed; then, at the
+//      match's length, the final whistle;
+//   2. the camera keys and Tab (the restart key resets the match, ends a pause
+//      and starts the statistics of a new match), then, unless paused, the
+//      follow camera's step and the keeper counters (team 1, then team 2);
+//   3. unless paused, the rain's step around the world origin and the
+//      statistics' look at the weather.
+// The frame's picture (frame_picture.h) then shows the world as these steps
+// leave it, the rain where its step found it. Every host runs its frames
+// through here, so all of them draw on the generator in the same order.
+void stepFrame(World& world);
+
+}  // namespace frame
