@@ -21,13 +21,12 @@
 #include <vector>
 
 #include "frame/camera.h"
-#include "frame/frame_state.h"
-#include "frame/key_table.h"
+#include "frame/frame_picture.h"
+#include "frame/frame_step.h"
 #include "frame/overlay.h"
 #include "frame/overlay_layout.h"
-#include "frame/process_state.h"
-#include "frame/render_frame.h"
 #include "frame/scene_start.h"
+#include "frame/world.h"
 #include "platform/offscreen_context.h"
 #include "render/figure_animation.h"
 #include "render/heightmap.h"
@@ -42,15 +41,22 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 // A context at the program's size with the scene initialised, as at start-up.
+// The world the parts below draw from: the benchmark's own.
+frame::World& world() {
+    static const std::unique_ptr<frame::World> world =
+        std::make_unique<frame::World>(frame::initialWorld());
+    return *world;
+}
+
 struct Scene {
     platform::OffscreenContext* context;
     Scene(int width, int height) {
-        frame::resetProcessState();
+        world() = frame::initialWorld();
         context = platform::createOffscreenContext(width, height);
         if (context == nullptr)
             return;
-        frame::resizeScene(width, height);
-        frame::initScene();
+        frame::resizeScene(world(), width, height);
+        frame::initScene(world());
     }
     ~Scene() {
         if (context == nullptr)
@@ -64,9 +70,9 @@ struct Scene {
 // held throughout (0: the start-up view), and leaves the key held for `frame`.
 void runUpTo(int frame, int view) {
     if (view != 0)
-        frame::keyTable.held[frame::kKeyPresetFirst + view - 2] = true;
+        world().keys.held[frame::kKeyPresetFirst + view - 2] = true;
     for (int n = 1; n < frame; ++n)
-        frame::advanceFrameState();
+        frame::stepFrame(world());
 }
 
 double milliseconds(Clock::duration d) {
@@ -115,8 +121,8 @@ struct Timing {
 };
 
 void wholeFrame() {
-    frame::advanceSimulation();
-    frame::renderFrame();
+    frame::stepFrame(world());
+    frame::drawFrame(world());
 }
 
 // One whole frame (its state steps included) at 1024x768: range(0) the frame
@@ -128,10 +134,10 @@ void BM_frame(benchmark::State& state) {
         return;
     }
     runUpTo(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
-    const std::unique_ptr<frame::ProcessState> snapshot = frame::saveProcessState();
+    const auto snapshot = std::make_unique<frame::World>(world());
     Timing timing;
     for (auto _ : state) {
-        frame::restoreProcessState(*snapshot);
+        world() = *snapshot;
         timing.measure(state, wholeFrame);
     }
     timing.report(state);
@@ -143,19 +149,19 @@ BENCHMARK(BM_frame)
     ->Unit(benchmark::kMillisecond);
 
 void figures() {
-    frame::drawFigures(sim::match, render::figureAnimation);
+    frame::drawFigures(world().match, world().animation);
 }
 void terrain() {
-    render::drawTerrain(render::heightmap);
+    render::drawTerrain(world().heightmap);
 }
 void rain() {
-    render::drawRain(render::rainField);
+    render::drawRain(world().rain);
 }
 void clear() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 }
 void ball() {
-    render::drawBall(sim::match.ball.lateral, sim::match.ball.lengthwise);
+    render::drawBall(world().match.ball.lateral, world().match.ball.lengthwise);
 }
 void linesAndArcs() {
     render::drawGroundLines();
@@ -163,8 +169,8 @@ void linesAndArcs() {
 }
 void overlay() {
     const frame::OverlayLayout layout = frame::overlayLayout(1024, 768);
-    frame::beginOverlay();
-    frame::drawScoreboard(layout, sim::match.goalsTeam1, sim::match.goalsTeam2);
+    frame::beginOverlay(world().viewport);
+    frame::drawScoreboard(layout, world().match.goalsTeam1, world().match.goalsTeam2);
     frame::drawGoalBanner(layout);
     frame::endOverlay();
 }
@@ -197,16 +203,16 @@ void BM_part(benchmark::State& state) {
         return;
     }
     runUpTo(3600, 0);
-    const std::unique_ptr<frame::ProcessState> snapshot = frame::saveProcessState();
+    const auto snapshot = std::make_unique<frame::World>(world());
     wholeFrame();
-    frame::restoreProcessState(*snapshot);
+    world() = *snapshot;
     Timing timing;
     for (auto _ : state) {
         glEnable(GL_DEPTH_TEST);
         glEnable(GL_LIGHTING);
-        frame::resizeScene(1024, 768);
+        frame::resizeScene(world(), 1024, 768);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        frame::placeCamera(frame::camera);
+        frame::placeCamera(world().camera);
         timing.measure(state, part.draw);
     }
     timing.report(state);
