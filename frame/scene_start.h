@@ -12,7 +12,8 @@ namespace frame {
 bool initScene(World& world);
 
 // The context's GL objects again (overlay font, shape cache, lights and
-// shading) for a world that goes on: after a lost context comes back.
+// shading) for a world that goes on: after a lost context comes back, right
+// after resizeScene (the lights are placed under its identity model-view).
 void restoreSceneObjects();
 
 // Viewport and perspective projection for a picture of `size` with the

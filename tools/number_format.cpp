@@ -3,14 +3,24 @@
 // float widened to double (the widening is exact), correctly rounded.
 #include "tools/number_format.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstdio>
 
 namespace tools {
 
 int formatFloat(float value, char* out) {
+#if defined(_LIBCPP_VERSION)
+    // libc++ (the page's) has no floating-point to_chars: printf writes the same.
+    char text[kNumberTextMax + 1];
+    const int length = std::snprintf(text, sizeof text, "%.9g", static_cast<double>(value));
+    std::copy(text, text + length, out);
+    return length;
+#else
     const std::to_chars_result result =
         std::to_chars(out, out + kNumberTextMax, value, std::chars_format::general, 9);
     return static_cast<int>(result.ptr - out);
+#endif
 }
 
 int formatInteger(std::int64_t value, char* out) {

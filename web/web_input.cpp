@@ -1,6 +1,8 @@
-// web_input.cpp -- page events: keys by virtual-key code, full screen, focus, size.
+// web_input.cpp -- page events: the match's keys by virtual-key code, full screen, focus, size,
+// and the WebGL context lost and given back.
 #include "web/web_input.h"
 
+#include "frame/camera.h"
 #include "frame/key_table.h"
 #include "platform/key_codes.h"
 #include "platform/web/page_host.h"
@@ -13,10 +15,36 @@ static bool isScreenshotKey(int key) {
     return key == platform::kVkF12 || key == platform::kVkSnapshot || key == 'S';
 }
 
-// With Ctrl, Alt or Meta a key is the browser's (as Alt keys never reach the
-// desktop program's key table); so is Escape, which leaves the full screen.
+// The keys the match acts on: the camera's letters, the digits of the
+// views, Tab, Space and Pause. Every other key is the browser's (F5 reloads,
+// F11 fills the screen, the arrows scroll), as are keys with Ctrl, Alt or Meta
+// (as Alt keys never reach the desktop program's key table) and Escape, which
+// leaves the full screen.
+static bool isMatchKey(int key) {
+    switch (key) {
+        case frame::kKeyForward:
+        case frame::kKeyBack:
+        case frame::kKeyLeft:
+        case frame::kKeyRight:
+        case frame::kKeyTurnLeft:
+        case frame::kKeyTurnRight:
+        case frame::kKeyTiltUp:
+        case frame::kKeyTiltDown:
+        case frame::kKeyRise:
+        case frame::kKeySink:
+        case frame::kKeyWiden:
+        case frame::kKeyNarrow:
+        case platform::kVkTab:
+        case platform::kVkSpace:
+        case platform::kVkPause:
+            return true;
+        default:
+            return key >= frame::kKeyViewReset && key <= frame::kKeyFollow;
+    }
+}
+
 static bool onKeyDown(int key, bool repeat, bool shortcut) {
-    if (key == 0 || shortcut || key == platform::kVkEscape)
+    if (key == 0 || shortcut)
         return false;
     if (key == platform::kVkF1) {
         if (!repeat)
@@ -28,13 +56,15 @@ static bool onKeyDown(int key, bool repeat, bool shortcut) {
             requestScreenshot();
         return true;
     }
+    if (!isMatchKey(key))
+        return false;
     frame::pressKey(pageWorld().keys, key);
     wakeFrameLoop();
     return true;
 }
 
 static void onKeyUp(int key) {
-    if (key != 0)
+    if (key != 0 && isMatchKey(key))
         frame::releaseKey(pageWorld().keys, key);
 }
 
@@ -48,7 +78,8 @@ static void onFocusLost() {
 }
 
 void listenToPage() {
-    listenToPageEvents({onKeyDown, onKeyUp, onFocusLost, toggleFullScreen, followCanvasSize});
+    listenToPageEvents({onKeyDown, onKeyUp, onFocusLost, toggleFullScreen, followCanvasSize,
+                        loseCanvasContext, restoreCanvasContext});
 }
 
 }  // namespace web

@@ -9,6 +9,7 @@
 #include "frame/frame_driver.h"
 #include "frame/frame_picture.h"
 #include "frame/frame_script.h"
+#include "frame/overlay.h"
 #include "frame/scene_start.h"
 #include "frame/views.h"
 #include "platform/time.h"
@@ -16,6 +17,7 @@
 #include "platform/web/web_page.h"
 #include "platform/web/webgl_raster.h"
 #include "render/gl_errors.h"
+#include "tools/trace_line.h"
 
 namespace web {
 
@@ -26,10 +28,14 @@ struct FrameLoop {
     long long framesRun;
     // Without a moment: the link's holds, played in the first frames.
     frame::FrameScript live;
-    // The link's moment, with its view held; 0 once it has been reached.
+    // The link's moment, with its view held; at is 0 once it has been reached.
     MomentLink moment;
     // The moment's picture stays until the watcher acts.
     bool holding;
+    // The frame on screen began a new landscape (start-up, the next match).
+    bool newLandscape;
+    // The WebGL context is lost: frames run unseen until it comes back.
+    bool contextLost;
     // The next picture drawn is offered as a download.
     bool screenshotWanted;
     // No frame starts before this tick.
@@ -80,6 +86,8 @@ static void offerPictureIfWanted() {
 
 // The world's picture, drawn again as it stands: drawing changes nothing.
 static void drawWorld() {
+    if (loop.contextLost)
+        return;
     const frame::World& world = pageWorld();
     frame::drawFramePicture(world);
     offerPictureIfWanted();
@@ -113,33 +121,53 @@ static void playLiveHolds(long long frameNumber) {
     }
 }
 
-// The frames up to the moment with the link's keys, as football-record runs
-// them: state alone, except the frame before the moment (its drawing leaves
-// the current normal the moment's pitch is lit with) and the moment itself,
-// whose picture is then held with the match paused there.
-static void runMoment() {
+// The longest an animation frame spends on the way to a link's moment, so
+// that the page answers while a far moment is reached.
+constexpr double kCatchUpSliceMs = 50.0;
+
+static void holdMoment() {
     frame::World& world = pageWorld();
-    const MomentLink& link = loop.moment;
-    for (std::int64_t n = 1; n <= link.at; ++n) {
-        frame::stepScriptedFrame(world, link.script, n);
-        loop.framesRun = n;
-        if (n + 1 == link.at)
-            frame::drawFrame(world);
-    }
     world.keys = frame::KeyTable{};
     world.pause.paused = true;
     loop.moment.at = 0;
     loop.holding = true;
     drawWorld();
+    showPageStatus("Paused at frame " + std::to_string(loop.framesRun) +
+                   ": Space or Pause plays on");
+}
+
+// The frames up to the moment with the link's keys, as football-record runs
+// them, a slice at a time: state alone, except the frame before the moment
+// (its drawing leaves the current normal the moment's pitch is lit with) and
+// the moment itself, whose picture is then held with the match paused there.
+static void catchUpToMoment() {
+    frame::World& world = pageWorld();
+    const MomentLink& link = loop.moment;
+    const double start = pageMilliseconds();
+    while (loop.framesRun < link.at && pageMilliseconds() - start < kCatchUpSliceMs) {
+        const std::int64_t n = loop.framesRun + 1;
+        loop.newLandscape = frame::stepScriptedFrame(world, link.script, n);
+        loop.framesRun = n;
+        if (n + 1 == link.at && !loop.contextLost)
+            frame::drawFrame(world);
+    }
     showFrameCount(loop.framesRun);
+    if (loop.framesRun == link.at) {
+        holdMoment();
+    } else {
+        showPageStatus("Going to frame " + std::to_string(link.at) + ": " +
+                       std::to_string(loop.framesRun * 100 / link.at) + "%");
+    }
 }
 
 // One animation frame: a frame of the match when the pacing allows one. The
 // pacing's wait becomes the wait before the next frame, counted from the end
 // of this one's drawing as the desktop's sleep comes before its drawing.
 static void onAnimationFrame() {
-    if (loop.moment.at > 0)
-        runMoment();
+    if (loop.moment.at > 0) {
+        catchUpToMoment();
+        return;
+    }
     if (loop.holding)
         return;
     const std::uint32_t now = platform::getTickCount();
@@ -149,13 +177,56 @@ static void onAnimationFrame() {
     loop.framesRun += 1;
     playLiveHolds(loop.framesRun);
     PageFrameHost host;
-    frame::runLiveFrame(world, host);
+    const std::int64_t matches = world.series.nextMatches;
+    if (loop.contextLost) {
+        frame::stepFrame(world);
+    } else {
+        frame::runLiveFrame(world, host);
+    }
+    loop.newLandscape = world.series.nextMatches != matches;
     frame::markKeysSeen(world.keys);
     loop.nextFrameAt = platform::getTickCount() + host.waitMs;
     showFrameCount(loop.framesRun);
 }
 
+// football.state(): the trace's line for the frame on screen.
+static const char* stateOfFrameOnScreen() {
+    static char line[tools::kTraceLineMax];
+    const frame::World& world = pageWorld();
+    const std::string terrain = loop.newLandscape ? tools::terrainHash(world.heightmap) : "";
+    const std::size_t length = tools::traceLine(
+        world, loop.framesRun, loop.newLandscape ? terrain.c_str() : nullptr, line);
+    line[length > 0 ? length - 1 : 0] = '\0';  // without its newline
+    return line;
+}
+
+void loseCanvasContext() {
+    loop.contextLost = true;
+    showPageStatus("The picture is lost; the match goes on and comes back with it");
+}
+
+void restoreCanvasContext() {
+    std::string error;
+    if (!startWebglRaster(error)) {
+        reportPageError("football: the picture cannot come back: " + error);
+        return;
+    }
+    loop.contextLost = false;
+    showPageStatus(loop.holding ? "Paused at frame " + std::to_string(loop.framesRun) +
+                                      ": Space or Pause plays on"
+                                : "");
+    frame::World& world = pageWorld();
+    // As at start-up: the projection first, which leaves the model-view matrix
+    // the identity that the lights' positions are given under.
+    frame::resizeScene(world, world.viewport.width, world.viewport.height);
+    frame::deleteOverlayFont();
+    frame::restoreSceneObjects();
+    drawWorld();
+}
+
 void startFrameLoop(const MomentLink& link) {
+    loop.newLandscape = true;
+    exposeStateQuery(stateOfFrameOnScreen);
     if (link.at > 0) {
         loop.moment = link;
         if (link.view != 0)
@@ -170,6 +241,8 @@ void startFrameLoop(const MomentLink& link) {
 }
 
 void wakeFrameLoop() {
+    if (loop.holding)
+        showPageStatus("");
     loop.holding = false;
 }
 

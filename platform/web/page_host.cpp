@@ -78,6 +78,17 @@ static EM_BOOL onResize(int, const EmscriptenUiEvent*, void*) {
     return EM_FALSE;
 }
 
+// Answering true lets the browser give the context back later.
+static EM_BOOL onContextLost(int, const void*, void*) {
+    handlers.contextLost();
+    return EM_TRUE;
+}
+
+static EM_BOOL onContextRestored(int, const void*, void*) {
+    handlers.contextRestored();
+    return EM_TRUE;
+}
+
 void listenToPageEvents(const PageEventHandlers& eventHandlers) {
     handlers = eventHandlers;
     const char* window = EMSCRIPTEN_EVENT_TARGET_WINDOW;
@@ -86,6 +97,29 @@ void listenToPageEvents(const PageEventHandlers& eventHandlers) {
     emscripten_set_blur_callback(window, nullptr, EM_TRUE, onBlur);
     emscripten_set_dblclick_callback("#canvas", nullptr, EM_TRUE, onDoubleClick);
     emscripten_set_resize_callback(window, nullptr, EM_TRUE, onResize);
+    emscripten_set_webglcontextlost_callback("#canvas", nullptr, EM_TRUE, onContextLost);
+    emscripten_set_webglcontextrestored_callback("#canvas", nullptr, EM_TRUE, onContextRestored);
+}
+
+static const char* (*stateQuery)() = nullptr;
+
+}  // namespace web
+
+// Called by the page's script through football.state().
+extern "C" EMSCRIPTEN_KEEPALIVE const char* football_page_state() {
+    return web::stateQuery != nullptr ? web::stateQuery() : "";
+}
+
+namespace web {
+
+void exposeStateQuery(const char* (*state)()) {
+    stateQuery = state;
+    EM_ASM({
+        window.football = window.football || {};
+        window.football.state = function() {
+            return UTF8ToString(Module._football_page_state());
+        };
+    });
 }
 
 }  // namespace web

@@ -22,15 +22,24 @@ void runOnAnimationFrames(void (*step)());
 // match knows); `repeat` for the keyboard's auto-repeat; `shortcut` with
 // Ctrl, Alt or Meta held. keyDown answers whether the page took the key
 // (the browser does nothing more with it).
+// contextLost and contextRestored: the browser took the WebGL context away
+// (every WebGL object with it) and gave it back, empty.
 struct PageEventHandlers {
     bool (*keyDown)(int key, bool repeat, bool shortcut);
     void (*keyUp)(int key);
     void (*focusLost)();
     void (*doubleClick)();
     void (*resized)();
+    void (*contextLost)();
+    void (*contextRestored)();
 };
 
 // Called once by the page's entry after start-up.
 void listenToPageEvents(const PageEventHandlers& handlers);
+
+// Called once by the page's entry: the page's script gets `football.state()`,
+// which answers with the text `state` returns at the time (for bug reports
+// and tests).
+void exposeStateQuery(const char* (*state)());
 
 }  // namespace web

@@ -22,6 +22,18 @@ void showPageMessage(const std::string& text) {
         text.c_str());
 }
 
+void showPageStatus(const std::string& text) {
+    EM_ASM(
+        {
+            const line = document.getElementById('status');
+            if (line) {
+                line.textContent = UTF8ToString($0);
+                line.hidden = !line.textContent;
+            }
+        },
+        text.c_str());
+}
+
 void reportPageError(const std::string& text) {
     EM_ASM(
         {

@@ -12,6 +12,10 @@ std::string pageQuery();
 // Shows one line of text over the picture (a bad link, a missing WebGL).
 void showPageMessage(const std::string& text);
 
+// The line that says what the match is doing when it is not simply playing
+// (going to a link's frame, held there, the picture lost); empty hides it.
+void showPageStatus(const std::string& text);
+
 // An error for the browser's console and the page's error log.
 void reportPageError(const std::string& text);
 

@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
-"""web_page_test.py SITE_DIR FOOTBALL_RECORD -- the web page in headless chromium, in real time
-through the DevTools protocol: links to moments against football-record's pictures, the plain
-page playing, keys, a bad link's message, and no uncaught exception, console error or WebGL
-error.
+"""web_page_test.py SITE_DIR FOOTBALL_RECORD FOOTBALL_TRACE -- the web page in headless chromium,
+in real time through the DevTools protocol: links to moments against football-record's pictures,
+saved pictures that leave the match as it was, football.state() against the trace, the plain
+page playing, keys (the browser's left to it), a lost WebGL context, a far moment reached in
+slices, a bad link's message, and no uncaught exception, console error or WebGL error.
 Real time, because headless chromium runs next to no animation frames in virtual time
 (--virtual-time-budget): a page that plays would stand still there. Serves the site on
 127.0.0.1 only; the server and the browser stop however the test ends."""
@@ -59,18 +60,118 @@ def check_moment(browser, page, query, record_args, record, work, failures):
     if not browser.wait_for(session, "%s == %d" % (FRAMES, frame), 120):
         failures.append("%s: the moment is not drawn" % query)
         return
-    browser.evaluate(session, "document.getElementById('help').hidden = true")
+    compare_picture(browser, session, query, record_args, record, work, failures)
+    browser.close_page(session)
+
+
+def compare_picture(browser, session, name, record_args, record, work, failures):
+    """The page's picture, its lines of text hidden, against football-record's."""
+    browser.evaluate(session, "for (const id of ['help', 'status']) "
+                              "document.getElementById(id).hidden = true")
     browser.evaluate(session, PAINTED, await_promise=True)
     shot = os.path.join(work, "page.png")
     browser.screenshot(session, shot)
-    browser.close_page(session)
     expected = record_picture(record, record_args, work)
     same, near = png_pixels.difference(png_pixels.read_rgb(shot), png_pixels.read_rgb(expected))
     print("%s: %.2f %% of pixels identical to football-record's, %.2f %% within 3 levels" %
-          (query, 100 * same, 100 * near), flush=True)
+          (name, 100 * same, 100 * near), flush=True)
     if near < NEAR_ENOUGH:
         failures.append("%s: only %.2f %% of pixels within 3 levels of football-record's" %
-                        (query, 100 * near))
+                        (name, 100 * near))
+
+
+def trace_line(trace, args):
+    """football-trace's last line for the arguments, without its newline."""
+    run = subprocess.run([trace] + args, check=True, stdout=subprocess.PIPE, timeout=300)
+    return run.stdout.rstrip(b"\n").rsplit(b"\n", 1)[-1].decode()
+
+
+def without_frame(line):
+    return line.split(",", 1)[1]
+
+
+def compare_paused(browser, session, name, record, trace, work, failures):
+    """The page, paused by Space after play, against football-trace and football-record with
+    the pause key in the frame the page paused in."""
+    time.sleep(1.0)
+    frame, state = browser.evaluate(session, "[%s, football.state()]" % FRAMES)
+    # Paused frames change nothing but their number: the pause began in the frame after the
+    # last frame of play, found in the trace.
+    plain = subprocess.run([trace, str(frame)], check=True, stdout=subprocess.PIPE,
+                           timeout=120).stdout.decode().splitlines()
+    played = [n for n, line in enumerate(plain) if without_frame(line) == without_frame(state)]
+    if not played:
+        failures.append("%s: football.state() at frame %d is no frame of the match" %
+                        (name, frame))
+        return
+    hold = [str(frame), "--hold", "SPACE@%d-%d" % (played[0] + 1, played[0] + 1)]
+    expected = trace_line(trace, hold)
+    if state != expected:
+        failures.append("%s: football.state() is not the trace's:\n  %s\n  %s" %
+                        (name, state, expected))
+    compare_picture(browser, session, "%s, paused after frame %d" % (name, played[0]), hold,
+                    record, work, failures)
+
+
+def check_saves(browser, page, record, trace, work, failures):
+    """From ?at=3300 (rain) Space plays on, S saves ten pictures, Space pauses again: the
+    picture and football.state() are football-record's and football-trace's with the pause
+    key in that frame. Saving a picture draws it and changes nothing."""
+    session = browser.open_page(page + "?at=3300", WIDTH, HEIGHT)
+    if not browser.wait_for(session, FRAMES + " == 3300", 120):
+        failures.append("saves: the moment is not drawn")
+        return
+    browser.evaluate(session, "HTMLAnchorElement.prototype.click = function() {}")  # no files
+    press(browser, session, 0x20, " ")
+    for n in range(10):
+        browser.wait_for(session, "%s > %d" % (FRAMES, 3301 + n), 30)
+        press(browser, session, 0x53, "s")
+    browser.wait_for(session, FRAMES + " >= 3380", 60)
+    press(browser, session, 0x20, " ")
+    compare_paused(browser, session, "ten saves", record, trace, work, failures)
+    browser.close_page(session)
+
+
+def check_far_moment(browser, page, trace, failures):
+    """?at=200000 is reached a slice at a time, the page saying how far it is, and stands on
+    the trace's state there."""
+    session = browser.open_page(page + "?at=200000", 320, 240)
+    browser.evaluate(session, "window.seen = new Set(); (function look() { "
+                              "seen.add(document.getElementById('status').textContent); "
+                              "requestAnimationFrame(look); })()")
+    if not browser.wait_for(session, FRAMES + " == 200000", 240):
+        failures.append("?at=200000: the moment is not reached")
+        return
+    steps = browser.evaluate(session, "[...seen].filter((t) => t.startsWith('Going to'))")
+    state = browser.evaluate(session, "football.state()")
+    browser.close_page(session)
+    print("?at=200000: %d progress lines" % len(steps), flush=True)
+    if len(steps) < 2:
+        failures.append("?at=200000: reached in one go (%r)" % steps)
+    if state != trace_line(trace, ["200000"]):
+        failures.append("?at=200000: football.state() is not the trace's")
+
+
+def check_lost_context(browser, page, record, trace, work, failures):
+    """A lost WebGL context comes back: the match goes on unseen (played on, then paused), and
+    the picture returns where it stands."""
+    session = browser.open_page(page + "?at=500", WIDTH, HEIGHT)
+    if not browser.wait_for(session, FRAMES + " == 500", 120):
+        failures.append("lost context: the moment is not drawn")
+        return
+    lose = "Module.canvas.getContext('webgl').getExtension('WEBGL_lose_context')"
+    browser.evaluate(session, "window.loser = " + lose + "; loser.loseContext()")
+    lost = browser.wait_for(session, "Module.canvas.getContext('webgl').isContextLost()", 10)
+    press(browser, session, 0x20, " ")
+    browser.wait_for(session, FRAMES + " > 530", 30)
+    press(browser, session, 0x20, " ")
+    browser.evaluate(session, "loser.restoreContext()")
+    back = browser.wait_for(session, "!Module.canvas.getContext('webgl').isContextLost()", 10)
+    if not lost or not back:
+        failures.append("lost context: lost %s, back %s" % (lost, back))
+    else:
+        compare_paused(browser, session, "lost context", record, trace, work, failures)
+    browser.close_page(session)
 
 
 def check_plays(browser, page, work, failures):
@@ -109,11 +210,22 @@ def press(browser, session, code, key, down_seconds=0.0):
 
 def check_keys(browser, page, work, failures):
     """Keys reach the match: O held flies the camera on from a held moment (paused, so only
-    the camera moves), and F1 puts the page in full screen."""
+    the camera moves), and F1 puts the page in full screen; the keys the match does not use
+    (the arrows, F5, F11) are left to the browser."""
     session = browser.open_page(page + "?at=1000", WIDTH, HEIGHT)
     if not browser.wait_for(session, FRAMES + " == 1000", 120):
         failures.append("keys: the moment is not drawn")
         return
+    browser.evaluate(session, "window.taken = {}; addEventListener('keydown', "
+                              "(e) => { taken[e.keyCode] = e.defaultPrevented; })")
+    # F5 would reload the page: a key event of the page's own stands in for it.
+    browser.evaluate(session, "dispatchEvent(new KeyboardEvent('keydown', "
+                              "{keyCode: 116, cancelable: true}))")
+    press(browser, session, 0x25, "ArrowLeft")
+    press(browser, session, 0x7A, "F11")
+    taken = browser.evaluate(session, "JSON.stringify(taken)")
+    if taken != '{"37":false,"116":false,"122":false}':
+        failures.append("keys: the browser's keys are taken by the page: %s" % taken)
     shots = [os.path.join(work, "keys-%d.png" % n) for n in (1, 2)]
     browser.screenshot(session, shots[0])
     press(browser, session, 0x4F, "o", down_seconds=1.5)
@@ -146,9 +258,9 @@ def check_bad_link(browser, page, failures):
 
 
 def main():
-    if len(sys.argv) != 3:
-        sys.exit("usage: web_page_test.py SITE_DIR FOOTBALL_RECORD")
-    site, record = sys.argv[1], sys.argv[2]
+    if len(sys.argv) != 4:
+        sys.exit("usage: web_page_test.py SITE_DIR FOOTBALL_RECORD FOOTBALL_TRACE")
+    site, record, trace = sys.argv[1], sys.argv[2], sys.argv[3]
     if not os.path.exists(os.path.join(site, "football.wasm")):
         sys.exit("web_page_test: no site in %s: run `make web` first" % site)
     command = shutil.which("chromium") or shutil.which("chromium-browser")
@@ -165,8 +277,11 @@ def main():
         with tempfile.TemporaryDirectory(prefix="football-web-test-") as work:
             for query, record_args in MOMENTS:
                 check_moment(browser, page, query, record_args, record, work, failures)
+            check_saves(browser, page, record, trace, work, failures)
             check_plays(browser, page, work, failures)
             check_keys(browser, page, work, failures)
+            check_lost_context(browser, page, record, trace, work, failures)
+            check_far_moment(browser, page, trace, failures)
             check_bad_link(browser, page, failures)
         for _, problem in browser.problems:
             failures.append("the browser's log: " + problem)
