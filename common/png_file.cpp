@@ -7,11 +7,13 @@
 #include <cerrno>
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <system_error>
+
+#include "common/file_path.h"
 
 namespace common {
 
@@ -88,6 +90,11 @@ static bool encode(int width, int height, const unsigned char* rgb,
     return true;
 }
 
+// The system's reason for the last failed file call, where it gave one.
+static std::string systemReason(const char* otherwise) {
+    return errno != 0 ? std::strerror(errno) : otherwise;
+}
+
 bool writePng(const std::string& path, int width, int height, const std::vector<unsigned char>& rgb,
               std::string& error) {
     // The picture and its row filters must fit the chunk's 32-bit length.
@@ -101,27 +108,35 @@ bool writePng(const std::string& path, int width, int height, const std::vector<
         error = "cannot encode the picture";
         return false;
     }
-    const std::string temporary = path + ".part";
-    FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (file == nullptr) {
-        error = std::strerror(errno);
+    // Through common::filePath, so that a folder named outside Windows' ANSI
+    // code page is reached too.
+    const std::filesystem::path target = filePath(path);
+    const std::filesystem::path temporary = filePath(path + ".part");
+    if (temporary.empty()) {
+        error = "the file name is not valid UTF-8";
         return false;
     }
-    const bool written = std::fwrite(png.data(), 1, png.size(), file) == png.size();
-    const int writeErrno = errno;
-    const bool closed = std::fclose(file) == 0;
-    const int closeErrno = errno;
-    if (!written || !closed) {
-        error = std::strerror(!written ? writeErrno : closeErrno);
-        std::remove(temporary.c_str());
+    errno = 0;
+    std::ofstream file(temporary, std::ios::binary);
+    if (!file.is_open()) {
+        error = systemReason("cannot create the file");
+        return false;
+    }
+    errno = 0;
+    file.write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
+    file.close();
+    std::error_code ignored;
+    if (!file) {
+        error = systemReason("cannot write the file");
+        std::filesystem::remove(temporary, ignored);
         return false;
     }
     // Replaces an existing file on every system (a plain rename does not on Windows).
     std::error_code renamed;
-    std::filesystem::rename(temporary, path, renamed);
+    std::filesystem::rename(temporary, target, renamed);
     if (renamed) {
         error = renamed.message();
-        std::remove(temporary.c_str());
+        std::filesystem::remove(temporary, ignored);
         return false;
     }
     return true;

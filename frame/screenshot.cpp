@@ -9,6 +9,7 @@
 #include <system_error>
 #include <vector>
 
+#include "common/file_path.h"
 #include "common/png_file.h"
 #include "frame/screenshot_notice.h"
 #include "frame/viewport_size.h"
@@ -51,7 +52,7 @@ static std::string freePath(const std::string& folder) {
     const std::string base = platform::pathInFolder(folder, stem);
     std::string path = base + ".png";
     std::error_code ignored;
-    for (int n = 2; std::filesystem::exists(path, ignored); ++n) {
+    for (int n = 2; std::filesystem::exists(common::filePath(path), ignored); ++n) {
         if (n == kMostNamesAMoment)
             return std::string();  // never write over a file already there
         path = base + "-" + std::to_string(n) + ".png";

@@ -9,7 +9,8 @@ namespace platform {
 // pictures directory (XDG_PICTURES_DIR in the environment, else in
 // $XDG_CONFIG_HOME/user-dirs.dirs or ~/.config/user-dirs.dirs) when it is an
 // existing directory, else ~/Pictures when it exists, else the current
-// folder ("."); on Windows the Pictures known folder, else the current
+// folder ("."); on Windows the Pictures known folder in UTF-8, whatever the
+// ANSI code page (open it through common/file_path.h), else the current
 // folder. Never empty; whether it can be written is found out by writing.
 std::string picturesFolder();
 

@@ -122,7 +122,7 @@ void showCursor(bool show);
 // client size. Leaving puts back the frame, size and place it had. Where a
 // window manager decides (X11), it is a request it may ignore. False for a
 // window that does not exist, is another program's (attachWindow), or that
-// the system would not change.
+// the system would not change; the window is then left as it was.
 bool setDesktopFullscreen(Window* window, bool cover);
 
 // Called first by the program's entry point, before it reads its options: true

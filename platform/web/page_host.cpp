@@ -20,8 +20,13 @@ bool makeCanvasContext() {
     attributes.minorVersion = 0;
     const EMSCRIPTEN_WEBGL_CONTEXT_HANDLE context =
         emscripten_webgl_create_context("#canvas", &attributes);
-    return context > 0 &&
-           emscripten_webgl_make_context_current(context) == EMSCRIPTEN_RESULT_SUCCESS;
+    if (context <= 0)
+        return false;
+    if (emscripten_webgl_make_context_current(context) != EMSCRIPTEN_RESULT_SUCCESS) {
+        emscripten_webgl_destroy_context(context);  // one that cannot be used is not kept
+        return false;
+    }
+    return true;
 }
 
 void setCanvasSize(int width, int height) {

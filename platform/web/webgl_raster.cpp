@@ -140,8 +140,13 @@ class WebglRaster : public fixedgl::RasterSink {
 
 static WebglRaster raster;
 
+// A compiled shader, or 0 with the reason in `error` (and nothing left behind).
 static GLuint compileShader(GLenum kind, const char* source, std::string& error) {
     const GLuint shader = glCreateShader(kind);
+    if (shader == 0) {
+        error = "no shader can be made";
+        return 0;
+    }
     glShaderSource(shader, 1, &source, nullptr);
     glCompileShader(shader);
     GLint done = GL_FALSE;
@@ -156,24 +161,49 @@ static GLuint compileShader(GLenum kind, const char* source, std::string& error)
     return shader;
 }
 
-bool startWebglRaster(std::string& error) {
+// The linked program, or 0 with the reason in `error`. Whatever fails, the
+// shaders and the program made so far are deleted: a page may try again.
+static GLuint linkProgram(std::string& error) {
     const GLuint vertex = compileShader(GL_VERTEX_SHADER, kVertexShader, error);
-    const GLuint fragment = vertex ? compileShader(GL_FRAGMENT_SHADER, kFragmentShader, error) : 0;
-    if (fragment == 0)
-        return false;
-    raster.program = glCreateProgram();
-    glAttachShader(raster.program, vertex);
-    glAttachShader(raster.program, fragment);
-    glBindAttribLocation(raster.program, 0, "position");
-    glBindAttribLocation(raster.program, 1, "colour");
-    glBindAttribLocation(raster.program, 2, "fogCoordinate");
-    glLinkProgram(raster.program);
-    GLint linked = GL_FALSE;
-    glGetProgramiv(raster.program, GL_LINK_STATUS, &linked);
-    if (linked != GL_TRUE) {
-        error = "the shaders do not link";
-        return false;
+    if (vertex == 0)
+        return 0;
+    const GLuint fragment = compileShader(GL_FRAGMENT_SHADER, kFragmentShader, error);
+    if (fragment == 0) {
+        glDeleteShader(vertex);
+        return 0;
     }
+    const GLuint program = glCreateProgram();
+    if (program != 0) {
+        glAttachShader(program, vertex);
+        glAttachShader(program, fragment);
+        glBindAttribLocation(program, 0, "position");
+        glBindAttribLocation(program, 1, "colour");
+        glBindAttribLocation(program, 2, "fogCoordinate");
+        glLinkProgram(program);
+    }
+    // Attached, the shaders are only marked: they go with the program.
+    glDeleteShader(vertex);
+    glDeleteShader(fragment);
+    if (program == 0) {
+        error = "no program can be made";
+        return 0;
+    }
+    GLint linked = GL_FALSE;
+    glGetProgramiv(program, GL_LINK_STATUS, &linked);
+    if (linked != GL_TRUE) {
+        char log[512] = "";
+        glGetProgramInfoLog(program, sizeof log, nullptr, log);
+        error = std::string("the shaders do not link: ") + log;
+        glDeleteProgram(program);
+        return 0;
+    }
+    return program;
+}
+
+bool startWebglRaster(std::string& error) {
+    raster.program = linkProgram(error);
+    if (raster.program == 0)
+        return false;
     glUseProgram(raster.program);
     raster.fogMode = glGetUniformLocation(raster.program, "fogMode");
     raster.fogParameters = glGetUniformLocation(raster.program, "fogParameters");

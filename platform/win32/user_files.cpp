@@ -1,4 +1,5 @@
-// win32/user_files.cpp -- the user's Pictures known folder and the local time, on Windows.
+// win32/user_files.cpp -- the user's Pictures known folder, in UTF-8, and the local time, on
+// Windows.
 #include "platform/win32/system.h"
 // After windows.h, whose types they use.
 #include <knownfolders.h>
@@ -8,31 +9,35 @@
 
 namespace platform {
 
-// The program's file names are narrow strings in the system's code page, as
-// the C library's fopen takes them.
-static std::string narrow(const wchar_t* wide) {
-    const int size = WideCharToMultiByte(CP_ACP, 0, wide, -1, nullptr, 0, nullptr, nullptr);
+// The program's paths are UTF-8 (common/file_path.h opens them with the
+// system's wide calls), so that a folder of any name, the user's own among
+// them, is reached. Empty for a name that UTF-8 cannot hold (an unpaired
+// surrogate): it would name another folder.
+static std::string utf8(const wchar_t* wide) {
+    const int size =
+        WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, wide, -1, nullptr, 0, nullptr, nullptr);
     if (size <= 1)
         return std::string();
     std::string text(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide, -1, &text[0], size, nullptr, nullptr);
+    if (WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, wide, -1, &text[0], size, nullptr,
+                            nullptr) != size)
+        return std::string();
     text.resize(static_cast<std::size_t>(size) - 1);
     return text;
 }
 
-static bool isDirectory(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return !path.empty() && attributes != INVALID_FILE_ATTRIBUTES &&
-           (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+static bool isDirectory(const wchar_t* path) {
+    const DWORD attributes = GetFileAttributesW(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
 std::string picturesFolder() {
     PWSTR wide = nullptr;
     std::string folder;
-    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Pictures, 0, nullptr, &wide)))
-        folder = narrow(wide);
+    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Pictures, 0, nullptr, &wide)) && isDirectory(wide))
+        folder = utf8(wide);
     CoTaskMemFree(wide);
-    return isDirectory(folder) ? folder : std::string(".");
+    return folder.empty() ? std::string(".") : folder;
 }
 
 // Windows takes a forward slash too, but shows paths with backslashes, and

@@ -30,20 +30,42 @@ def stop_wineserver():
     subprocess.run([wineserver, "-w"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
 
-class WineSession(e2e.Session):
-    """A Session whose program is the .exe under Wine."""
+# The user's Pictures known folder in the prefix's registry, and a name for
+# it outside the ANSI code page (1252 here): Cyrillic and Chinese.
+SHELL_FOLDERS = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\User Shell Folders"
+WIDE_NAME = "\u0421\u043d\u0438\u043c\u043a\u0438 \u5199\u771f"
 
-    def __init__(self, exe, window_manager=False, arguments=(), start=True):
+
+def set_pictures_folder(value):
+    # Wine reads UTF-8 file names and arguments under a UTF-8 locale only.
+    subprocess.run([os.environ["WINE"], "reg", "add", SHELL_FOLDERS, "/v", "My Pictures", "/t",
+                    "REG_EXPAND_SZ", "/d", value, "/f"], env=dict(os.environ, LC_ALL="C.UTF-8"),
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
+    stop_wineserver()  # started without the test's display
+
+
+class WineSession(e2e.Session):
+    """A Session whose program is the .exe under Wine. wide_pictures: the
+    user's Pictures folder is the session's own, named WIDE_NAME, for the run."""
+
+    def __init__(self, exe, window_manager=False, arguments=(), start=True, wide_pictures=False):
         self.launcher_dir = tempfile.TemporaryDirectory(prefix="football-wine-")
         launcher = os.path.join(self.launcher_dir.name, "football")
         with open(launcher, "w") as f:
             f.write('#!/bin/sh\nexec "$WINE" "%s" "$@"\n' % exe)
         os.chmod(launcher, 0o755)
+        self.wide_pictures = wide_pictures
+        pictures = os.path.join(self.launcher_dir.name, WIDE_NAME) if wide_pictures else None
+        if pictures:
+            os.mkdir(pictures)
         super().__init__(launcher, SCREEN, window_manager=window_manager, arguments=arguments,
-                         start=start)
+                         start=start, pictures=pictures,
+                         environment={"LC_ALL": "C.UTF-8"} if pictures else None)
 
     def __enter__(self):
         stop_wineserver()
+        if self.wide_pictures:
+            set_pictures_folder("Z:" + self.pictures.replace("/", "\\"))
         return super().__enter__()
 
     def __exit__(self, *exc):
@@ -52,6 +74,8 @@ class WineSession(e2e.Session):
             stop_wineserver()
             return super().__exit__(*exc)
         finally:
+            if self.wide_pictures:
+                set_pictures_folder(r"%USERPROFILE%\Pictures")  # Wine's own
             self.launcher_dir.cleanup()
 
     def answer(self, caption, key):
@@ -121,7 +145,7 @@ def toggle(session, window):
 
 
 def case_windowed(exe):
-    with WineSession(exe) as s:
+    with WineSession(exe, wide_pictures=True) as s:
         window = start_windowed(s)
         # The class's icon is the program's own, made from its built-in pixels:
         # Wine hands it to X with a smaller copy after it.
@@ -131,11 +155,17 @@ def case_windowed(exe):
         check(values[:2] == [64, 64] and len(set(values[2:2 + 64 * 64])) > 100,
               "the window's icon is not the program's 64x64 picture: %r, %d colours" %
               (values[:2], len(set(values[2:2 + 64 * 64]))))
-        # F12: the screenshot's path in Windows' own form, backslashes only.
+        # F12: the screenshot's path in Windows' own form, backslashes only, in
+        # UTF-8, and the picture in a Pictures folder named outside the ANSI code page.
         s.tap(window, "F12")
         path = wait_for(lambda: s.stdout().strip(), "the screenshot's path on standard output")
         check(re.fullmatch(r"[A-Z]:\\[^/]*\\football-\d{8}-\d{6}-\d{3}\.png", path),
               "F12 printed %r, not a Windows path to a new picture" % path)
+        name = path.split("\\")[-1]
+        check(path == "Z:" + os.path.join(s.pictures, name).replace("/", "\\") and
+              os.listdir(s.pictures) == [name] and
+              e2e.png_pixels.read_rgb(os.path.join(s.pictures, name))[:2] == (1024, 768),
+              "F12 printed %r; the Pictures folder holds %r" % (path, os.listdir(s.pictures)))
         status = e2e.escape(s, window)
         check(status == 0, "Escape ended with status %d" % status)
 
