@@ -89,6 +89,7 @@ class WindowFrameHost final : public frame::FrameHost {
         saveScreenshotOnKeyDown(world, screenshotKeyWasDown_);
     }
     void present() override { platform::swapBuffers(gameWindow.deviceContext); }
+    void cueSound(const audio::FrameCues&) override {}
 
   private:
     bool screenshotKeyWasDown_ = false;

@@ -2,11 +2,14 @@
 #include "frame/frame_driver.h"
 
 #include "frame/frame_picture.h"
+#include "frame/sound_cues.h"
 
 namespace frame {
 
 void runLiveFrame(World& world, FrameHost& host) {
+    const sim::MatchState before = world.match;
     stepFrame(world);
+    host.cueSound(soundCues(before, world));
     const PacingStep step = pacingStep(world.clock.lastTick, host.tickCount());
     world.clock.lastTick = step.lastTick;
     ageScreenshotNotice(world.notice, step.lastTick);

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "audio/frame_cues.h"
 #include "frame/frame_step.h"
 #include "frame/world.h"
 
@@ -23,12 +24,16 @@ class FrameHost {
     virtual void pictureDrawn(World& world) = 0;
     // The labels are drawn: show the frame (swap the buffers).
     virtual void present() = 0;
+    // The frame's sound cues, right after its state step: for the synthesiser
+    // that plays on the sound device's clock (nothing without one).
+    virtual void cueSound(const audio::FrameCues& cues) = 0;
 
   protected:
     ~FrameHost() = default;
 };
 
-// One live frame, with the rendering context current: the state step, pacing
+// One live frame, with the rendering context current: the state step and its
+// sound cues, pacing
 // against 66 ms on the host's clock (the reading before the wait is kept, so
 // the wait counts towards the next frame), the screenshot notice aged, the
 // picture, the host's look at it, the labels, and the host shows it.

@@ -108,6 +108,7 @@ class PageFrameHost final : public frame::FrameHost {
         flushWebglRaster();
         reportErrors();
     }
+    void cueSound(const audio::FrameCues&) override {}
     std::uint32_t waitMs = 0;
 };
 

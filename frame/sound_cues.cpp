@@ -1,0 +1,70 @@
+// sound_cues.cpp -- the frame's sound cues from the state step's before and after.
+#include "frame/sound_cues.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "audio/sound_math.h"
+
+namespace frame {
+
+// A flight that left the foot in this frame's tick: one step flown, not so before.
+static bool kicked(const sim::BallFlight& before, const sim::BallFlight& after) {
+    return after.active == 1 && after.ticks == 1 && !(before.active == 1 && before.ticks == 1);
+}
+
+// The phase of an angle in degrees for the synthesiser's sine.
+static std::uint32_t phaseOf(float degrees) {
+    float turns = degrees / 360.0f;
+    turns -= static_cast<float>(static_cast<std::int64_t>(turns));
+    if (turns < 0.0f)
+        turns += 1.0f;
+    return static_cast<std::uint32_t>(turns * 4294967295.0f);
+}
+
+// Where the ball is across the picture, -1 at its left edge to +1 at its
+// right: the ball in the camera's frame (its turn about the upright; the tilt
+// moves nothing sideways), over the half-width of the view at its distance.
+static float ballPan(const sim::Ball& ball, const Camera& camera, const ViewportSize& viewport) {
+    const std::uint32_t yaw = phaseOf(camera.yaw);
+    const float sine = audio::sine(yaw);
+    const float cosine = audio::sine(yaw + 0x40000000u);
+    const float x = ball.lateral + camera.translateX;
+    const float z = ball.lengthwise + camera.translateZ;
+    const float across = cosine * x + sine * z;
+    const float ahead = sine * x - cosine * z;
+    const std::uint32_t half = phaseOf(camera.fieldOfView / 2.0f);
+    const float tangent = audio::sine(half) / audio::sine(half + 0x40000000u);
+    const float aspect = viewport.height > 0 ? static_cast<float>(viewport.width) /
+                                                   static_cast<float>(viewport.height)
+                                             : 4.0f / 3.0f;
+    if (ahead <= 1.0f)  // beside or behind the eye: hard to its side
+        return across < 0.0f ? -1.0f : 1.0f;
+    return std::clamp(across / (ahead * tangent * aspect), -1.0f, 1.0f);
+}
+
+audio::FrameCues soundCues(const sim::MatchState& before, const World& after) {
+    const sim::MatchState& match = after.match;
+    audio::FrameCues cues;
+    // Danger: 0 at the halfway line, 1 on a goal line; a shot on its way adds to it.
+    const float fromGoal = std::min(match.ball.lengthwise, 100.0f - match.ball.lengthwise);
+    cues.danger = 1.0f - std::clamp(fromGoal, 0.0f, 50.0f) / 50.0f;
+    cues.shotInFlight = match.shot.active == 1;
+    if (cues.shotInFlight)
+        cues.danger = std::min(1.0f, cues.danger + 0.3f);
+    cues.pass = kicked(before.pass, match.pass);
+    cues.shot = kicked(before.shot, match.shot);
+    cues.ballPan = ballPan(match.ball, after.camera, after.viewport);
+    cues.goal = before.goalCelebration == 0 && match.goalCelebration > 0;
+    cues.celebrating = match.goalCelebration > 0;
+    const bool warmedUp = before.warmUpFrames <= 100 && match.warmUpFrames > 100;
+    const bool restart =
+        match.goalsTeam1 + match.goalsTeam2 > before.goalsTeam1 + before.goalsTeam2;
+    cues.kickOffWhistle = warmedUp || restart;
+    cues.finalWhistle = after.series.finalScoreFrames == kFinalScoreFrames;
+    cues.rain = static_cast<float>(after.rain.falling) / static_cast<float>(render::kRainDropCount);
+    cues.silent = after.pause.paused;
+    return cues;
+}
+
+}  // namespace frame
