@@ -17,6 +17,7 @@
 #include "platform/standard_output.h"
 #include "tools/match_summary.h"
 #include "tools/script_matches.h"
+#include "tools/sound_track.h"
 #include "tools/trace_line.h"
 
 static const char kProgram[] = "football-trace";
@@ -27,11 +28,13 @@ static const std::vector<common::OptionRow> kOwnOptions = {
      "weather, with the match time (minutes:seconds at\nthe designed two frames per 66 ms) "
      "beside every frame number",
      0},
+    tools::audioOptionRow(),
 };
 
 // --help: this, the options, the key names, then kHelpEnd.
 static const char kHelpStart[] =
     "Usage: football-trace FRAMES [--hold KEY@FROM[-TO]]... [--toggle AFTER]... [--summary]\n"
+    "                             [--audio FILE.wav]\n"
     "Run the football match from start-up without a window or OpenGL and print its\n"
     "state after start-up and after every frame, one JSON line each: the same\n"
     "frames, in the same order, as the program runs them.\n"
@@ -44,7 +47,8 @@ static const char kHelpMiddle[] =
 
 static const char kHelpEnd[] =
     "\n"
-    "Exit status: 0 when done, 1 when the output cannot be written, 2 for bad arguments.\n"
+    "Exit status: 0 when done, 1 when the output or the sound cannot be written, 2 for bad\n"
+    "arguments.\n"
     "\n"
     "Examples:\n"
     "  football-trace 1000 | tail -n 1\n"
@@ -52,7 +56,9 @@ static const char kHelpEnd[] =
     "  football-trace 30000 --summary\n"
     "      the report of the first 30000 frames\n"
     "  football-trace 300 --hold 5@1-300 --toggle 150\n"
-    "      preset view 5 held, the window re-created after frame 150\n";
+    "      preset view 5 held, the window re-created after frame 150\n"
+    "  football-trace 3000 --audio match.wav > /dev/null\n"
+    "      the sound of the first 3000 frames (99 seconds)\n";
 
 // Output goes through one large buffer; a failed write ends the run.
 struct Output {
@@ -76,41 +82,67 @@ static void writeLine(Output& out, const frame::World& world, std::int64_t frame
     out.used += tools::traceLine(world, frame, terrain, out.buffer.data() + out.used);
 }
 
-// The frame's state step, then start-up again once for every re-creation of
-// the window after it. True when the frame ends on a new landscape: the next
-// match of a series, or a re-creation.
-static bool runFrame(frame::World& world, const frame::FrameScript& script, std::int64_t frame) {
-    const bool nextMatch = frame::stepScriptedFrame(world, script, frame);
-    const int toggles = frame::togglesAfter(script, frame);
-    for (int i = 0; i < toggles; ++i)
-        frame::initSceneState(world);
-    return nextMatch || toggles > 0;
+// What the trace's own options ask for.
+struct TraceOptions {
+    bool summary = false;   // --summary: the report instead of the lines
+    std::string audioPath;  // --audio FILE.wav; empty when not given
+};
+
+static bool readTraceOptions(const frame::FrameScript& script, TraceOptions& options,
+                             std::string& error) {
+    bool audioGiven = false;
+    for (const frame::ExtraArgument& extra : script.extras) {
+        if (extra.name == "--summary") {
+            options.summary = true;
+        } else if (audioGiven) {
+            error = "--audio is given twice";
+            return false;
+        } else if (!tools::readAudioPath(extra.value, options.audioPath, error)) {
+            return false;
+        } else {
+            audioGiven = true;
+        }
+    }
+    return true;
 }
 
-static void runTrace(frame::World& world, const frame::FrameScript& script, Output& out) {
+// Every frame's state step, its sound when asked for, then start-up again once
+// for every re-creation of the window after it; a line for start-up and for
+// every frame (with the terrain's hash where the landscape is new: the next
+// match of a series, or a re-creation), or the report at the end. False, with
+// the reason in `error`, when the sound cannot be written.
+static bool runFrames(frame::World& world, const frame::FrameScript& script,
+                      const TraceOptions& options, Output& out, std::string& error) {
+    tools::SoundTrack sound;
+    const bool withSound = !options.audioPath.empty();
+    if (withSound && !sound.open(options.audioPath, error))
+        return false;
+    tools::MatchReport report;
     frame::initSceneState(world);
-    writeLine(out, world, 0, tools::terrainHash(world.heightmap).c_str());
+    if (!options.summary)
+        writeLine(out, world, 0, tools::terrainHash(world.heightmap).c_str());
     for (std::int64_t frame = 1; frame <= script.frames && !out.failed; ++frame) {
-        if (runFrame(world, script, frame)) {
+        const sim::MatchState before = world.match;
+        const bool nextMatch = frame::stepScriptedFrame(world, script, frame);
+        if (withSound && !sound.addFrame(before, world, error))
+            return false;
+        const int toggles = frame::togglesAfter(script, frame);
+        for (int i = 0; i < toggles; ++i)
+            frame::initSceneState(world);
+        if (options.summary) {
+            tools::gatherReport(report, world.statistics);
+        } else if (nextMatch || toggles > 0) {
             writeLine(out, world, frame, tools::terrainHash(world.heightmap).c_str());
         } else {
             writeLine(out, world, frame, nullptr);
         }
     }
-    flush(out);
-}
-
-// The same frames as the trace; the frames count the statistics themselves.
-static void runSummary(frame::World& world, const frame::FrameScript& script, Output& out) {
-    frame::initSceneState(world);
-    tools::MatchReport report;
-    for (std::int64_t frame = 1; frame <= script.frames; ++frame) {
-        runFrame(world, script, frame);
-        tools::gatherReport(report, world.statistics);
+    if (options.summary) {
+        tools::writeReport(world, report, stdout);
+        out.failed = out.failed || std::ferror(stdout) != 0;
     }
-    tools::writeReport(world, report, stdout);
-    if (std::ferror(stdout))
-        out.failed = true;
+    flush(out);
+    return !withSound || sound.finish(error);
 }
 
 int main(int argc, char** argv) {
@@ -124,19 +156,19 @@ int main(int argc, char** argv) {
                                                kHelpMiddle + frame::keyNamesHelp() + kHelpEnd);
     }
     frame::FrameScript script;
+    TraceOptions options;
     std::string error;
-    if (!frame::readFrameScript(parsed, script, error))
+    if (!frame::readFrameScript(parsed, script, error) || !readTraceOptions(script, options, error))
         return common::refuseArguments(kProgram, error);
     const auto world = std::make_unique<frame::World>(frame::initialWorld());
     tools::startScriptMatches(*world, script, kProgram);
     // The trace is the same file on every system: "\n" is written as LF.
     platform::useBinaryStandardOutput();
     Output out;
-    if (script.extras.empty()) {
-        out.buffer.resize(1 << 20);
-        runTrace(*world, script, out);
-    } else {
-        runSummary(*world, script, out);
+    out.buffer.resize(1 << 20);
+    if (!runFrames(*world, script, options, out, error)) {
+        std::fprintf(stderr, "%s: %s\n", kProgram, error.c_str());
+        return 1;
     }
     if (out.failed || std::fflush(stdout) != 0) {
         std::fprintf(stderr, "%s: cannot write the output: %s\n", kProgram, std::strerror(errno));
