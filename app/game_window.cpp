@@ -15,10 +15,6 @@ namespace app {
 
 GameWindow gameWindow = initialGameWindow();
 
-GameWindow initialGameWindow() {
-    return GameWindow{nullptr, nullptr, nullptr, nullptr, true, true, 1024, 768, false, false};
-}
-
 // The pixel-format request: built by the first creation of the run with its
 // colour depth, reused unchanged by every later one.
 static platform::PixelFormatRequest pixelFormatRequest = {};

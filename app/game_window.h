@@ -29,7 +29,10 @@ struct GameWindow {
 extern GameWindow gameWindow;
 
 // The record at program start: no handles, active, full screen, 1024 by 768.
-GameWindow initialGameWindow();
+// Constant, so the record is set before any code runs.
+constexpr GameWindow initialGameWindow() {
+    return GameWindow{nullptr, nullptr, nullptr, nullptr, true, true, 1024, 768, false, false};
+}
 
 // The window's caption and its class's name.
 constexpr const char* kWindowTitle = "OpenGL WinAPI template by Ostrovel";

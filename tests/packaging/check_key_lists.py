@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 # check_key_lists.py -- the keys of `football --help` (printed from the program's key guide,
 # frame/key_guide.cpp) are the keys of the manual page, the README's key table and the Windows
-# START-HERE text: names each key missing from, or extra in, each of them.
+# START-HERE text: names each key missing from, or extra in, each of them; and the web page's
+# help line names every key the page acts on.
 # Usage: check_key_lists.py FOOTBALL SOURCE_DIR
 import os
 import re
@@ -22,6 +23,18 @@ def between(text, start, end, name):
         sys.exit("%s has no %r" % (name, start))
     stop = text.find(end, begin + len(start))
     return text[begin + len(start):stop if stop >= 0 else len(text)]
+
+
+# The guide's keys the page leaves to the browser or does not have (S saves its picture).
+NOT_ON_THE_PAGE = {"F12", "Print Screen", "Alt+Enter", "Escape", "Alt+F4"}
+
+
+def page_help_keys(page):
+    """The keys the page's help line names: words, and ranges such as 2&ndash;5 spelt out."""
+    line = between(page, '<p id="help"', "</p>", "web/page/index.html")
+    line = re.sub(r"(\d)&ndash;(\d)",
+                  lambda m: " ".join(str(n) for n in range(int(m[1]), int(m[2]) + 1)), line)
+    return set(re.findall(r"[A-Za-z0-9]+", line))
 
 
 def main(program, source):
@@ -55,6 +68,11 @@ def main(program, source):
         for key in keys:
             if key not in guide:
                 failures.append("%s lists %s, which football --help does not" % (name, key))
+    named = page_help_keys(read("web/page/index.html"))
+    for key in guide:
+        if key not in NOT_ON_THE_PAGE and key not in named:
+            failures.append("the web page's help line lacks %s, which football --help lists" %
+                            key)
     for failure in failures:
         print(failure)
     return 1 if failures else 0
