@@ -55,6 +55,7 @@ static int fall(RainField& field, std::uint8_t* rested) {
 }
 
 void stepRain(RainField& field, common::Random& random, float centreX, float centreZ) {
+    field.stepped = 0;
     const int divisor = sendUpDivisor(field.raining != 0, field.clock);
     // While dry no drop goes up, and once every drop rests nothing moves at all.
     if (divisor != 0 || field.falling != 0) {

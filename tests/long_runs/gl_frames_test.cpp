@@ -5,12 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <memory>
 
-#include "frame/frame_state.h"
+#include "frame/frame_picture.h"
+#include "frame/frame_step.h"
 #include "frame/key_table.h"
-#include "frame/match_pause.h"
-#include "frame/process_state.h"
-#include "frame/render_frame.h"
+#include "frame/world.h"
 #include "platform/offscreen_context.h"
 #include "render/gl_errors.h"
 #include "render/shape_cache.h"
@@ -59,8 +59,8 @@ static void holdScheduledKeys(std::int64_t f, frame::KeyTable& keys) {
 }
 
 TEST(GlFrames, ManyFramesWithEveryCameraKeyAndToggles) {
-    frame::resetProcessState();
-    platform::OffscreenContext* context = tools::openOffscreenScene(kWidth, kHeight);
+    auto world = std::make_unique<frame::World>(frame::initialWorld());
+    platform::OffscreenContext* context = tools::openOffscreenScene(*world, kWidth, kHeight);
     ASSERT_NE(context, nullptr);
     ASSERT_EQ(render::drainGlErrors(), "") << "at start-up";
     const GLint modelDepth = integerState(GL_MODELVIEW_STACK_DEPTH);
@@ -70,15 +70,15 @@ TEST(GlFrames, ManyFramesWithEveryCameraKeyAndToggles) {
 
     InvariantChecker checker;
     checker.checkBall = false;
-    startChecking(checker);
+    startChecking(checker, *world);
     int listsAfterFirstFrame = -1;
     int shapesAfterFirstFrame = -1;
     int contexts = 1;
     bool recreated = false;
     for (std::int64_t f = 1; f <= kDrawnFrames; ++f) {
-        holdScheduledKeys(f, frame::keyTable);
-        frame::advanceSimulation();
-        frame::renderFrame();
+        holdScheduledKeys(f, world->keys);
+        frame::stepFrame(*world);
+        frame::drawFrame(*world);
         ASSERT_EQ(render::drainGlErrors(), "") << "frame " << f;
         ASSERT_EQ(integerState(GL_MODELVIEW_STACK_DEPTH), modelDepth) << "frame " << f;
         ASSERT_EQ(integerState(GL_PROJECTION_STACK_DEPTH), projectionDepth) << "frame " << f;
@@ -99,10 +99,10 @@ TEST(GlFrames, ManyFramesWithEveryCameraKeyAndToggles) {
         }
         recreated = false;
 
-        const bool paused = frame::matchPause.paused;
+        const bool paused = world->pause.paused;
         const bool toggle = f % 400 == 200;
         if (toggle) {
-            context = tools::reopenOffscreenScene(context, kWidth, kHeight);
+            context = tools::reopenOffscreenScene(*world, context, kWidth, kHeight);
             ASSERT_NE(context, nullptr);
             ASSERT_EQ(render::drainGlErrors(), "") << "re-creation after frame " << f;
             EXPECT_EQ(render::shapeCacheSize(), 0) << "the cache starts empty in a new context";
@@ -110,7 +110,7 @@ TEST(GlFrames, ManyFramesWithEveryCameraKeyAndToggles) {
             ++contexts;
             recreated = true;
         }
-        checkFrame(checker, toggle || frame::keyTable.held[0x31], paused);
+        checkFrame(checker, *world, toggle || world->keys.held[0x31], paused);
     }
     tools::closeOffscreenScene(context);
     EXPECT_GE(contexts, 2);

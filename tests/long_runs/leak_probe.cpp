@@ -5,11 +5,13 @@
 #include <GL/glu.h>
 
 #include <cstdio>
+#include <memory>
 
-#include "frame/frame_state.h"
+#include "frame/frame_picture.h"
+#include "frame/frame_step.h"
 #include "frame/overlay.h"
-#include "frame/render_frame.h"
 #include "frame/scene_start.h"
+#include "frame/world.h"
 #include "platform/offscreen_context.h"
 
 // Kept out of line so that the report names it.
@@ -25,11 +27,12 @@ int main() {
     platform::OffscreenContext* context = platform::createOffscreenContext(64, 48);
     if (context == nullptr)
         return 1;
-    frame::resizeScene(64, 48);
-    frame::initScene();
+    auto world = std::make_unique<frame::World>(frame::initialWorld());
+    frame::resizeScene(*world, 64, 48);
+    frame::initScene(*world);
     for (int frame = 0; frame < 3; ++frame) {
-        frame::advanceSimulation();
-        frame::renderFrame();
+        frame::stepFrame(*world);
+        frame::drawFrame(*world);
     }
     leakOnPurpose();
     frame::deleteOverlayFont();

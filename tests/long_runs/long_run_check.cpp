@@ -6,11 +6,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <random>
 
-#include "frame/frame_state.h"
+#include "frame/frame_step.h"
 #include "frame/key_table.h"
-#include "frame/match_pause.h"
+#include "frame/world.h"
 #include "sim/match_state.h"
 #include "tests/long_runs/match_invariants.h"
 
@@ -46,28 +47,30 @@ int main(int argc, char** argv) {
     }
     long_runs_test::InvariantChecker checker;
     checker.checkBall = !keys;
-    frame::initSceneState();
-    long_runs_test::startChecking(checker);
+    auto world = std::make_unique<frame::World>(frame::initialWorld());
+    frame::initSceneState(*world);
+    long_runs_test::startChecking(checker, *world);
     std::mt19937 random(static_cast<std::mt19937::result_type>(seed));
     const int cameraKeys[] = {0x4F, 0x4C, 0x4A, 0x4B, 0x49, 0x50, 0x55, 0x44, 0x48,
                               0x4E, 0x5A, 0x58, 0x30, 0x31, 0x32, 0x33, 0x34, 0x35};
     long long spanLeft = 0;
     for (long long f = 1; f <= frames; ++f) {
         if (keys && spanLeft-- == 0) {
-            frame::keyTable = frame::KeyTable{};
+            frame::KeyTable& keyTable = world->keys;
+            keyTable = frame::KeyTable{};
             for (int n = static_cast<int>(random() % 6); n > 0; --n) {
                 const int key = random() % 4 == 0 ? static_cast<int>(random() % 256)
                                                   : cameraKeys[random() % 18];
-                frame::keyTable.held[key] = true;
+                keyTable.held[key] = true;
             }
-            spanLeft = random() % (frame::keyTable.held[0x31] ? 20 : 400);
+            spanLeft = random() % (keyTable.held[0x31] ? 20 : 400);
         }
-        frame::advanceFrameState();
-        long_runs_test::checkFrame(checker, frame::keyTable.held[0x31], frame::matchPause.paused);
+        frame::stepFrame(*world);
+        long_runs_test::checkFrame(checker, *world, world->keys.held[0x31], world->pause.paused);
     }
     std::printf("frames: %lld\n", frames);
-    std::printf("final score: DYNAMO %d : %d SHAKHTAR\n", sim::match.goalsTeam1,
-                sim::match.goalsTeam2);
+    std::printf("final score: DYNAMO %d : %d SHAKHTAR\n", world->match.goalsTeam1,
+                world->match.goalsTeam2);
     std::printf("goals awarded: %lld\n", static_cast<long long>(checker.goalsAwarded));
     std::printf("rain starts: %zu, thinning outs: %zu\n", checker.rainStarts.size(),
                 checker.rainStops.size());

@@ -6,14 +6,14 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <memory>
 #include <random>
 #include <vector>
 
 #include "frame/camera.h"
-#include "frame/frame_state.h"
+#include "frame/frame_step.h"
 #include "frame/key_table.h"
-#include "frame/match_pause.h"
-#include "frame/process_state.h"
+#include "frame/world.h"
 #include "render/rain_field.h"
 #include "sim/match_state.h"
 #include "tests/long_runs/match_invariants.h"
@@ -30,30 +30,31 @@ constexpr std::int64_t kRandomKeyFrames = 100000;
 constexpr int kFramesPerKey = 60;
 #endif
 
-// Program start: every record at its start value, then the scene's state.
-static void startUp(InvariantChecker& checker) {
-    frame::resetProcessState();
-    frame::initSceneState();
-    startChecking(checker);
+// Program start: a world at its start values, then the scene's state.
+static std::unique_ptr<frame::World> startUp(InvariantChecker& checker) {
+    auto world = std::make_unique<frame::World>(frame::initialWorld());
+    frame::initSceneState(*world);
+    startChecking(checker, *world);
+    return world;
 }
 
 // One frame with `keys` held, then `toggles` window re-creations.
-static void runCheckedFrame(InvariantChecker& checker, const frame::KeyTable& keys,
-                            int toggles = 0) {
-    frame::keyTable = keys;
-    frame::advanceFrameState();
-    const bool paused = frame::matchPause.paused;
+static void runCheckedFrame(frame::World& world, InvariantChecker& checker,
+                            const frame::KeyTable& keys, int toggles = 0) {
+    world.keys = keys;
+    frame::stepFrame(world);
+    const bool paused = world.pause.paused;
     for (int i = 0; i < toggles; ++i)
-        frame::initSceneState();
-    checkFrame(checker, keys.held[frame::kKeyRestart] || toggles > 0, paused);
+        frame::initSceneState(world);
+    checkFrame(checker, world, keys.held[frame::kKeyRestart] || toggles > 0, paused);
 }
 
 TEST(LongRun, NoKeysKeepsEveryRecordInItsRange) {
     InvariantChecker checker;
-    startUp(checker);
+    const auto world = startUp(checker);
     const frame::KeyTable none = {};
     for (std::int64_t f = 0; f < kLongRunFrames && checker.faultCount == 0; ++f)
-        runCheckedFrame(checker, none);
+        runCheckedFrame(*world, checker, none);
     EXPECT_EQ(checker.faultCount, 0) << describeFaults(checker);
     // The run is long enough to have seen goals and both weathers.
     EXPECT_GT(checker.goalsAwarded, 0);
@@ -64,16 +65,16 @@ TEST(LongRun, NoKeysKeepsEveryRecordInItsRange) {
 TEST(LongRun, EveryKeyCodeHeldAloneKeepsTheCameraInItsClamps) {
     InvariantChecker checker;
     checker.checkBall = false;  // the restart key and toggles move the ball
-    startUp(checker);
+    const auto world = startUp(checker);
     for (int key = 0; key < 256; ++key) {
         frame::KeyTable keys = {};
         keys.held[key] = true;
         for (int f = 0; f < kFramesPerKey; ++f)
-            runCheckedFrame(checker, keys);
+            runCheckedFrame(*world, checker, keys);
         // A few frames with nothing held and a re-creation between keys.
         const frame::KeyTable none = {};
-        runCheckedFrame(checker, none, key % 16 == 15 ? 1 : 0);
-        runCheckedFrame(checker, none);
+        runCheckedFrame(*world, checker, none, key % 16 == 15 ? 1 : 0);
+        runCheckedFrame(*world, checker, none);
         ASSERT_EQ(checker.faultCount, 0) << "key " << key << ": " << describeFaults(checker);
     }
 }
@@ -83,7 +84,7 @@ TEST(LongRun, EveryKeyCodeHeldAloneKeepsTheCameraInItsClamps) {
 TEST(LongRun, RandomKeyCombinationsKeepEveryRecordInItsRange) {
     InvariantChecker checker;
     checker.checkBall = false;
-    startUp(checker);
+    const auto world = startUp(checker);
     std::mt19937 random(20261207);
     const int cameraKeys[] = {0x4F, 0x4C, 0x4A, 0x4B, 0x49, 0x50, 0x55, 0x44, 0x48,
                               0x4E, 0x5A, 0x58, 0x30, 0x31, 0x32, 0x33, 0x34, 0x35};
@@ -100,7 +101,7 @@ TEST(LongRun, RandomKeyCombinationsKeepEveryRecordInItsRange) {
         // keeps the match at kick-off, so it gets shorter ones.
         std::int64_t span = 1 + random() % (keys.held[frame::kKeyRestart] ? 20 : 400);
         for (; span > 0 && frames < kRandomKeyFrames; --span, ++frames)
-            runCheckedFrame(checker, keys, random() % 5000 == 0 ? 1 : 0);
+            runCheckedFrame(*world, checker, keys, random() % 5000 == 0 ? 1 : 0);
     }
     EXPECT_EQ(checker.faultCount, 0) << describeFaults(checker);
 }
@@ -109,42 +110,47 @@ TEST(LongRun, RandomKeyCombinationsKeepEveryRecordInItsRange) {
 TEST(InvariantChecker, ReportsBrokenStates) {
     struct Breakage {
         const char* what;
-        void (*breakState)();
+        void (*breakState)(frame::World& world);
     };
     const Breakage breakages[] = {
         {"NaN position",
-         [] { sim::match.team1.outfield[2].lateral = std::numeric_limits<float>::quiet_NaN(); }},
+         [](frame::World& w) {
+             w.match.team1.outfield[2].lateral = std::numeric_limits<float>::quiet_NaN();
+         }},
         {"infinite heading",
-         [] { sim::match.team2.outfield[0].heading = std::numeric_limits<float>::infinity(); }},
-        {"player outside its zone", [] { sim::match.team1.outfield[3].lateral = 0.0f; }},
-        {"keeper off the goal", [] { sim::match.team2.keeperLateral = 3.6f; }},
-        {"ball off the pitch", [] { sim::match.ball.lengthwise = 101.6f; }},
-        {"goals shrinking", [] { sim::match.goalsTeam2 = -1; }},
-        {"goal without celebration", [] { sim::match.goalsTeam1 += 1; }},
-        {"celebration too long", [] { sim::match.goalCelebration = 42; }},
-        {"goal kick timer too long", [] { sim::match.goalKickTimer = 42; }},
-        {"pass wait too long", [] { sim::match.passWait = 27; }},
-        {"possession timer jumping", [] { sim::match.possession.timer += 5; }},
-        {"stride counter at 0", [] { render::figureAnimation.strideTeam2 = 0; }},
-        {"yaw at 360", [] { frame::camera.yaw = 360.0f; }},
-        {"field of view too narrow", [] { frame::camera.fieldOfView = 24.5f; }},
-        {"rain clock jumping", [] { render::rainField.clock += 7; }},
-        {"falling count too high", [] { render::rainField.falling = 10001; }},
+         [](frame::World& w) {
+             w.match.team2.outfield[0].heading = std::numeric_limits<float>::infinity();
+         }},
+        {"player outside its zone",
+         [](frame::World& w) { w.match.team1.outfield[3].lateral = 0.0f; }},
+        {"keeper off the goal", [](frame::World& w) { w.match.team2.keeperLateral = 3.6f; }},
+        {"ball off the pitch", [](frame::World& w) { w.match.ball.lengthwise = 101.6f; }},
+        {"goals shrinking", [](frame::World& w) { w.match.goalsTeam2 = -1; }},
+        {"goal without celebration", [](frame::World& w) { w.match.goalsTeam1 += 1; }},
+        {"celebration too long", [](frame::World& w) { w.match.goalCelebration = 42; }},
+        {"goal kick timer too long", [](frame::World& w) { w.match.goalKickTimer = 42; }},
+        {"pass wait too long", [](frame::World& w) { w.match.passWait = 27; }},
+        {"possession timer jumping", [](frame::World& w) { w.match.possession.timer += 5; }},
+        {"stride counter at 0", [](frame::World& w) { w.animation.strideTeam2 = 0; }},
+        {"yaw at 360", [](frame::World& w) { w.camera.yaw = 360.0f; }},
+        {"field of view too narrow", [](frame::World& w) { w.camera.fieldOfView = 24.5f; }},
+        {"rain clock jumping", [](frame::World& w) { w.rain.clock += 7; }},
+        {"falling count too high", [](frame::World& w) { w.rain.falling = 10001; }},
         {"NaN drop",
-         [] {
-             for (render::RainDrop& d : render::rainField.drops)
+         [](frame::World& w) {
+             for (render::RainDrop& d : w.rain.drops)
                  d.x = std::numeric_limits<float>::quiet_NaN();
          }},
     };
     const frame::KeyTable none = {};
     for (const Breakage& b : breakages) {
         InvariantChecker checker;
-        startUp(checker);
+        const auto world = startUp(checker);
         for (int f = 0; f < 400; ++f)
-            runCheckedFrame(checker, none);
+            runCheckedFrame(*world, checker, none);
         ASSERT_EQ(checker.faultCount, 0) << describeFaults(checker);
-        b.breakState();
-        checkFrame(checker, false, false);
+        b.breakState(*world);
+        checkFrame(checker, *world, false, false);
         EXPECT_GT(checker.faultCount, 0) << b.what;
     }
 }

@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include "frame/match_pause.h"
 #include "render/rain_field.h"
 
 namespace long_runs_test {
@@ -128,8 +127,7 @@ static void checkGoals(InvariantChecker& checker, const sim::MatchState& m, bool
     }
 }
 
-static void checkMatch(InvariantChecker& checker, bool restarted) {
-    const sim::MatchState& m = sim::match;
+static void checkMatch(InvariantChecker& checker, const sim::MatchState& m, bool restarted) {
     const sim::MatchState& p = checker.previous;
     bool awarded = false;
     checkGoals(checker, m, restarted, awarded);
@@ -168,8 +166,7 @@ static void checkMatch(InvariantChecker& checker, bool restarted) {
         checker.maxPossessionTimer = m.possession.timer;
 }
 
-static void checkCamera(InvariantChecker& checker) {
-    const frame::Camera& c = frame::camera;
+static void checkCamera(InvariantChecker& checker, const frame::Camera& c) {
     expectFinite(checker, c.translateX, "camera translateX");
     expectFinite(checker, c.translateZ, "camera translateZ");
     expectRange(checker, c.translateY, -50.0, -2.0, "camera translateY");
@@ -179,8 +176,7 @@ static void checkCamera(InvariantChecker& checker) {
         fault(checker, "camera yaw " + std::to_string(c.yaw) + " outside [0, 360)");
 }
 
-static void checkAnimation(InvariantChecker& checker) {
-    const render::FigureAnimation& a = render::figureAnimation;
+static void checkAnimation(InvariantChecker& checker, const render::FigureAnimation& a) {
     expectRange(checker, a.strideTeam1, 1, 10, "strideTeam1");
     expectRange(checker, a.strideTeam2, 1, 10, "strideTeam2");
     expectRange(checker, a.keeperTeam1, 1, 10, "keeperTeam1");
@@ -190,8 +186,7 @@ static void checkAnimation(InvariantChecker& checker) {
 // The weather clock counts frames and returns to 0 only when the weather
 // switches, which needs it above 1000; a tenth of the drops are looked at in
 // each frame, in turn, and the falling count is recounted now and then.
-static void checkRain(InvariantChecker& checker, bool paused) {
-    const render::RainField& r = render::rainField;
+static void checkRain(InvariantChecker& checker, const render::RainField& r, bool paused) {
     expectRange(checker, r.raining, 0, 1, "raining");
     expectRange(checker, r.falling, 0, render::kRainDropCount, "falling");
     const bool switched = r.raining != checker.previousRaining;
@@ -211,53 +206,52 @@ static void checkRain(InvariantChecker& checker, bool paused) {
         if (!std::isfinite(d.x) || !std::isfinite(d.y) || !std::isfinite(d.z))
             fault(checker, "rain drop " + std::to_string(i) + " is not finite");
     }
-    if (checker.frame % 1000 == 0 && r.falling != render::countFallingDrops())
+    if (checker.frame % 1000 == 0 && r.falling != render::countFallingDrops(r))
         fault(checker, "falling count " + std::to_string(r.falling) + " but " +
-                           std::to_string(render::countFallingDrops()) + " drops fall");
+                           std::to_string(render::countFallingDrops(r)) + " drops fall");
 }
 
-static void remember(InvariantChecker& checker) {
-    checker.previous = sim::match;
-    checker.previousCamera = frame::camera;
-    checker.previousAnimation = render::figureAnimation;
-    checker.previousRaining = render::rainField.raining;
-    checker.previousClock = render::rainField.clock;
+static void remember(InvariantChecker& checker, const frame::World& world) {
+    checker.previous = world.match;
+    checker.previousCamera = world.camera;
+    checker.previousAnimation = world.animation;
+    checker.previousRaining = world.rain.raining;
+    checker.previousClock = world.rain.clock;
 }
 
-void startChecking(InvariantChecker& checker) {
+void startChecking(InvariantChecker& checker, const frame::World& world) {
     checker.frame = 0;
     checker.kickOffStanding = true;  // start-up has just kicked off
-    remember(checker);
+    remember(checker, world);
 }
 
 // A frame run wholly in the pause (Pause or Space) changes nothing of the
 // match, the figure counters or the rain; only the camera moves.
-static void checkPausedFrame(InvariantChecker& checker) {
-    if (std::memcmp(&sim::match, &checker.previous, sizeof checker.previous) != 0)
+static void checkPausedFrame(InvariantChecker& checker, const frame::World& world) {
+    if (std::memcmp(&world.match, &checker.previous, sizeof checker.previous) != 0)
         fault(checker, "the match changed while paused");
-    if (std::memcmp(&render::figureAnimation, &checker.previousAnimation,
+    if (std::memcmp(&world.animation, &checker.previousAnimation,
                     sizeof checker.previousAnimation) != 0)
         fault(checker, "the figure counters changed while paused");
-    if (render::rainField.clock != checker.previousClock ||
-        render::rainField.raining != checker.previousRaining)
+    if (world.rain.clock != checker.previousClock || world.rain.raining != checker.previousRaining)
         fault(checker, "the rain clock moved while paused");
 }
 
-void checkFrame(InvariantChecker& checker, bool restarted, bool paused) {
+void checkFrame(InvariantChecker& checker, const frame::World& world, bool restarted, bool paused) {
     ++checker.frame;
     if (restarted)
         checker.restartedSinceStart = true;
     if (paused && !restarted) {
-        checkPausedFrame(checker);
-        checkCamera(checker);
-        remember(checker);
+        checkPausedFrame(checker, world);
+        checkCamera(checker, world.camera);
+        remember(checker, world);
         return;
     }
-    checkMatch(checker, restarted);
-    checkCamera(checker);
-    checkAnimation(checker);
-    checkRain(checker, paused);
-    remember(checker);
+    checkMatch(checker, world.match, restarted);
+    checkCamera(checker, world.camera);
+    checkAnimation(checker, world.animation);
+    checkRain(checker, world.rain, paused);
+    remember(checker, world);
 }
 
 std::string describeFaults(const InvariantChecker& checker) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "frame/camera.h"
+#include "frame/world.h"
 #include "render/figure_animation.h"
 #include "sim/match_state.h"
 
@@ -42,14 +43,14 @@ struct InvariantChecker {
 
 constexpr std::size_t kMaxFaults = 20;
 
-// Called after the start-up state (initSceneState) is in place.
-void startChecking(InvariantChecker& checker);
+// Called after the start-up state (initSceneState) is in place in `world`.
+void startChecking(InvariantChecker& checker, const frame::World& world);
 
-// Called after every frame's state changes. `restarted`: the frame reset the
+// Called after every frame's state changes to `world`. `restarted`: the frame reset the
 // match (the restart key was held, or the window was re-created after it).
 // `paused`: the frame ran in the pause (the pause as it stood after the
 // frame's steps, before any re-creation, which ends it).
-void checkFrame(InvariantChecker& checker, bool restarted, bool paused);
+void checkFrame(InvariantChecker& checker, const frame::World& world, bool restarted, bool paused);
 
 // The faults as one text, for a test's failure message.
 std::string describeFaults(const InvariantChecker& checker);

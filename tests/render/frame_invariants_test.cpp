@@ -5,14 +5,17 @@
 #include <cstring>
 #include <vector>
 
-#include "common/random.h"
-#include "frame/camera.h"
+#include "frame/frame_picture.h"
+#include "frame/frame_step.h"
 #include "frame/key_table.h"
 #include "frame/overlay.h"
 #include "frame/scene_start.h"
-#include "frame/viewport_size.h"
+#include "frame/screenshot_notice.h"
+#include "frame/world.h"
+#include "platform/key_codes.h"
 #include "render/figure_animation.h"
 #include "render/figures.h"
+#include "render/gl_errors.h"
 #include "render/heightmap.h"
 #include "render/pitch_ball_rain.h"
 #include "render/pitch_markings.h"
@@ -36,24 +39,25 @@ TEST_F(FrameInvariants, MatrixStacksAndErrorsAreCleanAfterEveryFrame) {
     const GLint projectionDepth = integerState(GL_PROJECTION_STACK_DEPTH);
     ASSERT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
     // Pouring rain from the start, so that every frame draws drops.
-    render::rainField.raining = 1;
-    render::rainField.clock = 600;
+    world->rain.raining = 1;
+    world->rain.clock = 600;
     for (int frame = 1; frame <= 160; ++frame) {
-        frame::keyTable = frame::KeyTable{};
+        frame::KeyTable& keys = world->keys;
+        keys = frame::KeyTable{};
         if (frame >= 20 && frame < 30)
-            frame::keyTable.held[0x32 + frame % 4] = true;  // presets
+            keys.held[0x32 + frame % 4] = true;  // presets
         if (frame >= 30 && frame < 40)
-            frame::keyTable.held[0x5A] = true;  // wider
+            keys.held[0x5A] = true;  // wider
         if (frame >= 40 && frame < 50)
-            frame::keyTable.held[0x4F] = true;  // forward
+            keys.held[0x4F] = true;  // forward
         if (frame == 60)
-            frame::keyTable.held[0x31] = true;  // restart
-        const int celebration = sim::match.goalCelebration;
+            keys.held[0x31] = true;  // restart
+        const int celebration = world->match.goalCelebration;
         if (frame >= 70 && frame < 75)
-            sim::match.goalCelebration = 5;  // banner on
+            world->match.goalCelebration = 5;  // banner on
         runFrame();
         if (frame >= 70 && frame < 75)
-            sim::match.goalCelebration = celebration;
+            world->match.goalCelebration = celebration;
 
         ASSERT_EQ(integerState(GL_MODELVIEW_STACK_DEPTH), modelDepth) << "frame " << frame;
         ASSERT_EQ(integerState(GL_PROJECTION_STACK_DEPTH), projectionDepth) << "frame " << frame;
@@ -62,65 +66,72 @@ TEST_F(FrameInvariants, MatrixStacksAndErrorsAreCleanAfterEveryFrame) {
         ASSERT_TRUE(glIsEnabled(GL_DEPTH_TEST)) << "frame " << frame;
         ASSERT_TRUE(glIsEnabled(GL_LIGHTING)) << "frame " << frame;
     }
-    EXPECT_GT(render::fallingDropCount(), 0);
+    EXPECT_GT(world->rain.falling, 0);
 }
 
-// A byte-for-byte copy of a record, to compare after drawing.
-template <typename Record>
-static std::vector<unsigned char> bytesOf(const Record& record) {
-    std::vector<unsigned char> bytes(sizeof record);
-    std::memcpy(bytes.data(), &record, sizeof record);
+// A byte-for-byte copy of the world, to compare after drawing.
+static std::vector<unsigned char> bytesOf(const frame::World& world) {
+    std::vector<unsigned char> bytes(sizeof world);
+    std::memcpy(bytes.data(), &world, sizeof world);
     return bytes;
 }
 
 TEST_F(FrameInvariants, DrawingReadsStateAndChangesNone) {
-    render::rainField.raining = 1;
-    render::rainField.clock = 600;
-    for (int frame = 0; frame < 110; ++frame)
-        runFrame();  // past the warm-up, rain falling
-    ASSERT_GT(render::fallingDropCount(), 0);
+    // Raining since frame 2948, Tab's panel shown from frame 3000.
+    for (int frame = 1; frame <= 3600; ++frame) {
+        world->keys = frame::KeyTable{};
+        world->keys.held[platform::kVkTab] = frame == 3000;
+        frame::stepFrame(*world);
+    }
+    ASSERT_EQ(world->rain.raining, 1);
+    ASSERT_GT(world->rain.falling, 0);
+    ASSERT_EQ(world->rain.stepped, 1);
+    ASSERT_TRUE(world->panel.shown);
 
-    const auto match = bytesOf(sim::match);
-    const auto camera = bytesOf(frame::camera);
-    const auto animation = bytesOf(render::figureAnimation);
-    const auto rain = bytesOf(render::rainField);
-    const auto terrain = bytesOf(render::heightmap);
-    const auto viewport = bytesOf(frame::viewportSize);
-    const std::uint32_t generator = common::randomState();
-
+    const sim::MatchState& match = world->match;
+    const render::FigureAnimation& animation = world->animation;
+    const auto before = bytesOf(*world);
     render::drawPitch();
-    render::drawBall(sim::match.ball.lateral, sim::match.ball.lengthwise);
-    render::drawTerrain(render::heightmap);
+    render::drawBall(match.ball.lateral, match.ball.lengthwise);
+    render::drawTerrain(world->heightmap);
     render::drawPitchMarkings();
-    render::drawGoalkeeper(sim::match.team1.keeperLateral, 2.0f,
-                           render::figureAnimation.keeperTeam1);
-    render::drawOutfieldPlayer(1.0f, 2.0f, 3.0f, render::kTeam1Kit,
-                               render::figureAnimation.strideTeam1);
-    render::drawRain(render::rainField);
-    frame::beginOverlay();
+    render::drawGoalkeeper(match.team1.keeperLateral, 2.0f, animation.keeperTeam1);
+    render::drawOutfieldPlayer(1.0f, 2.0f, 3.0f, render::kTeam1Kit, animation.strideTeam1);
+    render::drawRain(world->rain);
+    frame::beginOverlay(world->viewport);
     const frame::OverlayLayout layout = frame::overlayLayout(1024, 768);
-    frame::drawScoreboard(layout, sim::match.goalsTeam1, sim::match.goalsTeam2);
+    frame::drawScoreboard(layout, match.goalsTeam1, match.goalsTeam2);
     frame::drawPauseNotice(layout);
     frame::drawGoalBanner(layout);
     frame::endOverlay();
+    EXPECT_TRUE(bytesOf(*world) == before);
 
-    EXPECT_TRUE(bytesOf(sim::match) == match);
-    EXPECT_TRUE(bytesOf(frame::camera) == camera);
-    EXPECT_TRUE(bytesOf(render::figureAnimation) == animation);
-    EXPECT_TRUE(bytesOf(render::rainField) == rain);
-    EXPECT_TRUE(bytesOf(render::heightmap) == terrain);
-    EXPECT_TRUE(bytesOf(frame::viewportSize) == viewport);
-    EXPECT_EQ(common::randomState(), generator);
+    // Whole frames drawn twice leave every byte of the world as it was: in the
+    // rain with the panel shown, then paused with a screenshot notice, so that
+    // the labels are drawn too.
+    for (bool paused : {false, true}) {
+        if (paused) {
+            world->keys.held[platform::kVkPause] = true;  // frame 3601
+            frame::stepFrame(*world);
+            ASSERT_TRUE(world->pause.paused);
+            frame::showScreenshotNotice(world->notice, "shot.png", false, 0);
+        }
+        const auto snapshot = bytesOf(*world);
+        frame::drawFrame(*world);
+        frame::drawFrame(*world);
+        EXPECT_EQ(render::drainGlErrors(), "") << "paused " << paused;
+        EXPECT_TRUE(bytesOf(*world) == snapshot) << "paused " << paused;
+    }
 }
 
 // Looks along +z from (0, -12, 0) and draws nothing but the rain.
 static int rainPixels(OffscreenScene& scene) {
-    frame::resizeScene(1024, 768);
+    frame::resizeScene(*scene.world, 1024, 768);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
     glRotatef(180.0f, 0.0f, 1.0f, 0.0f);
     glTranslatef(0.0f, 12.0f, 0.0f);
-    render::drawRain(render::rainField);
+    render::drawRain(scene.world->rain);
     scene.capture();
     int count = 0;
     for (int y = 0; y < 768; ++y) {
@@ -134,12 +145,13 @@ static int rainPixels(OffscreenScene& scene) {
 }
 
 TEST_F(FrameInvariants, RainDrawsExactlyTheDropsAboveMinusTen) {
-    for (render::RainDrop& drop : render::rainField.drops)
+    render::RainField& rain = world->rain;
+    for (render::RainDrop& drop : rain.drops)
         drop = render::RainDrop{0.0f, -10.0f, 10.0f};
     EXPECT_EQ(rainPixels(*this), 0) << "a drop at exactly -10 rests";
-    render::rainField.drops[4321].y = -9.9f;
+    rain.drops[4321].y = -9.9f;
     EXPECT_GT(rainPixels(*this), 20) << "a drop at -9.9 falls and is drawn";
-    EXPECT_EQ(render::rainField.drops[4321].y, -9.9f) << "drawing moves no drop";
+    EXPECT_EQ(rain.drops[4321].y, -9.9f) << "drawing moves no drop";
 }
 
 }  // namespace render_test

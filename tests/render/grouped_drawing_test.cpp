@@ -6,8 +6,9 @@
 
 #include "common/random.h"
 #include "frame/camera.h"
-#include "frame/render_frame.h"
+#include "frame/frame_picture.h"
 #include "frame/scene_start.h"
+#include "frame/world.h"
 #include "render/heightmap.h"
 #include "render/pitch_ball_rain.h"
 #include "render/rain_field.h"
@@ -20,27 +21,30 @@ using GroupedDrawing = OffscreenScene;
 
 // The plain forms: every cell and drop in a begin-end pair of its own.
 
-static void terrainVertex(int i, int j) {
-    const float h = render::heightmap.height[i][j];
+static void terrainVertex(const render::Heightmap& heightmap, int i, int j) {
+    const float h = heightmap.height[i][j];
     render::terrainColor(h);
     glVertex3d(10 * i - 1000, render::terrainLevel(h) * 0.5, 1000 - 10 * j);
 }
 
-static void terrainCellByCell() {
+static void terrainCellByCell(const frame::World& world) {
     for (int i = 0; i < render::kTerrainSize - 1; ++i) {
         for (int j = 0; j < render::kTerrainSize - 1; ++j) {
             glBegin(GL_POLYGON);
-            terrainVertex(i, j);
-            terrainVertex(i, j + 1);
-            terrainVertex(i + 1, j + 1);
-            terrainVertex(i + 1, j);
+            terrainVertex(world.heightmap, i, j);
+            terrainVertex(world.heightmap, i, j + 1);
+            terrainVertex(world.heightmap, i + 1, j + 1);
+            terrainVertex(world.heightmap, i + 1, j);
             glEnd();
         }
     }
 }
 
-static void rainDropByDrop() {
-    for (const render::RainDrop& drop : render::rainField.drops) {
+// The drops as the frame's rain step found them.
+static void rainDropByDrop(const frame::World& world) {
+    const render::RainDrop* const drops = render::dropsAsDrawn(world.rain);
+    for (int index = 0; index < render::kRainDropCount; ++index) {
+        const render::RainDrop& drop = drops[index];
         if (!(static_cast<double>(drop.y) > -10.0))
             continue;
         glLineWidth(1.0f);
@@ -51,6 +55,8 @@ static void rainDropByDrop() {
         glEnd();
     }
 }
+
+using Drawing = void (*)(const frame::World&);
 
 struct View {
     float x, y, z, pitch, yaw;
@@ -64,27 +70,25 @@ static const View kViews[] = {
     {0.0f, -2.0f, 0.0f, -30.0f, 90.0f},
 };
 
-static std::vector<unsigned char> picture(platform::OffscreenContext* context, const View& view,
-                                          void (*draw)()) {
-    frame::resizeScene(1024, 768);
+static std::vector<unsigned char> picture(OffscreenScene& scene, const View& view, Drawing draw) {
+    frame::resizeScene(*scene.world, 1024, 768);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     frame::placeCamera(frame::Camera{view.x, view.y, view.z, view.pitch, view.yaw, 45.0f, false});
     glNormal3f(0.3f, 0.8f, 0.2f);
     glLineWidth(3.0f);
-    draw();
+    draw(*scene.world);
     GLfloat width = 0.0f;
     glGetFloatv(GL_LINE_WIDTH, &width);
     std::vector<unsigned char> rgb;
-    platform::readOffscreenPixels(context, rgb);
+    platform::readOffscreenPixels(scene.context, rgb);
     rgb.push_back(static_cast<unsigned char>(width * 10.0f));  // the width it leaves behind
     return rgb;
 }
 
-static void expectSamePictures(platform::OffscreenContext* context, void (*plain)(),
-                               void (*grouped)()) {
+static void expectSamePictures(OffscreenScene& scene, Drawing plain, Drawing grouped) {
     for (const View& view : kViews) {
-        const auto reference = picture(context, view, plain);
-        const auto actual = picture(context, view, grouped);
+        const auto reference = picture(scene, view, plain);
+        const auto actual = picture(scene, view, grouped);
         ASSERT_EQ(reference.size(), actual.size());
         size_t differing = 0;
         for (size_t i = 0; i < reference.size(); ++i)
@@ -94,23 +98,29 @@ static void expectSamePictures(platform::OffscreenContext* context, void (*plain
 }
 
 TEST_F(GroupedDrawing, TerrainFillsThePixelsOfOnePolygonPerCell) {
-    expectSamePictures(context, terrainCellByCell, [] { render::drawTerrain(render::heightmap); });
+    expectSamePictures(*this, terrainCellByCell,
+                       [](const frame::World& w) { render::drawTerrain(w.heightmap); });
 }
 
 TEST_F(GroupedDrawing, RainDrawsTheLinesOfOneSegmentPerDrop) {
-    // Pouring: drops sent up all over and falling at every height.
-    render::rainField.raining = 1;
-    render::rainField.clock = 600;
-    for (int frame = 0; frame < 60; ++frame)
-        render::stepRain(0.0f, 0.0f);
-    ASSERT_GT(render::fallingDropCount(), 5000);
-    const auto grouped = [] { render::drawRain(render::rainField); };
-    expectSamePictures(context, rainDropByDrop, grouped);
+    // Pouring: drops sent up all over and falling at every height, drawn
+    // where the frame's step found them.
+    render::RainField& rain = world->rain;
+    rain.raining = 1;
+    rain.clock = 600;
+    for (int frame = 0; frame < 60; ++frame) {
+        render::beginRainFrame(rain);
+        render::stepRain(rain, world->random, 0.0f, 0.0f);
+    }
+    ASSERT_GT(rain.falling, 5000);
+    ASSERT_EQ(render::dropsAsDrawn(rain), rain.before);
+    const Drawing grouped = [](const frame::World& w) { render::drawRain(w.rain); };
+    expectSamePictures(*this, rainDropByDrop, grouped);
     // With no drop falling neither form draws or sets anything.
-    render::rainField = render::initialRainField();
-    for (render::RainDrop& drop : render::rainField.drops)
+    render::resetRainField(rain);
+    for (render::RainDrop& drop : rain.drops)
         drop.y = -10.0f;
-    expectSamePictures(context, rainDropByDrop, grouped);
+    expectSamePictures(*this, rainDropByDrop, grouped);
 }
 
 }  // namespace render_test

@@ -6,17 +6,15 @@
 
 #include <cmath>
 
-#include "frame/frame_state.h"
-#include "frame/process_state.h"
-#include "frame/render_frame.h"
+#include "frame/frame_picture.h"
+#include "frame/frame_step.h"
 #include "render/gl_errors.h"
 #include "tools/offscreen_scene.h"
 
 namespace render_test {
 
 void OffscreenScene::SetUp() {
-    frame::resetProcessState();
-    context = tools::openOffscreenScene(kWidth, kHeight);
+    context = tools::openOffscreenScene(*world, kWidth, kHeight);
     ASSERT_NE(context, nullptr);
     EXPECT_EQ(render::drainGlErrors(), "") << "OpenGL errors at start-up";
 }
@@ -27,13 +25,13 @@ void OffscreenScene::TearDown() {
 }
 
 void OffscreenScene::recreateContext() {
-    context = tools::reopenOffscreenScene(context, kWidth, kHeight);
+    context = tools::reopenOffscreenScene(*world, context, kWidth, kHeight);
     ASSERT_NE(context, nullptr);
 }
 
 void OffscreenScene::runFrame() {
-    frame::advanceSimulation();
-    frame::renderFrame();
+    frame::stepFrame(*world);
+    frame::drawFrame(*world);
     EXPECT_EQ(render::drainGlErrors(), "") << "OpenGL errors in a frame";
 }
 

@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
 
+#include "frame/world.h"
 #include "platform/offscreen_context.h"
 
 namespace render_test {
@@ -16,8 +18,9 @@ struct Rgb {
     int b;
 };
 
-// Each test starts from program start: state reset, a 1024 by 768 offscreen
-// context, resizeScene and initScene as the window layer calls them.
+// Each test starts from program start: a world as at program start, a 1024
+// by 768 offscreen context, resizeScene and initScene as the window layer
+// calls them.
 class OffscreenScene : public ::testing::Test {
   public:
     static constexpr int kWidth = 1024;
@@ -30,8 +33,9 @@ class OffscreenScene : public ::testing::Test {
     // context, resizeScene, initScene.
     void recreateContext();
 
-    // One whole frame as the program makes it, less the pacing; a failure when
-    // it leaves an OpenGL error flag set.
+    // One whole frame as the program makes it, less the pacing: the state
+    // step, then the picture with its labels; a failure when it leaves an
+    // OpenGL error flag set.
     void runFrame();
 
     // Reads the picture (top row first) and the depth buffer.
@@ -46,6 +50,7 @@ class OffscreenScene : public ::testing::Test {
     // matrices: x and y in pixels from the top-left corner.
     bool project(double x, double y, double z, int& px, int& py) const;
 
+    std::unique_ptr<frame::World> world = std::make_unique<frame::World>(frame::initialWorld());
     platform::OffscreenContext* context = nullptr;
     std::vector<unsigned char> rgb;
     std::vector<float> depthValues;

@@ -58,8 +58,8 @@ static std::set<std::pair<int, int>> textPixels(const std::string& text, int x, 
 }
 
 TEST_F(OverlayProbe, ScoreBarIsBlackAtTheTopCentreWithWhiteAndOrangeText) {
-    sim::match.goalsTeam1 = 3;
-    sim::match.goalsTeam2 = 12;
+    world->match.goalsTeam1 = 3;
+    world->match.goalsTeam2 = 12;
     runFrame();
     capture();
 
@@ -104,7 +104,7 @@ TEST_F(OverlayProbe, GoalBannerIsRedWithItsBlackShadowFivePixelsDownAndRight) {
     capture();
     EXPECT_FALSE(isRed(pixel(807, 300))) << "no banner while no goal is celebrated";
 
-    sim::match.goalCelebration = 1;
+    world->match.goalCelebration = 1;
     runFrame();
     capture();
     // The exclamation bar: face x 800..815, y 220..470; shadow x 805..820, y 225..475.
@@ -135,7 +135,7 @@ TEST_F(OverlayProbe, PausedStandsUnderTheScoreBarOnlyWhilePaused) {
     capture();
     EXPECT_FALSE(isBlack(pixel(512, 40))) << "no notice while the match plays";
 
-    frame::matchPause.paused = true;
+    world->pause.paused = true;
     runFrame();
     capture();
     // A black box 70 by 20 under the bar, "PAUSED" in white centred in it.
@@ -155,7 +155,7 @@ TEST_F(OverlayProbe, PausedStandsUnderTheScoreBarOnlyWhilePaused) {
     EXPECT_FALSE(isBlack(pixel(512, 50)));
 
     // Tab's match panel stands in black below the notice, its heading in orange.
-    frame::matchPanel.shown = true;
+    world->panel.shown = true;
     runFrame();
     capture();
     EXPECT_TRUE(!isBlack(pixel(512, 50)) && isBlack(pixel(512, 60)));
@@ -170,11 +170,11 @@ TEST_F(OverlayProbe, PausedStandsUnderTheScoreBarOnlyWhilePaused) {
 // pixels that hold its text, centred at the top.
 TEST_F(OverlayProbe, AtSixFortyByFourEightyTheBannerScalesAndTheBarStaysCentredAndWhole) {
     constexpr int kTop = kHeight - 480;
-    frame::resizeScene(640, 480);
-    sim::match.goalsTeam1 = 3;
-    sim::match.goalsTeam2 = 12;
-    sim::match.goalCelebration = 1;
-    frame::matchPause.paused = true;
+    frame::resizeScene(*world, 640, 480);
+    world->match.goalsTeam1 = 3;
+    world->match.goalsTeam2 = 12;
+    world->match.goalCelebration = 1;
+    world->pause.paused = true;
     runFrame();
     capture();
 
@@ -216,7 +216,7 @@ TEST_F(OverlayProbe, AtSixFortyByFourEightyTheBannerScalesAndTheBarStaysCentredA
 // A text starting left of the picture still shows the glyphs that fall
 // inside, each where it belongs.
 TEST_F(OverlayProbe, TextStartingOutsideThePictureShowsItsVisiblePart) {
-    frame::beginOverlay();
+    frame::beginOverlay(world->viewport);
     glColor3f(1.0f, 1.0f, 1.0f);
     frame::drawOverlayText(-10.0f, 100.0f, "MIX");
     frame::endOverlay();
@@ -234,8 +234,9 @@ TEST_F(OverlayProbe, TextStartingOutsideThePictureShowsItsVisiblePart) {
 
 // The current raster position after drawing shows how many glyphs were drawn:
 // each moves it on by its advance of 7 pixels.
-static float rasterAdvance(float x, const char* format, const char* argument) {
-    frame::beginOverlay();
+static float rasterAdvance(const frame::ViewportSize& size, float x, const char* format,
+                           const char* argument) {
+    frame::beginOverlay(size);
     glRasterPos2f(0.0f, 50.0f);
     frame::drawOverlayText(x, 50.0f, format, argument);
     GLfloat position[4];
@@ -246,18 +247,18 @@ static float rasterAdvance(float x, const char* format, const char* argument) {
 
 TEST_F(OverlayProbe, OverlayTextTruncatesAndSkipsCodesWithoutGlyphs) {
     ASSERT_EQ(platform::overlayGlyph('A').advance, 7.0f);
-    EXPECT_EQ(rasterAdvance(10.0f, "%s", "DYNAMO"), 6 * 7.0f);
+    EXPECT_EQ(rasterAdvance(world->viewport, 10.0f, "%s", "DYNAMO"), 6 * 7.0f);
     // A 400-character text is cut to the 255 that fit the buffer.
     const std::string longText(400, 'W');
-    EXPECT_EQ(rasterAdvance(10.0f, "%s", longText.c_str()), 255 * 7.0f);
+    EXPECT_EQ(rasterAdvance(world->viewport, 10.0f, "%s", longText.c_str()), 255 * 7.0f);
     // Codes outside 32..127 draw nothing and do not advance.
-    EXPECT_EQ(rasterAdvance(10.0f, "%s",
+    EXPECT_EQ(rasterAdvance(world->viewport, 10.0f, "%s",
                             "A\x01\x1f\x80\xff"
                             "B"),
               2 * 7.0f);
-    EXPECT_EQ(rasterAdvance(10.0f, "%s", "\x7f"), 7.0f);
+    EXPECT_EQ(rasterAdvance(world->viewport, 10.0f, "%s", "\x7f"), 7.0f);
     // A null format draws nothing: the raster position stays where it was set.
-    frame::beginOverlay();
+    frame::beginOverlay(world->viewport);
     glRasterPos2f(10.0f, 50.0f);
     frame::drawOverlayText(30.0f, 50.0f, nullptr);
     GLfloat position[4];

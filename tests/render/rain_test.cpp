@@ -4,19 +4,18 @@
 
 #include <cstring>
 #include <memory>
+#include <vector>
 
 #include "common/random.h"
-#include "frame/process_state.h"
 #include "render/rain_field.h"
 
 namespace {
 
 using render::RainField;
-using render::rainField;
 
 // The rain's frame as plainly as it can be written: each drop in index order
 // either falls or may be sent up, then the clock.
-void modelStep(RainField& field, float cx, float cz) {
+void modelStep(RainField& field, common::Random& random, float cx, float cz) {
     for (int index = 0; index < render::kRainDropCount; ++index) {
         render::RainDrop& drop = field.drops[index];
         if (static_cast<double>(drop.y) > -10.0) {
@@ -30,15 +29,15 @@ void modelStep(RainField& field, float cx, float cz) {
             up = field.clock < 200 && index % (field.clock + 1) == 0;
         }
         if (up) {
-            drop.x =
-                static_cast<float>((common::drawRandom() % 1000) + static_cast<double>(cx) - 500);
-            drop.z =
-                static_cast<float>((common::drawRandom() % 1000) + static_cast<double>(cz) - 500);
-            drop.y = static_cast<float>(500 - (common::drawRandom() % 250));
+            drop.x = static_cast<float>((common::drawRandom(random) % 1000) +
+                                        static_cast<double>(cx) - 500);
+            drop.z = static_cast<float>((common::drawRandom(random) % 1000) +
+                                        static_cast<double>(cz) - 500);
+            drop.y = static_cast<float>(500 - (common::drawRandom(random) % 250));
         }
     }
     field.clock += 1;
-    if (field.clock > 1000 && common::drawRandom() % 1000 == 44) {
+    if (field.clock > 1000 && common::drawRandom(random) % 1000 == 44) {
         field.clock = 0;
         field.raining = field.raining ? 0 : 1;
     }
@@ -51,24 +50,40 @@ int countFalling(const RainField& field) {
     return count;
 }
 
+// Each test starts with the field and the generator as at program start.
 class RainTest : public ::testing::Test {
   protected:
-    void SetUp() override { frame::resetProcessState(); }
+    std::unique_ptr<RainField> field = std::make_unique<RainField>();
+    RainField& rainField = *field;
+    common::Random random = common::kInitialRandom;
+
+    void SetUp() override { render::resetRainField(rainField); }
+
+    // One frame's rain as the frame step runs it.
+    void step(float cx, float cz) {
+        render::beginRainFrame(rainField);
+        render::stepRain(rainField, random, cx, cz);
+    }
 
     // Steps both the field and the model from the same generator state and
-    // checks they agree on every drop, the clock, the weather and the draws.
-    static void stepBoth(RainField& model, float cx, float cz) {
-        const std::uint32_t start = common::randomState();
-        modelStep(model, cx, cz);
-        const std::uint32_t afterModel = common::randomState();
-        common::setRandomState(start);
-        render::stepRain(cx, cz);
-        ASSERT_EQ(common::randomState(), afterModel);
+    // checks they agree on every drop, the clock, the weather and the draws,
+    // and that the picture shows the drops where the step found them.
+    void stepBoth(RainField& model, float cx, float cz) {
+        const std::vector<render::RainDrop> found(model.drops,
+                                                  model.drops + render::kRainDropCount);
+        const std::uint32_t start = random.state;
+        modelStep(model, random, cx, cz);
+        const std::uint32_t afterModel = random.state;
+        random.state = start;
+        step(cx, cz);
+        ASSERT_EQ(random.state, afterModel);
         ASSERT_EQ(rainField.clock, model.clock);
         ASSERT_EQ(rainField.raining, model.raining);
         ASSERT_EQ(0, std::memcmp(rainField.drops, model.drops, sizeof model.drops));
-        ASSERT_EQ(render::fallingDropCount(), countFalling(model));
-        ASSERT_EQ(render::countFallingDrops(), countFalling(model));
+        ASSERT_EQ(0,
+                  std::memcmp(render::dropsAsDrawn(rainField), found.data(), sizeof model.drops));
+        ASSERT_EQ(rainField.falling, countFalling(model));
+        ASSERT_EQ(render::countFallingDrops(rainField), countFalling(model));
     }
 };
 
@@ -84,7 +99,7 @@ TEST_F(RainTest, EveryPhaseMatchesTheDropByDropRules) {
     }
     for (int frame = 0; frame < 700; ++frame)
         ASSERT_NO_FATAL_FAILURE(stepBoth(*model, 0, 0));
-    EXPECT_GT(render::fallingDropCount(), 9800);  // pouring: every drop cycles
+    EXPECT_GT(rainField.falling, 9800);  // pouring: every drop cycles
     for (RainField* field : {&rainField, model.get()}) {
         field->raining = 0;
         field->clock = 0;
@@ -93,7 +108,7 @@ TEST_F(RainTest, EveryPhaseMatchesTheDropByDropRules) {
         ASSERT_NO_FATAL_FAILURE(
             stepBoth(*model, frame < 50 ? 12.5f : 0.0f, frame < 50 ? -3.0f : 0));
     }
-    EXPECT_EQ(render::fallingDropCount(), 0);
+    EXPECT_EQ(rainField.falling, 0);
     // Near the switch: the clock past 1000 draws once a frame.
     for (RainField* field : {&rainField, model.get()})
         field->clock = 995;
@@ -102,40 +117,40 @@ TEST_F(RainTest, EveryPhaseMatchesTheDropByDropRules) {
 }
 
 TEST_F(RainTest, StartUpDropsFallTwiceThenRest) {
-    render::stepRain(0, 0);
+    step(0, 0);
     EXPECT_EQ(rainField.drops[9999].y, -5.0f);
-    EXPECT_EQ(render::fallingDropCount(), 10000);
-    render::stepRain(0, 0);
+    EXPECT_EQ(rainField.falling, 10000);
+    step(0, 0);
     EXPECT_EQ(rainField.drops[0].y, -10.0f);
-    EXPECT_EQ(render::fallingDropCount(), 0);
-    EXPECT_EQ(common::randomState(), 1u);
+    EXPECT_EQ(rainField.falling, 0);
+    EXPECT_EQ(random.state, 1u);
 }
 
 TEST_F(RainTest, TheFirstSwitchComesAtTheEndOfFrameEightHundredAndOne) {
     // Arrange the generator so that the first weather draw is 44 mod 1000.
     std::uint32_t seed = 1;
     for (;; ++seed) {
-        common::setRandomState(seed);
-        if (common::drawRandom() % 1000 == 44)
+        random.state = seed;
+        if (common::drawRandom(random) % 1000 == 44)
             break;
     }
-    common::setRandomState(seed);
+    random.state = seed;
     for (int frame = 1; frame <= 800; ++frame)
-        render::stepRain(0, 0);
-    EXPECT_EQ(common::randomState(), seed);  // no draw at all while dry
+        step(0, 0);
+    EXPECT_EQ(random.state, seed);  // no draw at all while dry
     EXPECT_EQ(rainField.raining, 0);
-    render::stepRain(0, 0);  // frame 801: clock 1001, one draw, the switch
+    step(0, 0);  // frame 801: clock 1001, one draw, the switch
     EXPECT_EQ(rainField.raining, 1);
     EXPECT_EQ(rainField.clock, 0);
 
     // Frame 802: the resting drops 0, 502, ..., 9538 go up, three draws each.
-    const std::uint32_t before = common::randomState();
-    render::stepRain(0, 0);
+    const std::uint32_t before = random.state;
+    step(0, 0);
     std::uint32_t expected = before;
     for (int i = 0; i < 60; ++i)
         expected = expected * 214013u + 2531011u;
-    EXPECT_EQ(common::randomState(), expected);
-    EXPECT_EQ(render::fallingDropCount(), 20);
+    EXPECT_EQ(random.state, expected);
+    EXPECT_EQ(rainField.falling, 20);
     for (int index = 0; index < render::kRainDropCount; ++index) {
         const render::RainDrop& drop = rainField.drops[index];
         if (index % 502 == 0) {
@@ -157,14 +172,14 @@ TEST_F(RainTest, ThinningSendsUpEveryClockPlusOnethDrop) {
     };
     const Case cases[] = {{0, 10000}, {1, 5000}, {2, 3334}, {6, 1429}, {199, 50}, {200, 0}};
     for (const Case& c : cases) {
-        rainField = render::initialRainField();
+        render::resetRainField(rainField);
         for (render::RainDrop& drop : rainField.drops)
             drop.y = -10.0f;
         rainField.falling = 0;
         rainField.clock = c.clock;
-        render::stepRain(0, 0);
-        EXPECT_EQ(render::fallingDropCount(), c.sentUp) << c.clock;
-        EXPECT_EQ(render::countFallingDrops(), c.sentUp) << c.clock;
+        step(0, 0);
+        EXPECT_EQ(rainField.falling, c.sentUp) << c.clock;
+        EXPECT_EQ(render::countFallingDrops(rainField), c.sentUp) << c.clock;
     }
 }
 
@@ -172,14 +187,14 @@ TEST_F(RainTest, PouringSendsUpEveryRestingDropPastFiveHundred) {
     const int clocks[] = {500, 501};
     const int sent[] = {5000, 10000};  // 500: every second drop (502 - 500)
     for (int i = 0; i < 2; ++i) {
-        rainField = render::initialRainField();
+        render::resetRainField(rainField);
         for (render::RainDrop& drop : rainField.drops)
             drop.y = -12.0f;
         rainField.falling = 0;
         rainField.raining = 1;
         rainField.clock = clocks[i];
-        render::stepRain(0, 0);
-        EXPECT_EQ(render::fallingDropCount(), sent[i]);
+        step(0, 0);
+        EXPECT_EQ(rainField.falling, sent[i]);
     }
 }
 
@@ -188,10 +203,10 @@ TEST_F(RainTest, ADropAtMinusTenRestsAndOneAtMinusNinePointNineFalls) {
         drop.y = -10.0f;
     rainField.drops[3].y = -9.9f;
     rainField.falling = 1;
-    render::stepRain(0, 0);
+    step(0, 0);
     EXPECT_EQ(rainField.drops[3].y, -9.9f - 5.0f);
     EXPECT_EQ(rainField.drops[4].y, -10.0f);
-    EXPECT_EQ(render::fallingDropCount(), 0);
+    EXPECT_EQ(rainField.falling, 0);
 }
 
 }  // namespace

@@ -13,12 +13,12 @@ using SceneProbe = OffscreenScene;
 
 // Puts the eye at a world point with the given tilt and turn (the camera
 // translates by minus the eye position).
-static void placeEye(double x, double y, double z, float pitch, float yaw) {
-    frame::camera.translateX = static_cast<float>(-x);
-    frame::camera.translateY = static_cast<float>(-y);
-    frame::camera.translateZ = static_cast<float>(-z);
-    frame::camera.pitch = pitch;
-    frame::camera.yaw = yaw;
+static void placeEye(frame::Camera& camera, double x, double y, double z, float pitch, float yaw) {
+    camera.translateX = static_cast<float>(-x);
+    camera.translateY = static_cast<float>(-y);
+    camera.translateZ = static_cast<float>(-z);
+    camera.pitch = pitch;
+    camera.yaw = yaw;
 }
 
 static void expectNear(Rgb actual, double r, double g, double b, double tolerance,
@@ -29,7 +29,7 @@ static void expectNear(Rgb actual, double r, double g, double b, double toleranc
 }
 
 TEST_F(SceneProbe, SkyShowsTheClearColourWhereNothingIsDrawn) {
-    frame::camera.pitch = -60.0f;  // tilted well above the horizon
+    world->camera.pitch = -60.0f;  // tilted well above the horizon
     runFrame();
     capture();
     for (int x : {40, 300, 700, 980}) {
@@ -46,7 +46,7 @@ TEST_F(SceneProbe, SkyShowsTheClearColourWhereNothingIsDrawn) {
 // light and show only the ambient half of their colour: green 255, 245, 200
 // and 190 become about 127.5, 122.5, 100 and 95.
 TEST_F(SceneProbe, PitchSquaresKeepTheirCheckerAndBandGreens) {
-    placeEye(-28.0, 31.0, 10.0, 90.0f, 0.0f);
+    placeEye(world->camera, -28.0, 31.0, 10.0, 90.0f, 0.0f);
     runFrame();
     capture();
 
@@ -103,8 +103,8 @@ TEST_F(SceneProbe, DistantTerrainTakesTheFogColour) {
 
 TEST_F(SceneProbe, FiguresWearTheirKitsWhereThePlayersStand) {
     // Team 2's first player: orange shirt (1, 0.5, 0), lit.
-    const sim::OutfieldPlayer orange = sim::match.team2.outfield[0];
-    placeEye(orange.lateral, 2.3, orange.lengthwise - 4.0, 0.0f, 180.0f);
+    const sim::OutfieldPlayer orange = world->match.team2.outfield[0];
+    placeEye(world->camera, orange.lateral, 2.3, orange.lengthwise - 4.0, 0.0f, 180.0f);
     runFrame();
     capture();
     int px = 0, py = 0;
@@ -116,8 +116,8 @@ TEST_F(SceneProbe, FiguresWearTheirKitsWhereThePlayersStand) {
     EXPECT_GT(shirt.r, shirt.g + 40);
 
     // Team 1's first player: white shirt, every channel at least the ambient half.
-    const sim::OutfieldPlayer white = sim::match.team1.outfield[0];
-    placeEye(white.lateral, 2.3, white.lengthwise - 4.0, 0.0f, 180.0f);
+    const sim::OutfieldPlayer white = world->match.team1.outfield[0];
+    placeEye(world->camera, white.lateral, 2.3, white.lengthwise - 4.0, 0.0f, 180.0f);
     runFrame();
     capture();
     ASSERT_TRUE(project(white.lateral, 2.3, white.lengthwise, px, py));
@@ -127,8 +127,8 @@ TEST_F(SceneProbe, FiguresWearTheirKitsWhereThePlayersStand) {
     EXPECT_GE(shirt.b, 127);
 
     // Team 1's goalkeeper at lengthwise 2, seen from inside the net: black.
-    const float keeper = sim::match.team1.keeperLateral;
-    placeEye(keeper, 2.3, -2.0, 0.0f, 180.0f);
+    const float keeper = world->match.team1.keeperLateral;
+    placeEye(world->camera, keeper, 2.3, -2.0, 0.0f, 180.0f);
     runFrame();
     capture();
     ASSERT_TRUE(project(keeper, 2.3, 2.0, px, py));
@@ -139,12 +139,12 @@ TEST_F(SceneProbe, FiguresWearTheirKitsWhereThePlayersStand) {
 }
 
 TEST_F(SceneProbe, BallIsWhiteOnTheCentreSpotAtKickOffFromPresetFour) {
-    ASSERT_EQ(sim::match.ball.lateral, 0.0f);
-    ASSERT_EQ(sim::match.ball.lengthwise, 50.0f);
-    frame::keyTable.held[0x34] = true;
+    ASSERT_EQ(world->match.ball.lateral, 0.0f);
+    ASSERT_EQ(world->match.ball.lengthwise, 50.0f);
+    world->keys.held[0x34] = true;
     runFrame();
     capture();
-    EXPECT_EQ(frame::camera.translateZ, 35.0f);  // the preset took effect this frame
+    EXPECT_EQ(world->camera.translateZ, 35.0f);  // the preset took effect this frame
     int px = 0, py = 0;
     ASSERT_TRUE(project(0.0, 1.25, 50.0, px, py));
     // A 3 by 3 block: wider than any pitch line, narrower than the ball.

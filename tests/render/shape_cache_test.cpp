@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "frame/camera.h"
-#include "frame/render_frame.h"
+#include "frame/frame_picture.h"
 #include "frame/scene_start.h"
 #include "render/figures.h"
 #include "render/pitch_ball_rain.h"
@@ -51,8 +51,8 @@ TEST_F(ShapeCacheProbe, EqualSizesShareAListAndTheLastBitMakesAnother) {
 
 // One team 2 figure and the ball, from a fixed camera, with a fixed current
 // normal; returns the picture.
-static std::vector<unsigned char> drawFixedFigure(platform::OffscreenContext* context) {
-    frame::resizeScene(1024, 768);
+static std::vector<unsigned char> drawFixedFigure(OffscreenScene& scene) {
+    frame::resizeScene(*scene.world, 1024, 768);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     frame::placeCamera(frame::Camera{0.0f, -3.0f, -8.0f, 10.0f, 0.0f, 45.0f, false});
     glNormal3f(0.0f, 0.0f, 1.0f);
@@ -60,14 +60,14 @@ static std::vector<unsigned char> drawFixedFigure(platform::OffscreenContext* co
     render::drawGoalkeeper(-2.0f, -1.0f, 4);
     render::drawBall(1.0f, 1.0f);
     std::vector<unsigned char> rgb;
-    platform::readOffscreenPixels(context, rgb);
+    platform::readOffscreenPixels(scene.context, rgb);
     return rgb;
 }
 
 TEST_F(ShapeCacheProbe, ToggleRebuildsTheListsInTheNewContextAndThePixelsStayTheSame) {
     runFrame();
     ASSERT_EQ(render::shapeCacheSize(), 5);
-    const std::vector<unsigned char> before = drawFixedFigure(context);
+    const std::vector<unsigned char> before = drawFixedFigure(*this);
     // The figure really is in the picture: many pixels differ from the sky.
     int drawn = 0;
     for (size_t i = 0; i + 2 < before.size(); i += 3) {
@@ -78,7 +78,7 @@ TEST_F(ShapeCacheProbe, ToggleRebuildsTheListsInTheNewContextAndThePixelsStayThe
 
     recreateContext();
     EXPECT_EQ(render::shapeCacheSize(), 0) << "the old context's lists went with it";
-    const std::vector<unsigned char> after = drawFixedFigure(context);
+    const std::vector<unsigned char> after = drawFixedFigure(*this);
     EXPECT_EQ(render::shapeCacheSize(), 5);
     EXPECT_TRUE(before == after) << "the figure looks different after the toggle";
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));

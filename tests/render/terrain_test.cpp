@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 #include <set>
 
 #include "common/random.h"
@@ -9,14 +10,14 @@
 
 namespace {
 
-using render::heightmap;
 using render::kTerrainSize;
 
 TEST(Terrain, AfterTheRunsFirstDrawItMakesTwoHundredSixtySevenHills) {
-    common::setRandomState(1);
-    EXPECT_EQ(common::drawRandom(), 41);
-    const std::uint32_t start = common::randomState();
-    const render::TerrainSummary summary = render::generateTerrain();
+    auto heightmap = std::make_unique<render::Heightmap>();
+    common::Random random = common::kInitialRandom;
+    EXPECT_EQ(common::drawRandom(random), 41);
+    const std::uint32_t start = random.state;
+    const render::TerrainSummary summary = render::generateTerrain(*heightmap, random);
     EXPECT_EQ(summary.hills, 267);
     EXPECT_EQ(summary.firstRow, 44);
     EXPECT_EQ(summary.firstColumn, 50);
@@ -29,16 +30,17 @@ TEST(Terrain, AfterTheRunsFirstDrawItMakesTwoHundredSixtySevenHills) {
     const long draws = 1 + 267L * 363 + 14L * 2;
     for (long i = 0; i < draws; ++i)
         expected = expected * 214013u + 2531011u;
-    EXPECT_EQ(common::randomState(), expected);
+    EXPECT_EQ(random.state, expected);
 }
 
 TEST(Terrain, HoldsOnlySeaFlatSquareAndHillValues) {
-    common::setRandomState(1);
-    common::drawRandom();
-    render::generateTerrain();
+    auto heightmap = std::make_unique<render::Heightmap>();
+    common::Random random = common::kInitialRandom;
+    common::drawRandom(random);
+    render::generateTerrain(*heightmap, random);
     for (int i = 0; i < kTerrainSize; ++i) {
         for (int j = 0; j < kTerrainSize; ++j) {
-            const float h = heightmap.height[i][j];
+            const float h = heightmap->height[i][j];
             const bool border = i == 0 || j == 0 || i == kTerrainSize - 1 || j == kTerrainSize - 1;
             if (border) {
                 ASSERT_EQ(h, (i + j) % 2 == 0 ? -5.0f : -4.0f) << i << "," << j;
@@ -52,7 +54,7 @@ TEST(Terrain, HoldsOnlySeaFlatSquareAndHillValues) {
         }
     }
     // The centre of the pitch's square is seldom reached by a flank.
-    EXPECT_EQ(heightmap.height[100][100], -16.0f);  // (100 + 100) mod 3 = 2
+    EXPECT_EQ(heightmap->height[100][100], -16.0f);  // (100 + 100) mod 3 = 2
 }
 
 TEST(Terrain, LevelsTruncateTowardZero) {

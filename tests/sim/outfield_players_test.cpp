@@ -5,17 +5,15 @@
 
 namespace {
 
-using sim_test::arrangeDraws;
-using sim_test::drawsSince;
 using sim_test::SimTest;
 
-sim::OutfieldPlayer& player(int team, int number) {
-    return (team == 1 ? sim::match.team1 : sim::match.team2).outfield[number - 1];
+sim::OutfieldPlayer& player(sim::MatchState& match, int team, int number) {
+    return (team == 1 ? match.team1 : match.team2).outfield[number - 1];
 }
 
 // Puts a player in the middle of its zone with a given timer and heading.
-void placeMidZone(int team, int number, int timer, float heading) {
-    sim::OutfieldPlayer& p = player(team, number);
+void placeMidZone(sim::MatchState& match, int team, int number, int timer, float heading) {
+    sim::OutfieldPlayer& p = player(match, team, number);
     p.lateral = team == 1 ? 20.0f : -20.0f;  // players 1 and 4 of team 1, 1 and 4 of team 2
     p.lengthwise = 50.0f;
     p.heading = heading;
@@ -23,11 +21,11 @@ void placeMidZone(int team, int number, int timer, float heading) {
 }
 
 TEST_F(SimTest, FirstTickLeavesEveryTimerAtThirtyOneUnlessThePlayerDecided) {
-    sim::resetMatch();
-    sim::matchTick();
+    sim::resetMatch(match, random);
+    sim::matchTick(match, random);
     for (int team = 1; team <= 2; ++team) {
         for (int number = 1; number <= 5; ++number) {
-            const int timer = player(team, number).decisionTimer;
+            const int timer = player(match, team, number).decisionTimer;
             EXPECT_TRUE(timer == 31 || timer == 0) << team << "/" << number << ": " << timer;
         }
     }
@@ -36,14 +34,14 @@ TEST_F(SimTest, FirstTickLeavesEveryTimerAtThirtyOneUnlessThePlayerDecided) {
 TEST_F(SimTest, FirstTickMovesTheKickingCentrePlayersToTheirZoneEdge) {
     for (std::uint32_t seed = 1; seed <= 40; ++seed) {
         SCOPED_TRACE(seed);
-        sim::match = sim::initialMatchState();
-        sim::kickOff(seed % 2 == 0 ? 1 : 2);
-        common::setRandomState(seed * 7919u);
-        sim::matchTick();
+        match = sim::initialMatchState();
+        sim::kickOff(match, seed % 2 == 0 ? 1 : 2);
+        random.state = seed * 7919u;
+        sim::matchTick(match, random);
         const int kicking = seed % 2 == 0 ? 1 : 2;
         // The one at lateral 1 ends at 5 facing +lateral, the one at -3 at -5 facing -lateral.
-        const sim::OutfieldPlayer& right = player(kicking, kicking == 1 ? 4 : 5);
-        const sim::OutfieldPlayer& left = player(kicking, kicking == 1 ? 5 : 4);
+        const sim::OutfieldPlayer& right = player(match, kicking, kicking == 1 ? 4 : 5);
+        const sim::OutfieldPlayer& left = player(match, kicking, kicking == 1 ? 5 : 4);
         EXPECT_EQ(right.lateral, 5.0f);
         EXPECT_EQ(right.heading, 90.0f);
         EXPECT_EQ(left.lateral, -5.0f);
@@ -52,102 +50,102 @@ TEST_F(SimTest, FirstTickMovesTheKickingCentrePlayersToTheirZoneEdge) {
 }
 
 TEST_F(SimTest, TeamOneAttackConeCoversThreeThirtyToTwentyNine) {
-    sim::match.possession = sim::Possession{1, 2, 20};
+    match.possession = sim::Possession{1, 2, 20};
     for (int d = 0; d < 60; ++d) {
-        placeMidZone(1, 1, 30, 123.0f);
+        placeMidZone(match, 1, 1, 30, 123.0f);
         arrangeDraws({{10, 5}, {100, -1}, {60, d}});
-        const std::uint32_t start = common::randomState();
-        sim::moveOutfieldPlayer(1, 1);
-        EXPECT_EQ(player(1, 1).heading, static_cast<float>(d < 30 ? d + 330 : d - 30)) << d;
-        EXPECT_EQ(player(1, 1).decisionTimer, 0);
+        const std::uint32_t start = random.state;
+        steps.moveOutfieldPlayer(1, 1);
+        EXPECT_EQ(player(match, 1, 1).heading, static_cast<float>(d < 30 ? d + 330 : d - 30)) << d;
+        EXPECT_EQ(player(match, 1, 1).decisionTimer, 0);
         EXPECT_EQ(drawsSince(start), 3);
     }
 }
 
 TEST_F(SimTest, TeamTwoAttackConeNeverReachesOneFiftyOrTwoTen) {
-    sim::match.possession = sim::Possession{2, 2, 20};
+    match.possession = sim::Possession{2, 2, 20};
     for (int d = 1; d < 60; ++d) {
-        placeMidZone(2, 1, 31, 0.0f);
+        placeMidZone(match, 2, 1, 31, 0.0f);
         arrangeDraws({{10, 5}, {100, -1}, {60, d}});
-        sim::moveOutfieldPlayer(2, 1);
-        EXPECT_EQ(player(2, 1).heading, static_cast<float>(d + 150)) << d;
+        steps.moveOutfieldPlayer(2, 1);
+        EXPECT_EQ(player(match, 2, 1).heading, static_cast<float>(d + 150)) << d;
     }
     // d = 0 takes one more draw: 180 - r(30), so 151..180.
     for (int v = 0; v < 30; ++v) {
-        placeMidZone(2, 1, 31, 0.0f);
+        placeMidZone(match, 2, 1, 31, 0.0f);
         arrangeDraws({{10, 5}, {100, -1}, {60, 0}, {30, v}});
-        const std::uint32_t start = common::randomState();
-        sim::moveOutfieldPlayer(2, 1);
-        EXPECT_EQ(player(2, 1).heading, static_cast<float>(180 - v)) << v;
+        const std::uint32_t start = random.state;
+        steps.moveOutfieldPlayer(2, 1);
+        EXPECT_EQ(player(match, 2, 1).heading, static_cast<float>(180 - v)) << v;
         EXPECT_EQ(drawsSince(start), 4);
     }
 }
 
 TEST_F(SimTest, ChasingPlayersMakeTheOtherConesDrawsThenHeadForTheBall) {
-    sim::match.ball = sim::Ball{20.0f, 60.0f};  // straight ahead of a team 1 player at (20, 50)
-    sim::match.possession = sim::Possession{2, 3, 20};
+    match.ball = sim::Ball{20.0f, 60.0f};  // straight ahead of a team 1 player at (20, 50)
+    match.possession = sim::Possession{2, 3, 20};
     // Team 1 chases: r(60) and, when it is 0, r(30) as team 2's cone would.
-    placeMidZone(1, 1, 31, 200.0f);
+    placeMidZone(match, 1, 1, 31, 200.0f);
     arrangeDraws({{10, 5}, {100, -1}, {60, 0}});
-    std::uint32_t start = common::randomState();
-    sim::moveOutfieldPlayer(1, 1);
+    std::uint32_t start = random.state;
+    steps.moveOutfieldPlayer(1, 1);
     EXPECT_EQ(drawsSince(start), 4);
-    EXPECT_EQ(player(1, 1).heading, sim::bearingTo(20, 50, 20, 60, 0));
+    EXPECT_EQ(player(match, 1, 1).heading, sim::bearingTo(20, 50, 20, 60, 0));
 
-    placeMidZone(1, 1, 31, 200.0f);
+    placeMidZone(match, 1, 1, 31, 200.0f);
     arrangeDraws({{10, 5}, {100, -1}, {60, 7}});
-    start = common::randomState();
-    sim::moveOutfieldPlayer(1, 1);
+    start = random.state;
+    steps.moveOutfieldPlayer(1, 1);
     EXPECT_EQ(drawsSince(start), 3);
 
     // Team 2 chases with team 1's single r(60), even when it is 0.
-    sim::match.possession = sim::Possession{1, 3, 20};
-    placeMidZone(2, 1, 31, 0.0f);
+    match.possession = sim::Possession{1, 3, 20};
+    placeMidZone(match, 2, 1, 31, 0.0f);
     arrangeDraws({{10, 5}, {100, -1}, {60, 0}});
-    start = common::randomState();
-    sim::moveOutfieldPlayer(2, 1);
+    start = random.state;
+    steps.moveOutfieldPlayer(2, 1);
     EXPECT_EQ(drawsSince(start), 3);
-    EXPECT_EQ(player(2, 1).heading, sim::bearingTo(-20, 50, 20, 60, 0));
+    EXPECT_EQ(player(match, 2, 1).heading, sim::bearingTo(-20, 50, 20, 60, 0));
 }
 
 TEST_F(SimTest, WaitingPlayersDrawNothingAndDeciderMissesDrawOnce) {
-    sim::match.possession = sim::Possession{1, 4, 20};
-    placeMidZone(1, 1, 29, 0.0f);
-    std::uint32_t start = common::randomState();
-    sim::moveOutfieldPlayer(1, 1);
-    EXPECT_EQ(player(1, 1).decisionTimer, 30);
+    match.possession = sim::Possession{1, 4, 20};
+    placeMidZone(match, 1, 1, 29, 0.0f);
+    std::uint32_t start = random.state;
+    steps.moveOutfieldPlayer(1, 1);
+    EXPECT_EQ(player(match, 1, 1).decisionTimer, 30);
     EXPECT_EQ(drawsSince(start), 0);
 
     // Timer past 30 but the draw is not 5: one draw, the timer keeps counting.
     arrangeDraws({{10, 4}});
-    start = common::randomState();
-    sim::moveOutfieldPlayer(1, 1);
-    EXPECT_EQ(player(1, 1).decisionTimer, 31);
+    start = random.state;
+    steps.moveOutfieldPlayer(1, 1);
+    EXPECT_EQ(player(match, 1, 1).decisionTimer, 31);
     EXPECT_EQ(drawsSince(start), 1);
 }
 
 TEST_F(SimTest, ALooseBallLetsPlayersDecideOnAnyTick) {
-    sim::match.possession = sim::Possession{0, 4, 20};
-    sim::match.ball = sim::Ball{25.0f, 50.0f};
-    placeMidZone(1, 1, 3, 0.0f);
+    match.possession = sim::Possession{0, 4, 20};
+    match.ball = sim::Ball{25.0f, 50.0f};
+    placeMidZone(match, 1, 1, 3, 0.0f);
     arrangeDraws({{10, 5}, {100, -1}, {60, 3}});
-    sim::moveOutfieldPlayer(1, 1);
-    EXPECT_EQ(player(1, 1).decisionTimer, 0);
-    EXPECT_EQ(player(1, 1).heading, sim::bearingTo(20, 50, 25, 50, 0));
+    steps.moveOutfieldPlayer(1, 1);
+    EXPECT_EQ(player(match, 1, 1).decisionTimer, 0);
+    EXPECT_EQ(player(match, 1, 1).heading, sim::bearingTo(20, 50, 25, 50, 0));
 }
 
 TEST_F(SimTest, APlayerOnTheBallKeepsItsHeadingInsteadOfBecomingNotANumber) {
-    sim::match.possession = sim::Possession{0, 4, 20};
-    placeMidZone(1, 1, 31, 33.0f);
-    sim::match.ball = sim::Ball{20.0f, 50.0f};
+    match.possession = sim::Possession{0, 4, 20};
+    placeMidZone(match, 1, 1, 31, 33.0f);
+    match.ball = sim::Ball{20.0f, 50.0f};
     arrangeDraws({{10, 5}, {100, -1}, {60, 3}});
-    sim::moveOutfieldPlayer(1, 1);
-    EXPECT_EQ(player(1, 1).heading, 33.0f);
-    EXPECT_FALSE(std::isnan(player(1, 1).lateral));
+    steps.moveOutfieldPlayer(1, 1);
+    EXPECT_EQ(player(match, 1, 1).heading, 33.0f);
+    EXPECT_FALSE(std::isnan(player(match, 1, 1).lateral));
 }
 
 TEST_F(SimTest, ZoneClampsLateralBeforeLengthwiseSoTheCornerFacesAlongThePitch) {
-    sim::match.possession = sim::Possession{1, 4, 20};
+    match.possession = sim::Possession{1, 4, 20};
     struct Case {
         int team, number;
         float lateral, lengthwise, heading;
@@ -161,9 +159,9 @@ TEST_F(SimTest, ZoneClampsLateralBeforeLengthwiseSoTheCornerFacesAlongThePitch) 
         {2, 4, -5.0f, 5.0f, 135.0f, -5.0f, 5.0f, 0.0f},      // team 2 forward at its far end
     };
     for (const Case& c : cases) {
-        sim::OutfieldPlayer& p = player(c.team, c.number);
+        sim::OutfieldPlayer& p = player(match, c.team, c.number);
         p = sim::OutfieldPlayer{c.lateral, c.lengthwise, c.heading, 0};
-        sim::moveOutfieldPlayer(c.team, c.number);
+        steps.moveOutfieldPlayer(c.team, c.number);
         SCOPED_TRACE(testing::Message() << c.team << "/" << c.number);
         EXPECT_EQ(p.lateral, c.wantLateral);
         EXPECT_EQ(p.heading, c.wantHeading);
