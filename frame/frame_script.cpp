@@ -5,7 +5,6 @@
 #include <cstring>
 
 #include "common/match_options.h"
-#include "frame/frame_step.h"
 #include "frame/key_names.h"
 
 namespace frame {
@@ -169,13 +168,6 @@ void applyKeyHolds(const FrameScript& script, std::int64_t frame, KeyTable& keys
 int togglesAfter(const FrameScript& script, std::int64_t frame) {
     const auto range = std::equal_range(script.toggles.begin(), script.toggles.end(), frame);
     return static_cast<int>(range.second - range.first);
-}
-
-bool stepScriptedFrame(World& world, const FrameScript& script, std::int64_t frame) {
-    applyKeyHolds(script, frame, world.keys);
-    const std::int64_t matches = world.series.nextMatches;
-    stepFrame(world);
-    return world.series.nextMatches != matches;
 }
 
 }  // namespace frame

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/game_window.h"
+#include "app/game_world.h"
 #include "frame/key_table.h"
 #include "platform/dialogs.h"
 #include "platform/display_mode.h"
@@ -52,11 +53,9 @@ class GameMain : public ::testing::Test {
         platform::resetScript();
         app_test::resetFakes();
         app::gameWindow = app::initialGameWindow();
-        frame::keyTable = frame::KeyTable{};
         // Windowed unless a test says otherwise: No to full screen, Yes to soft mode.
         script.answers = {platform::kIdNo, platform::kIdYes};
     }
-    void TearDown() override { frame::keyTable = frame::KeyTable{}; }
 };
 
 TEST_F(GameMain, AsksTheTwoQuestions) {
@@ -80,10 +79,10 @@ TEST_F(GameMain, FramesRunAndArePresentedUntilTheQuitMessage) {
     EXPECT_EQ(app::runGame(), app::kExitSuccess);
     EXPECT_EQ(app_test::framesRun, 3);
     EXPECT_EQ(count("swapBuffers"), 3);
-    const auto frame = std::find(callLog.begin(), callLog.end(), "runFrame");
-    ASSERT_NE(frame, callLog.end());
-    EXPECT_EQ(*(frame + 1), "drawFrameLabels");
-    EXPECT_EQ(*(frame + 2), "swapBuffers");
+    const auto picture = std::find(callLog.begin(), callLog.end(), "drawFramePicture");
+    ASSERT_NE(picture, callLog.end());
+    EXPECT_EQ(*(picture + 1), "drawFrameLabels");
+    EXPECT_EQ(*(picture + 2), "swapBuffers");
     EXPECT_EQ(callLog.back(), "unregisterClass OpenGL") << "the window is torn down at the end";
     EXPECT_EQ(platform::liveWindowCount(), 0);
 }
@@ -129,7 +128,7 @@ TEST_F(GameMain, F1RecreatesTheWindowWithTheOtherDisplay) {
     EXPECT_EQ(countStartingWith("createWindowEx 0x40100 0x6cf0000"), 1);   // windowed at start
     EXPECT_EQ(countStartingWith("createWindowEx 0x40000 0x86000000"), 1);  // full screen after F1
     EXPECT_EQ(count("initScene"), 2);
-    EXPECT_FALSE(frame::keyTable.held[platform::kVkF1]) << "the loop clears F1 when it acts";
+    EXPECT_FALSE(app::gameWorld().keys.held[platform::kVkF1]) << "the loop clears F1 when it acts";
     EXPECT_TRUE(app::gameWindow.fullscreen);
 }
 
@@ -179,7 +178,7 @@ TEST_F(GameMain, TheKeyTableSurvivesReCreation) {
     app_test::quitAfterFrames = 2;
     EXPECT_EQ(app::runGame(), app::kExitSuccess);
     EXPECT_EQ(count("initScene"), 2);
-    EXPECT_TRUE(frame::keyTable.held[0x4F]);
+    EXPECT_TRUE(app::gameWorld().keys.held[0x4F]);
 }
 
 // ---- No key press is lost: a tap shorter than a frame still reaches one frame ----
@@ -191,7 +190,7 @@ TEST_F(GameMain, ATapBetweenTwoFramesIsSeenByTheNextFrameOnly) {
     app_test::quitAfterFrames = 2;
     EXPECT_EQ(app::runGame(), app::kExitSuccess);
     EXPECT_EQ(app_test::keysSeenByFrame, (std::vector<Held>{{0x4F}, {}}));
-    EXPECT_FALSE(frame::keyTable.held[0x4F]);
+    EXPECT_FALSE(app::gameWorld().keys.held[0x4F]);
 }
 
 // The screen saver's view: its preset key, for the first frame only.
@@ -233,7 +232,7 @@ TEST_F(GameMain, ATapOfF1TogglesOnce) {
     EXPECT_EQ(app::runGame(), app::kExitSuccess);
     EXPECT_EQ(count("initScene"), 2);
     EXPECT_EQ(countStartingWith("createWindowEx 0x40000 0x86000000"), 1);
-    EXPECT_FALSE(frame::keyTable.held[platform::kVkF1]);
+    EXPECT_FALSE(app::gameWorld().keys.held[platform::kVkF1]);
     // The frame before the toggle saw F1; none after it does.
     ASSERT_EQ(app_test::keysSeenByFrame.size(), 3u);
     EXPECT_EQ(app_test::keysSeenByFrame[0], (Held{platform::kVkF1}));
@@ -259,7 +258,7 @@ TEST_F(GameMain, AScreenshotKeySavesTheDrawnFrameOncePerKeyDown) {
     EXPECT_EQ(count("saveScreenshot"), 2);
     for (auto at = callLog.begin(); at != callLog.end(); ++at) {
         if (*at == "saveScreenshot") {
-            EXPECT_EQ(*(at - 1), "runFrame");
+            EXPECT_EQ(*(at - 1), "drawFramePicture");
             EXPECT_EQ(*(at + 1), "drawFrameLabels");
             EXPECT_EQ(*(at + 2), "swapBuffers");
         }
@@ -275,7 +274,7 @@ TEST_F(GameMain, AnEscapeTappedWhileMinimisedIsLetGo) {
     app_test::quitAfterFrames = 1;
     EXPECT_EQ(app::runGame(), app::kExitSuccess);
     EXPECT_EQ(app_test::framesRun, 1) << "Escape tapped while minimised ended the program";
-    EXPECT_FALSE(frame::keyTable.held[platform::kVkEscape]);
+    EXPECT_FALSE(app::gameWorld().keys.held[platform::kVkEscape]);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/game_window.h"
+#include "app/game_world.h"
 #include "frame/key_table.h"
 #include "platform/messages.h"
 #include "tests/app/fake_scene.h"
@@ -23,9 +24,10 @@ class WindowProc : public ::testing::Test {
         platform::resetScript();
         app_test::resetFakes();
         app::gameWindow = app::initialGameWindow();
-        frame::keyTable = frame::KeyTable{};
     }
-    void TearDown() override { frame::keyTable = frame::KeyTable{}; }
+
+    // The game's key table, which the procedure writes.
+    frame::KeyTable& keys = app::gameWorld().keys;
 
     // A created window, so that messages have somewhere to go.
     void createWindow() {
@@ -46,45 +48,45 @@ class WindowProc : public ::testing::Test {
 TEST_F(WindowProc, KeysGoIntoTheTableAndOutAgain) {
     EXPECT_EQ(send(platform::kWmKeyDown, 0x4F), 0);
     EXPECT_EQ(send(platform::kWmKeyDown, platform::kVkF1), 0);
-    EXPECT_TRUE(frame::keyTable.held[0x4F]);
-    EXPECT_TRUE(frame::keyTable.held[platform::kVkF1]);
+    EXPECT_TRUE(keys.held[0x4F]);
+    EXPECT_TRUE(keys.held[platform::kVkF1]);
     // Auto-repeat: another key-down changes nothing.
     EXPECT_EQ(send(platform::kWmKeyDown, 0x4F), 0);
-    EXPECT_TRUE(frame::keyTable.held[0x4F]);
+    EXPECT_TRUE(keys.held[0x4F]);
     // Once the loop has looked at the table, a key-up clears the entry at once.
-    frame::markKeysSeen(frame::keyTable);
+    frame::markKeysSeen(keys);
     EXPECT_EQ(send(platform::kWmKeyUp, 0x4F), 0);
-    EXPECT_FALSE(frame::keyTable.held[0x4F]);
-    EXPECT_TRUE(frame::keyTable.held[platform::kVkF1]);
+    EXPECT_FALSE(keys.held[0x4F]);
+    EXPECT_TRUE(keys.held[platform::kVkF1]);
     EXPECT_TRUE(callLog.empty()) << "key messages get no default handling";
 }
 
 TEST_F(WindowProc, AKeyUpBeforeAnyLookLeavesTheKeyHeldForOneLook) {
     send(platform::kWmKeyDown, 0x4F);
     send(platform::kWmKeyUp, 0x4F);
-    EXPECT_TRUE(frame::keyTable.held[0x4F]) << "a tap vanished before a frame saw it";
-    frame::markKeysSeen(frame::keyTable);
-    EXPECT_FALSE(frame::keyTable.held[0x4F]);
+    EXPECT_TRUE(keys.held[0x4F]) << "a tap vanished before a frame saw it";
+    frame::markKeysSeen(keys);
+    EXPECT_FALSE(keys.held[0x4F]);
     // A key-up with no key-down before it changes nothing.
     send(platform::kWmKeyUp, 0x49);
-    frame::markKeysSeen(frame::keyTable);
-    EXPECT_FALSE(frame::keyTable.held[0x49]);
+    frame::markKeysSeen(keys);
+    EXPECT_FALSE(keys.held[0x49]);
 }
 
 TEST_F(WindowProc, KeyCodesOutsideTheTableAreIgnored) {
-    const frame::KeyTable before = frame::keyTable;
+    const frame::KeyTable before = keys;
     EXPECT_EQ(send(platform::kWmKeyDown, 256), 0);
     EXPECT_EQ(send(platform::kWmKeyDown, ~std::uintptr_t{0}), 0);
     EXPECT_EQ(send(platform::kWmKeyUp, 1000), 0);
     for (int code = 0; code < 256; ++code)
-        EXPECT_EQ(frame::keyTable.held[code], before.held[code]);
+        EXPECT_EQ(keys.held[code], before.held[code]);
 }
 
 TEST_F(WindowProc, SystemKeysNeverReachTheTable) {
     createWindow();
     send(platform::kWmSysKeyDown, 0x4F);
     send(platform::kWmSysKeyUp, 0x4F);
-    EXPECT_FALSE(frame::keyTable.held[0x4F]);
+    EXPECT_FALSE(keys.held[0x4F]);
     EXPECT_EQ(callLog,
               (std::vector<std::string>{"defWindowProc 0x104 0x4f", "defWindowProc 0x105 0x4f"}));
 }
@@ -92,7 +94,7 @@ TEST_F(WindowProc, SystemKeysNeverReachTheTable) {
 TEST_F(WindowProc, AltF4AsksToClose) {
     createWindow();
     send(platform::kWmSysKeyDown, platform::kVkF4);
-    EXPECT_FALSE(frame::keyTable.held[platform::kVkF4]);
+    EXPECT_FALSE(keys.held[platform::kVkF4]);
     EXPECT_TRUE(quitPosted());
     EXPECT_NE(app::gameWindow.window, nullptr) << "closing is the main loop's business";
 }

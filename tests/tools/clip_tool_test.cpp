@@ -7,16 +7,17 @@
 #include <chrono>
 #include <csignal>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "frame/camera.h"
-#include "frame/process_state.h"
+#include "frame/frame_script.h"
 #include "frame/views.h"
+#include "frame/world.h"
 #include "tests/support/program_run.h"
 #include "tests/tools/picture_reader.h"
-#include "frame/frame_script.h"
 #include "tools/record_options.h"
 #include "tools/record_run.h"
 #include "tools/trace_line.h"
@@ -102,11 +103,12 @@ TEST(ClipTool, ClipTimestampsAreThirtyASecondRoundedDown) {
 }
 
 // The trace lines of a recorded run, collected after start-up and every frame.
-static void collectLine(std::int64_t frame, bool recreated, void* data) {
+static void collectLine(const frame::World& world, std::int64_t frame, bool recreated, void* data) {
     char line[tools::kTraceLineMax];
     const bool withTerrain = frame == 0 || recreated;
-    const std::string hash = withTerrain ? tools::terrainHash() : std::string();
-    const std::size_t n = tools::traceLine(frame, withTerrain ? hash.c_str() : nullptr, line);
+    const std::string hash = withTerrain ? tools::terrainHash(world.heightmap) : std::string();
+    const std::size_t n =
+        tools::traceLine(world, frame, withTerrain ? hash.c_str() : nullptr, line);
     static_cast<std::string*>(data)->append(line, n);
 }
 
@@ -125,7 +127,7 @@ static std::string withoutCamera(const std::string& trace) {
 
 TEST(ClipTool, ClipWithAViewLeavesTheStateTheTracePrints) {
     // Frames before the clip run without pictures; the view holds preset 2.
-    frame::resetProcessState();
+    const auto world = std::make_unique<frame::World>(frame::initialWorld());
     frame::FrameScript script;
     script.frames = 150;
     script.framesGiven = true;
@@ -140,7 +142,7 @@ TEST(ClipTool, ClipWithAViewLeavesTheStateTheTracePrints) {
     ASSERT_TRUE(tools::checkRecordRequest(script, options, error)) << error;
     tools::addViewHold(script, options.view);
     std::string recorded;
-    ASSERT_EQ(tools::recordFrames(script, options, false, collectLine, &recorded, error), 0)
+    ASSERT_EQ(tools::recordFrames(*world, script, options, false, collectLine, &recorded, error), 0)
         << error;
     EXPECT_EQ(decodeClip(options.clipPath).endTimes.size(), 10u);
 
@@ -163,8 +165,8 @@ TEST(ClipTool, EveryPresetViewMovesOnlyTheCamera) {
     const ProgramRun plain = runProgram(kTrace, {"600"});
     ASSERT_EQ(plain.status, 0);
     for (int view = 3; view <= 5; ++view) {
-        const ProgramRun held = runProgram(
-            kTrace, {"600", "--hold", std::to_string(frame::viewKey(view)) + "@1-600"});
+        const ProgramRun held =
+            runProgram(kTrace, {"600", "--hold", std::to_string(frame::viewKey(view)) + "@1-600"});
         ASSERT_EQ(held.status, 0);
         EXPECT_NE(held.out, plain.out);
         EXPECT_TRUE(withoutCamera(plain.out) == withoutCamera(held.out)) << "view " << view;

@@ -4,13 +4,12 @@
 
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <string>
-#include <vector>
 
-#include "common/random.h"
-#include "frame/frame_state.h"
-#include "frame/process_state.h"
-#include "sim/match_state.h"
+#include "frame/camera.h"
+#include "frame/frame_step.h"
+#include "frame/world.h"
 #include "tests/support/program_run.h"
 #include "tests/tools/picture_reader.h"
 #include "tools/goal_search.h"
@@ -37,10 +36,15 @@ static std::function<bool(const std::string&)> contains(const std::string& part)
     return [part](const std::string& line) { return line.find(part) != std::string::npos; };
 }
 
-TEST(GoalReplay, FirstGoalFramesMatchTheTrace) {
-    frame::resetProcessState();
+class GoalReplay : public ::testing::Test {
+  protected:
+    // On the heap: a world is several hundred kilobytes.
+    std::unique_ptr<frame::World> world = std::make_unique<frame::World>(frame::initialWorld());
+};
+
+TEST_F(GoalReplay, FirstGoalFramesMatchTheTrace) {
     tools::GoalFrames goal;
-    ASSERT_TRUE(tools::findGoal(1, tools::kGoalSearchFrames, goal));
+    ASSERT_TRUE(tools::findGoal(*world, 1, tools::kGoalSearchFrames, goal));
 
     const test_support::ProgramRun trace =
         test_support::runProgram(kTrace, {std::to_string(goal.award)});
@@ -54,79 +58,56 @@ TEST(GoalReplay, FirstGoalFramesMatchTheTrace) {
     EXPECT_EQ(goal.award - goal.crossing, 41) << "41 frames of celebration, then the award";
 
     // The second goal comes later, and the search from start-up agrees.
-    frame::resetProcessState();
+    *world = frame::initialWorld();
     tools::GoalFrames second;
-    ASSERT_TRUE(tools::findGoal(2, tools::kGoalSearchFrames, second));
+    ASSERT_TRUE(tools::findGoal(*world, 2, tools::kGoalSearchFrames, second));
     EXPECT_GT(second.crossing, goal.award);
-    frame::resetProcessState();
     tools::GoalFrames again;
     std::string error;
-    ASSERT_EQ(tools::findGoalFromStart(2, tools::kGoalSearchFrames, again, error), 0) << error;
+    ASSERT_EQ(
+        tools::findGoalFromStart(frame::initialWorld(), 2, tools::kGoalSearchFrames, again, error),
+        0)
+        << error;
     EXPECT_EQ(again.crossing, second.crossing);
     EXPECT_EQ(again.award, second.award);
 }
 
-// A byte-for-byte copy of a record, to compare after the search.
-template <typename Record>
-static std::vector<unsigned char> bytesOf(const Record& record) {
-    std::vector<unsigned char> bytes(sizeof record);
-    std::memcpy(bytes.data(), &record, sizeof record);
-    return bytes;
-}
-
-TEST(GoalReplay, SearchFromStartLeavesEveryRecordAsItWas) {
-    frame::resetProcessState();
+TEST_F(GoalReplay, SearchFromStartLeavesTheWorldAsItWas) {
     tools::GoalFrames fromStart;
-    ASSERT_TRUE(tools::findGoal(1, tools::kGoalSearchFrames, fromStart));
+    ASSERT_TRUE(tools::findGoal(*world, 1, tools::kGoalSearchFrames, fromStart));
 
     // Every record away from its start: frames run with the camera flying,
     // a frame clock and a viewport as a window would leave them.
-    frame::resetProcessState();
-    frame::initSceneState();
-    frame::keyTable.held[frame::kKeyForward] = true;
+    *world = frame::initialWorld();
+    frame::initSceneState(*world);
+    world->keys.held[frame::kKeyForward] = true;
     for (int f = 0; f < 150; ++f)
-        frame::advanceFrameState();
-    frame::frameClock.lastTick = 12345;
-    frame::viewportSize = frame::ViewportSize{640, 480};
-    const std::uint32_t generator = common::randomState();
-    const auto match = bytesOf(sim::match);
-    const auto camera = bytesOf(frame::camera);
-    const auto keys = bytesOf(frame::keyTable);
-    const auto clock = bytesOf(frame::frameClock);
-    const auto viewport = bytesOf(frame::viewportSize);
-    const auto animation = bytesOf(render::figureAnimation);
-    const auto rain = bytesOf(render::rainField);
-    const auto terrain = bytesOf(render::heightmap);
+        frame::stepFrame(*world);
+    world->clock.lastTick = 12345;
+    world->viewport = frame::ViewportSize{640, 480};
+    const auto saved = std::make_unique<frame::World>(*world);
 
     tools::GoalFrames goal;
     std::string error;
-    ASSERT_EQ(tools::findGoalFromStart(1, tools::kGoalSearchFrames, goal, error), 0) << error;
+    ASSERT_EQ(tools::findGoalFromStart(*world, 1, tools::kGoalSearchFrames, goal, error), 0)
+        << error;
     EXPECT_EQ(goal.crossing, fromStart.crossing) << "searched from program start";
     EXPECT_EQ(goal.award, fromStart.award);
-    EXPECT_EQ(common::randomState(), generator);
-    EXPECT_TRUE(bytesOf(sim::match) == match);
-    EXPECT_TRUE(bytesOf(frame::camera) == camera);
-    EXPECT_TRUE(bytesOf(frame::keyTable) == keys);
-    EXPECT_TRUE(bytesOf(frame::frameClock) == clock);
-    EXPECT_TRUE(bytesOf(frame::viewportSize) == viewport);
-    EXPECT_TRUE(bytesOf(render::figureAnimation) == animation);
-    EXPECT_TRUE(bytesOf(render::rainField) == rain);
-    EXPECT_TRUE(bytesOf(render::heightmap) == terrain);
+    EXPECT_EQ(std::memcmp(world.get(), saved.get(), sizeof *saved), 0);
 }
 
-TEST(GoalReplay, AGoalThatDoesNotHappenSaysSo) {
-    frame::resetProcessState();
+TEST_F(GoalReplay, AGoalThatDoesNotHappenSaysSo) {
     tools::GoalFrames goal;
-    EXPECT_FALSE(tools::findGoal(1, 300, goal)) << "the first goal comes later than frame 300";
+    EXPECT_FALSE(tools::findGoal(*world, 1, 300, goal))
+        << "the first goal comes later than frame 300";
     std::string error;
-    EXPECT_EQ(tools::findGoalFromStart(3, 500, goal, error), 1);
+    EXPECT_EQ(tools::findGoalFromStart(*world, 3, 500, goal, error), 1);
     EXPECT_EQ(error, "goal 3 does not happen within the first 500 frames of the match");
 }
 
-TEST(GoalReplay, ReplayRunsFromSixtyFramesBeforeTheCrossingToTheAward) {
-    frame::resetProcessState();
+TEST_F(GoalReplay, ReplayRunsFromSixtyFramesBeforeTheCrossingToTheAward) {
     tools::GoalFrames goal;
-    ASSERT_TRUE(tools::findGoal(1, tools::kGoalSearchFrames, goal));
+    ASSERT_TRUE(tools::findGoal(*world, 1, tools::kGoalSearchFrames, goal));
 
     const test_support::TempDir dir;
     const test_support::ProgramRun r = test_support::runProgram(

@@ -7,134 +7,145 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "common/random.h"
-#include "frame/frame_state.h"
+#include "frame/frame_step.h"
 #include "frame/match_panel.h"
 #include "frame/match_statistics.h"
-#include "frame/process_state.h"
+#include "frame/world.h"
 #include "render/rain_field.h"
 #include "sim/match_state.h"
-#include "sim/tick_steps.h"
 
 namespace {
 
 class SummaryTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        frame::resetProcessState();
-        sim::kickOff(1);
-        for (sim::OutfieldPlayer& player : sim::match.team2.outfield)
+        sim::kickOff(match, 1);
+        for (sim::OutfieldPlayer& player : match.team2.outfield)
             player.lengthwise = 99.0f;
     }
 
-    // Runs one tick's ball steps and lets the report look at it.
+    // Runs one tick's ball steps and lets the statistics and the report look at it.
     void tick(std::int64_t frame) {
-        const sim::MatchState before = sim::match;
-        sim::matchTickBall();
-        frame::observeTick(report, frame, before, sim::match);
+        const sim::MatchState before = match;
+        sim::matchTickBall(match, world->random);
+        frame::observeTick(statistics, frame, before, match);
+        tools::gatherReport(report, statistics);
     }
 
-    static std::string text(const frame::MatchStatistics& report) {
+    // The statistics' look at the end of frame `frame`.
+    void endFrame(std::int64_t frame) {
+        statistics.frames = frame;
+        frame::observeFrameEnd(statistics, world->rain);
+        tools::gatherReport(report, statistics);
+    }
+
+    static std::string text(const frame::World& world, const tools::MatchReport& report) {
         char buffer[8192] = {};
         std::FILE* out = fmemopen(buffer, sizeof buffer - 1, "w");
-        tools::writeReport(report, out);
+        tools::writeReport(world, report, out);
         std::fclose(out);
         return buffer;
     }
+    std::string text() const { return text(*world, report); }
 
-    frame::MatchStatistics report = frame::initialMatchStatistics();
+    // On the heap: a world is several hundred kilobytes.
+    std::unique_ptr<frame::World> world = std::make_unique<frame::World>(frame::initialWorld());
+    sim::MatchState& match = world->match;
+    frame::MatchStatistics& statistics = world->statistics;
+    tools::MatchReport report;
 };
 
 TEST_F(SummaryTest, ShotsOnAndOffTargetAndTheGoalsScorer) {
     // Team 1's player 5 holds the ball near goal with nobody else about.
-    sim::match.team1.outfield[4] = sim::OutfieldPlayer{0.0f, 90.0f, 0.0f, 0};
-    sim::match.ball = sim::Ball{0.0f, 90.5f};
-    sim::match.possession = sim::Possession{1, 5, 3};
-    sim::match.passWait = 0;
+    match.team1.outfield[4] = sim::OutfieldPlayer{0.0f, 90.0f, 0.0f, 0};
+    match.ball = sim::Ball{0.0f, 90.5f};
+    match.possession = sim::Possession{1, 5, 3};
+    match.passWait = 0;
     tick(1);                        // the holder is seen with the ball
     for (int aim : {49, 10, 85}) {  // t = -0.1 (on), -4.0 (off), 3.5 (off: the post)
         std::uint32_t seed = 1;
         for (;; ++seed) {
-            common::setRandomState(seed);
-            const int shoot = common::drawRandomBelow(10);
-            if (shoot == 5 && common::drawRandomBelow(100) == aim)
+            world->random.state = seed;
+            const int shoot = common::drawRandomBelow(world->random, 10);
+            if (shoot == 5 && common::drawRandomBelow(world->random, 100) == aim)
                 break;
         }
-        common::setRandomState(seed);
-        sim::match.shot = sim::BallFlight{};
-        sim::match.ball = sim::Ball{0.0f, 90.5f};
-        sim::match.possession = sim::Possession{1, 5, 3};
+        world->random.state = seed;
+        match.shot = sim::BallFlight{};
+        match.ball = sim::Ball{0.0f, 90.5f};
+        match.possession = sim::Possession{1, 5, 3};
         tick(2);
-        ASSERT_EQ(sim::match.shot.active, 1);
+        ASSERT_EQ(match.shot.active, 1);
     }
-    EXPECT_EQ(report.total.shotsOnTarget[0], 1);
-    EXPECT_EQ(report.total.shotsOffTarget[0], 2);
+    EXPECT_EQ(statistics.total.shotsOnTarget[0], 1);
+    EXPECT_EQ(statistics.total.shotsOffTarget[0], 2);
 
     // The ball lies in the goal until the 42nd tick awards it.
-    sim::match.shot = sim::BallFlight{};
-    sim::match.possession.team = 0;
-    sim::match.ball = sim::Ball{0.0f, 101.0f};
-    sim::match.team1.outfield[4].lengthwise = 60.0f;
-    sim::match.team2.keeperLateral = 3.5f;
+    match.shot = sim::BallFlight{};
+    match.possession.team = 0;
+    match.ball = sim::Ball{0.0f, 101.0f};
+    match.team1.outfield[4].lengthwise = 60.0f;
+    match.team2.keeperLateral = 3.5f;
     for (int i = 0; i < 42; ++i)
         tick(100 + i);
+    ASSERT_EQ(statistics.goals, 1);
     ASSERT_EQ(report.goals.size(), 1u);
     EXPECT_EQ(report.goals[0].frame, 141);
     EXPECT_EQ(report.goals[0].team, 1);
     EXPECT_EQ(report.goals[0].scorerTeam, 1);
     EXPECT_EQ(report.goals[0].scorerHolder, 5);
-    report.frames = 141;
-    frame::observeFrameEnd(report);
-    const std::string out = text(report);
+    endFrame(141);
+    const std::string out = text();
     EXPECT_NE(out.find("Final score: DYNAMO 1 : 0 SHAKHTAR"), std::string::npos) << out;
     EXPECT_NE(out.find("frame 141 at 0:04: DYNAMO (team 1 player 5), 1 : 0"), std::string::npos)
         << out;
 }
 
 TEST_F(SummaryTest, APassIsCompletedWhenATeammateTakesIt) {
-    sim::OutfieldPlayer* team1 = sim::match.team1.outfield;
+    sim::OutfieldPlayer* team1 = match.team1.outfield;
     team1[0] = sim::OutfieldPlayer{0.0f, 30.0f, 0.0f, 0};
     team1[1] = sim::OutfieldPlayer{-10.0f, 20.0f, 0.0f, 0};
     team1[2] = sim::OutfieldPlayer{-30.0f, 10.0f, 0.0f, 0};
     team1[3] = sim::OutfieldPlayer{20.0f, 10.0f, 0.0f, 0};
     team1[4] = sim::OutfieldPlayer{-20.0f, 45.0f, 0.0f, 0};
-    sim::match.ball = sim::Ball{0.0f, 30.5f};
-    sim::match.possession = sim::Possession{1, 1, 11};
-    sim::match.passWait = 11;
+    match.ball = sim::Ball{0.0f, 30.5f};
+    match.possession = sim::Possession{1, 1, 11};
+    match.passWait = 11;
     tick(1);
-    EXPECT_EQ(report.total.passesStarted[0], 1);
+    EXPECT_EQ(statistics.total.passesStarted[0], 1);
     for (int i = 0; i < 14; ++i)
         tick(2 + i);
     // The receiver, waiting at the target, takes the ball once the timer allows.
-    team1[4].lengthwise = sim::match.ball.lengthwise;
-    team1[4].lateral = sim::match.ball.lateral;
-    for (int i = 0; i < 3 && sim::match.possession.team == 0; ++i)
+    team1[4].lengthwise = match.ball.lengthwise;
+    team1[4].lateral = match.ball.lateral;
+    for (int i = 0; i < 3 && match.possession.team == 0; ++i)
         tick(20 + i);
-    EXPECT_EQ(sim::match.possession.holder, 5);
-    EXPECT_EQ(report.total.passesCompleted[0], 1);
-    EXPECT_EQ(report.total.possessionTicks[1] + report.total.possessionTicks[0],
-              report.total.ticks);
+    EXPECT_EQ(match.possession.holder, 5);
+    EXPECT_EQ(statistics.total.passesCompleted[0], 1);
+    EXPECT_EQ(statistics.total.possessionTicks[1] + statistics.total.possessionTicks[0],
+              statistics.total.ticks);
 }
 
 TEST_F(SummaryTest, GoalKicksAndWeatherSwitches) {
-    sim::match.possession.team = 0;
-    sim::match.ball = sim::Ball{10.0f, -1.0f};
-    sim::match.goalKickTimer = 41;
+    match.possession.team = 0;
+    match.ball = sim::Ball{10.0f, -1.0f};
+    match.goalKickTimer = 41;
     tick(7);
-    EXPECT_EQ(report.total.goalKicks[0], 1);
-    render::rainField.clock = 0;
-    render::rainField.raining = 1;
-    report.frames = 1819;
-    frame::observeFrameEnd(report);
+    EXPECT_EQ(statistics.total.goalKicks[0], 1);
+    world->rain.clock = 0;
+    world->rain.raining = 1;
+    endFrame(1819);
+    ASSERT_EQ(statistics.weatherSwitches, 1);
     ASSERT_EQ(report.weather.size(), 1u);
     EXPECT_EQ(report.weather[0].frame, 1819);
     EXPECT_TRUE(report.weather[0].rainStarts);
     // 33 ms a frame: frame 1819 ends at 60.027 s, frame 1818 at 59.994 s.
-    EXPECT_NE(text(report).find("frame 1819 at 1:00: rain starts"), std::string::npos)
-        << text(report);
+    EXPECT_NE(text().find("frame 1819 at 1:00: rain starts"), std::string::npos) << text();
     EXPECT_EQ(frame::matchTime(1818), "0:59");
     EXPECT_EQ(frame::matchTime(999999999999999999), "549999999999999:59");
 }
@@ -165,22 +176,25 @@ static std::vector<long long> numbersAfter(const std::string& text, const std::s
 TEST_F(SummaryTest, ThePanelShowsTheCurrentMatchAsTheSummaryCountsIt) {
     for (const int restart : {0, 3000}) {
         SCOPED_TRACE("restart at " + std::to_string(restart));
-        frame::resetProcessState();
-        frame::initSceneState();
+        *world = frame::initialWorld();
+        report = tools::MatchReport{};
+        frame::initSceneState(*world);
         std::string before = "\nDYNAMO: 0 0 0 0 0\nSHAKHTAR: 0 0 0 0 0\n";
         for (int f = 1; f <= 9000; ++f) {
-            frame::keyTable.held['1'] = f == restart;
-            frame::keyTable.held[0x09] = f == 20;
-            frame::advanceFrameState();
+            world->keys.held['1'] = f == restart;
+            world->keys.held[0x09] = f == 20;
+            frame::stepFrame(*world);
+            tools::gatherReport(report, statistics);
             if (f == restart)
-                before = text(frame::matchStatistics);
+                before = text();
         }
-        const std::string after = text(frame::matchStatistics);
+        const std::string after = text();
+        const std::vector<std::string> lines =
+            frame::matchPanelLines(statistics, match, world->rain, false, 3);
         std::string panel;
-        for (const std::string& line : frame::matchPanelLines(frame::matchStatistics, sim::match,
-                                                              render::rainField, false, 3))
+        for (const std::string& line : lines)
             panel += line + "\n";
-        ASSERT_TRUE(frame::matchPanel.shown);
+        ASSERT_TRUE(world->panel.shown);
         EXPECT_EQ(panel.substr(0, panel.find('\n')),
                   "MATCH TIME   " + frame::matchTime(9000 - restart));
         // Shots, on target, passes started and completed, per team.
@@ -213,6 +227,29 @@ TEST_F(SummaryTest, ThePanelShowsTheCurrentMatchAsTheSummaryCountsIt) {
             const std::string goals = after.substr(0, after.find("\nDYNAMO: "));
             const std::vector<long long> last = numbersIn(goals.substr(goals.rfind("\n  frame ")));
             EXPECT_EQ(numbersAfter(panel, "\n  ").at(1), last[2]) << "seconds " << panel;
+
+            // More goals than the statistics keep: the summary still lists
+            // every one, in order (one match: goal i makes i goals in all),
+            // and the panel the latest three, latest first.
+            ASSERT_GT(statistics.goals, frame::kKeptGoals);
+            std::vector<std::vector<long long>> listed;  // time, then the score last
+            for (std::size_t at = goals.find("\n  frame "); at != std::string::npos;
+                 at = goals.find("\n  frame ", at + 1))
+                listed.push_back(numbersIn(goals.substr(at, goals.find('\n', at + 1) - at)));
+            ASSERT_EQ(static_cast<std::int64_t>(listed.size()), statistics.goals) << goals;
+            for (std::size_t i = 0; i < listed.size(); ++i) {
+                const std::vector<long long>& goal = listed[i];
+                EXPECT_EQ(goal[goal.size() - 2] + goal.back(), static_cast<long long>(i + 1));
+            }
+            for (std::size_t k = 0; k < 3; ++k) {
+                const std::vector<long long>& goal = listed[listed.size() - 1 - k];
+                const std::vector<long long> shown = numbersIn(lines.at(2 + k));
+                ASSERT_GE(shown.size(), 4u) << lines[2 + k];
+                EXPECT_EQ(
+                    (std::vector<long long>{shown[0], shown[1], shown[2], shown[3]}),
+                    (std::vector<long long>{goal[1], goal[2], goal[goal.size() - 2], goal.back()}))
+                    << lines[2 + k];
+            }
         }
     }
 }

@@ -6,14 +6,14 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "frame/frame_state.h"
-#include "frame/process_state.h"
-#include "frame/render_frame.h"
+#include "frame/frame_picture.h"
+#include "frame/frame_step.h"
+#include "frame/world.h"
 #include "platform/offscreen_context.h"
-#include "render/rain_field.h"
 #include "tests/support/program_run.h"
 #include "tests/tools/picture_reader.h"
 #include "tools/offscreen_scene.h"
@@ -30,29 +30,30 @@ const std::vector<std::int64_t> kPictures = {200, 221, kFrames};
 
 // Program start, but with the weather just turned to rain, so that the
 // pictures are taken in a downpour without thousands of frames first.
-static void startInRain() {
-    frame::resetProcessState();
-    render::rainField.raining = 1;
-    render::rainField.clock = 0;
+static std::unique_ptr<frame::World> startInRain() {
+    auto world = std::make_unique<frame::World>(frame::initialWorld());
+    world->rain.raining = 1;
+    world->rain.clock = 0;
+    return world;
 }
 
 // Every frame drawn, as the program draws them, with the pictures of kPictures
 // read off as they are drawn.
 static std::vector<std::vector<unsigned char>> drawnOneByOne() {
     std::vector<std::vector<unsigned char>> pictures;
-    startInRain();
-    platform::OffscreenContext* context = tools::openOffscreenScene(kWidth, kHeight);
+    const auto world = startInRain();
+    platform::OffscreenContext* context = tools::openOffscreenScene(*world, kWidth, kHeight);
     if (context == nullptr)
         return pictures;
     for (std::int64_t frame = 1; frame <= kFrames; ++frame) {
-        frame::advanceSimulation();
-        frame::renderFrame();
+        frame::stepFrame(*world);
+        frame::drawFrame(*world);
         if (pictures.size() < kPictures.size() && frame == kPictures[pictures.size()]) {
             pictures.emplace_back();
             platform::readOffscreenPixels(context, pictures.back());
         }
         if (frame == kToggleAfter) {
-            context = tools::reopenOffscreenScene(context, kWidth, kHeight);
+            context = tools::reopenOffscreenScene(*world, context, kWidth, kHeight);
             if (context == nullptr)
                 return pictures;
         }
@@ -84,7 +85,7 @@ TEST(RecordSeek, PicturesAfterSkipsMatchTheFramesDrawnOneByOne) {
     const std::vector<std::vector<unsigned char>> expected = drawnOneByOne();
     ASSERT_EQ(expected.size(), kPictures.size());
 
-    startInRain();
+    const auto world = startInRain();
     const test_support::TempDir temp;
     const std::string& dir = temp.path();
     frame::FrameScript script;
@@ -97,9 +98,10 @@ TEST(RecordSeek, PicturesAfterSkipsMatchTheFramesDrawnOneByOne) {
     options.height = kHeight;
     std::string error;
     tools::RecordTally tally;
-    ASSERT_EQ(tools::recordFrames(script, options, false, nullptr, nullptr, error, &tally), 0)
+    ASSERT_EQ(tools::recordFrames(*world, script, options, false, nullptr, nullptr, error, &tally),
+              0)
         << error;
-    EXPECT_GT(render::fallingDropCount(), 2000) << "the pictures are taken in rain";
+    EXPECT_GT(world->rain.falling, 2000) << "the pictures are taken in rain";
     EXPECT_EQ(tally.pictures, 3);
 
     for (std::size_t i = 0; i < kPictures.size(); ++i) {

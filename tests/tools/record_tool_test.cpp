@@ -4,12 +4,13 @@
 #include <algorithm>
 #include <cstring>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "frame/process_state.h"
-#include "tests/support/program_run.h"
 #include "frame/frame_script.h"
+#include "frame/world.h"
+#include "tests/support/program_run.h"
 #include "tools/record_options.h"
 #include "tools/record_run.h"
 #include "tools/script_matches.h"
@@ -82,11 +83,11 @@ TEST(RecordTool, ChosenFramesAndFileNames) {
 }
 
 // The trace lines of a recorded run, collected after start-up and every frame.
-static void collectLine(std::int64_t frame, bool recreated, void* data) {
+static void collectLine(const frame::World& world, std::int64_t frame, bool recreated, void* data) {
     char line[tools::kTraceLineMax];
     const bool withTerrain = frame == 0 || recreated;
-    const std::string hash = withTerrain ? tools::terrainHash() : std::string();
-    const size_t n = tools::traceLine(frame, withTerrain ? hash.c_str() : nullptr, line);
+    const std::string hash = withTerrain ? tools::terrainHash(world.heightmap) : std::string();
+    const size_t n = tools::traceLine(world, frame, withTerrain ? hash.c_str() : nullptr, line);
     static_cast<std::string*>(data)->append(line, n);
 }
 
@@ -103,7 +104,7 @@ TEST(RecordTool, RecordedRunLeavesTheStateTheTracePrints) {
     const ProgramRun trace = test_support::runProgram(FOOTBALL_TRACE_PATH, args);
     ASSERT_EQ(trace.status, 0) << trace.err;
 
-    frame::resetProcessState();
+    const auto world = std::make_unique<frame::World>(frame::initialWorld());
     const TempDir dir;
     args.push_back("--out");
     args.push_back(dir.path());
@@ -118,9 +119,9 @@ TEST(RecordTool, RecordedRunLeavesTheStateTheTracePrints) {
     ASSERT_TRUE(tools::parseRecordOptions(script.extras, options, error)) << error;
     options.width = 320;
     options.height = 240;
-    tools::startScriptMatches(script, "football-record");
+    tools::startScriptMatches(*world, script, "football-record");
     std::string recorded;
-    ASSERT_EQ(tools::recordFrames(script, options, false, collectLine, &recorded, error), 0)
+    ASSERT_EQ(tools::recordFrames(*world, script, options, false, collectLine, &recorded, error), 0)
         << error;
     EXPECT_TRUE(recorded == trace.out) << "the recorded run drifted from the trace";
     EXPECT_EQ(std::count(recorded.begin(), recorded.end(), '\n'), 2201);

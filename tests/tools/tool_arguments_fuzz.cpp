@@ -11,8 +11,9 @@
 #include <vector>
 
 #include "common/command_line.h"
-#include "frame/key_table.h"
 #include "frame/frame_script.h"
+#include "frame/frame_step.h"
+#include "frame/key_table.h"
 #include "tools/record_options.h"
 
 // A refusal's message: not empty, and no line break or other control character
