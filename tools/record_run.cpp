@@ -1,5 +1,5 @@
 // record_run.cpp -- the record tool's run: start-up, frames, window re-creations, PNG and
-// WebP output.
+// clip output.
 #include "tools/record_run.h"
 
 #include <sys/stat.h>
@@ -19,7 +19,7 @@
 #include "platform/offscreen_context.h"
 #include "render/gl_errors.h"
 #include "tools/offscreen_scene.h"
-#include "tools/webp_clip.h"
+#include "tools/record_clip.h"
 
 namespace tools {
 
@@ -118,7 +118,7 @@ static FrameOutputs frameOutputs(const FrameScript& script, const RecordOptions&
 
 // Writes the frame's picture where it goes; false with the message in `error`.
 static bool writeFrame(platform::OffscreenContext* context, const RecordOptions& options,
-                       std::int64_t frame, FrameOutputs outputs, WebpClip* clip,
+                       std::int64_t frame, FrameOutputs outputs, RecordClip* clip,
                        std::vector<unsigned char>& rgb, std::string& error) {
     platform::readOffscreenPixels(context, rgb);
     std::string reason;
@@ -129,7 +129,7 @@ static bool writeFrame(platform::OffscreenContext* context, const RecordOptions&
             return false;
         }
     }
-    if (outputs.clip && !addWebpFrame(clip, rgb, reason)) {
+    if (outputs.clip && !addClipFrame(clip, frame, rgb, reason)) {
         error = "cannot write '" + options.clipPath + "': " + reason;
         return false;
     }
@@ -152,9 +152,9 @@ int recordFrames(const FrameScript& script, const RecordOptions& options, bool p
         error = "cannot write to directory '" + options.outDir + "': " + reason;
         return 1;
     }
-    WebpClip* clip = nullptr;
+    RecordClip* clip = nullptr;
     if (!options.clipPath.empty()) {
-        clip = openWebpClip(options.clipPath, options.width, options.height, reason);
+        clip = openClip(options.clipPath, options.width, options.height, reason);
         if (clip == nullptr) {
             error = "cannot write '" + options.clipPath + "': " + reason;
             return 1;
@@ -162,13 +162,13 @@ int recordFrames(const FrameScript& script, const RecordOptions& options, bool p
     }
     platform::OffscreenContext* context = openOffscreenScene(options.width, options.height);
     if (context == nullptr) {
-        abandonWebpClip(clip);
+        abandonClip(clip);
         error = "cannot create a " + std::to_string(options.width) + "x" +
                 std::to_string(options.height) + " offscreen OpenGL context";
         return 1;
     }
     if (!glErrorFree("at start-up", error)) {
-        abandonWebpClip(clip);
+        abandonClip(clip);
         closeOffscreenScene(context);
         return 1;
     }
@@ -192,7 +192,7 @@ int recordFrames(const FrameScript& script, const RecordOptions& options, bool p
                 ((outputs.png || outputs.clip) &&
                  !writeFrame(context, options, frame, outputs, clip, rgb, error))) {
                 breakProgress(shown);
-                abandonWebpClip(clip);
+                abandonClip(clip);
                 closeOffscreenScene(context);
                 return 1;
             }
@@ -209,7 +209,7 @@ int recordFrames(const FrameScript& script, const RecordOptions& options, bool p
             context = reopenOffscreenScene(context, options.width, options.height);
             if (context == nullptr) {
                 breakProgress(shown);
-                abandonWebpClip(clip);
+                abandonClip(clip);
                 error = "cannot re-create the offscreen OpenGL context";
                 return 1;
             }
@@ -217,7 +217,7 @@ int recordFrames(const FrameScript& script, const RecordOptions& options, bool p
         if (toggles > 0 &&
             !glErrorFree("re-creating the context after frame " + std::to_string(frame), error)) {
             breakProgress(shown);
-            abandonWebpClip(clip);
+            abandonClip(clip);
             closeOffscreenScene(context);
             return 1;
         }
@@ -226,7 +226,7 @@ int recordFrames(const FrameScript& script, const RecordOptions& options, bool p
         showProgress(shown, frame, script.frames);
     }
     closeOffscreenScene(context);
-    if (clip != nullptr && !finishWebpClip(clip, reason)) {
+    if (clip != nullptr && !finishClip(clip, reason)) {
         error = "cannot write '" + options.clipPath + "': " + reason;
         return 1;
     }
