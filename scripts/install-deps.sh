@@ -9,7 +9,10 @@ packages=(
     make build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
     libsdl2-dev libgl1-mesa-dev libglu1-mesa-dev libosmesa6-dev libgl1-mesa-dri
     libfreetype-dev fonts-liberation libpng-dev zlib1g-dev libwebp-dev libx11-dev libxrandr-dev
-    googletest libgtest-dev libgmock-dev libbenchmark-dev
+    # football-record's MP4 and WebM clips (the native build only)
+    libavformat-dev libavcodec-dev libswscale-dev libswresample-dev
+    # the tests; ffmpeg's ffprobe and ffmpeg look into those clips
+    googletest libgtest-dev libgmock-dev libbenchmark-dev ffmpeg
     xvfb xdotool x11-utils openbox python3 python3-xlib
     help2man desktop-file-utils appstream dpkg-dev file
     g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine wine64 nsis

@@ -15,6 +15,7 @@
 #include "frame/world.h"
 #include "platform/host_system.h"
 #include "platform/standard_output.h"
+#include "tools/audio_option.h"
 #include "tools/match_summary.h"
 #include "tools/script_matches.h"
 #include "tools/sound_track.h"

@@ -1,5 +1,5 @@
 // record_main.cpp -- football-record: the program's frames drawn offscreen, written as PNG
-// files or an animated WebP clip, and replays of the default match's goals.
+// files or a clip (animated WebP, MP4 or WebM), and replays of the default match's goals.
 #include <unistd.h>
 
 #include <algorithm>
@@ -22,11 +22,12 @@ static const char kProgram[] = "football-record";
 // --help: this, the options, kHelpMiddle, the key names, then kHelpEnd.
 static const char kHelpStart[] =
     "Usage: football-record FRAMES --out DIR [OPTION]...\n"
-    "  or:  football-record FRAMES --clip FILE.webp [OPTION]...\n"
-    "  or:  football-record --goal N --clip FILE.webp [--view V] [--size WxH]\n"
+    "  or:  football-record FRAMES --clip FILE [OPTION]...\n"
+    "  or:  football-record --goal N --clip FILE [--view V] [--size WxH]\n"
     "Run the football match from start-up without a window, draw its frames offscreen\n"
-    "exactly as the program draws them, and write them as PNG pictures or as an\n"
-    "animated WebP clip at 30 pictures per second.\n"
+    "exactly as the program draws them, and write them as PNG pictures or as a clip\n"
+    "at 30 pictures per second: an animated WebP, or an MP4 or WebM video with a\n"
+    "sound track (silent for now), whose width and height must be even.\n"
     "\n";
 
 static const char kHelpMiddle[] =
@@ -45,7 +46,9 @@ static const char kHelpEnd[] =
     "Examples:\n"
     "  football-record 600 --clip match.webp --size 640x480\n"
     "      the first 20 seconds of the match as a clip\n"
-    "  football-record 900 --clip corner.webp --from 300 --view 5\n"
+    "  football-record 600 --clip match.mp4 --size 640x480\n"
+    "      the same as an MP4 video (H.264, AAC sound)\n"
+    "  football-record 900 --clip corner.webm --from 300 --view 5\n"
     "      frames 300 to 900 seen from beyond a corner\n"
     "  football-record --goal 1 --view 3 --clip goal.webp --size 640x480\n"
     "      the first goal from behind the far goal\n"

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "frame/views.h"
+#include "tools/audio_option.h"
 
 namespace tools {
 
@@ -51,7 +52,11 @@ std::vector<common::OptionRow> recordOptionRows() {
         {"out", 0, "DIR", "write the chosen frames as DIR/frame-NNNNN.png (DIR is made)", 0},
         {"at", 0, "F1,F2,...", "with --out: write only these frames", 0},
         {"every", 0, "K", "with --out: write every K-th frame", 0},
-        {"clip", 0, "FILE.webp", "write frames F..FRAMES as an animated WebP", 0},
+        {"clip", 0, "FILE",
+         "write frames F..FRAMES as a clip, 30 pictures per second, by\nFILE's ending: .webp an "
+         "animated WebP (silent), .mp4 H.264 video\nwith AAC sound, .webm VP9 video with Opus "
+         "sound",
+         0},
         {"from", 0, "F", "with --clip: the first frame of the clip (default 1)", 0},
         {"view", 0, "V",
          "see every frame from view V, as if its key were held: 1 the start\nview, 2 to 5 the "
@@ -62,6 +67,7 @@ std::vector<common::OptionRow> recordOptionRows() {
          "ball crosses the goal line to the award",
          0},
         {"size", 0, "WxH", "picture size in pixels, each 1 to 8192 (default 1024x768)", 0},
+        audioOptionRow(),
     });
 }
 
@@ -70,12 +76,30 @@ static bool endsWith(const std::string& text, const std::string& end) {
            text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
+// The endings --clip takes, and whether the clip's pictures need even sides
+// (H.264 and VP9 keep colour at half the size each way).
+struct ClipEnding {
+    const char* ending;
+    bool evenSides;
+};
+static const ClipEnding kClipEndings[] = {{".webp", false}, {".mp4", true}, {".webm", true}};
+
+// The ending of a clip's file name, with a name before it; null for another.
+static const ClipEnding* clipEndingOf(const std::string& path) {
+    for (const ClipEnding& clip : kClipEndings) {
+        const std::string ending = clip.ending;
+        if (endsWith(path, ending) && path != ending && !endsWith(path, "/" + ending))
+            return &clip;
+    }
+    return nullptr;
+}
+
 // --clip, --from, --view and --goal.
 static bool parseClipOption(const std::string& name, const std::string& value,
                             RecordOptions& options, std::string& error) {
     if (name == "--clip") {
-        if (!endsWith(value, ".webp") || endsWith(value, "/.webp") || value == ".webp") {
-            error = "--clip needs a file name ending in .webp, not " + quoted(value);
+        if (clipEndingOf(value) == nullptr) {
+            error = "--clip needs a file name ending in .webp, .mp4 or .webm, not " + quoted(value);
             return false;
         }
         options.clipPath = value;
@@ -113,6 +137,9 @@ bool parseRecordOptions(const std::vector<frame::ExtraArgument>& extras, RecordO
         seen.push_back(name);
         if (name == "--clip" || name == "--from" || name == "--view" || name == "--goal") {
             if (!parseClipOption(name, value, options, error))
+                return false;
+        } else if (name == "--audio") {
+            if (!readAudioPath(value, options.audioPath, error))
                 return false;
         } else if (name == "--out") {
             if (value.empty()) {
@@ -161,6 +188,13 @@ bool checkRecordRequest(const frame::FrameScript& script, const RecordOptions& o
                         std::string& error) {
     const bool out = !options.outDir.empty();
     const bool clip = !options.clipPath.empty();
+    const ClipEnding* ending = clipEndingOf(options.clipPath);
+    if (ending != nullptr && ending->evenSides &&
+        (options.width % 2 != 0 || options.height % 2 != 0)) {
+        error = ".mp4 and .webm clips need an even width and height, not " +
+                std::to_string(options.width) + "x" + std::to_string(options.height);
+        return false;
+    }
     if (options.goal > 0) {
         const char* refused = script.framesGiven        ? "FRAMES"
                               : out                     ? "--out"
@@ -176,7 +210,7 @@ bool checkRecordRequest(const frame::FrameScript& script, const RecordOptions& o
             return false;
         }
         if (!clip) {
-            error = "--goal needs --clip FILE.webp";
+            error = "--goal needs --clip FILE";
             return false;
         }
         return true;
@@ -186,7 +220,7 @@ bool checkRecordRequest(const frame::FrameScript& script, const RecordOptions& o
         return false;
     }
     if (!out && !clip) {
-        error = "--out DIR or --clip FILE.webp is required";
+        error = "--out DIR or --clip FILE is required";
         return false;
     }
     if (!out && (!options.at.empty() || options.every > 0)) {
@@ -199,7 +233,7 @@ bool checkRecordRequest(const frame::FrameScript& script, const RecordOptions& o
         return false;
     }
     if (!clip && options.from != 0) {
-        error = "--from needs --clip FILE.webp";
+        error = "--from needs --clip FILE";
         return false;
     }
     if (clip && script.frames == 0) {

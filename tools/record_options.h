@@ -16,10 +16,11 @@ struct RecordOptions {
     std::int64_t every = 0;        // --every K: every K-th frame; 0 when not given
     int width = 1024;              // --size WxH, each 1..8192
     int height = 768;
-    std::string clipPath;   // --clip FILE.webp; empty when not given
+    std::string clipPath;   // --clip FILE.webp, .mp4 or .webm; empty when not given
     std::int64_t from = 0;  // --from F: the clip's first frame; 0 when not given (frame 1)
     int view = 0;           // --view 1..6 (frame/views.h): its key held throughout; 0: none
     std::int64_t goal = 0;  // --goal N: the goal to replay; 0 when not given
+    std::string audioPath;  // --audio FILE.wav; empty when not given
 };
 
 // football-record's table of options: the frame script's and its own.
@@ -41,8 +42,8 @@ bool parseRecordOptions(const std::vector<frame::ExtraArgument>& extras, RecordO
 // After both parsers, before anything runs: whether the options make one
 // request together with FRAMES, --hold and --toggle (an output is named,
 // --at/--every go with --out, --from with --clip and within FRAMES, --goal
-// with --clip and without FRAMES, --from, --hold or --toggle). False with a
-// one-line message in `error`.
+// with --clip and without FRAMES, --from, --hold or --toggle, a video clip's
+// sides even). False with a one-line message in `error`.
 bool checkRecordRequest(const frame::FrameScript& script, const RecordOptions& options,
                         std::string& error);
 

@@ -1,5 +1,5 @@
 // record_run.cpp -- the record tool's run: start-up, frames, window re-creations, PNG and
-// WebP output.
+// clip output.
 #include "tools/record_run.h"
 
 #include <sys/stat.h>
@@ -15,8 +15,10 @@
 #include "frame/frame_picture.h"
 #include "platform/offscreen_context.h"
 #include "render/gl_errors.h"
+#include "tools/frame_sound.h"
 #include "tools/offscreen_scene.h"
-#include "tools/webp_clip.h"
+#include "tools/record_clip.h"
+#include "tools/sound_track.h"
 
 namespace tools {
 
@@ -115,8 +117,9 @@ static FrameOutputs frameOutputs(const frame::FrameScript& script, const RecordO
 
 // Writes the frame's picture where it goes; false with the message in `error`.
 static bool writeFrame(platform::OffscreenContext* context, const RecordOptions& options,
-                       std::int64_t frame, FrameOutputs outputs, WebpClip* clip,
-                       std::vector<unsigned char>& rgb, std::string& error) {
+                       std::int64_t frame, FrameOutputs outputs, RecordClip* clip,
+                       const std::vector<std::int16_t>& sound, std::vector<unsigned char>& rgb,
+                       std::string& error) {
     platform::readOffscreenPixels(context, rgb);
     std::string reason;
     if (outputs.png) {
@@ -126,7 +129,7 @@ static bool writeFrame(platform::OffscreenContext* context, const RecordOptions&
             return false;
         }
     }
-    if (outputs.clip && !addWebpFrame(clip, rgb, reason)) {
+    if (outputs.clip && !addClipFrame(clip, rgb, sound, reason)) {
         error = "cannot write '" + options.clipPath + "': " + reason;
         return false;
     }
@@ -150,9 +153,9 @@ int recordFrames(frame::World& world, const frame::FrameScript& script,
         error = "cannot write to directory '" + options.outDir + "': " + reason;
         return 1;
     }
-    WebpClip* clip = nullptr;
+    RecordClip* clip = nullptr;
     if (!options.clipPath.empty()) {
-        clip = openWebpClip(options.clipPath, options.width, options.height, reason);
+        clip = openClip(options.clipPath, options.width, options.height, reason);
         if (clip == nullptr) {
             error = "cannot write '" + options.clipPath + "': " + reason;
             return 1;
@@ -160,13 +163,13 @@ int recordFrames(frame::World& world, const frame::FrameScript& script,
     }
     platform::OffscreenContext* context = openOffscreenScene(world, options.width, options.height);
     if (context == nullptr) {
-        abandonWebpClip(clip);
+        abandonClip(clip);
         error = "cannot create a " + std::to_string(options.width) + "x" +
                 std::to_string(options.height) + " offscreen OpenGL context";
         return 1;
     }
     if (!glErrorFree("at start-up", error)) {
-        abandonWebpClip(clip);
+        abandonClip(clip);
         closeOffscreenScene(context);
         return 1;
     }
@@ -176,8 +179,26 @@ int recordFrames(frame::World& world, const frame::FrameScript& script,
     Progress shown = {progress, start, start, 0};
     std::vector<unsigned char> rgb;
     bool drawnInContext = false;
+    ClipSound clipSound;
+    SoundTrack soundTrack;
+    const bool withClipSound = clipHasSound(clip);
+    const bool withSoundTrack = !options.audioPath.empty();
+    if (withSoundTrack && !soundTrack.open(options.audioPath, error)) {
+        abandonClip(clip);
+        closeOffscreenScene(context);
+        return 1;
+    }
     for (std::int64_t frame = 1; frame <= script.frames; ++frame) {
+        const sim::MatchState before = world.match;
         const bool nextMatch = frame::stepScriptedFrame(world, script, frame);
+        if (withClipSound)
+            clipSound.addFrame(before, world);
+        if (withSoundTrack && !soundTrack.addFrame(before, world, error)) {
+            breakProgress(shown);
+            abandonClip(clip);
+            closeOffscreenScene(context);
+            return 1;
+        }
         const FrameOutputs outputs = frameOutputs(script, options, frame, drawnInContext);
         drawnInContext = drawnInContext || outputs.draw;
         if (outputs.draw) {
@@ -186,9 +207,10 @@ int recordFrames(frame::World& world, const frame::FrameScript& script,
             // A frame drawn with an OpenGL error may be wrong: stop before writing it.
             if (!glErrorFree("in frame " + std::to_string(frame), error) ||
                 ((outputs.png || outputs.clip) &&
-                 !writeFrame(context, options, frame, outputs, clip, rgb, error))) {
+                 !writeFrame(context, options, frame, outputs, clip, clipSound.samples(), rgb,
+                             error))) {
                 breakProgress(shown);
-                abandonWebpClip(clip);
+                abandonClip(clip);
                 closeOffscreenScene(context);
                 return 1;
             }
@@ -203,7 +225,7 @@ int recordFrames(frame::World& world, const frame::FrameScript& script,
             context = reopenOffscreenScene(world, context, options.width, options.height);
             if (context == nullptr) {
                 breakProgress(shown);
-                abandonWebpClip(clip);
+                abandonClip(clip);
                 error = "cannot re-create the offscreen OpenGL context";
                 return 1;
             }
@@ -211,7 +233,7 @@ int recordFrames(frame::World& world, const frame::FrameScript& script,
         if (toggles > 0 &&
             !glErrorFree("re-creating the context after frame " + std::to_string(frame), error)) {
             breakProgress(shown);
-            abandonWebpClip(clip);
+            abandonClip(clip);
             closeOffscreenScene(context);
             return 1;
         }
@@ -220,10 +242,12 @@ int recordFrames(frame::World& world, const frame::FrameScript& script,
         showProgress(shown, frame, script.frames);
     }
     closeOffscreenScene(context);
-    if (clip != nullptr && !finishWebpClip(clip, reason)) {
+    if (clip != nullptr && !finishClip(clip, reason)) {
         error = "cannot write '" + options.clipPath + "': " + reason;
         return 1;
     }
+    if (withSoundTrack && !soundTrack.finish(error))
+        return 1;
     if (tally != nullptr)
         *tally = written;
     return 0;

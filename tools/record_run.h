@@ -1,5 +1,5 @@
 // record_run.h -- the record tool's run: start-up and frames offscreen, chosen frames to PNG
-// files and a clip to an animated WebP.
+// files and a clip (record_clip.h).
 #pragma once
 
 #include <cstdint>

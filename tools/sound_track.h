@@ -8,17 +8,9 @@
 
 #include "audio/synthesiser.h"
 #include "audio/wav_file.h"
-#include "common/command_line.h"
 #include "frame/world.h"
 
 namespace tools {
-
-// --audio FILE.wav, in both tools' tables.
-common::OptionRow audioOptionRow();
-
-// Reads --audio's value: a file name ending in .wav. False with a one-line
-// message in `error` otherwise.
-bool readAudioPath(const std::string& value, std::string& path, std::string& error);
 
 // The sound of a run, frame by frame, into a WAV file (48,000 samples a
 // second, 16-bit stereo). The file is whole once finish answers true, and

@@ -1,14 +1,14 @@
 // webp_clip.cpp -- animated WebP output for the record tool's clips.
 #include "tools/webp_clip.h"
 
-#include <unistd.h>
 #include <webp/encode.h>
 #include <webp/mux.h>
 
 #include <cerrno>
-#include <csignal>
 #include <cstdio>
 #include <cstring>
+
+#include "tools/clip_part_file.h"
 
 namespace tools {
 
@@ -26,45 +26,6 @@ struct WebpClip {
     int height;
     long long pictures;
 };
-
-// While a clip is being written, an interrupt (Ctrl+C, a terminal hang-up, a
-// termination request) removes its temporary file before the process ends
-// as the signal would have ended it. One clip at a time is written.
-static constexpr int kCleanupSignals[] = {SIGINT, SIGTERM, SIGHUP};
-static char interruptedPath[4096];
-static struct sigaction previousActions[3];
-
-static void removeOnSignal(int signal) {
-    unlink(interruptedPath);
-    for (std::size_t i = 0; i < 3; ++i) {
-        if (kCleanupSignals[i] == signal)
-            sigaction(signal, &previousActions[i], nullptr);
-    }
-    raise(signal);
-}
-
-static void watchSignals(const std::string& temporary) {
-    if (temporary.size() >= sizeof interruptedPath)
-        return;
-    std::memcpy(interruptedPath, temporary.c_str(), temporary.size() + 1);
-    struct sigaction action = {};
-    action.sa_handler = removeOnSignal;
-    sigemptyset(&action.sa_mask);
-    for (std::size_t i = 0; i < 3; ++i) {
-        // A signal the process ignores (nohup, a background job) stays ignored.
-        sigaction(kCleanupSignals[i], nullptr, &previousActions[i]);
-        if (previousActions[i].sa_handler != SIG_IGN)
-            sigaction(kCleanupSignals[i], &action, nullptr);
-    }
-}
-
-static void unwatchSignals() {
-    if (interruptedPath[0] == '\0')
-        return;
-    for (std::size_t i = 0; i < 3; ++i)
-        sigaction(kCleanupSignals[i], &previousActions[i], nullptr);
-    interruptedPath[0] = '\0';
-}
 
 int clipTimestamp(long long index) {
     return static_cast<int>(index * 1000 / 30);
@@ -99,7 +60,7 @@ WebpClip* openWebpClip(const std::string& path, int width, int height, std::stri
                 std::to_string(height);
         return nullptr;
     }
-    watchSignals(temporary);
+    watchPartFile(temporary);
     return new WebpClip{path, temporary, file, encoder, config, width, height, 0};
 }
 
@@ -148,7 +109,7 @@ static bool writeAndClose(FILE* file, const WebPData& data, std::string& error) 
 }
 
 static void freeClip(WebpClip* clip) {
-    unwatchSignals();
+    unwatchPartFile();
     WebPAnimEncoderDelete(clip->encoder);
     delete clip;
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <csignal>
 #include <filesystem>
@@ -69,6 +70,58 @@ TEST(ClipTool, ClipHoldsOnePictureForEachFrameAtThirtyASecond) {
         // blank picture is far beyond 25.
         EXPECT_LT(meanDifference(clip.rgba[index], rgb), 25.0) << "frame " << frame;
     }
+}
+
+// A stream's length from ffprobe's flat output: MP4 gives it in seconds,
+// WebM as a tag "HH:MM:SS.fraction".
+static double probedSeconds(const std::string& out, int stream) {
+    const std::string name = "streams.stream." + std::to_string(stream) + ".";
+    const std::size_t tag = out.find(name + "tags.DURATION=\"00:00:");
+    if (tag != std::string::npos)
+        return std::stod(out.substr(tag + name.size() + 21));
+    return std::stod(out.substr(out.find(name + "duration=\"") + name.size() + 10));
+}
+
+TEST(ClipTool, VideoClipsHoldThePicturesAndTheirSoundForTheClipsLength) {
+    const TempDir temp;
+    const std::string& dir = temp.path();
+    for (const auto& [name, video, sound] :
+         {std::array<std::string, 3>{"c.mp4", "h264", "aac"}, {"c.webm", "vp9", "opus"}}) {
+        SCOPED_TRACE(name);
+        const std::string clip = dir + "/" + name;
+        // 37 pictures: the sound ends in most of an encoder's frame, which must
+        // not be lost.
+        const ProgramRun r = runProgram(kRecord, {"106", "--clip", clip, "--from", "70", "--size",
+                                                  "64x48", "--out", dir + "/png", "--at", "70"});
+        ASSERT_EQ(r.status, 0) << r.err;
+        const ProgramRun probe = runProgram(
+            FOOTBALL_FFPROBE, {"-v", "error", "-count_packets", "-of", "flat", "-show_entries",
+                               "stream=codec_type,codec_name,width,height,channels,sample_rate,"
+                               "duration,nb_read_packets:stream_tags=DURATION",
+                               clip});
+        ASSERT_EQ(probe.status, 0) << probe.err;
+        for (const std::string& line : std::vector<std::string>{
+                 "0.codec_type=\"video\"", "0.codec_name=\"" + video + "\"", "0.width=64",
+                 "0.height=48", "0.nb_read_packets=\"37\"", "1.codec_type=\"audio\"",
+                 "1.codec_name=\"" + sound + "\"", "1.sample_rate=\"48000\"", "1.channels=2"})
+            EXPECT_NE(probe.out.find("streams.stream." + line + "\n"), std::string::npos) << line;
+        EXPECT_EQ(probe.out.find("streams.stream.2."), std::string::npos) << "two streams only";
+        for (int stream : {0, 1})
+            EXPECT_NEAR(probedSeconds(probe.out, stream), 37 / 30.0, 0.01) << stream;
+
+        // The first picture is frame 70, the right way up, up to the loss of
+        // the encoding (colour kept at half size: some 14 levels here).
+        const ProgramRun first =
+            runProgram(FOOTBALL_FFMPEG, {"-v", "error", "-i", clip, "-frames:v", "1", "-f",
+                                         "rawvideo", "-pix_fmt", "rgba", "-"});
+        int width = 0, height = 0;
+        std::vector<unsigned char> rgb;
+        ASSERT_TRUE(readPng(tools::framePath(dir + "/png", 70), width, height, rgb));
+        ASSERT_EQ(first.out.size(), 64u * 48 * 4) << first.err;
+        EXPECT_LT(meanDifference({first.out.begin(), first.out.end()}, rgb), 25.0);
+    }
+    EXPECT_EQ(namesIn(dir), (std::vector<std::string>{"c.mp4", "c.webm", "png"}))
+        << "no temporary file is left";
 }
 
 TEST(ClipTool, AlikePicturesAreKeptOnceForTheTimeOfBoth) {
@@ -179,30 +232,35 @@ TEST(ClipTool, AClipThatCannotBeWrittenIsNamedAndLeavesNothing) {
     // A missing directory is found before any frame; a directory in the
     // clip's place only when the finished clip is put there.
     std::filesystem::create_directory(dir + "/taken.webp");
-    for (const std::string& clip : {dir + "/missing/c.webp", dir + "/taken.webp"}) {
+    std::filesystem::create_directory(dir + "/taken.webm");
+    for (const std::string& clip : {dir + "/missing/c.webp", dir + "/taken.webp",
+                                    dir + "/missing/c.mp4", dir + "/taken.webm"}) {
         const ProgramRun r = runProgram(kRecord, {"3", "--size", "16x16", "--clip", clip});
         EXPECT_EQ(r.status, 1) << clip;
         EXPECT_EQ(r.out, "");
         EXPECT_EQ(r.err.rfind("football-record: cannot write '" + clip + "': ", 0), 0u) << r.err;
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
     }
-    EXPECT_EQ(namesIn(dir), std::vector<std::string>{"taken.webp"}) << "no temporary file is left";
+    EXPECT_EQ(namesIn(dir), (std::vector<std::string>{"taken.webm", "taken.webp"}))
+        << "no temporary file is left";
     EXPECT_TRUE(namesIn(dir + "/taken.webp").empty());
+    EXPECT_TRUE(namesIn(dir + "/taken.webm").empty());
 }
 
 TEST(ClipTool, AnInterruptedClipLeavesNoFile) {
     const TempDir dir;
-    const std::string clip = dir.path() + "/i.webp";
-    // Terminated once its temporary file is there (or after 30 s), it ends by the signal.
-    test_support::RunOptions options;
-    options.whileRunning = [&clip](int pid) {
-        for (int wait = 0; wait < 600 && !std::filesystem::exists(clip + ".part"); ++wait)
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        kill(pid, SIGTERM);
-    };
-    const ProgramRun r =
-        runProgram(kRecord, {"100000", "--size", "16x16", "--clip", clip}, options);
-    EXPECT_EQ(r.signal, SIGTERM) << r.err;
+    for (const std::string& clip : {dir.path() + "/i.webp", dir.path() + "/i.mp4"}) {
+        // Terminated once its temporary file is there (or after 30 s), it ends by the signal.
+        test_support::RunOptions options;
+        options.whileRunning = [&clip](int pid) {
+            for (int wait = 0; wait < 600 && !std::filesystem::exists(clip + ".part"); ++wait)
+                std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            kill(pid, SIGTERM);
+        };
+        const ProgramRun r =
+            runProgram(kRecord, {"100000", "--size", "16x16", "--clip", clip}, options);
+        EXPECT_EQ(r.signal, SIGTERM) << clip << r.err;
+    }
     EXPECT_TRUE(namesIn(dir.path()).empty());
 }
 
