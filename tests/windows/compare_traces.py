@@ -4,15 +4,17 @@
 # Usage: compare_traces.py LINUX_TRACE WINDOWS_TRACE.exe ARGUMENTS...
 # Runs both with the same arguments ($WINE runs the .exe, in $WINEPREFIX) and
 # compares their standard output byte for byte; on a difference, names the
-# first line that differs and shows it from both.
+# first line that differs and shows it from both. Each runs in a folder of its
+# own, so files the arguments name (--audio sound.wav) are compared as well.
 import os
 import subprocess
 import sys
+import tempfile
 
 
-def run(command):
+def run(command, folder):
     result = subprocess.run(command, stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
-                            stderr=subprocess.PIPE, timeout=240)
+                            stderr=subprocess.PIPE, timeout=240, cwd=folder)
     if result.returncode != 0:
         sys.exit("FAIL: %s ended with status %d:\n%s" %
                  (" ".join(command), result.returncode, result.stderr.decode(errors="replace")))
@@ -39,8 +41,21 @@ def main():
                          "(make build), then configure the Windows build with "
                          "-DFOOTBALL_NATIVE_TRACE=PATH (make windows does)\n" % linux_trace)
         return 1
-    linux = run([linux_trace] + arguments)
-    windows = run([os.environ.get("WINE", "wine"), windows_trace] + arguments)
+    linux_trace, windows_trace = os.path.abspath(linux_trace), os.path.abspath(windows_trace)
+    with tempfile.TemporaryDirectory() as linux_folder, \
+            tempfile.TemporaryDirectory() as windows_folder:
+        linux = run([linux_trace] + arguments, linux_folder)
+        windows = run([os.environ.get("WINE", "wine"), windows_trace] + arguments, windows_folder)
+        for name in sorted(os.listdir(linux_folder)):
+            with open(os.path.join(linux_folder, name), "rb") as a:
+                ours = a.read()
+            theirs_path = os.path.join(windows_folder, name)
+            theirs = open(theirs_path, "rb").read() if os.path.exists(theirs_path) else None
+            if ours != theirs:
+                sys.stderr.write("FAIL: %s differs (Linux %d bytes, Windows %s)\n" %
+                                 (name, len(ours), "none" if theirs is None else
+                                  "%d bytes" % len(theirs)))
+                return 1
     if linux == windows:
         print("PASS: %d identical bytes, %d lines" % (len(linux), linux.count(b"\n")))
         return 0
