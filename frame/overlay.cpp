@@ -46,16 +46,17 @@ struct ScoreRow {
     double halfWidth;
 };
 
-// With scores below 100 the texts start 79 pixels left of the centre, 20 left
-// and 8 right of it, the second and third each starting with a blank that may
-// overlap the text before by 4 and 7 pixels. A longer text pushes the ones
-// after it on by its width, less that overlap, so its ink stays as far from
-// the next as with two digits; the row stays centred as it was, 4 pixels left
-// of the bar's centre, and the bar widens only when the row would come within
-// 8 pixels of its ends.
+// With both scores below ten the texts start 79 pixels left of the centre, 20
+// left and 8 right of it: "DYNAMO N" (56 pixels) ends 3 pixels before " : N"
+// starts, which (28 pixels) ends where " SHAKHTAR" starts, and the blank that
+// opens each keeps its ink apart from the text before. A longer score pushes
+// the texts after it on by its extra width, so every gap stays as designed
+// (the fixed positions would run "23" into "SHAKHTAR"); the row stays centred
+// as it was, 4 pixels left of the bar's centre, and the bar widens only when
+// the row would come within 8 pixels of its ends.
 static ScoreRow scoreRow(double width1, double width2, double width3, double designedHalf) {
-    const double firstToSecond = std::max(59.0, width1 - 4.0);
-    const double secondToThird = std::max(28.0, width2 - 7.0);
+    const double firstToSecond = std::max(59.0, width1 + 3.0);
+    const double secondToThird = std::max(28.0, width2);
     const double row = firstToSecond + secondToThird + width3;
     const double first = -std::floor(row / 2.0) - 4.0;
     const double needed = std::floor(row / 2.0) + 4.0 + 8.0;

@@ -20,7 +20,7 @@ constexpr int kIdYes = 6;
 constexpr int kIdNo = 7;
 
 // Shows a box and waits for the answer: kIdOk for an OK box; kIdYes or kIdNo
-// for a Yes/No box (Return answers Yes, Escape and closing the box answer No).
+// for a Yes/No box (Return answers Yes; Escape, N and closing the box answer No).
 // Where no box can be shown (no display), writes the caption and the text to
 // standard error and answers kIdOk or kIdNo. Called by the entry (start-up
 // questions) and by window creation and tear-down (failures).

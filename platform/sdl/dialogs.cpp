@@ -7,6 +7,7 @@
 
 #include "platform/sdl/signals.h"
 #include "platform/sdl/state.h"
+#include "platform/x11/no_key_watch.h"
 
 namespace platform {
 
@@ -42,7 +43,11 @@ int messageBox(Window* owner, const char* text, const char* caption, unsigned st
 
     int answer = -1;
     beginModalWait();
-    const int shown = SDL_ShowMessageBox(&box, &answer);
+    int shown = -1;
+    {
+        const NoKeyWatch noKey(yesNo ? caption : nullptr);
+        shown = SDL_ShowMessageBox(&box, &answer);
+    }
     endModalWait();
     if (shown != 0) {
         std::fprintf(stderr, "football: %s: %s\n", caption ? caption : "", text ? text : "");

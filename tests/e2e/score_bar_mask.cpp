@@ -1,6 +1,6 @@
 // score_bar_mask.cpp -- prints what the score bar must show for a score, from the glyph table.
 //
-// Usage: score_bar_mask GOALS1 GOALS2
+// Usage: score_bar_mask GOALS1 GOALS2 (each 0..9, the texts at their designed places)
 // Prints the bar (window pixels x 412..611, y 0..29) as 30 lines of 200
 // characters: '.' black, 'W' white text, 'O' orange text. The end-to-end test
 // compares a screenshot of the real window with it.

@@ -63,9 +63,9 @@ TEST_F(OverlayProbe, ScoreBarIsBlackAtTheTopCentreWithWhiteAndOrangeText) {
     runFrame();
     capture();
 
-    std::set<std::pair<int, int>> white = textPixels("DYNAMO 3", 433, 15, kHeight);
-    std::set<std::pair<int, int>> orange = textPixels(" : 12", 492, 15, kHeight);
-    const std::set<std::pair<int, int>> name = textPixels(" SHAKHTAR", 520, 15, kHeight);
+    std::set<std::pair<int, int>> white = textPixels("DYNAMO 3", 430, 15, kHeight);
+    std::set<std::pair<int, int>> orange = textPixels(" : 12", 489, 15, kHeight);
+    const std::set<std::pair<int, int>> name = textPixels(" SHAKHTAR", 524, 15, kHeight);
     orange.insert(name.begin(), name.end());
     ASSERT_GT(white.size(), 40u);
     ASSERT_GT(orange.size(), 60u);
@@ -178,11 +178,11 @@ TEST_F(OverlayProbe, AtSixFortyByFourEightyTheBannerScalesAndTheBarStaysCentredA
     runFrame();
     capture();
 
-    std::set<std::pair<int, int>> white = textPixels("DYNAMO 3", 241, 15, 480);
+    std::set<std::pair<int, int>> white = textPixels("DYNAMO 3", 238, 15, 480);
     const std::set<std::pair<int, int>> paused = textPixels("PAUSED", 299, 44, 480);
     white.insert(paused.begin(), paused.end());
-    std::set<std::pair<int, int>> orange = textPixels(" : 12", 300, 15, 480);
-    const std::set<std::pair<int, int>> name = textPixels(" SHAKHTAR", 328, 15, 480);
+    std::set<std::pair<int, int>> orange = textPixels(" : 12", 297, 15, 480);
+    const std::set<std::pair<int, int>> name = textPixels(" SHAKHTAR", 332, 15, 480);
     orange.insert(name.begin(), name.end());
     int mismatches = 0;
     for (int y = 0; y < 50; ++y) {

@@ -27,8 +27,10 @@ static const std::string kGoldenDir = FOOTBALL_GOLDEN_DIR;
 //   2000   dry, default view; 2001-2004 dry from presets 2, 3, 4, 5
 //   3600   full rain (it starts at 2948), default view; 3601-3604 presets 2-5
 //   3606   the first frame after the window's re-creation, default view
+//   10000  late in the match, 8 : 8
+//   30000  two-digit scores, 30 : 27
 static const char kGoldenScript[] =
-    "3606 --at 1,430,620,2000,2001,2002,2003,2004,3600,3601,3602,3603,3604,3606"
+    "30000 --at 1,430,620,2000,2001,2002,2003,2004,3600,3601,3602,3603,3604,3606,10000,30000"
     " --hold 0x58@600-620 --hold 0x44@600-612 --hold 0x30@621"
     " --hold 0x32@2001 --hold 0x33@2002 --hold 0x34@2003 --hold 0x35@2004"
     " --hold 0x30@3600 --hold 0x32@3601 --hold 0x33@3602 --hold 0x34@3603 --hold 0x35@3604"
@@ -42,8 +44,8 @@ static std::vector<std::string> words(const std::string& text) {
         result.push_back(word);
     return result;
 }
-static const int kGoldenFrames[] = {1,    430,  620,  2000, 2001, 2002, 2003,
-                                    2004, 3600, 3601, 3602, 3603, 3604, 3606};
+static const int kGoldenFrames[] = {1,    430,  620,  2000, 2001, 2002, 2003,  2004,
+                                    3600, 3601, 3602, 3603, 3604, 3606, 10000, 30000};
 
 static std::string frameName(int frame) {
     char name[32];
@@ -131,35 +133,47 @@ static std::pair<int, int> inkAt(const std::vector<unsigned char>& picture, int 
     return columns;
 }
 
-// Frame 81300 stands at 100 : 84: the three texts read apart, in order, with
-// at least two clear columns between them, centred in the bar.
-TEST(GoldenFrames, ThreeDigitScoresStandApartInTheBar) {
-    const test_support::TempDir temp;
-    const test_support::ProgramRun r =
-        test_support::runProgram(kRecord, {"81300", "--at", "81300", "--out", temp.path()});
-    ASSERT_EQ(r.status, 0) << r.err;
-    int w = 0, h = 0;
-    std::vector<unsigned char> picture;
-    ASSERT_TRUE(readPng(temp.path() + "/frame-81300.png", w, h, picture));
+// The recorder's score bar from start-up at two- and three-digit scores: the
+// three texts read in order, with at least a blank's width of clear columns
+// between them (the designed gaps are wider), centred in the bar.
+TEST(GoldenFrames, LongScoresStandApartInTheBar) {
     const unsigned char white[3] = {255, 255, 255}, orange[3] = {255, 179, 51};
     const struct {
-        const char* text;
-        const unsigned char (&rgb)[3];
-    } texts[] = {{"DYNAMO 100", white}, {" : 84", orange}, {" SHAKHTAR", orange}};
-    int lastColumn = -1, firstColumn = -1;
-    for (const auto& text : texts) {
-        std::pair<int, int> columns{-1, -1};
-        for (int x = lastColumn < 0 ? 380 : lastColumn - 14; x < 640 && columns.first < 0; ++x)
-            columns = inkAt(picture, w, text.text, x, text.rgb);
-        ASSERT_GE(columns.first, 0)
-            << "'" << text.text << "' not found after column " << lastColumn;
-        EXPECT_GE(columns.first, lastColumn + 3) << text.text;
-        firstColumn = firstColumn < 0 ? columns.first : firstColumn;
-        lastColumn = columns.second;
+        int frame;
+        const char *first, *second;
+    } rows[] = {{10000, "DYNAMO 11", " : 11"},
+                {30000, "DYNAMO 42", " : 23"},
+                {81300, "DYNAMO 100", " : 84"}};
+    const test_support::TempDir temp;
+    const test_support::ProgramRun r = test_support::runProgram(
+        kRecord, {"81300", "--at", "10000,30000,81300", "--out", temp.path()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const int blank = static_cast<int>(platform::overlayGlyph(' ').advance);
+    for (const auto& row : rows) {
+        SCOPED_TRACE("frame " + std::to_string(row.frame));
+        int w = 0, h = 0;
+        std::vector<unsigned char> picture;
+        ASSERT_TRUE(readPng(temp.path() + "/" + frameName(row.frame), w, h, picture));
+        const struct {
+            const char* text;
+            const unsigned char (&rgb)[3];
+        } texts[] = {{row.first, white}, {row.second, orange}, {" SHAKHTAR", orange}};
+        int lastColumn = -1, firstColumn = -1;
+        for (const auto& text : texts) {
+            std::pair<int, int> columns{-1, -1};
+            for (int x = lastColumn < 0 ? 380 : lastColumn - 14; x < 640 && columns.first < 0; ++x)
+                columns = inkAt(picture, w, text.text, x, text.rgb);
+            ASSERT_GE(columns.first, 0)
+                << "'" << text.text << "' not found after column " << lastColumn;
+            EXPECT_GE(columns.first, lastColumn + 1 + blank) << text.text;
+            firstColumn = firstColumn < 0 ? columns.first : firstColumn;
+            lastColumn = columns.second;
+        }
+        EXPECT_LE(std::abs(firstColumn + lastColumn - 1024), 16)
+            << firstColumn << ".." << lastColumn;
+        EXPECT_GE(firstColumn, 412 + 8);
+        EXPECT_LE(lastColumn, 611 - 8);
     }
-    EXPECT_LE(std::abs(firstColumn + lastColumn - 1024), 16) << firstColumn << ".." << lastColumn;
-    EXPECT_GE(firstColumn, 412 + 8);
-    EXPECT_LE(lastColumn, 611 - 8);
 }
 
 }  // namespace tools_test
