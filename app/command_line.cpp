@@ -135,6 +135,10 @@ static void applySameMatch(CommandLine& commandLine, const std::string&, std::st
     commandLine.sameMatch = true;
 }
 
+static void applyReplays(CommandLine& commandLine, const std::string&, std::string*) {
+    commandLine.replays = true;
+}
+
 // One option: its row in the table, and how it is recorded (or sets *error
 // when it cannot be taken together with what is recorded already).
 struct GameOption {
@@ -161,6 +165,11 @@ static const GameOption kOptions[] = {
       "a screen saver shows the designed match at every start\n(seed 1), not a new one",
       platform::kLinux},
      applySameMatch},
+    {{"replays", 0, nullptr,
+      "replay every goal after its celebration: the last six seconds\nbefore the ball crossed "
+      "the line, from behind the goal (R turns\nreplays on and off)",
+      0},
+     applyReplays},
     {{"view", 0, "N",
       "watch from view N: 1 the start view, 2 to 5 the preset views,\n6 the camera that follows "
       "the ball",

@@ -28,6 +28,8 @@ struct CommandLine {
     int view = 0;
     // --same-match: a screen saver starts the designed match, not a new one.
     bool sameMatch = false;
+    // --replays: goal replays from the start (R turns them on and off).
+    bool replays = false;
 };
 
 // Called first thing by main() with its arguments (argv[0] is the program),

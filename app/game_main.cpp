@@ -119,7 +119,7 @@ static int runMainLoop() {
             if (world.keys.held[platform::kVkEscape]) {
                 done = true;
             } else {
-                frame::runLiveFrame(world, host);
+                frame::runLiveFrame(world, gameReplayTape(), host);
             }
         }
 

@@ -1,4 +1,4 @@
-// game_world.cpp -- the game's one world, on the heap.
+// game_world.cpp -- the game's one world and its replay tape, on the heap.
 #include "app/game_world.h"
 
 #include <memory>
@@ -10,6 +10,11 @@ frame::World& gameWorld() {
     static const std::unique_ptr<frame::World> world =
         std::make_unique<frame::World>(frame::initialWorld());
     return *world;
+}
+
+frame::ReplayTape& gameReplayTape() {
+    static const std::unique_ptr<frame::ReplayTape> tape = std::make_unique<frame::ReplayTape>();
+    return *tape;
 }
 
 }  // namespace app

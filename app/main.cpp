@@ -29,6 +29,9 @@ int main(int argc, char** argv) {
         std::fflush(stdout);
     }
 
+    // Goal replays when asked.
+    app::gameWorld().replay.enabled = commandLine.replays;
+
     platform::installSignalHandlers();
     const int status = screenSaver
                            ? app::runScreenSaver(commandLine.screenSaverWindow, commandLine.view)

@@ -2,19 +2,20 @@
 #include "frame/frame_driver.h"
 
 #include "frame/frame_picture.h"
+#include "frame/replay_picture.h"
 #include "frame/sound_cues.h"
 
 namespace frame {
 
-void runLiveFrame(World& world, FrameHost& host) {
+void runLiveFrame(World& world, ReplayTape& tape, FrameHost& host) {
     const sim::MatchState before = world.match;
-    stepFrame(world);
+    stepFrame(world, tape);
     host.cueSound(soundCues(before, world));
     const PacingStep step = pacingStep(world.clock.lastTick, host.tickCount());
     world.clock.lastTick = step.lastTick;
     ageScreenshotNotice(world.notice, step.lastTick);
     host.wait(step.sleepMs);
-    drawFramePicture(world);
+    drawFramePicture(world, tape);
     host.pictureDrawn(world);
     drawFrameLabels(world);
     host.present();

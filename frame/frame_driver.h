@@ -6,6 +6,7 @@
 
 #include "audio/frame_cues.h"
 #include "frame/frame_step.h"
+#include "frame/replay_tape.h"
 #include "frame/world.h"
 
 namespace frame {
@@ -32,11 +33,12 @@ class FrameHost {
     ~FrameHost() = default;
 };
 
-// One live frame, with the rendering context current: the state step and its
-// sound cues, pacing
+// One live frame, with the rendering context current: the state step with
+// the host's replay tape (replay_tape.h) and its sound cues, pacing
 // against 66 ms on the host's clock (the reading before the wait is kept, so
 // the wait counts towards the next frame), the screenshot notice aged, the
-// picture, the host's look at it, the labels, and the host shows it.
-void runLiveFrame(World& world, FrameHost& host);
+// picture (a replay's while one is shown), the host's look at it, the labels,
+// and the host shows it.
+void runLiveFrame(World& world, ReplayTape& tape, FrameHost& host);
 
 }  // namespace frame

@@ -35,15 +35,15 @@ void placeCamera(const Camera& view) {
     render::setupFog();
 }
 
-void drawFramePicture(const World& world) {
+void drawWorldScene(const World& world, const Camera& view, const ViewportSize& viewport) {
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_LIGHTING);
     glDisable(GL_BLEND);
     glDisable(GL_ALPHA_TEST);
 
-    setProjection(world.viewport, world.camera.fieldOfView);
+    setProjection(viewport, view.fieldOfView);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    placeCamera(world.camera);
+    placeCamera(view);
 
     const sim::MatchState& match = world.match;
     render::drawPitch();
@@ -52,7 +52,11 @@ void drawFramePicture(const World& world) {
     render::drawPitchMarkings();
     drawFigures(match, world.animation);
     render::drawRain(world.rain);
+}
 
+void drawFramePicture(const World& world) {
+    drawWorldScene(world, world.camera, world.viewport);
+    const sim::MatchState& match = world.match;
     const OverlayLayout layout = overlayLayout(world.viewport.width, world.viewport.height);
     beginOverlay(world.viewport);
     drawScoreboard(layout, match.goalsTeam1, match.goalsTeam2);

@@ -15,6 +15,12 @@ void drawFigures(const sim::MatchState& match, const render::FigureAnimation& an
 // pixel tests call it with views of their own.
 void placeCamera(const Camera& view);
 
+// The scene of a world seen from `view` in a picture of `viewport`: the GL
+// state switches, projection, clear, camera transform, light, fog, then the
+// pitch, ball, terrain, markings and goals, keepers, team 1, team 2 and the
+// rain as its step found it. Needs a current context.
+void drawWorldScene(const World& world, const Camera& view, const ViewportSize& viewport);
+
 // All a screenshot holds, after the frame's state step: the GL state
 // switches, projection from the viewport and the field of view, clear, camera
 // transform, light, fog, the scene (pitch, ball, terrain, markings and goals,

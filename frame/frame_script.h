@@ -14,6 +14,8 @@
 
 namespace frame {
 
+struct ReplayTape;
+
 // One --hold KEY@FROM[-TO]: the key is held during frames FROM..TO (1-based, inclusive).
 struct KeyHold {
     int key;  // virtual-key code 0..255
@@ -72,9 +74,11 @@ void applyKeyHolds(const FrameScript& script, std::int64_t frame, KeyTable& keys
 int togglesAfter(const FrameScript& script, std::int64_t frame);
 
 // Frame `frame` of a script, as every tool and the page's links run it: the
-// script's keys for it, then the frame's state step. True when the step began
-// the next match of a series (a new landscape). The window re-creations after
-// it are the caller's: a tool with a context re-creates it there.
-bool stepScriptedFrame(World& world, const FrameScript& script, std::int64_t frame);
+// script's keys for it, then the frame's state step with the host's replay
+// tape (replay_tape.h). True when the step began the next match of a series
+// (a new landscape). The window re-creations after it are the caller's: a
+// tool with a context re-creates it there.
+bool stepScriptedFrame(World& world, ReplayTape& tape, const FrameScript& script,
+                       std::int64_t frame);
 
 }  // namespace frame

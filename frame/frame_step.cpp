@@ -9,15 +9,18 @@ void initSceneState(World& world) {
     render::generateTerrain(world.heightmap, world.random);
     world.pause.paused = false;
     endFinalScore(world);
+    endReplay(world.replay);
 }
 
-// Step 1: the pause keys, the series, the frame counted, the simulation gate
-// and the final whistle.
+// Step 1: the replay and pause keys, the series, the frame counted, the
+// simulation gate and the final whistle.
 static void advanceSimulation(World& world) {
+    applyReplayKeys(world.replay, world.keys);
     applyPauseKeys(world.pause, world.keys);
+    const bool replaying = holdForReplay(world.replay, world.pause.paused);
     // An ended match shows its final score, its clock standing, then the next
     // one begins, and this frame is its first.
-    const bool playing = !world.pause.paused && runMatchSeries(world);
+    const bool playing = !world.pause.paused && !replaying && runMatchSeries(world);
     countFrame(world.statistics, !playing);
     if (!playing)
         return;
@@ -28,6 +31,8 @@ static void advanceSimulation(World& world) {
         render::advanceStrideCounters(world.animation);
         sim::matchTickBall(match, world.random);
         observeTick(world.statistics, world.statistics.frames, before, match);
+        noteTickForReplay(world.replay, world.statistics.total.ticks, world.statistics.goals,
+                          before, match);
     } else {
         match.warmUpFrames += 1;
     }
@@ -47,8 +52,9 @@ static void applyFrameControls(World& world) {
         world.pause.paused = false;
         startMatchStatistics(world.statistics);
         endFinalScore(world);
+        endReplay(world.replay);
     }
-    if (!world.pause.paused) {
+    if (!world.pause.paused && !world.replay.held) {
         followBall(world.camera, world.match);
         render::advanceKeeperCounters(world.animation);
     }
@@ -56,7 +62,7 @@ static void applyFrameControls(World& world) {
 
 // Step 3: the rain and the weather.
 static void finishFrameState(World& world) {
-    if (!world.pause.paused) {
+    if (!world.pause.paused && !world.replay.held) {
         render::stepRain(world.rain, world.random, 0.0f, 0.0f);
         observeFrameEnd(world.statistics, world.rain);
     }

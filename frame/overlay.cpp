@@ -95,7 +95,8 @@ void drawScoreboard(const OverlayLayout& layout, int goalsTeam1, int goalsTeam2)
     drawOverlayText(static_cast<float>(centre + row.third), baseline, "%s", kThird);
 }
 
-void drawPauseNotice(const OverlayLayout& layout) {
+// A word of six glyphs in a black box under the score bar.
+static void drawBarNotice(const OverlayLayout& layout, const char* word) {
     const double centre = layout.barCentre;
     const double half = 35.0 * layout.barScale;
     const double top = 30.0 * layout.barScale;
@@ -111,7 +112,15 @@ void drawPauseNotice(const OverlayLayout& layout) {
     // Six glyphs of 7 pixels, centred; the baseline 4 pixels below the box's middle.
     glColor3f(1.0f, 1.0f, 1.0f);
     drawOverlayText(static_cast<float>(centre - 21.0),
-                    static_cast<float>((top + bottom) / 2.0 + 4.0), "PAUSED");
+                    static_cast<float>((top + bottom) / 2.0 + 4.0), "%s", word);
+}
+
+void drawPauseNotice(const OverlayLayout& layout) {
+    drawBarNotice(layout, "PAUSED");
+}
+
+void drawReplayNotice(const OverlayLayout& layout) {
+    drawBarNotice(layout, "REPLAY");
 }
 
 void drawScreenshotNotice(const char* text, bool failed) {

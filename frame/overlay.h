@@ -43,6 +43,10 @@ void drawScoreboard(const OverlayLayout& layout, int goalsTeam1, int goalsTeam2)
 // "PAUSED" under the score bar, while the match is paused.
 void drawPauseNotice(const OverlayLayout& layout);
 
+// "REPLAY" in the same place and style, in every picture of a goal's replay
+// (a pause notice drawn after it covers it).
+void drawReplayNotice(const OverlayLayout& layout);
+
 // The screenshot notice: one line in a black band along the picture's bottom
 // edge, white, or orange for an error; a text too wide loses its beginning.
 void drawScreenshotNotice(const char* text, bool failed);

@@ -1,13 +1,14 @@
 // scripted_frame.cpp -- one frame of a frame script: its keys, then the frame's state step.
 #include "frame/frame_script.h"
-#include "frame/frame_step.h"
+#include "frame/replay_tape.h"
 
 namespace frame {
 
-bool stepScriptedFrame(World& world, const FrameScript& script, std::int64_t frame) {
+bool stepScriptedFrame(World& world, ReplayTape& tape, const FrameScript& script,
+                       std::int64_t frame) {
     applyKeyHolds(script, frame, world.keys);
     const std::int64_t matches = world.series.nextMatches;
-    stepFrame(world);
+    stepFrame(world, tape);
     return world.series.nextMatches != matches;
 }
 

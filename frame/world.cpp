@@ -20,6 +20,7 @@ static std::unique_ptr<World> makeInitialWorld() {
     world->notice = ScreenshotNotice{};
     world->clock = FrameClock{};
     world->viewport = ViewportSize{};
+    world->replay = Replay{};
     return world;
 }
 

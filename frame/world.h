@@ -11,6 +11,7 @@
 #include "frame/match_pause.h"
 #include "frame/match_series.h"
 #include "frame/match_statistics.h"
+#include "frame/replay.h"
 #include "frame/screenshot_notice.h"
 #include "frame/viewport_size.h"
 #include "render/figure_animation.h"
@@ -44,6 +45,7 @@ struct World {
     ScreenshotNotice notice;            // the label naming the latest screenshot
     FrameClock clock;                   // the live frame's pacing reading
     ViewportSize viewport;              // the picture's size
+    Replay replay;                      // the goal replays: on or off, the one shown
 };
 
 static_assert(std::is_trivially_copyable<World>::value,

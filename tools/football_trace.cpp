@@ -12,11 +12,13 @@
 #include "frame/frame_script.h"
 #include "frame/frame_step.h"
 #include "frame/key_names.h"
+#include "frame/replay_tape.h"
 #include "frame/world.h"
 #include "platform/host_system.h"
 #include "platform/standard_output.h"
 #include "tools/audio_option.h"
 #include "tools/match_summary.h"
+#include "tools/replays_option.h"
 #include "tools/script_matches.h"
 #include "tools/sound_track.h"
 #include "tools/trace_line.h"
@@ -30,12 +32,13 @@ static const std::vector<common::OptionRow> kOwnOptions = {
      "beside every frame number",
      0},
     tools::audioOptionRow(),
+    tools::replaysOptionRow(),
 };
 
 // --help: this, the options, the key names, then kHelpEnd.
 static const char kHelpStart[] =
     "Usage: football-trace FRAMES [--hold KEY@FROM[-TO]]... [--toggle AFTER]... [--summary]\n"
-    "                             [--audio FILE.wav]\n"
+    "                             [--audio FILE.wav] [--replays]\n"
     "Run the football match from start-up without a window or OpenGL and print its\n"
     "state after start-up and after every frame, one JSON line each: the same\n"
     "frames, in the same order, as the program runs them.\n"
@@ -43,7 +46,8 @@ static const char kHelpStart[] =
 
 static const char kHelpMiddle[] =
     "\n"
-    "Frames count from 1; frame 0 is start-up.\n"
+    "Frames count from 1; frame 0 is start-up. With --replays a frame in which the\n"
+    "live match stands still for a replay has \"replay\":true at the end of its line.\n"
     "\n";
 
 static const char kHelpEnd[] =
@@ -87,6 +91,7 @@ static void writeLine(Output& out, const frame::World& world, std::int64_t frame
 struct TraceOptions {
     bool summary = false;   // --summary: the report instead of the lines
     std::string audioPath;  // --audio FILE.wav; empty when not given
+    bool replays = false;   // --replays: the goals replayed as the program does
 };
 
 static bool readTraceOptions(const frame::FrameScript& script, TraceOptions& options,
@@ -95,6 +100,8 @@ static bool readTraceOptions(const frame::FrameScript& script, TraceOptions& opt
     for (const frame::ExtraArgument& extra : script.extras) {
         if (extra.name == "--summary") {
             options.summary = true;
+        } else if (extra.name == "--replays") {
+            options.replays = true;
         } else if (audioGiven) {
             error = "--audio is given twice";
             return false;
@@ -112,8 +119,9 @@ static bool readTraceOptions(const frame::FrameScript& script, TraceOptions& opt
 // every frame (with the terrain's hash where the landscape is new: the next
 // match of a series, or a re-creation), or the report at the end. False, with
 // the reason in `error`, when the sound cannot be written.
-static bool runFrames(frame::World& world, const frame::FrameScript& script,
-                      const TraceOptions& options, Output& out, std::string& error) {
+static bool runFrames(frame::World& world, frame::ReplayTape& tape,
+                      const frame::FrameScript& script, const TraceOptions& options, Output& out,
+                      std::string& error) {
     tools::SoundTrack sound;
     const bool withSound = !options.audioPath.empty();
     if (withSound && !sound.open(options.audioPath, error))
@@ -124,7 +132,7 @@ static bool runFrames(frame::World& world, const frame::FrameScript& script,
         writeLine(out, world, 0, tools::terrainHash(world.heightmap).c_str());
     for (std::int64_t frame = 1; frame <= script.frames && !out.failed; ++frame) {
         const sim::MatchState before = world.match;
-        const bool nextMatch = frame::stepScriptedFrame(world, script, frame);
+        const bool nextMatch = frame::stepScriptedFrame(world, tape, script, frame);
         if (withSound && !sound.addFrame(before, world, error))
             return false;
         const int toggles = frame::togglesAfter(script, frame);
@@ -163,11 +171,13 @@ int main(int argc, char** argv) {
         return common::refuseArguments(kProgram, error);
     const auto world = std::make_unique<frame::World>(frame::initialWorld());
     tools::startScriptMatches(*world, script, kProgram);
+    world->replay.enabled = options.replays;
+    const auto tape = std::make_unique<frame::ReplayTape>();
     // The trace is the same file on every system: "\n" is written as LF.
     platform::useBinaryStandardOutput();
     Output out;
     out.buffer.resize(1 << 20);
-    if (!runFrames(*world, script, options, out, error)) {
+    if (!runFrames(*world, *tape, script, options, out, error)) {
         std::fprintf(stderr, "%s: %s\n", kProgram, error.c_str());
         return 1;
     }

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "frame/frame_step.h"
+#include "frame/replay_tape.h"
 #include "frame/world.h"
 #include "sim/match_state.h"
 #include "sim/tick_steps.h"
@@ -20,11 +21,12 @@ bool findGoal(frame::World& world, std::int64_t goal, std::int64_t limit, GoalFr
     const sim::MatchState& match = world.match;
     world.keys = frame::KeyTable{};
     frame::initSceneState(world);
+    const auto tape = std::make_unique<frame::ReplayTape>();
     std::int64_t goals = 0;
     std::int64_t inGoalSince = 0;  // first frame of the ball's stay in a goal; 0: not in one
     for (std::int64_t frame = 1; frame <= limit; ++frame) {
         const int before = match.goalsTeam1 + match.goalsTeam2;
-        frame::stepFrame(world);
+        frame::stepFrame(world, *tape);
         if (match.goalsTeam1 + match.goalsTeam2 > before) {
             goals += 1;
             if (goals == goal) {
@@ -47,8 +49,10 @@ bool findGoal(frame::World& world, std::int64_t goal, std::int64_t limit, GoalFr
 int findGoalFromStart(const frame::World& chosen, std::int64_t goal, std::int64_t limit,
                       GoalFrames& frames, std::string& error) {
     const auto world = std::make_unique<frame::World>(frame::initialWorld());
-    // The matches as chosen before start-up: the same first seed and length.
+    // The matches as chosen before start-up: the same first seed and length,
+    // and the goals replayed or not.
     world->series = chosen.series;
+    world->replay.enabled = chosen.replay.enabled;
     frame::rewindMatchSeries(*world);
     const bool found = findGoal(*world, goal, limit, frames);
     if (!found) {

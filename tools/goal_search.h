@@ -22,15 +22,16 @@ struct GoalFrames {
 };
 
 // Starts the match as the program does (initSceneState) in `world` and runs
-// frames with no key held, without pictures, until the `goal`-th goal
-// (1-based) is awarded. False when it is not awarded within `limit` frames.
-// The tests call it directly.
+// frames with no key held, without pictures (the goals before replayed when
+// the world's replays are on), until the `goal`-th goal (1-based) is awarded;
+// a replay of it would show its first picture in the award's frame. False when it is not awarded
+// within `limit` frames. The tests call it directly.
 bool findGoal(frame::World& world, std::int64_t goal, std::int64_t limit, GoalFrames& frames);
 
 // Called by football-record's main before the recording, after the matches
 // are chosen (frame::chooseMatches) in `chosen`: runs findGoal in a world of
-// its own from program start with the same seed and match length, so the
-// recording starts where it would have. Returns 0 with the frames, or 1 with
+// its own from program start with the same seed, match length and replays,
+// so the recording starts where it would have. Returns 0 with the frames, or 1 with
 // a one-line message in `error` when the goal does not happen within `limit`
 // frames.
 int findGoalFromStart(const frame::World& chosen, std::int64_t goal, std::int64_t limit,

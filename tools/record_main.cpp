@@ -11,6 +11,7 @@
 #include "common/command_line.h"
 #include "frame/frame_script.h"
 #include "frame/key_names.h"
+#include "frame/replay.h"
 #include "platform/host_system.h"
 #include "tools/goal_search.h"
 #include "tools/record_options.h"
@@ -23,7 +24,7 @@ static const char kProgram[] = "football-record";
 static const char kHelpStart[] =
     "Usage: football-record FRAMES --out DIR [OPTION]...\n"
     "  or:  football-record FRAMES --clip FILE [OPTION]...\n"
-    "  or:  football-record --goal N --clip FILE [--view V] [--size WxH]\n"
+    "  or:  football-record --goal N --clip FILE [--size WxH]\n"
     "Run the football match from start-up without a window, draw its frames offscreen\n"
     "exactly as the program draws them, and write them as PNG pictures or as a clip\n"
     "at 30 pictures per second: an animated WebP, or an MP4 or WebM video with a\n"
@@ -50,8 +51,8 @@ static const char kHelpEnd[] =
     "      the same as an MP4 video (H.264, AAC sound)\n"
     "  football-record 900 --clip corner.webm --from 300 --view 5\n"
     "      frames 300 to 900 seen from beyond a corner\n"
-    "  football-record --goal 1 --view 3 --clip goal.webp --size 640x480\n"
-    "      the first goal from behind the far goal\n"
+    "  football-record --goal 1 --clip goal.webp --size 640x480\n"
+    "      the replay of the first goal\n"
     "  football-record 500 --out shots --at 120,500 --hold O@200-260\n"
     "      two pictures, the camera flying forward in between\n";
 
@@ -73,6 +74,8 @@ int main(int argc, char** argv) {
     const bool progress = isatty(STDERR_FILENO) != 0;
     const auto world = std::make_unique<frame::World>(frame::initialWorld());
     tools::startScriptMatches(*world, script, kProgram);
+    // A goal is recorded as its replay, so the run replays the goals before it too.
+    world->replay.enabled = options.replays || options.goal > 0;
     if (options.goal > 0) {
         if (progress)
             std::fprintf(stderr, "looking for goal %lld...\n",
@@ -83,15 +86,17 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "football-record: %s\n", error.c_str());
             return 1;
         }
-        script.frames = goal.award;
-        options.from = std::max<std::int64_t>(1, goal.crossing - 60);
+        // The replay's pictures: the award's frame, then the frames it holds the match.
+        options.from = goal.award;
+        script.frames = goal.award + frame::kReplayPictures - 1;
         if (progress) {
             std::fprintf(stderr,
                          "goal %lld: the ball crosses the line in frame %lld and the goal is "
-                         "awarded in frame %lld; recording frames %lld to %lld\n",
+                         "awarded in frame %lld; recording its replay, frames %lld to %lld\n",
                          static_cast<long long>(options.goal),
                          static_cast<long long>(goal.crossing), static_cast<long long>(goal.award),
-                         static_cast<long long>(options.from), static_cast<long long>(goal.award));
+                         static_cast<long long>(options.from),
+                         static_cast<long long>(script.frames));
         }
     }
     tools::addViewHold(script, options.view);

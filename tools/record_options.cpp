@@ -6,6 +6,7 @@
 
 #include "frame/views.h"
 #include "tools/audio_option.h"
+#include "tools/replays_option.h"
 
 namespace tools {
 
@@ -63,11 +64,12 @@ std::vector<common::OptionRow> recordOptionRows() {
          "preset views, 6 the camera that follows the ball",
          0},
         {"goal", 0, "N",
-         "with --clip: replay the N-th goal of the match, from 60\nframes before the "
-         "ball crosses the goal line to the award",
+         "with --clip: the replay of the N-th goal of the match, as\n--replays shows it: the "
+         "six seconds before the ball crossed\nthe goal line, from behind the goal",
          0},
         {"size", 0, "WxH", "picture size in pixels, each 1 to 8192 (default 1024x768)", 0},
         audioOptionRow(),
+        replaysOptionRow(),
     });
 }
 
@@ -138,6 +140,8 @@ bool parseRecordOptions(const std::vector<frame::ExtraArgument>& extras, RecordO
         if (name == "--clip" || name == "--from" || name == "--view" || name == "--goal") {
             if (!parseClipOption(name, value, options, error))
                 return false;
+        } else if (name == "--replays") {
+            options.replays = true;
         } else if (name == "--audio") {
             if (!readAudioPath(value, options.audioPath, error))
                 return false;
@@ -203,9 +207,12 @@ bool checkRecordRequest(const frame::FrameScript& script, const RecordOptions& o
                               : !script.holds.empty()   ? "--hold"
                               : !script.toggles.empty() ? "--toggle"
                               : options.from != 0       ? "--from"
+                              : options.view != 0       ? "--view"
                                                         : nullptr;
         if (refused != nullptr) {
-            error = std::string("--goal replays the default match from its own frames; ") +
+            error = std::string(
+                        "--goal replays the match's goal from its own frames and "
+                        "camera; ") +
                     refused + " cannot go with it";
             return false;
         }

@@ -21,6 +21,7 @@ struct RecordOptions {
     int view = 0;           // --view 1..6 (frame/views.h): its key held throughout; 0: none
     std::int64_t goal = 0;  // --goal N: the goal to replay; 0 when not given
     std::string audioPath;  // --audio FILE.wav; empty when not given
+    bool replays = false;   // --replays: the goals replayed as the program does
 };
 
 // football-record's table of options: the frame script's and its own.
@@ -33,7 +34,8 @@ std::vector<common::OptionRow> recordOptionRows();
 bool readRecordCommandLine(const common::ParsedArguments& parsed, frame::FrameScript& script,
                            RecordOptions& options, std::string& error);
 
-// Reads --out, --at, --every, --size, --clip, --from, --view and --goal from
+// Reads --out, --at, --every, --size, --clip, --from, --view, --goal, --audio
+// and --replays from
 // what the frame-script parser passed on. False with a one-line message in
 // `error` when one is malformed or repeated.
 bool parseRecordOptions(const std::vector<frame::ExtraArgument>& extras, RecordOptions& options,
@@ -42,7 +44,7 @@ bool parseRecordOptions(const std::vector<frame::ExtraArgument>& extras, RecordO
 // After both parsers, before anything runs: whether the options make one
 // request together with FRAMES, --hold and --toggle (an output is named,
 // --at/--every go with --out, --from with --clip and within FRAMES, --goal
-// with --clip and without FRAMES, --from, --hold or --toggle, a video clip's
+// with --clip and without FRAMES, --from, --hold, --toggle or --view, a video clip's
 // sides even). False with a one-line message in `error`.
 bool checkRecordRequest(const frame::FrameScript& script, const RecordOptions& options,
                         std::string& error);

@@ -9,10 +9,13 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #include "common/png_file.h"
 #include "frame/frame_picture.h"
+#include "frame/replay_picture.h"
+#include "frame/replay_tape.h"
 #include "platform/offscreen_context.h"
 #include "render/gl_errors.h"
 #include "tools/frame_sound.h"
@@ -188,9 +191,11 @@ int recordFrames(frame::World& world, const frame::FrameScript& script,
         closeOffscreenScene(context);
         return 1;
     }
+    // What the run keeps beside its world for the goal replays.
+    const auto tape = std::make_unique<frame::ReplayTape>();
     for (std::int64_t frame = 1; frame <= script.frames; ++frame) {
         const sim::MatchState before = world.match;
-        const bool nextMatch = frame::stepScriptedFrame(world, script, frame);
+        const bool nextMatch = frame::stepScriptedFrame(world, *tape, script, frame);
         if (withClipSound)
             clipSound.addFrame(before, world);
         if (withSoundTrack && !soundTrack.addFrame(before, world, error)) {
@@ -202,7 +207,7 @@ int recordFrames(frame::World& world, const frame::FrameScript& script,
         const FrameOutputs outputs = frameOutputs(script, options, frame, drawnInContext);
         drawnInContext = drawnInContext || outputs.draw;
         if (outputs.draw) {
-            frame::drawFrame(world);
+            frame::drawFrame(world, *tape);
             shown.drawn += 1;
             // A frame drawn with an OpenGL error may be wrong: stop before writing it.
             if (!glErrorFree("in frame " + std::to_string(frame), error) ||

@@ -149,6 +149,8 @@ std::size_t traceLine(const frame::World& world, std::int64_t frame, const char*
                  camera.fieldOfView});
     text(line, ",\"rain\":");
     integers(line, {world.rain.raining, world.rain.clock, world.rain.falling});
+    if (world.replay.held)
+        text(line, ",\"replay\":true");
     text(line, "}\n");
     return static_cast<std::size_t>(line.at - out);
 }

@@ -4,6 +4,7 @@
 
 #include "frame/camera.h"
 #include "frame/key_table.h"
+#include "frame/replay.h"
 #include "platform/key_codes.h"
 #include "platform/web/page_host.h"
 #include "platform/web/web_page.h"
@@ -15,8 +16,8 @@ static bool isScreenshotKey(int key) {
     return key == platform::kVkF12 || key == platform::kVkSnapshot || key == 'S';
 }
 
-// The keys the match acts on: the camera's letters, the digits of the
-// views, Tab, Space and Pause. Every other key is the browser's (F5 reloads,
+// The keys the match acts on: the camera's letters, R (replays), the digits
+// of the views, Tab, Space and Pause. Every other key is the browser's (F5 reloads,
 // F11 fills the screen, the arrows scroll), as are keys with Ctrl, Alt or Meta
 // (as Alt keys never reach the desktop program's key table) and Escape, which
 // leaves the full screen.
@@ -34,6 +35,7 @@ static bool isMatchKey(int key) {
         case frame::kKeySink:
         case frame::kKeyWiden:
         case frame::kKeyNarrow:
+        case frame::kKeyReplays:
         case platform::kVkTab:
         case platform::kVkSpace:
         case platform::kVkPause:

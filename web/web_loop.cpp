@@ -10,6 +10,8 @@
 #include "frame/frame_picture.h"
 #include "frame/frame_script.h"
 #include "frame/overlay.h"
+#include "frame/replay_picture.h"
+#include "frame/replay_tape.h"
 #include "frame/scene_start.h"
 #include "frame/views.h"
 #include "platform/time.h"
@@ -24,6 +26,8 @@ namespace web {
 // The loop's own record, alive for the whole page.
 struct FrameLoop {
     std::unique_ptr<frame::World> world;
+    // What the page keeps beside its world for the goal replays.
+    std::unique_ptr<frame::ReplayTape> tape;
     // Frames run since the page started, the link's included.
     long long framesRun;
     // Without a moment: the link's holds, played in the first frames.
@@ -49,6 +53,12 @@ frame::World& pageWorld() {
     if (loop.world == nullptr)
         loop.world = std::make_unique<frame::World>(frame::initialWorld());
     return *loop.world;
+}
+
+static frame::ReplayTape& pageReplayTape() {
+    if (loop.tape == nullptr)
+        loop.tape = std::make_unique<frame::ReplayTape>();
+    return *loop.tape;
 }
 
 // Errors are reported, never fatal: the first few, then silence. The layer's
@@ -89,7 +99,7 @@ static void drawWorld() {
     if (loop.contextLost)
         return;
     const frame::World& world = pageWorld();
-    frame::drawFramePicture(world);
+    frame::drawFramePicture(world, pageReplayTape());
     offerPictureIfWanted();
     frame::drawFrameLabels(world);
     flushWebglRaster();
@@ -147,10 +157,10 @@ static void catchUpToMoment() {
     const double start = pageMilliseconds();
     while (loop.framesRun < link.at && pageMilliseconds() - start < kCatchUpSliceMs) {
         const std::int64_t n = loop.framesRun + 1;
-        loop.newLandscape = frame::stepScriptedFrame(world, link.script, n);
+        loop.newLandscape = frame::stepScriptedFrame(world, pageReplayTape(), link.script, n);
         loop.framesRun = n;
         if (n + 1 == link.at && !loop.contextLost)
-            frame::drawFrame(world);
+            frame::drawFrame(world, pageReplayTape());
     }
     showFrameCount(loop.framesRun);
     if (loop.framesRun == link.at) {
@@ -180,9 +190,9 @@ static void onAnimationFrame() {
     PageFrameHost host;
     const std::int64_t matches = world.series.nextMatches;
     if (loop.contextLost) {
-        frame::stepFrame(world);
+        frame::stepFrame(world, pageReplayTape());
     } else {
-        frame::runLiveFrame(world, host);
+        frame::runLiveFrame(world, pageReplayTape(), host);
     }
     loop.newLandscape = world.series.nextMatches != matches;
     frame::markKeysSeen(world.keys);

@@ -1,5 +1,5 @@
-// fake_scene.cpp -- resizeScene, initScene, deleteOverlayFont, drawFramePicture, drawFrameLabels
-// and saveScreenshot that only write the call log.
+// fake_scene.cpp -- resizeScene, initScene, deleteOverlayFont, drawFramePicture (with and
+// without replays), drawFrameLabels and saveScreenshot that only write the call log.
 //
 // Linked ahead of the real libraries, so the shell's window creation, window
 // procedure and main loop can be tested without any OpenGL; the live frame
@@ -13,6 +13,7 @@
 #include "app/game_world.h"
 #include "frame/frame_picture.h"
 #include "frame/overlay.h"
+#include "frame/replay_picture.h"
 #include "frame/scene_start.h"
 #include "frame/screenshot.h"
 #include "frame/world.h"
@@ -74,6 +75,11 @@ void drawFramePicture(const World& world) {
     app_test::keysSeenByFrame.push_back(held);
     if (app_test::framesRun == app_test::quitAfterFrames)
         platform::postQuitMessage(0);
+}
+
+// The live frame draws through the replays' picture; the fake draws the world.
+void drawFramePicture(const World& world, const ReplayTape&) {
+    drawFramePicture(world);
 }
 
 }  // namespace frame

@@ -1,10 +1,13 @@
 // frame_state_test.cpp -- the order of a frame's state changes: the simulation gate,
-// the stride and keeper counters, the camera keys and the rain.
+// the stride and keeper counters, the camera keys, the rain and the goal replays.
 #include <cstring>
+#include <map>
 #include <memory>
+#include <utility>
 
 #include "frame/frame_step.h"
 #include "frame/match_pause.h"
+#include "frame/replay_tape.h"
 #include "platform/key_codes.h"
 #include "render/heightmap.h"
 #include "tests/frame/frame_state_fixture.h"
@@ -134,6 +137,86 @@ TEST_F(FrameTest, TheRainStepsAfterTheTickInEveryFrame) {
     EXPECT_EQ(world->rain.drops[0].y, -5.0f);
     // The frame's picture shows the drops as the step found them.
     EXPECT_EQ(render::dropsAsDrawn(world->rain)[0].y, 0.0f);
+}
+
+// With replays on, the award's frame runs its tick and the frames after it
+// hold the match, changing nothing of it, until the replay's last picture or
+// a key going down: R (which turns replays off), a camera key, a preset, the
+// restart key. A key held since before the replay leaves it alone.
+TEST_F(FrameTest, AReplayHoldsTheMatchUntilItsLastPictureOrAKeyGoesDown) {
+    const std::pair<int, bool> rows[] = {{0, true},
+                                         {frame::kKeyReplays, false},
+                                         {frame::kKeyForward, true},
+                                         {'3', true},
+                                         {frame::kKeyRestart, true}};
+    for (const auto& [key, onAfter] : rows) {
+        *world = frame::initialWorld();
+        world->replay.enabled = true;
+        frame::initSceneState(*world);
+        hold({frame::kKeyTiltUp});
+        while (!world->replay.active)
+            step();
+        EXPECT_FALSE(world->replay.held) << "the award's frame ran its tick";
+        const sim::MatchState awarded = match;
+        const std::int64_t ticks = world->statistics.total.ticks;
+        step(10);
+        EXPECT_TRUE(world->replay.held);
+        EXPECT_EQ(world->replay.progress, 10);
+        EXPECT_EQ(std::memcmp(&match, &awarded, sizeof awarded), 0);
+        EXPECT_EQ(world->statistics.total.ticks, ticks);
+        if (key == 0) {
+            step(frame::kReplayPictures - 11);
+            EXPECT_TRUE(world->replay.held) << "the last picture";
+        } else {
+            hold({frame::kKeyTiltUp, key});
+        }
+        step();
+        EXPECT_FALSE(world->replay.active || world->replay.held) << "key " << key;
+        EXPECT_EQ(world->statistics.total.ticks, ticks + 1) << "key " << key;
+        EXPECT_EQ(world->replay.enabled, onAfter) << "key " << key;
+    }
+}
+
+// A replay's pictures are the frames that ran its ticks, stepped again from
+// a kept world with their keys: every one the same as it was, to the byte,
+// though a pause and the camera's keys came in between.
+TEST_F(FrameTest, AReplayShowsTheFramesOfItsTicksAsTheyWere) {
+    world->replay.enabled = true;
+    frame::initSceneState(*world);
+    frame::ReplayTape tape;
+    struct Kept {
+        sim::MatchState match;
+        std::uint32_t random;
+        frame::Camera camera;
+    };
+    std::map<std::int64_t, Kept> byTick;
+    for (int n = 1; !world->replay.active; ++n) {
+        hold({});
+        if (n >= 250 && n < 290)
+            world->keys.held[frame::kKeyForward] = true;
+        if (n == 300 || n == 340)
+            world->keys.held[platform::kVkSpace] = true;
+        frame::stepFrame(*world, tape);
+        byTick.emplace(world->statistics.total.ticks, Kept{match, world->random.state, camera});
+    }
+    hold({});
+    for (int picture = 0; picture < frame::kReplayPictures; ++picture) {
+        if (picture > 0)
+            frame::stepFrame(*world, tape);
+        ASSERT_EQ(world->replay.progress, picture);
+        const frame::World* replayed = frame::replayedWorld(tape, *world);
+        ASSERT_NE(replayed, nullptr) << "picture " << picture;
+        const std::int64_t tick = frame::replayedTick(world->replay);
+        ASSERT_EQ(replayed->statistics.total.ticks, tick) << "picture " << picture;
+        const Kept& kept = byTick.at(tick);
+        EXPECT_EQ(std::memcmp(&replayed->match, &kept.match, sizeof kept.match), 0) << tick;
+        EXPECT_EQ(replayed->random.state, kept.random) << "tick " << tick;
+        EXPECT_EQ(std::memcmp(&replayed->camera, &kept.camera, sizeof kept.camera), 0) << tick;
+    }
+    EXPECT_EQ(frame::replayedTick(world->replay), world->replay.crossingTick);
+    EXPECT_GT(byTick.at(world->replay.crossingTick).match.goalCelebration, 0);
+    frame::stepFrame(*world, tape);
+    EXPECT_EQ(frame::replayedWorld(tape, *world), nullptr) << "the replay is over";
 }
 
 }  // namespace

@@ -99,7 +99,7 @@ TEST(GlFrames, ManyFramesWithEveryCameraKeyAndToggles) {
         }
         recreated = false;
 
-        const bool paused = world->pause.paused;
+        const bool paused = world->pause.paused || world->replay.held;
         const bool toggle = f % 400 == 200;
         if (toggle) {
             context = tools::reopenOffscreenScene(*world, context, kWidth, kHeight);

@@ -66,7 +66,8 @@ int main(int argc, char** argv) {
             spanLeft = random() % (keyTable.held[0x31] ? 20 : 400);
         }
         frame::stepFrame(*world);
-        long_runs_test::checkFrame(checker, *world, world->keys.held[0x31], world->pause.paused);
+        long_runs_test::checkFrame(checker, *world, world->keys.held[0x31],
+                                   world->pause.paused || world->replay.held);
     }
     std::printf("frames: %lld\n", frames);
     std::printf("final score: DYNAMO %d : %d SHAKHTAR\n", world->match.goalsTeam1,

@@ -225,8 +225,9 @@ void startChecking(InvariantChecker& checker, const frame::World& world) {
     remember(checker, world);
 }
 
-// A frame run wholly in the pause (Pause or Space) changes nothing of the
-// match, the figure counters or the rain; only the camera moves.
+// A frame run wholly in the pause (Pause or Space), or held for a goal's
+// replay, changes nothing of the match, the figure counters or the rain; only
+// the camera moves.
 static void checkPausedFrame(InvariantChecker& checker, const frame::World& world) {
     if (std::memcmp(&world.match, &checker.previous, sizeof checker.previous) != 0)
         fault(checker, "the match changed while paused");

@@ -48,8 +48,9 @@ void startChecking(InvariantChecker& checker, const frame::World& world);
 
 // Called after every frame's state changes to `world`. `restarted`: the frame reset the
 // match (the restart key was held, or the window was re-created after it).
-// `paused`: the frame ran in the pause (the pause as it stood after the
-// frame's steps, before any re-creation, which ends it).
+// `paused`: the frame stood still, in the pause or held for a goal's replay
+// (as they stood after the frame's steps, before any re-creation, which ends
+// both).
 void checkFrame(InvariantChecker& checker, const frame::World& world, bool restarted, bool paused);
 
 // The faults as one text, for a test's failure message.

@@ -147,6 +147,7 @@ static const std::vector<BadCall> kBadCalls = {
     {Tool::record, {"--goal", "1", "--clip", "DIR/a.webp", "--at", "5"}},
     {Tool::record, {"--goal", "1", "--clip", "DIR/a.webp", "--every", "5"}},
     {Tool::record, {"--goal", "1", "--goal", "2", "--clip", "DIR/a.webp"}},
+    {Tool::record, {"--goal", "1", "--clip", "DIR/a.webp", "--view", "3"}, "--goal replays"},
 };
 
 static void expectRefused(const std::string& program, const std::string& name,

@@ -1,18 +1,21 @@
 // goal_replay_test.cpp -- football-record --goal: the goal's frames against the
-// trace, the replay's length, and a goal that does not happen.
+// trace, the replay it records, and a goal that does not happen.
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "frame/camera.h"
 #include "frame/frame_step.h"
+#include "frame/replay.h"
 #include "frame/world.h"
 #include "tests/support/program_run.h"
 #include "tests/tools/picture_reader.h"
 #include "tools/goal_search.h"
+#include "tools/record_options.h"
 #include "tools/webp_clip.h"
 
 namespace tools_test {
@@ -105,23 +108,53 @@ TEST_F(GoalReplay, AGoalThatDoesNotHappenSaysSo) {
     EXPECT_EQ(error, "goal 3 does not happen within the first 500 frames of the match");
 }
 
-TEST_F(GoalReplay, ReplayRunsFromSixtyFramesBeforeTheCrossingToTheAward) {
+// --goal records the goal's replay as --replays shows it, the goals before it
+// replayed too: its pictures from the award's frame on. A replay's picture is
+// not the live one's; the frames before it are the same either way.
+TEST_F(GoalReplay, TheClipIsTheGoalsReplayNotTheLiveFrames) {
+    tools::GoalFrames plain;
+    ASSERT_TRUE(tools::findGoal(*world, 2, tools::kGoalSearchFrames, plain));
+    *world = frame::initialWorld();
+    world->replay.enabled = true;
     tools::GoalFrames goal;
-    ASSERT_TRUE(tools::findGoal(*world, 1, tools::kGoalSearchFrames, goal));
+    ASSERT_TRUE(tools::findGoal(*world, 2, tools::kGoalSearchFrames, goal));
+    EXPECT_EQ(goal.award, plain.award + frame::kReplayPictures - 1) << "the first one's replay";
 
     const test_support::TempDir dir;
     const test_support::ProgramRun r = test_support::runProgram(
-        kRecord,
-        {"--goal", "1", "--view", "3", "--size", "64x48", "--clip", dir.path() + "/goal.webp"});
+        kRecord, {"--goal", "2", "--size", "64x48", "--clip", dir.path() + "/goal.webp"});
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, "");
     const DecodedClip clip = decodeClip(dir.path() + "/goal.webp");
     ASSERT_TRUE(clip.ok);
-    EXPECT_EQ(clip.width, 64);
-    const long long frames = goal.award - (goal.crossing - 60) + 1;
-    EXPECT_EQ(frames, 102);
-    EXPECT_EQ(static_cast<long long>(clip.endTimes.size()), frames);
-    EXPECT_EQ(clip.endTimes.back(), tools::clipTimestamp(frames));
+    // The half-speed pictures come twice each, which the clip may keep as one.
+    EXPECT_EQ(clip.endTimes.back(), tools::clipTimestamp(frame::kReplayPictures));
+
+    // The award's frame and the one before, in the run without replays and in
+    // the run with them, where the first goal's replay came before.
+    std::vector<unsigned char> pictures[2][2];  // live, replays; the frame before, the award's
+    for (const bool replays : {false, true}) {
+        const std::int64_t at = replays ? goal.award : plain.award;
+        const std::string out = dir.path() + (replays ? "/replays" : "/live");
+        std::vector<std::string> args = {std::to_string(at),
+                                         "--size",
+                                         "64x48",
+                                         "--at",
+                                         std::to_string(at - 1) + "," + std::to_string(at),
+                                         "--out",
+                                         out};
+        if (replays)
+            args.push_back("--replays");
+        ASSERT_EQ(test_support::runProgram(kRecord, args).status, 0);
+        for (int i = 0; i < 2; ++i) {
+            int width = 0, height = 0;
+            ASSERT_TRUE(
+                readPng(tools::framePath(out, at - 1 + i), width, height, pictures[replays][i]));
+        }
+    }
+    EXPECT_EQ(pictures[0][0], pictures[1][0]) << "the last frame before the replay";
+    EXPECT_NE(pictures[0][1], pictures[1][1]) << "the replay's first picture";
+    EXPECT_LT(meanDifference(clip.rgba[0], pictures[1][1]),
+              meanDifference(clip.rgba[0], pictures[0][1]));
 }
 
 }  // namespace tools_test

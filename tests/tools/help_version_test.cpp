@@ -25,8 +25,10 @@ static const std::vector<ToolOptions> kTools = {
     {kRecord,
      "football-record",
      {"--out", "--at", "--every", "--clip", "--from", "--view", "--goal", "--size", "--hold",
-      "--toggle", "-h, --help", "--version"}},
-    {kTrace, "football-trace", {"--hold", "--toggle", "--summary", "-h, --help", "--version"}},
+      "--toggle", "--replays", "-h, --help", "--version"}},
+    {kTrace,
+     "football-trace",
+     {"--hold", "--toggle", "--summary", "--replays", "-h, --help", "--version"}},
 };
 
 TEST(HelpAndVersion, HelpListsEveryOptionOnALineOfItsOwn) {

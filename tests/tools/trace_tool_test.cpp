@@ -150,6 +150,33 @@ TEST(TraceTool, APauseKeyHeldPausesOnceAndSpaceResumes) {
     EXPECT_EQ(state(out[170]), state(lines(plain.out)[150]));
 }
 
+// With --replays every goal holds the match for its replay (239 frames after
+// the award's, each line marked); less those lines the trace is the plain one
+// but for the frame numbers: the match plays on exactly as without replays.
+TEST(TraceTool, ReplayFramesLeftOutTheTraceIsThePlainOne) {
+    const ToolRun plain = runTrace({"6000"});
+    const ToolRun replays = runTrace({"6000", "--replays"});
+    ASSERT_EQ(plain.status, 0) << plain.err;
+    ASSERT_EQ(replays.status, 0) << replays.err;
+    auto state = [](const std::string& line) { return line.substr(line.find(",\"rng\"")); };
+    const std::vector<std::string> expected = lines(plain.out);
+    std::size_t next = 0, held = 0, run = 0;
+    for (const std::string& line : lines(replays.out)) {
+        const bool replay = line.find(",\"replay\":true}") != std::string::npos;
+        if (!replay && run > 0) {
+            EXPECT_EQ(run, 239u) << "before " << line.substr(0, 16);
+        }
+        run = replay ? run + 1 : 0;
+        held += replay ? 1 : 0;
+        if (!replay) {
+            ASSERT_EQ(state(line), state(expected.at(next++))) << line.substr(0, 16);
+        }
+    }
+    EXPECT_GE(held, 2u * 239) << "two goals or more";
+    EXPECT_EQ(next + held, expected.size());
+    EXPECT_EQ(plain.out.find("replay"), std::string::npos);
+}
+
 TEST(TraceTool, SummaryReportsScoreGoalsAndWeather) {
     const ToolRun run = runTrace({"--summary", "20000"});
     ASSERT_EQ(run.status, 0) << run.err;

@@ -1,0 +1,132 @@
+// replay_tape.cpp -- keeping worlds and keys as frames run, and stepping a kept world on to the
+// replay's picture.
+#include "frame/replay_tape.h"
+
+#include <cstring>
+
+#include "frame/frame_step.h"
+
+namespace frame {
+
+// Whether the world is as the last step left it, but for the keys and what
+// no step reads (the viewport, the pacing clock, the screenshot notice).
+static bool unchangedSinceStep(const ReplayTape& tape, const World& world) {
+    return tape.stepped && world.random.state == tape.randomAfter &&
+           std::memcmp(&world.pause, &tape.pauseAfter, sizeof tape.pauseAfter) == 0 &&
+           std::memcmp(&world.match, &tape.matchAfter, sizeof tape.matchAfter) == 0;
+}
+
+static void forgetKept(ReplayTape& tape) {
+    for (KeptWorld& kept : tape.worlds)
+        tape.spare.push_back(std::move(kept.world));
+    tape.worlds.clear();
+    tape.keys.clear();
+    tape.copyGoal = 0;
+}
+
+// Before the step of the world's next frame: its keys, and the world itself
+// every kKeptTicks ticks; the keys older than the oldest world kept go.
+static void keepFrame(ReplayTape& tape, const World& world) {
+    if (!unchangedSinceStep(tape, world))
+        forgetKept(tape);
+    const std::int64_t frame = world.statistics.frames + 1;
+    if (tape.keys.empty() ||
+        std::memcmp(tape.keys.back().held, world.keys.held, sizeof world.keys.held) != 0) {
+        tape.keys.push_back(KeptKeys{frame, {}});
+        std::memcpy(tape.keys.back().held, world.keys.held, sizeof world.keys.held);
+    }
+    const std::int64_t ticks = world.statistics.total.ticks;
+    if (!tape.worlds.empty() && ticks - tape.worlds.back().ticks < kKeptTicks)
+        return;
+    std::unique_ptr<World> kept;
+    if (tape.spare.empty()) {
+        kept = std::make_unique<World>(world);
+    } else {
+        kept = std::move(tape.spare.back());
+        tape.spare.pop_back();
+        *kept = world;
+    }
+    tape.worlds.push_back(KeptWorld{frame, ticks, std::move(kept)});
+    if (tape.worlds.size() > kKeptWorlds) {
+        tape.spare.push_back(std::move(tape.worlds.front().world));
+        tape.worlds.pop_front();
+        while (tape.keys.size() > 1 && tape.keys[1].frame <= tape.worlds.front().frame)
+            tape.keys.pop_front();
+    }
+}
+
+static void noteStep(ReplayTape& tape, const World& world) {
+    tape.stepped = true;
+    tape.randomAfter = world.random.state;
+    tape.pauseAfter = world.pause;
+    tape.matchAfter = world.match;
+}
+
+// The keys of a kept frame; null when they are no longer (or not yet) kept.
+static const bool* keptKeys(const ReplayTape& tape, std::int64_t frame) {
+    if (tape.keys.empty() || frame < tape.keys.front().frame)
+        return nullptr;
+    for (auto kept = tape.keys.rbegin(); kept != tape.keys.rend(); ++kept) {
+        if (kept->frame <= frame)
+            return kept->held;
+    }
+    return nullptr;
+}
+
+// A new replay: its copy starts from the latest world kept before its first
+// tick (or the oldest there is, when the keeping began later: the replay then
+// stands on that world until its ticks come). None when no world kept comes
+// before the crossing.
+static void startCopy(ReplayTape& tape, const Replay& replay) {
+    const std::int64_t firstTick = replay.crossingTick - (kReplayTicks - 1);
+    const KeptWorld* from = tape.worlds.empty() ? nullptr : &tape.worlds.front();
+    for (const KeptWorld& kept : tape.worlds) {
+        if (kept.ticks < firstTick)
+            from = &kept;
+    }
+    tape.copyGoal = 0;
+    if (from == nullptr || from->ticks >= replay.crossingTick)
+        return;
+    if (tape.copy == nullptr)
+        tape.copy = std::make_unique<World>(*from->world);
+    else
+        *tape.copy = *from->world;
+    tape.copyFrame = from->frame - 1;
+    tape.copyGoal = replay.goal;
+}
+
+// The copy stepped on, with each frame's keys, to the first frame that ran
+// the tick the picture shows; never past the frames already run.
+static void followReplay(ReplayTape& tape, const World& world) {
+    const Replay& replay = world.replay;
+    if (!replay.active)
+        return;
+    if (tape.copyGoal != replay.goal)
+        startCopy(tape, replay);
+    if (tape.copyGoal != replay.goal)
+        return;
+    World& copy = *tape.copy;
+    const std::int64_t tick = replayedTick(replay);
+    while (copy.statistics.total.ticks < tick && tape.copyFrame < world.statistics.frames) {
+        const bool* held = keptKeys(tape, tape.copyFrame + 1);
+        if (held == nullptr)
+            break;
+        std::memcpy(copy.keys.held, held, sizeof copy.keys.held);
+        stepFrame(copy);
+        tape.copyFrame += 1;
+    }
+}
+
+void stepFrame(World& world, ReplayTape& tape) {
+    keepFrame(tape, world);
+    stepFrame(world);
+    noteStep(tape, world);
+    followReplay(tape, world);
+}
+
+const World* replayedWorld(const ReplayTape& tape, const World& world) {
+    const bool shown = world.replay.active && tape.copyGoal == world.replay.goal;
+    return shown ? tape.copy.get() : nullptr;
+}
+
+}  // namespace frame
