@@ -135,8 +135,16 @@ static void applySameMatch(CommandLine& commandLine, const std::string&, std::st
     commandLine.sameMatch = true;
 }
 
-static void applyReplays(CommandLine& commandLine, const std::string&, std::string*) {
+static void applyReplays(CommandLine& commandLine, const std::string&, std::string* error) {
+    if (commandLine.noReplays)
+        *error = "--replays and --no-replays cannot be used together";
     commandLine.replays = true;
+}
+
+static void applyNoReplays(CommandLine& commandLine, const std::string&, std::string* error) {
+    if (commandLine.replays)
+        *error = "--replays and --no-replays cannot be used together";
+    commandLine.noReplays = true;
 }
 
 // One option: its row in the table, and how it is recorded (or sets *error
@@ -170,6 +178,9 @@ static const GameOption kOptions[] = {
       "the line, from behind the goal (R turns\nreplays on and off)",
       0},
      applyReplays},
+    {{"no-replays", 0, nullptr, "a screen saver shows no replays (it shows them otherwise)",
+      platform::kLinux},
+     applyNoReplays},
     {{"view", 0, "N",
       "watch from view N: 1 the start view, 2 to 5 the preset views,\n6 the camera that follows "
       "the ball",

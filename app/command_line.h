@@ -30,6 +30,8 @@ struct CommandLine {
     bool sameMatch = false;
     // --replays: goal replays from the start (R turns them on and off).
     bool replays = false;
+    // --no-replays: a screen saver, which shows them otherwise, shows none.
+    bool noReplays = false;
 };
 
 // Called first thing by main() with its arguments (argv[0] is the program),

@@ -29,8 +29,9 @@ int main(int argc, char** argv) {
         std::fflush(stdout);
     }
 
-    // Goal replays when asked.
-    app::gameWorld().replay.enabled = commandLine.replays;
+    // Goal replays when asked, and in a screen saver unless declined.
+    app::gameWorld().replay.enabled =
+        commandLine.replays || (screenSaver && !commandLine.noReplays);
 
     platform::installSignalHandlers();
     const int status = screenSaver

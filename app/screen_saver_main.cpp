@@ -50,6 +50,7 @@ int main(int argc, char** argv) {
     common::MatchChoice matches;
     matches.seedFromClock = settings.newMatchEachStart;
     frame::chooseMatches(app::gameWorld(), matches);
+    app::gameWorld().replay.enabled = settings.replays;
     const std::uint64_t window =
         switches.mode == app::ScreenSaverMode::show ? platform::kRootWindow : switches.window;
     const int status = app::runScreenSaver(window, settings.view);

@@ -135,6 +135,10 @@ const Case kCases[] = {
      CommandAction::usageError,
      DisplayChoice::ask,
      "--seed and --random cannot be used together"},
+    {{"--replays", "--no-replays"},
+     CommandAction::usageError,
+     DisplayChoice::ask,
+     "--replays and --no-replays cannot be used together"},
     {{"--same-match"},
      CommandAction::usageError,
      DisplayChoice::ask,
@@ -163,10 +167,11 @@ TEST(CommandLine, EachArgumentListAsksForWhatItSays) {
         EXPECT_EQ(line.screenSaverWindow, c.window) << shown;
     }
     const char* argv[] = {"football", "--seed=0xffffffff", "--match-minutes", "90", "--view",
-                          "6",        "--same-match"};
-    const app::CommandLine line = app::parseCommandLine(7, argv, nullptr, platform::kLinux);
+                          "6",        "--same-match",      "--replays"};
+    const app::CommandLine line = app::parseCommandLine(8, argv, nullptr, platform::kLinux);
     EXPECT_EQ(line.action, CommandAction::run) << line.error;
     EXPECT_TRUE(line.matches.seedGiven && line.matches.seed == 0xffffffffu && line.sameMatch);
+    EXPECT_TRUE(line.replays && !line.noReplays);
     EXPECT_EQ(line.matches.minutes, 90);
     EXPECT_EQ(line.view, 6);
 }

@@ -308,7 +308,7 @@ def case_scr_settings(scr):
     # No argument: the next view, "a new match" unticked, OK (Return).
     status = settings_dialog(scr, [], ["Down", "Tab", "space", "Return"])
     stored = registry_settings()
-    check(status == 0 and stored == {"View": 2, "NewMatchEachStart": 0},
+    check(status == 0 and stored == {"View": 2, "NewMatchEachStart": 0, "Replays": 1},
           "OK ended with %d and stored %r" % (status, stored))
     # /c: changed, then Escape: nothing stored.
     status = settings_dialog(scr, ["/c"], ["Down", "Tab", "space", "Escape"])
