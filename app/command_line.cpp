@@ -24,8 +24,8 @@ static const char kHelpStart[] =
 
 static const char kKeysHeading[] =
     "\n"
-    "Keys (the camera keys act while held; Pause, Space, Tab, F12 and Print Screen once\n"
-    "per key-down):\n";
+    "Keys (the camera keys act while held; Pause, Space, Tab, R, F12 and Print Screen\n"
+    "once per key-down):\n";
 
 static const char kHelpEnd[] =
     "\n"

@@ -24,6 +24,7 @@ const std::vector<KeyGuideEntry> kKeyGuide = {
     {"5", "preset view: beyond a corner"},
     {"6", "follow the ball from beside the pitch (until a camera key, preset or 0)"},
     {"Tab", "show or hide the match panel (time, score, scorers, shots, passes...)"},
+    {"R", "goal replays on or off; any camera key, a preset or R ends a replay"},
     {"Pause", "pause the match or play on (\"PAUSED\" under the score bar)"},
     {"Space", "pause the match or play on, as Pause"},
     {"F12", "save the picture on screen as a PNG file; a line names it for two seconds"},
