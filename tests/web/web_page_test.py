@@ -16,6 +16,7 @@ import subprocess
 import sys
 import tempfile
 import threading
+import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
@@ -135,6 +136,8 @@ def check_far_moment(browser, page, trace, failures):
     """?at=200000 is reached a slice at a time, the page saying how far it is, and stands on
     the trace's state there."""
     session = browser.open_page(page + "?at=200000", 320, 240)
+    # The page's own window, not the blank one the navigation replaces.
+    browser.wait_for(session, "document.getElementById('status') !== null", 60)
     browser.evaluate(session, "window.seen = new Set(); (function look() { "
                               "seen.add(document.getElementById('status').textContent); "
                               "requestAnimationFrame(look); })()")
