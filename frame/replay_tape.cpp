@@ -16,10 +16,15 @@ static bool unchangedSinceStep(const ReplayTape& tape, const World& world) {
            std::memcmp(&world.match, &tape.matchAfter, sizeof tape.matchAfter) == 0;
 }
 
-static void forgetKept(ReplayTape& tape) {
+// After a host's own change the worlds kept cannot be stepped on to what
+// follows, so they go. A replay being shown keeps its copy and the keys it
+// still needs: the frames it replays all came before the change.
+static void forgetKept(ReplayTape& tape, const World& world) {
     for (KeptWorld& kept : tape.worlds)
         tape.spare.push_back(std::move(kept.world));
     tape.worlds.clear();
+    if (world.replay.active && world.replay.goal == tape.copyGoal)
+        return;
     tape.keys.clear();
     tape.copyGoal = 0;
 }
@@ -28,7 +33,7 @@ static void forgetKept(ReplayTape& tape) {
 // every kKeptTicks ticks; the keys older than the oldest world kept go.
 static void keepFrame(ReplayTape& tape, const World& world) {
     if (!unchangedSinceStep(tape, world))
-        forgetKept(tape);
+        forgetKept(tape, world);
     const std::int64_t frame = world.statistics.frames + 1;
     if (tape.keys.empty() ||
         std::memcmp(tape.keys.back().held, world.keys.held, sizeof world.keys.held) != 0) {

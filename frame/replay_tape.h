@@ -37,7 +37,8 @@ struct ReplayTape {
     std::deque<KeptKeys> keys;                  // the key table's changes, oldest first
     // What the last step left of the records a step reads besides the keys,
     // so that a host's own change between two steps (a new scene, a moment
-    // held paused) starts the keeping afresh instead of spoiling a replay.
+    // held paused) starts the keeping afresh instead of spoiling a replay
+    // (the replay being shown goes on).
     bool stepped = false;
     std::uint32_t randomAfter = 0;
     MatchPause pauseAfter = {};

@@ -179,7 +179,9 @@ TEST_F(FrameTest, AReplayHoldsTheMatchUntilItsLastPictureOrAKeyGoesDown) {
 
 // A replay's pictures are the frames that ran its ticks, stepped again from
 // a kept world with their keys: every one the same as it was, to the byte,
-// though a pause and the camera's keys came in between.
+// though a pause and the camera's keys came in between, and though the host
+// paused the match itself in the middle of the replay (as the page holds a
+// moment).
 TEST_F(FrameTest, AReplayShowsTheFramesOfItsTicksAsTheyWere) {
     world->replay.enabled = true;
     frame::initSceneState(*world);
@@ -201,8 +203,14 @@ TEST_F(FrameTest, AReplayShowsTheFramesOfItsTicksAsTheyWere) {
     }
     hold({});
     for (int picture = 0; picture < frame::kReplayPictures; ++picture) {
+        if (picture == 100) {
+            world->pause.paused = true;
+            frame::stepFrame(*world, tape);
+            hold({platform::kVkSpace});
+        }
         if (picture > 0)
             frame::stepFrame(*world, tape);
+        hold({});
         ASSERT_EQ(world->replay.progress, picture);
         const frame::World* replayed = frame::replayedWorld(tape, *world);
         ASSERT_NE(replayed, nullptr) << "picture " << picture;
