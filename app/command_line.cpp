@@ -24,8 +24,8 @@ static const char kHelpStart[] =
 
 static const char kKeysHeading[] =
     "\n"
-    "Keys (the camera keys act while held; Pause, Space, Tab, F12 and Print Screen once\n"
-    "per key-down):\n";
+    "Keys (the camera keys act while held; Pause, Space, Tab, F12, Print Screen and F9\n"
+    "once per key-down):\n";
 
 static const char kHelpEnd[] =
     "\n"
@@ -135,6 +135,49 @@ static void applySameMatch(CommandLine& commandLine, const std::string&, std::st
     commandLine.sameMatch = true;
 }
 
+// --save-session FILE and --play-session FILE: once each, a file named.
+static void applySession(std::string& path, const char* option, const std::string& value,
+                         std::string* error) {
+    if (!path.empty())
+        *error = std::string(option) + " is given twice";
+    else if (value.empty())
+        *error = std::string(option) + " needs a file";
+    else
+        path = value;
+}
+
+static void applySaveSession(CommandLine& commandLine, const std::string& value,
+                             std::string* error) {
+    applySession(commandLine.saveSession, "--save-session", value, error);
+}
+
+static void applyPlaySession(CommandLine& commandLine, const std::string& value,
+                             std::string* error) {
+    applySession(commandLine.playSession, "--play-session", value, error);
+}
+
+// What a session cannot go with: a screen saver has no watcher, and a played
+// session brings its own matches and keys. Empty when nothing clashes.
+static std::string sessionClash(const CommandLine& commandLine) {
+    const bool saving = !commandLine.saveSession.empty();
+    const bool playing = !commandLine.playSession.empty();
+    if ((saving || playing) && commandLine.display == DisplayChoice::screenSaver)
+        return std::string(saving ? "--save-session" : "--play-session") +
+               " cannot be used with a screen saver (--root, --window-id)";
+    if (!playing)
+        return std::string();
+    const common::MatchChoice& matches = commandLine.matches;
+    const char* option = matches.seedGiven       ? "--seed"
+                         : matches.seedFromClock ? "--random"
+                         : matches.minutes != 0  ? "--match-minutes"
+                         : commandLine.view != 0 ? "--view"
+                                                 : nullptr;
+    if (option == nullptr)
+        return std::string();
+    return std::string("--play-session plays the session's own matches and keys; ") + option +
+           " cannot go with it";
+}
+
 // One option: its row in the table, and how it is recorded (or sets *error
 // when it cannot be taken together with what is recorded already).
 struct GameOption {
@@ -166,6 +209,17 @@ static const GameOption kOptions[] = {
       "the ball",
       0},
      applyView},
+    {{"save-session", 0, "FILE",
+      "keep what is watched in FILE as a session: the seed, the match\nlength, the window's "
+      "sizes and every key by frame (written at\nthe end; see football-record --session)",
+      0},
+     applySaveSession},
+    {{"play-session", 0, "FILE",
+      "play a saved session: its matches, keys and re-creations instead\nof the keys pressed "
+      "(Escape, closing and F11 still act); at its\nend a line says so and the match plays "
+      "on",
+      0},
+     applyPlaySession},
     {common::matchOptionRows()[0], applySeed},
     {common::matchOptionRows()[1], applyRandom},
     {common::matchOptionRows()[2], applyMatchMinutes},
@@ -209,6 +263,8 @@ CommandLine parseCommandLine(int argc, const char* const* argv, const char* save
             firstError =
                 "XSCREENSAVER_WINDOW is not an X window id: " + common::quoted(saverWindow);
     }
+    if (firstError.empty())
+        firstError = sessionClash(commandLine);
     if (parsed.request == common::Request::help)
         commandLine.action = CommandAction::help;
     else if (parsed.request == common::Request::version)

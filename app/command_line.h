@@ -28,6 +28,9 @@ struct CommandLine {
     int view = 0;
     // --same-match: a screen saver starts the designed match, not a new one.
     bool sameMatch = false;
+    // --save-session FILE and --play-session FILE (app/session_watch.h); empty when not given.
+    std::string saveSession;
+    std::string playSession;
 };
 
 // Called first thing by main() with its arguments (argv[0] is the program),

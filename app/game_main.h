@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "app/command_line.h"
+#include "app/session_watch.h"
 
 namespace app {
 
@@ -16,8 +17,11 @@ constexpr int kExitFailure = 1;  // the window could not be made (or re-made aft
 // until Escape or a close request, then tears the window down. Returns the
 // exit status.
 // `view` (frame/views.h; 0 for none) is watched from the first frame on, as
-// if its key were tapped before it.
-int runGame(DisplayChoice display = DisplayChoice::ask, int view = 0);
+// if its key were tapped before it. `watch` (prepareWatch) says which
+// sessions to save and play; the session since start-up is kept either way,
+// for F9's clip.
+int runGame(DisplayChoice display = DisplayChoice::ask, int view = 0,
+            const WatchChoice& watch = WatchChoice{});
 
 // Called once by main() instead of runGame for the screen saver: draws the
 // match into another program's window (an X window id or a Windows window

@@ -28,6 +28,7 @@ const std::vector<KeyGuideEntry> kKeyGuide = {
     {"Space", "pause the match or play on, as Pause"},
     {"F12", "save the picture on screen as a PNG file; a line names it for two seconds"},
     {"Print Screen", "save the picture on screen, as F12"},
+    {"F9", "save the last 30 seconds as an MP4 video with sound; a line names it"},
     {"F1", "switch between full screen and a window (new kick-off, new landscape)"},
     {"F11", "the same window over the whole screen, or back (the match goes on)"},
     {"Alt+Enter", "as F11"},
