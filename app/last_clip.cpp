@@ -4,11 +4,8 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
-#include <system_error>
 #include <vector>
 
-#include "common/file_path.h"
 #include "frame/moment_name.h"
 #include "frame/screenshot_notice.h"
 #include "frame/session_file.h"
@@ -47,11 +44,6 @@ void LastClip::show(frame::World& world, const std::string& text, bool failed,
     noticeSince_ = platform::getTickCount();
     noticeMs_ = forMs;
     frame::showScreenshotNotice(world.notice, text.c_str(), failed, noticeSince_);
-}
-
-static void removeFile(const std::string& path) {
-    std::error_code ignored;
-    std::filesystem::remove(common::filePath(path), ignored);
 }
 
 // Where no recorder is: the whole session (a clip needs every frame's state
@@ -102,9 +94,7 @@ void LastClip::start(const frame::Session& session, frame::World& world) {
             "--from",    std::to_string(from),
             "--clip",    path,
             "--size",    std::to_string(width) + "x" + std::to_string(height)};
-        recorder_ = platform::startBackgroundProcess(recorder, arguments, error);
-        if (recorder_ == nullptr)
-            removeFile(sessionPath);
+        recorder_ = platform::startBackgroundProcess(recorder, arguments, sessionPath, error);
     }
     if (recorder_ == nullptr) {
         const std::string where = path.empty() ? folder : path;
@@ -114,7 +104,6 @@ void LastClip::start(const frame::Session& session, frame::World& world) {
         return;
     }
     clipPath_ = path;
-    sessionPath_ = sessionPath;
     const std::int64_t seconds = (session.frames - from + 1 + 29) / 30;
     show(world, "Making the clip of the last " + std::to_string(seconds) + " seconds: " + clipPath_,
          false, 0);
@@ -122,7 +111,6 @@ void LastClip::start(const frame::Session& session, frame::World& world) {
 
 void LastClip::recorderEnded(bool succeeded, const std::string& lastLine) {
     recorder_ = nullptr;
-    removeFile(sessionPath_);
     if (succeeded) {
         std::printf("%s\n", clipPath_.c_str());
         std::fflush(stdout);
@@ -180,7 +168,6 @@ void LastClip::finish() {
         if (quit) {
             platform::stopBackgroundProcess(recorder_);
             recorder_ = nullptr;
-            removeFile(sessionPath_);
             std::fprintf(stderr, "football: the clip '%s' was not finished: stopped\n",
                          clipPath_.c_str());
             return;

@@ -51,7 +51,6 @@ class LastClip {
 
     platform::BackgroundProcess* recorder_ = nullptr;
     std::string clipPath_;
-    std::string sessionPath_;  // the recorder's temporary session file
     // The line this clip keeps up (over the notice's own two seconds): while
     // the recorder works, or for noticeMs_ from noticeSince_.
     std::string notice_;

@@ -18,18 +18,21 @@ std::string programBesideThisOne(const std::string& name);
 
 // A new file in the system's temporary folder, named football-XXXXXX plus
 // `suffix`, holding `bytes`, for a background process to read. Its path, or
-// empty with the reason in `error`. The caller removes it.
+// empty with the reason in `error`. Hand it to startBackgroundProcess, which
+// removes it.
 std::string writeTemporaryFile(const std::string& suffix, const std::string& bytes,
                                std::string& error);
 
 // Starts `program` with `arguments` (not counting its name) at a lower
 // priority (nice 10), in a process group of its own so that a terminal's
 // Ctrl+C reaches only the program, which decides; standard input and output
-// at the null device, standard error kept for backgroundProcessEnded. Null
+// at the null device, standard error kept for backgroundProcessEnded.
+// `temporaryFile` (writeTemporaryFile's, or empty) is the process's: removed
+// once it has ended or been stopped, or at once when it cannot start. Null
 // with the reason in `error`.
 BackgroundProcess* startBackgroundProcess(const std::string& program,
                                           const std::vector<std::string>& arguments,
-                                          std::string& error);
+                                          const std::string& temporaryFile, std::string& error);
 
 // Never waits: false while the process runs. Once it has ended: true, with
 // whether it exited with status 0 and the last line it wrote to standard

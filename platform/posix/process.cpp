@@ -17,9 +17,18 @@ namespace platform {
 
 struct BackgroundProcess {
     pid_t pid;
-    int errorPipe;       // read end of the child's standard error
-    std::string output;  // what it has written there so far (the tail of it)
+    int errorPipe;              // read end of the child's standard error
+    std::string output;         // what it has written there so far (the tail of it)
+    std::string temporaryFile;  // removed with the process; empty for none
 };
+
+// The process's end: its pipe closed, its file removed, the record freed.
+static void release(BackgroundProcess* process) {
+    close(process->errorPipe);
+    if (!process->temporaryFile.empty())
+        unlink(process->temporaryFile.c_str());
+    delete process;
+}
 
 // How much of the child's standard error is kept: its last lines.
 static const std::size_t kKeptOutput = 4096;
@@ -102,7 +111,7 @@ std::string writeTemporaryFile(const std::string& suffix, const std::string& byt
 
 BackgroundProcess* startBackgroundProcess(const std::string& program,
                                           const std::vector<std::string>& arguments,
-                                          std::string& error) {
+                                          const std::string& temporaryFile, std::string& error) {
     std::vector<std::string> words = {program};
     words.insert(words.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
@@ -112,6 +121,8 @@ BackgroundProcess* startBackgroundProcess(const std::string& program,
     int pipeEnds[2];
     if (pipe2(pipeEnds, O_CLOEXEC) != 0) {
         error = std::strerror(errno);
+        if (!temporaryFile.empty())
+            unlink(temporaryFile.c_str());
         return nullptr;
     }
     const pid_t pid = fork();
@@ -119,13 +130,15 @@ BackgroundProcess* startBackgroundProcess(const std::string& program,
         becomeChild(program.c_str(), argv.data(), pipeEnds[1]);
     const int forkError = errno;
     close(pipeEnds[1]);
+    BackgroundProcess* process =
+        new BackgroundProcess{pid, pipeEnds[0], std::string(), temporaryFile};
     if (pid < 0) {
-        close(pipeEnds[0]);
+        release(process);
         error = std::strerror(forkError);
         return nullptr;
     }
     fcntl(pipeEnds[0], F_SETFL, fcntl(pipeEnds[0], F_GETFL) | O_NONBLOCK);
-    return new BackgroundProcess{pid, pipeEnds[0], std::string()};
+    return process;
 }
 
 // Takes what the child has written so far, keeping the tail.
@@ -163,8 +176,7 @@ bool backgroundProcessEnded(BackgroundProcess* process, bool& succeeded, std::st
     drainOutput(process);
     succeeded = ended == process->pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
     lastLine = lastLineOf(process->output);
-    close(process->errorPipe);
-    delete process;
+    release(process);
     return true;
 }
 
@@ -173,8 +185,7 @@ void stopBackgroundProcess(BackgroundProcess* process) {
     int status = 0;
     while (waitpid(process->pid, &status, 0) < 0 && errno == EINTR) {
     }
-    close(process->errorPipe);
-    delete process;
+    release(process);
 }
 
 }  // namespace platform

@@ -15,7 +15,7 @@ std::string writeTemporaryFile(const std::string&, const std::string&, std::stri
 }
 
 BackgroundProcess* startBackgroundProcess(const std::string&, const std::vector<std::string>&,
-                                          std::string& error) {
+                                          const std::string&, std::string& error) {
     error = "no background program runs on Windows";
     return nullptr;
 }
