@@ -185,11 +185,11 @@ int runGame(DisplayChoice display, int view, const WatchChoice& watch) {
     return runMainLoop(watch);
 }
 
-int runScreenSaver(std::uint64_t nativeWindow, int view) {
+int runScreenSaver(std::uint64_t nativeWindow, int view, const WatchChoice& watch) {
     if (!attachGameWindow(nativeWindow))
         return kExitFailure;
     watchFrom(view);
-    return runMainLoop(WatchChoice{});
+    return runMainLoop(watch);
 }
 
 }  // namespace app

@@ -28,8 +28,10 @@ int runGame(DisplayChoice display = DisplayChoice::ask, int view = 0,
 // handle) or over the whole screen (platform::kRootWindow) until a
 // termination request, the window's end, or (over the whole screen on
 // Windows) input; no questions. `view` (frame/views.h; 0 for none) is watched
-// from the first frame on, as if its key were tapped before it. Returns the
-// exit status.
-int runScreenSaver(std::uint64_t nativeWindow, int view = 0);
+// from the first frame on, as if its key were tapped before it. `watch`
+// says which matches were chosen (no session is saved or played). Returns
+// the exit status.
+int runScreenSaver(std::uint64_t nativeWindow, int view = 0,
+                   const WatchChoice& watch = WatchChoice{});
 
 }  // namespace app

@@ -38,9 +38,9 @@ int main(int argc, char** argv) {
     }
 
     platform::installSignalHandlers();
-    const int status = screenSaver
-                           ? app::runScreenSaver(commandLine.screenSaverWindow, commandLine.view)
-                           : app::runGame(commandLine.display, commandLine.view, watch);
+    const int status =
+        screenSaver ? app::runScreenSaver(commandLine.screenSaverWindow, commandLine.view, watch)
+                    : app::runGame(commandLine.display, commandLine.view, watch);
     platform::closeWindowSystem();
     return status;
 }

@@ -49,10 +49,12 @@ int main(int argc, char** argv) {
     // A new match at every start: a seed from the clock, unless unticked.
     common::MatchChoice matches;
     matches.seedFromClock = settings.newMatchEachStart;
-    frame::chooseMatches(app::gameWorld(), matches);
+    app::WatchChoice watch;
+    watch.matches = matches;
+    watch.firstSeed = frame::chooseMatches(app::gameWorld(), matches);
     const std::uint64_t window =
         switches.mode == app::ScreenSaverMode::show ? platform::kRootWindow : switches.window;
-    const int status = app::runScreenSaver(window, settings.view);
+    const int status = app::runScreenSaver(window, settings.view, watch);
     platform::closeWindowSystem();
     return status;
 }
