@@ -8,7 +8,12 @@
 
 namespace frame {
 
-using common::quoted;
+// Text from the file in a message: quoted, and cut, so the message stays a short line.
+static std::string quoted(const std::string& text) {
+    const std::size_t most = 40;
+    return text.size() <= most ? common::quoted(text)
+                               : common::quoted(text.substr(0, most)) + " and more";
+}
 
 static const char kMagic[] = "football-session";
 
@@ -60,7 +65,7 @@ struct SessionReader {
     bool ended = false;
     std::int64_t lastFrame = 0;
     std::bitset<256> held;
-    std::int64_t heldSince[256] = {};
+    std::int64_t changedIn[256] = {};  // the frame of each key's latest down or up
     std::string error;
 };
 
@@ -192,10 +197,11 @@ static bool readKey(SessionReader& reader, bool down) {
         return fail(reader, name + " goes down while it is held");
     if (!down && !reader.held[event.key])
         return fail(reader, name + " goes up while it is not held");
-    if (!down && reader.heldSince[event.key] == event.frame)
-        return fail(reader, name + " goes up in the frame it went down");
+    // A frame sees a key one way: down or up, not both.
+    if (reader.changedIn[event.key] == event.frame)
+        return fail(reader, name + " goes down and up in frame " + std::to_string(event.frame));
     reader.held[event.key] = down;
-    reader.heldSince[event.key] = event.frame;
+    reader.changedIn[event.key] = event.frame;
     reader.session.events.push_back(event);
     return true;
 }
