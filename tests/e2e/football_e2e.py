@@ -107,6 +107,8 @@ class Session:
             self.pictures = os.path.join(self.workdir.name, "pictures")
             os.mkdir(self.pictures)
         self.env["XDG_PICTURES_DIR"] = self.pictures
+        # F9's clips too go nowhere but the session's folder.
+        self.env["XDG_VIDEOS_DIR"] = self.pictures
         self.env.update(self.environment)
         self.x = display.Display(self.display_name)
         # Keys are held until the program has acted on them; without
@@ -1022,7 +1024,7 @@ RANDOM_KEYS = (
      "space", "Return", "Tab", "BackSpace", "Shift_L", "Control_L", "Alt_L", "Super_L",
      "KP_0", "KP_5", "KP_9", "KP_Add", "KP_Subtract", "KP_Multiply", "KP_Divide",
      "minus", "equal", "bracketleft", "bracketright", "semicolon", "apostrophe", "grave",
-     "backslash", "comma", "period", "slash", "F2", "F3", "F5", "F9", "F12", "Pause",
+     "backslash", "comma", "period", "slash", "F2", "F3", "F5", "F7", "F12", "Pause",
      "Menu"])
 RANDOM_PRESSES = 500
 
