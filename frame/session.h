@@ -40,6 +40,9 @@ struct Session {
     // The first match's seed (seedGiven) or the designed match, and the
     // match length; never seedFromClock: a seed from the clock is kept as given.
     common::MatchChoice matches;
+    // Another option that changes the frames (a goal replay's, say) is a
+    // field here, an `option` line in session_text.cpp and a row in
+    // docs/sessions.md, and goes into sessionScript's script.
     // In frame order, as they happened: within a frame its size, then its
     // keys, then the re-creations after it.
     std::vector<SessionEvent> events;
