@@ -92,7 +92,10 @@ def without_frame(line):
 def compare_paused(browser, session, name, record, trace, work, failures):
     """The page, paused by Space after play, against football-trace and football-record with
     the pause key in the frame the page paused in."""
-    time.sleep(1.0)
+    # Paused: two looks in a row find the same state, but for the frame number.
+    browser.wait_for(session, "(() => { const now = football.state().replace(/^[^,]*,/, ''); "
+                              "const same = now === window.lastLook; window.lastLook = now; "
+                              "return same; })()", 30)
     frame, state = browser.evaluate(session, "[%s, football.state()]" % FRAMES)
     # Paused frames change nothing but their number: the pause began in the frame after the
     # last frame of play, found in the trace.
