@@ -1,6 +1,6 @@
 // controls.js -- the page's controls: a row of buttons that a tap or a mouse move shows and three
 // seconds without input hide, each pressing its key the way a typed key goes (football.press);
-// the link to the moment on screen; and the help.
+// the link to the moment on screen; the help; and the offline copy of the site.
 'use strict';
 (function () {
   const body = document.body;
@@ -95,4 +95,11 @@
       helpButton.focus();
     }
   });
+
+  // The site kept after one visit (sw.js): a reload plays without the network.
+  if ('serviceWorker' in navigator)
+    addEventListener('load', () => {
+      navigator.serviceWorker.register('sw.js').catch(
+          (error) => console.log('football: no offline copy: ' + error));
+    });
 })();
