@@ -1,5 +1,5 @@
-// web_input.cpp -- page events: the match's keys by virtual-key code, full screen, focus, size,
-// and the WebGL context lost and given back.
+// web_input.cpp -- page events: the match's keys by virtual-key code (typed, or pressed by the
+// page's buttons), touches, full screen, focus, size, and the WebGL context lost and given back.
 #include "web/web_input.h"
 
 #include "frame/camera.h"
@@ -8,6 +8,7 @@
 #include "platform/web/page_host.h"
 #include "platform/web/web_page.h"
 #include "web/web_loop.h"
+#include "web/web_touch.h"
 
 namespace web {
 
@@ -77,9 +78,13 @@ static void onFocusLost() {
     }
 }
 
+bool pageTakesKey(int key) {
+    return key == platform::kVkF1 || isScreenshotKey(key) || isMatchKey(key);
+}
+
 void listenToPage() {
     listenToPageEvents({onKeyDown, onKeyUp, onFocusLost, toggleFullScreen, followCanvasSize,
-                        loseCanvasContext, restoreCanvasContext});
+                        loseCanvasContext, restoreCanvasContext, followTouches});
 }
 
 }  // namespace web

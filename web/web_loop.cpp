@@ -18,6 +18,7 @@
 #include "platform/web/webgl_raster.h"
 #include "render/gl_errors.h"
 #include "tools/trace_line.h"
+#include "web/web_touch.h"
 
 namespace web {
 
@@ -177,6 +178,7 @@ static void onAnimationFrame() {
     frame::World& world = pageWorld();
     loop.framesRun += 1;
     playLiveHolds(loop.framesRun);
+    holdTouchKeys(world.keys);
     PageFrameHost host;
     const std::int64_t matches = world.series.nextMatches;
     if (loop.contextLost) {
@@ -219,7 +221,8 @@ void restoreCanvasContext() {
     frame::World& world = pageWorld();
     // As at start-up: the projection first, which leaves the model-view matrix
     // the identity that the lights' positions are given under.
-    frame::resizeScene(world, world.viewport.width, world.viewport.height);
+    frame::resizeScene(world, world.viewport.width, world.viewport.height,
+                       world.viewport.pixelRatio);
     frame::deleteOverlayFont();
     frame::restoreSceneObjects();
     drawWorld();
@@ -260,10 +263,12 @@ void followCanvasSize() {
     if (width <= 0 || height <= 0)
         return;
     frame::World& world = pageWorld();
-    if (width == world.viewport.width && height == world.viewport.height)
+    const double ratio = pagePixelRatio();
+    if (width == world.viewport.width && height == world.viewport.height &&
+        ratio == world.viewport.pixelRatio)
         return;
     setCanvasSize(width, height);
-    frame::resizeScene(world, width, height);
+    frame::resizeScene(world, width, height, ratio);
     // A canvas of a new size starts blank: a held picture is drawn again.
     if (loop.holding)
         drawWorld();

@@ -7,6 +7,7 @@
 #include "platform/web/page_host.h"
 #include "platform/web/web_page.h"
 #include "platform/web/webgl_raster.h"
+#include "web/web_help.h"
 #include "web/web_input.h"
 #include "web/web_link.h"
 #include "web/web_loop.h"
@@ -32,6 +33,7 @@ int main() {
     web::followCanvasSize();
     frame::initScene(web::pageWorld());
     web::listenToPage();
+    web::fillPageHelp();
     web::startFrameLoop(link);
     return 0;
 }

@@ -3,7 +3,8 @@
 in real time through the DevTools protocol: links to moments against football-record's pictures,
 saved pictures that leave the match as it was, football.state() against the trace, the plain
 page playing, keys (the browser's left to it), a lost WebGL context, a far moment reached in
-slices, a bad link's message, and no uncaught exception, console error or WebGL error.
+slices, a bad link's message, a phone's touches and controls, a reload without the network,
+and no uncaught exception, console error or WebGL error.
 Real time, because headless chromium runs next to no animation frames in virtual time
 (--virtual-time-budget): a page that plays would stand still there. Serves the site on
 127.0.0.1 only; the server and the browser stop however the test ends."""
@@ -65,7 +66,7 @@ def check_moment(browser, page, query, record_args, record, work, failures):
 
 def compare_picture(browser, session, name, record_args, record, work, failures):
     """The page's picture, its lines of text hidden, against football-record's."""
-    browser.evaluate(session, "for (const id of ['help', 'status']) "
+    browser.evaluate(session, "for (const id of ['help', 'status', 'controls']) "
                               "document.getElementById(id).hidden = true")
     browser.evaluate(session, PAINTED, await_promise=True)
     shot = os.path.join(work, "page.png")
@@ -257,6 +258,89 @@ def check_bad_link(browser, page, failures):
         failures.append("?at=banana: the match does not play")
 
 
+def touch(browser, session, *paths):
+    """Fingers along their paths of (x, y) points, one step at a time, then lifted."""
+    for step, kind in enumerate(["touchStart"] + ["touchMove"] * (len(paths[0]) - 1)):
+        points = [{"x": path[step][0], "y": path[step][1], "id": n} for n, path in enumerate(paths)]
+        browser.call("Input.dispatchTouchEvent", {"type": kind, "touchPoints": points}, session)
+    browser.call("Input.dispatchTouchEvent", {"type": "touchEnd", "touchPoints": []}, session)
+
+
+def camera_after(browser, session, before, field, timeout=60):
+    """The camera's field (3 pitch, 4 yaw, 5 field of view) once it has left `before`."""
+    value = "JSON.parse(football.state()).camera[%d]" % field
+    browser.wait_for(session, "%s != %r" % (value, before), timeout)
+    return browser.evaluate(session, value)
+
+
+def check_phone(browser, page, work, failures):
+    """A phone held upright (390x844 CSS pixels, two device pixels each, touch): the score bar
+    twice the designed pixels; a tap shows the controls, twelve named buttons in sight; the
+    pause control pauses; a swipe turns and a pinch zooms the paused picture. Then, the site
+    kept by its service worker, a reload without the network plays."""
+    session = browser.open_page(page, 390, 844, phone=True)
+    if not browser.wait_for(session, FRAMES + " >= 2", 120):
+        failures.append("phone: the page draws no frame")
+        return
+    shot = os.path.join(work, "phone.png")
+    browser.screenshot(session, shot)
+    width, _, rgb = png_pixels.read_rgb(shot)
+    # Down the bar's black left of its text: 30 overlay pixels of two device pixels each.
+    bar = next((y for y in range(200) if any(rgb[3 * (y * width + 200):3 * (y * width + 201)])),
+               200)
+    if bar != 60:
+        failures.append("phone: the score bar is %d device pixels high, not 60" % bar)
+    touch(browser, session, [(195, 300)])
+    controls = "[...document.querySelectorAll('#controls button')]"
+    in_sight = (controls + ".filter((b) => { const r = b.getBoundingClientRect(); return "
+                "r.width >= 44 && r.height >= 44 && r.top >= 0 && r.bottom <= innerHeight && "
+                "b.getAttribute('aria-label'); }).length")
+    browser.wait_for(session, "getComputedStyle(document.getElementById('controls'))"
+                                 ".opacity == '1'", 5)
+    if browser.evaluate(session, in_sight) != 12:
+        failures.append("phone: a tap shows %s of the 12 named controls" %
+                        browser.evaluate(session, in_sight))
+    x, y = browser.evaluate(session, "(() => { const r = document.querySelector("
+                                     "'[aria-label^=Pause]').getBoundingClientRect(); "
+                                     "return [r.x + r.width / 2, r.y + r.height / 2]; })()")
+    touch(browser, session, [(x, y)])
+    frame = browser.evaluate(session, FRAMES)
+    browser.wait_for(session, "%s > %d" % (FRAMES, frame + 3), 30)
+    paused = without_frame(browser.evaluate(session, "football.state()"))
+    browser.wait_for(session, "%s > %d" % (FRAMES, frame + 6), 30)
+    if without_frame(browser.evaluate(session, "football.state()")) != paused:
+        failures.append("phone: the pause control does not pause the match")
+    yaw, fov = browser.evaluate(session, "JSON.parse(football.state()).camera.slice(4)")
+    touch(browser, session, [(300 - 40 * n, 500) for n in range(6)])  # a swipe to the left
+    touch(browser, session, [(145 - 10 * n, 600) for n in range(6)],
+          [(245 + 10 * n, 600) for n in range(6)])  # fingers apart
+    turned, zoomed = camera_after(browser, session, yaw, 4), camera_after(browser, session, fov, 5)
+    print("phone: the swipe turned the camera from %s to %s degrees, the pinch zoomed it from "
+          "%s to %s" % (yaw, turned, fov, zoomed), flush=True)
+    if not turned > yaw or not zoomed < fov:
+        failures.append("phone: the swipe does not turn right (%s to %s) or the pinch does not "
+                        "zoom in (%s to %s)" % (yaw, turned, fov, zoomed))
+    check_offline(browser, session, failures)
+    browser.close_page(session)
+
+
+def check_offline(browser, session, failures):
+    """The service worker keeps the site in a cache named by the build: without the network a
+    reload plays."""
+    if not browser.wait_for(session, "!!navigator.serviceWorker.controller", 60):
+        failures.append("offline: no service worker controls the page")
+        return
+    caches = browser.evaluate(session, "caches.keys()", await_promise=True)
+    browser.call("Network.emulateNetworkConditions", {"offline": True, "latency": 0,
+                 "downloadThroughput": -1, "uploadThroughput": -1}, session)
+    browser.evaluate(session, "window.before = true")
+    browser.call("Page.reload", {}, session)
+    if not browser.wait_for(session, "!window.before && %s >= 3" % FRAMES, 120):
+        failures.append("offline: the page does not play after a reload without the network")
+    if len(caches) != 1 or not caches[0].startswith("football-"):
+        failures.append("offline: the caches are %s" % caches)
+
+
 def main():
     if len(sys.argv) != 4:
         sys.exit("usage: web_page_test.py SITE_DIR FOOTBALL_RECORD FOOTBALL_TRACE")
@@ -283,6 +367,7 @@ def main():
             check_lost_context(browser, page, record, trace, work, failures)
             check_far_moment(browser, page, trace, failures)
             check_bad_link(browser, page, failures)
+            check_phone(browser, page, work, failures)
         for _, problem in browser.problems:
             failures.append("the browser's log: " + problem)
     finally:
