@@ -3,11 +3,13 @@
 #include "web/web_input.h"
 
 #include "frame/camera.h"
+#include "frame/key_guide.h"
 #include "frame/key_table.h"
 #include "platform/key_codes.h"
 #include "platform/web/page_host.h"
 #include "platform/web/web_page.h"
 #include "web/web_loop.h"
+#include "web/web_sound.h"
 
 namespace web {
 
@@ -54,6 +56,13 @@ static bool onKeyDown(int key, bool repeat, bool shortcut) {
     if (isScreenshotKey(key)) {
         if (!repeat)
             requestScreenshot();
+        return true;
+    }
+    if (key == frame::kKeySound) {
+        if (!repeat) {
+            toggleSoundMute(pageWorld());
+            wakeFrameLoop();  // a held picture shows the line too
+        }
         return true;
     }
     if (!isMatchKey(key))

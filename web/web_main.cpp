@@ -10,6 +10,7 @@
 #include "web/web_input.h"
 #include "web/web_link.h"
 #include "web/web_loop.h"
+#include "web/web_sound.h"
 
 int main() {
     if (!web::makeCanvasContext()) {
@@ -32,6 +33,7 @@ int main() {
     web::followCanvasSize();
     frame::initScene(web::pageWorld());
     web::listenToPage();
+    web::startPageSound(link.mute, link.volume);
     web::startFrameLoop(link);
     return 0;
 }
