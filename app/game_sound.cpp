@@ -63,10 +63,22 @@ void chooseGameSound(const SoundChoice& choice) {
     gameSound.muted = choice.muted;
 }
 
+// The volume glides to a new value in 20 ms, from the start's 100 too: the
+// samples of that glide go nowhere, so that a muted or quieter start is so
+// from its first sample.
+static void settleStartVolume() {
+    if (!gameSound.muted && gameSound.choice.volume == 100)
+        return;
+    std::int16_t discarded[1024 * 2];
+    audio::synthesise(gameSound.synth, discarded, 1024);
+}
+
 GameSoundDevice::GameSoundDevice() {
     if (!gameSound.choice.play || gameSound.output != nullptr)
         return;
-    applyVolume();  // before the device's thread first reads the synthesiser
+    // Before the device's thread first reads the synthesiser.
+    applyVolume();
+    settleStartVolume();
     std::string error;
     gameSound.output = platform::openAudioOutput(fillFromSynthesiser, nullptr, error);
     if (gameSound.output == nullptr) {

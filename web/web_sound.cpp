@@ -32,6 +32,12 @@ void startPageSound(bool muted, int volume) {
     sound.muted = muted;
     sound.volume = volume;
     audio::setVolume(sound.synth, muted ? 0 : volume);
+    // The volume glides there in 20 ms, from the start's 100 too: those
+    // samples go nowhere, so that a muted start is silent from its first sample.
+    if (muted || volume != 100) {
+        std::int16_t discarded[1024 * 2];
+        audio::synthesise(sound.synth, discarded, 1024);
+    }
     sound.output = platform::openAudioOutput(fillFromSynthesiser, nullptr, sound.missing);
 }
 
