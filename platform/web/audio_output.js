@@ -102,8 +102,11 @@ mergeInto(LibraryManager.library, {
       node.connect(context.destination);
     }
 
-    // The browser lets a page play only from a user's gesture on.
-    function start() {
+    // The browser lets a page play only from a user's gesture on (a script's
+    // own events are none).
+    function start(event) {
+      if (!event.isTrusted)
+        return;
       if (sound.context === null) {
         var Context = window.AudioContext || window.webkitAudioContext;
         if (!Context)
