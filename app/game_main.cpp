@@ -140,6 +140,7 @@ static int runMainLoop() {
         gameWindow.desktopSwitchDue = false;
 
         if (toggle) {
+            holdGameSound();  // no match is seen until the new window's first frame
             destroyGameWindow();
             gameWindow.fullscreen = !gameWindow.fullscreen;
             if (!createRequestedWindow())
