@@ -10,6 +10,9 @@ mergeInto(LibraryManager.library, {
     var sound = {context: null, started: false, frames: 0, loud: 0, quiet: 0};
     Module.footballSound = sound;
     var line = document.getElementById('sound');
+    var Context = window.AudioContext || window.webkitAudioContext;
+    if (!Context && line)
+      line.textContent = 'Sound: this browser plays none';
     function showState() {
       if (line)
         line.hidden = sound.context !== null && sound.context.state === 'running';
@@ -108,7 +111,6 @@ mergeInto(LibraryManager.library, {
       if (!event.isTrusted)
         return;
       if (sound.context === null) {
-        var Context = window.AudioContext || window.webkitAudioContext;
         if (!Context)
           return;
         sound.context = new Context({sampleRate: 48000, latencyHint: 'interactive'});
