@@ -28,6 +28,12 @@ struct CommandLine {
     int view = 0;
     // --same-match: a screen saver starts the designed match, not a new one.
     bool sameMatch = false;
+    // --mute: the sound starts off (M turns it on).
+    bool mute = false;
+    // --volume: the sound's volume in percent, 0..100.
+    int volume = 100;
+    // --sound: a screen saver plays the sound too (it is silent otherwise).
+    bool sound = false;
 };
 
 // Called first thing by main() with its arguments (argv[0] is the program),

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 
+#include "app/game_sound.h"
 #include "app/game_window.h"
 #include "app/game_world.h"
 #include "frame/camera.h"
@@ -87,9 +88,10 @@ class WindowFrameHost final : public frame::FrameHost {
     }
     void pictureDrawn(frame::World& world) override {
         saveScreenshotOnKeyDown(world, screenshotKeyWasDown_);
+        muteOnKeyDown(world);
     }
     void present() override { platform::swapBuffers(gameWindow.deviceContext); }
-    void cueSound(const audio::FrameCues&) override {}
+    void cueSound(const audio::FrameCues& cues) override { cueGameSound(cues); }
 
   private:
     bool screenshotKeyWasDown_ = false;
@@ -99,6 +101,7 @@ class WindowFrameHost final : public frame::FrameHost {
 static int runMainLoop() {
     frame::World& world = gameWorld();
     WindowFrameHost host;
+    const GameSoundDevice sound;
     platform::Message msg = {};
     bool done = false;
 
@@ -137,6 +140,7 @@ static int runMainLoop() {
         gameWindow.desktopSwitchDue = false;
 
         if (toggle) {
+            holdGameSound();  // no match is seen until the new window's first frame
             destroyGameWindow();
             gameWindow.fullscreen = !gameWindow.fullscreen;
             if (!createRequestedWindow())
@@ -144,7 +148,8 @@ static int runMainLoop() {
         } else if (switchCover) {
             switchDesktopFullscreen();
         } else if (!done && !gameWindow.active) {
-            // Minimised: nothing to draw until a message comes.
+            // Minimised: nothing to draw or hear until a message comes.
+            holdGameSound();
             platform::waitMessage();
         }
     }

@@ -3,11 +3,13 @@
 #include "web/web_input.h"
 
 #include "frame/camera.h"
+#include "frame/key_guide.h"
 #include "frame/key_table.h"
 #include "platform/key_codes.h"
 #include "platform/web/page_host.h"
 #include "platform/web/web_page.h"
 #include "web/web_loop.h"
+#include "web/web_sound.h"
 #include "web/web_touch.h"
 
 namespace web {
@@ -57,6 +59,13 @@ static bool onKeyDown(int key, bool repeat, bool shortcut) {
             requestScreenshot();
         return true;
     }
+    if (key == frame::kKeySound) {
+        if (!repeat) {
+            toggleSoundMute(pageWorld());
+            wakeFrameLoop();  // a held picture shows the line too
+        }
+        return true;
+    }
     if (!isMatchKey(key))
         return false;
     frame::pressKey(pageWorld().keys, key);
@@ -79,7 +88,8 @@ static void onFocusLost() {
 }
 
 bool pageTakesKey(int key) {
-    return key == platform::kVkF1 || isScreenshotKey(key) || isMatchKey(key);
+    return key == platform::kVkF1 || isScreenshotKey(key) || key == frame::kKeySound ||
+           isMatchKey(key);
 }
 
 void listenToPage() {

@@ -80,6 +80,13 @@ bool parseMomentLink(const std::string& query, MomentLink& link, std::string& er
             viewGiven = true;
         } else if (name == "hold") {
             holds.push_back(value);
+        } else if (name == "mute") {
+            link.mute = value != "0";
+        } else if (name == "volume") {
+            std::uint64_t volume = 0;
+            if (!common::parseNumber(value, 100, volume))
+                return fail(name, value, "the volume must be 0 to 100, not " + shown, link, error);
+            link.volume = static_cast<int>(volume);
         }
     }
     for (const std::string& hold : holds) {

@@ -11,6 +11,7 @@
 #include "frame/frame_script.h"
 #include "frame/overlay.h"
 #include "frame/scene_start.h"
+#include "frame/sound_cues.h"
 #include "frame/views.h"
 #include "platform/time.h"
 #include "platform/web/page_host.h"
@@ -18,6 +19,7 @@
 #include "platform/web/webgl_raster.h"
 #include "render/gl_errors.h"
 #include "tools/trace_line.h"
+#include "web/web_sound.h"
 #include "web/web_touch.h"
 
 namespace web {
@@ -109,7 +111,7 @@ class PageFrameHost final : public frame::FrameHost {
         flushWebglRaster();
         reportErrors();
     }
-    void cueSound(const audio::FrameCues&) override {}
+    void cueSound(const audio::FrameCues& cues) override { cuePageSound(cues); }
     std::uint32_t waitMs = 0;
 };
 
@@ -133,6 +135,7 @@ static void holdMoment() {
     world.pause.paused = true;
     loop.moment.at = 0;
     loop.holding = true;
+    holdPageSound();
     drawWorld();
     showPageStatus("Paused at frame " + std::to_string(loop.framesRun) +
                    ": Space or Pause plays on");
@@ -182,7 +185,9 @@ static void onAnimationFrame() {
     PageFrameHost host;
     const std::int64_t matches = world.series.nextMatches;
     if (loop.contextLost) {
+        const sim::MatchState before = world.match;
         frame::stepFrame(world);
+        cuePageSound(frame::soundCues(before, world));
     } else {
         frame::runLiveFrame(world, host);
     }

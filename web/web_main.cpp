@@ -11,6 +11,7 @@
 #include "web/web_input.h"
 #include "web/web_link.h"
 #include "web/web_loop.h"
+#include "web/web_sound.h"
 
 int main() {
     if (!web::makeCanvasContext()) {
@@ -34,6 +35,7 @@ int main() {
     frame::initScene(web::pageWorld());
     web::listenToPage();
     web::fillPageHelp();
+    web::startPageSound(link.mute, link.volume);
     web::startFrameLoop(link);
     return 0;
 }

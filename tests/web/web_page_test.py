@@ -2,9 +2,9 @@
 """web_page_test.py SITE_DIR FOOTBALL_RECORD FOOTBALL_TRACE -- the web page in headless chromium,
 in real time through the DevTools protocol: links to moments against football-record's pictures,
 saved pictures that leave the match as it was, football.state() against the trace, the plain
-page playing, keys (the browser's left to it), a lost WebGL context, a far moment reached in
-slices, a bad link's message, a phone's touches and controls, a reload without the network,
-and no uncaught exception, console error or WebGL error.
+page playing, keys (the browser's left to it), the sound after a key and M, a lost WebGL
+context, a far moment reached in slices, a bad link's message, a phone's touches and controls, a
+reload without the network, and no uncaught exception, console error or WebGL error.
 Real time, because headless chromium runs next to no animation frames in virtual time
 (--virtual-time-budget): a page that plays would stand still there. Serves the site on
 127.0.0.1 only; the server and the browser stop however the test ends."""
@@ -66,7 +66,7 @@ def check_moment(browser, page, query, record_args, record, work, failures):
 
 def compare_picture(browser, session, name, record_args, record, work, failures):
     """The page's picture, its lines of text hidden, against football-record's."""
-    browser.evaluate(session, "for (const id of ['help', 'status', 'controls']) "
+    browser.evaluate(session, "for (const id of ['help', 'status', 'controls', 'sound']) "
                               "document.getElementById(id).hidden = true")
     browser.evaluate(session, PAINTED, await_promise=True)
     shot = os.path.join(work, "page.png")
@@ -243,6 +243,33 @@ def check_keys(browser, page, work, failures):
     browser.close_page(session)
 
 
+def check_sound(browser, page, failures):
+    """The page is silent, and says so, until a key; then the match sounds (football.sound()
+    counts the frames handed to Web Audio), M silences it for a second and brings it back.
+    With ?mute, a key starts a silent sound."""
+    sound = "(s => %s)(football.sound())"
+    for query, steps in (
+            ("", [(0x41, "a", "s.state == 'running' && s.loud >= 48000 && "
+                              "document.getElementById('sound').hidden", "a key: the sound"),
+                  (0x4D, "m", "s.quiet >= 48000", "M: a second of silence"),
+                  (0x4D, "m", "s.quiet == 0", "M again: the sound")]),
+            ("?mute", [(0x41, "a", "s.frames >= 96000 && s.loud == 0", "?mute: silence")])):
+        session = browser.open_page(page + query, 320, 240)
+        browser.wait_for(session, FRAMES + " >= 1", 120)
+        before = browser.evaluate(session, "[football.sound().state, "
+                                           "document.getElementById('sound').hidden]")
+        if before != ["off", False]:
+            failures.append("sound%s: before a key the page is %r, not silent and saying so" %
+                            (query, before))
+        for code, key, condition, what in steps:
+            press(browser, session, code, key)
+            if not browser.wait_for(session, sound % condition, 30):
+                failures.append("sound%s: %s: %s" % (query, what, browser.evaluate(
+                    session, "JSON.stringify(football.sound())")))
+                break
+        browser.close_page(session)
+
+
 def check_bad_link(browser, page, failures):
     """?at=banana: one line naming the parameter, and the match plays from the start."""
     session = browser.open_page(page + "?at=banana", WIDTH, HEIGHT)
@@ -364,6 +391,7 @@ def main():
             check_saves(browser, page, record, trace, work, failures)
             check_plays(browser, page, work, failures)
             check_keys(browser, page, work, failures)
+            check_sound(browser, page, failures)
             check_lost_context(browser, page, record, trace, work, failures)
             check_far_moment(browser, page, trace, failures)
             check_bad_link(browser, page, failures)
