@@ -78,6 +78,15 @@ bool parseMomentLink(const std::string& query, MomentLink& link, std::string& er
                 return fail(name, value, "the view must be 1 to 6, not " + shown, link, error);
             link.view = static_cast<int>(view);
             viewGiven = true;
+        } else if (name == "seed") {
+            std::uint64_t seed = 0;
+            if (link.script.matches.seedGiven)
+                return fail(name, value, "given twice", link, error);
+            if (!common::parseNumber(value, 4294967295u, seed))
+                return fail(name, value, "the seed must be 0 to 4294967295, not " + shown, link,
+                            error);
+            link.script.matches.seedGiven = true;
+            link.script.matches.seed = static_cast<std::uint32_t>(seed);
         } else if (name == "hold") {
             holds.push_back(value);
         } else if (name == "mute") {

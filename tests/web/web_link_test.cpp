@@ -59,6 +59,7 @@ TEST(WebLinkTest, NamesTheBadParameterAndAsksForNothing) {
         {"?hold=O@9-3", "hold=O@9-3: range"},
         {"?hold=O@0", "hold=O@0: "},
         {"?volume=101", "volume=101: "},
+        {"?seed=4294967296", "seed=4294967296: "},
     };
     for (const auto& row : bad) {
         web::MomentLink link;

@@ -28,6 +28,7 @@ MOMENTS = [
     ("?at=1000", ["1000"]),
     ("?at=3300", ["3300"]),  # rain
     ("?at=300&hold=2@300", ["300", "--hold", "2@300"]),  # a preset view
+    ("?at=1000&seed=42", ["1000", "--seed", "42"]),  # another match
 ]
 NEAR_ENOUGH = 0.99  # of the pixels within 3 levels in every channel
 WIDTH, HEIGHT = 1024, 768
