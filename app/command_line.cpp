@@ -24,7 +24,7 @@ static const char kHelpStart[] =
 
 static const char kKeysHeading[] =
     "\n"
-    "Keys (the camera keys act while held; Pause, Space, Tab, F12, Print Screen and F9\n"
+    "Keys (the camera keys act while held; Pause, Space, Tab, M, F12, Print Screen and F9\n"
     "once per key-down):\n";
 
 static const char kHelpEnd[] =
@@ -178,6 +178,22 @@ static std::string sessionClash(const CommandLine& commandLine) {
            " cannot go with it";
 }
 
+static void applyMute(CommandLine& commandLine, const std::string&, std::string*) {
+    commandLine.mute = true;
+}
+
+static void applyVolume(CommandLine& commandLine, const std::string& value, std::string* error) {
+    std::uint64_t volume = 0;
+    if (!common::parseNumber(value, 100, volume))
+        *error = "--volume needs a volume from 0 to 100, not " + common::quoted(value);
+    else
+        commandLine.volume = static_cast<int>(volume);
+}
+
+static void applySound(CommandLine& commandLine, const std::string&, std::string*) {
+    commandLine.sound = true;
+}
+
 // One option: its row in the table, and how it is recorded (or sets *error
 // when it cannot be taken together with what is recorded already).
 struct GameOption {
@@ -204,6 +220,11 @@ static const GameOption kOptions[] = {
       "a screen saver shows the designed match at every start\n(seed 1), not a new one",
       platform::kLinux},
      applySameMatch},
+    {{"sound", 0, nullptr, "a screen saver plays the match's sound too (it is silent\notherwise)",
+      platform::kLinux},
+     applySound},
+    {{"mute", 0, nullptr, "start with the sound off (M turns it on)", 0}, applyMute},
+    {{"volume", 0, "N", "the sound's volume in percent, 0 to 100 (100 at start)", 0}, applyVolume},
     {{"view", 0, "N",
       "watch from view N: 1 the start view, 2 to 5 the preset views,\n6 the camera that follows "
       "the ball",

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 
+#include "app/game_sound.h"
 #include "app/game_window.h"
 #include "app/game_world.h"
 #include "app/session_watch.h"
@@ -89,9 +90,10 @@ class WindowFrameHost final : public frame::FrameHost {
     }
     void pictureDrawn(frame::World& world) override {
         saveScreenshotOnKeyDown(world, screenshotKeyWasDown_);
+        muteOnKeyDown(world);
     }
     void present() override { platform::swapBuffers(gameWindow.deviceContext); }
-    void cueSound(const audio::FrameCues&) override {}
+    void cueSound(const audio::FrameCues& cues) override { cueGameSound(cues); }
 
   private:
     bool screenshotKeyWasDown_ = false;
@@ -101,6 +103,7 @@ class WindowFrameHost final : public frame::FrameHost {
 // False when a window could not be made.
 static bool recreateWindow(int times) {
     for (int n = 0; n < times; ++n) {
+        holdGameSound();  // no match is seen until the new window's first frame
         destroyGameWindow();
         gameWindow.fullscreen = !gameWindow.fullscreen;
         if (!createRequestedWindow())
@@ -114,6 +117,7 @@ static int runMainLoop(const WatchChoice& choice) {
     frame::World& world = gameWorld();
     WindowFrameHost host;
     SessionWatch watch(choice);
+    const GameSoundDevice sound;
     platform::Message msg = {};
     bool done = false;
 
@@ -165,7 +169,8 @@ static int runMainLoop(const WatchChoice& choice) {
         } else if (switchCover) {
             switchDesktopFullscreen();
         } else if (!done && !gameWindow.active) {
-            // Minimised: nothing to draw until a message comes.
+            // Minimised: nothing to draw or hear until a message comes.
+            holdGameSound();
             platform::waitMessage();
         }
     }

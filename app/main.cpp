@@ -5,6 +5,7 @@
 
 #include "app/command_line.h"
 #include "app/game_main.h"
+#include "app/game_sound.h"
 #include "app/game_world.h"
 #include "app/session_watch.h"
 #include "frame/match_series.h"
@@ -36,6 +37,9 @@ int main(int argc, char** argv) {
         std::printf("football: seed %lu\n", static_cast<unsigned long>(seed));
         std::fflush(stdout);
     }
+
+    // A screen saver is silent unless asked to play the sound.
+    app::chooseGameSound({!screenSaver || commandLine.sound, commandLine.mute, commandLine.volume});
 
     platform::installSignalHandlers();
     const int status =

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/game_main.h"
+#include "app/game_sound.h"
 #include "app/game_world.h"
 #include "app/screen_saver_switches.h"
 #include "frame/match_series.h"
@@ -52,8 +53,13 @@ int main(int argc, char** argv) {
     app::WatchChoice watch;
     watch.matches = matches;
     watch.firstSeed = frame::chooseMatches(app::gameWorld(), matches);
-    const std::uint64_t window =
-        switches.mode == app::ScreenSaverMode::show ? platform::kRootWindow : switches.window;
+    const bool show = switches.mode == app::ScreenSaverMode::show;
+    // The sound as the settings say, over the whole screen only: the settings'
+    // small preview stays silent.
+    app::SoundChoice sound;
+    sound.play = show && settings.sound;
+    app::chooseGameSound(sound);
+    const std::uint64_t window = show ? platform::kRootWindow : switches.window;
     const int status = app::runScreenSaver(window, settings.view, watch);
     platform::closeWindowSystem();
     return status;

@@ -53,7 +53,7 @@ void drawFramePicture(const World& world) {
     drawFigures(match, world.animation);
     render::drawRain(world.rain);
 
-    const OverlayLayout layout = overlayLayout(world.viewport.width, world.viewport.height);
+    const OverlayLayout layout = overlayLayout(world.viewport);
     beginOverlay(world.viewport);
     drawScoreboard(layout, match.goalsTeam1, match.goalsTeam2);
     glPushMatrix();
@@ -70,7 +70,7 @@ void drawFrameLabels(const World& world) {
     const bool noticeShown = notice.text[0] != '\0';
     if (!world.pause.paused && !noticeShown)
         return;
-    const OverlayLayout layout = overlayLayout(world.viewport.width, world.viewport.height);
+    const OverlayLayout layout = overlayLayout(world.viewport);
     beginOverlay(world.viewport);
     if (world.pause.paused)
         drawPauseNotice(layout);

@@ -26,6 +26,7 @@ const std::vector<KeyGuideEntry> kKeyGuide = {
     {"Tab", "show or hide the match panel (time, score, scorers, shots, passes...)"},
     {"Pause", "pause the match or play on (\"PAUSED\" under the score bar)"},
     {"Space", "pause the match or play on, as Pause"},
+    {"M", "sound off or on; a line names the state for two seconds"},
     {"F12", "save the picture on screen as a PNG file; a line names it for two seconds"},
     {"Print Screen", "save the picture on screen, as F12"},
     {"F9", "save the last 30 seconds as an MP4 video with sound; a line names it"},

@@ -11,18 +11,19 @@ namespace platform {
 struct ScreenSaverSettings {
     int view;                // 1..the number of views: the view the match is watched from
     bool newMatchEachStart;  // a new match at every start rather than always the same one
+    bool sound;  // the match's sound plays (over the whole screen, never in the preview)
 };
 
-// Both when nothing is stored: the start view, a new match at every start.
-constexpr ScreenSaverSettings kDefaultScreenSaverSettings = {1, true};
+// When nothing is stored: the start view, a new match at every start, silent.
+constexpr ScreenSaverSettings kDefaultScreenSaverSettings = {1, true, false};
 
 // The screen saver, at every start: the user's settings (on Windows the DWORD
-// values View and NewMatchEachStart under HKEY_CURRENT_USER\Software\football).
+// values View, NewMatchEachStart and Sound under HKEY_CURRENT_USER\Software\football).
 // A value that is missing, of another type, or (the view) outside
 // 1..viewCount is its default.
 ScreenSaverSettings loadScreenSaverSettings(int viewCount);
 
-// Stores both values; false when the system refuses.
+// Stores the values; false when the system refuses.
 bool saveScreenSaverSettings(const ScreenSaverSettings& settings);
 
 // What the settings dialog shows besides the settings.
@@ -33,8 +34,8 @@ struct ScreenSaverDialogText {
 };
 
 // The screen saver's /c: a modal dialog owned by `ownerWindow` (a native
-// window handle; 0 for none) with the version, the view and "a new match at
-// every start". OK stores them; Cancel, Escape or closing it changes nothing.
+// window handle; 0 for none) with the version, the view, "a new match at
+// every start" and "sound". OK stores them; Cancel, Escape or closing it changes nothing.
 // True once closed either way; false when it could not be shown (the reason
 // on standard error) or the settings could not be stored (told in a box).
 bool runScreenSaverSettingsDialog(std::uint64_t ownerWindow, const ScreenSaverDialogText& text);

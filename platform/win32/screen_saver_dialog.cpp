@@ -1,5 +1,5 @@
 // win32/screen_saver_dialog.cpp -- the screen saver's settings dialog (resource
-// FOOTBALL_IDD_SCREEN_SAVER_SETTINGS): the version, the view, a new match at every start.
+// FOOTBALL_IDD_SCREEN_SAVER_SETTINGS): the version, the view, a new match at every start, sound.
 #include <cstdio>
 
 #include "platform/screen_saver_settings.h"
@@ -24,6 +24,7 @@ static void fillDialog(HWND dialog, const SettingsDialogState& state) {
                         static_cast<WPARAM>(state.settings.view - 1), 0);
     CheckDlgButton(dialog, FOOTBALL_IDC_NEW_MATCH,
                    state.settings.newMatchEachStart ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(dialog, FOOTBALL_IDC_SOUND, state.settings.sound ? BST_CHECKED : BST_UNCHECKED);
 }
 
 static void readDialog(HWND dialog, SettingsDialogState& state) {
@@ -32,6 +33,7 @@ static void readDialog(HWND dialog, SettingsDialogState& state) {
         state.settings.view = static_cast<int>(selected) + 1;
     state.settings.newMatchEachStart =
         IsDlgButtonChecked(dialog, FOOTBALL_IDC_NEW_MATCH) == BST_CHECKED;
+    state.settings.sound = IsDlgButtonChecked(dialog, FOOTBALL_IDC_SOUND) == BST_CHECKED;
 }
 
 // OK (or Return) ends the dialog with IDOK, Cancel, Escape and the close box

@@ -22,6 +22,8 @@ ScreenSaverSettings loadScreenSaverSettings(int viewCount) {
         settings.view = static_cast<int>(value);
     if (readDword("NewMatchEachStart", value))
         settings.newMatchEachStart = value != 0;
+    if (readDword("Sound", value))
+        settings.sound = value != 0;
     return settings;
 }
 
@@ -36,7 +38,8 @@ bool saveScreenSaverSettings(const ScreenSaverSettings& settings) {
                         &key, nullptr) != ERROR_SUCCESS)
         return false;
     const bool written = writeDword(key, "View", static_cast<DWORD>(settings.view)) &&
-                         writeDword(key, "NewMatchEachStart", settings.newMatchEachStart ? 1 : 0);
+                         writeDword(key, "NewMatchEachStart", settings.newMatchEachStart ? 1 : 0) &&
+                         writeDword(key, "Sound", settings.sound ? 1 : 0);
     RegCloseKey(key);
     return written;
 }

@@ -109,6 +109,9 @@ class Session:
         self.env["XDG_PICTURES_DIR"] = self.pictures
         # F9's clips too go nowhere but the session's folder.
         self.env["XDG_VIDEOS_DIR"] = self.pictures
+        # SDL's quiet device that plays nothing, unless a case asks for another:
+        # the tests neither depend on the machine's sound nor sound on it.
+        self.env["SDL_AUDIODRIVER"] = "dummy"
         self.env.update(self.environment)
         self.x = display.Display(self.display_name)
         # Keys are held until the program has acted on them; without
@@ -840,6 +843,7 @@ BAD_ARGUMENTS = [
     (["--bogus"], "unknown option '--bogus'"),
     (["stray"], "unexpected argument 'stray'"),
     (["--window", "--fullscreen"], "--window and --fullscreen cannot be used together"),
+    (["--volume", "101"], "--volume needs a volume from 0 to 100, not '101'"),
 ]
 
 
@@ -1348,6 +1352,99 @@ def case_screensaver(program):
                 del s.env[name]
 
 
+# ---- the sound: SDL's disk driver writes what the program plays to a file, in real time ----
+
+SOUND_SECOND = 48000 * 4  # bytes: 16-bit stereo
+
+
+def sound_bytes(path):
+    try:
+        with open(path, "rb") as f:
+            return f.read()
+    except FileNotFoundError:
+        return b""
+
+
+def sounds_after(path, offset):
+    """True once the file holds a sample other than silence after byte `offset`."""
+    return any(sound_bytes(path)[offset:])
+
+
+def silent_second(path):
+    """True once the file's latest second is silence."""
+    data = sound_bytes(path)
+    return len(data) >= SOUND_SECOND and not any(data[-SOUND_SECOND:])
+
+
+def start_with_sound(s, path, arguments):
+    if os.path.exists(path):
+        os.remove(path)
+    s.env.update(SDL_AUDIODRIVER="disk", SDL_DISKAUDIOFILE=path)
+    s.arguments = arguments
+    s.start_program()
+
+
+def case_sound(program):
+    with Session(program, "1024x768x24", start=False) as s:
+        path = os.path.join(s.workdir.name, "sound.raw")
+        # The match sounds; M (naming the state in the line at the bottom) and
+        # the pause silence it until pressed again.
+        start_with_sound(s, path, ["--window"])
+        window = s.main_window()
+        wait_for(lambda: sounds_after(path, 0), "the match's sound")
+        for key, line in (("m", True), ("Pause", False)):
+            s.tap(window, key)
+            if line:
+                wait_for(lambda: text_box((s, window), NOTICE_BOX, 30), "the line after M")
+            wait_for(lambda: silent_second(path), "a second of silence after %s" % key)
+            mark = len(sound_bytes(path))
+            s.tap(window, key)
+            wait_for(lambda: sounds_after(path, mark), "the sound back after %s again" % key)
+        check(escape(s, window) == 0, "Escape with sound ended with another status")
+        # --mute: silent from the first sample until M.
+        start_with_sound(s, path, ["--window", "--mute", "--volume", "80"])
+        window = s.main_window()
+        wait_for(lambda: len(sound_bytes(path)) >= 2 * SOUND_SECOND, "two seconds of sound")
+        check(not any(sound_bytes(path)), "--mute: the first two seconds are not silent")
+        mark = len(sound_bytes(path))
+        s.tap(window, "m")
+        wait_for(lambda: sounds_after(path, mark), "the sound after M with --mute")
+        check(escape(s, window) == 0, "Escape after --mute ended with another status")
+
+        # A screen saver opens no sound device (so makes no file), unless --sound.
+        screen = s.x.screen()
+        owner = screen.root.create_window(0, 0, 320, 240, 0, screen.root_depth, X.InputOutput,
+                                          X.CopyFromParent, background_pixel=screen.black_pixel)
+        owner.map()
+        s.x.sync()
+        for sound in ([], ["--sound"]):
+            start_with_sound(s, path, ["--window-id", str(owner.id)] + sound)
+            first = wait_for(lambda: [row for row in s.pixels(owner, 0, 0, 320, 240)
+                                      if any(p != (0, 0, 0) for p in row)], "the saver's picture")
+            wait_for(lambda: s.pixels(owner, 0, 0, 320, 240)[-len(first):] != first,
+                     "the saver's picture to change")
+            if sound:
+                wait_for(lambda: sounds_after(path, 0), "the saver's sound with --sound")
+            else:
+                check(not os.path.exists(path), "the screen saver opened a sound device")
+            s.game.send_signal(signal.SIGTERM)
+            check(s.exit_status() == 0, "the screen saver ended with another status")
+
+        # No device (a bogus driver; ALSA with no card here): no error, at
+        # most one line on standard error, which names it.
+        for driver in ("alsa", "no-such-driver"):
+            before = len(s.stderr())
+            s.env.update(SDL_AUDIODRIVER=driver)
+            s.arguments = ["--window"]
+            s.start_program()
+            window = s.main_window()
+            check(escape(s, window) == 0, "SDL_AUDIODRIVER=%s: Escape ended with another "
+                  "status" % driver)
+            lines = s.stderr()[before:].splitlines()
+            check(len(lines) <= 1 and all(l.startswith("football: no sound: ") for l in lines),
+                  "SDL_AUDIODRIVER=%s: standard error holds %r" % (driver, lines))
+
+
 CASES = {
     "windowed_escape": case_windowed_escape,
     "toggle": case_toggle,
@@ -1373,6 +1470,7 @@ CASES = {
     "desktop_fullscreen": case_desktop_fullscreen,
     "session_screenshot": case_session_screenshot,
     "f9_clip": case_f9_clip,
+    "sound": case_sound,
 }
 
 # Cases that take a helper program: the score bar's mask from the glyph table,

@@ -50,7 +50,8 @@ class WineSession(e2e.Session):
     """A Session whose program is the .exe under Wine. wide_pictures: the
     user's Pictures and Videos folders are the session's own, named WIDE_NAME, for the run."""
 
-    def __init__(self, exe, window_manager=False, arguments=(), start=True, wide_pictures=False):
+    def __init__(self, exe, window_manager=False, arguments=(), start=True, wide_pictures=False,
+                 environment=None):
         self.launcher_dir = tempfile.TemporaryDirectory(prefix="football-wine-")
         launcher = os.path.join(self.launcher_dir.name, "football")
         with open(launcher, "w") as f:
@@ -60,9 +61,9 @@ class WineSession(e2e.Session):
         pictures = os.path.join(self.launcher_dir.name, WIDE_NAME) if wide_pictures else None
         if pictures:
             os.mkdir(pictures)
+        environment = dict(environment or {}, **({"LC_ALL": "C.UTF-8"} if pictures else {}))
         super().__init__(launcher, SCREEN, window_manager=window_manager, arguments=arguments,
-                         start=start, pictures=pictures,
-                         environment={"LC_ALL": "C.UTF-8"} if pictures else None)
+                         start=start, pictures=pictures, environment=environment)
 
     def __enter__(self):
         stop_wineserver()
@@ -269,6 +270,26 @@ def case_desktop_fullscreen(exe):
         check(status == 0, "Escape ended with status %d" % status)
 
 
+def case_sound(exe):
+    """waveOut plays into a file: ALSA's default device, for Wine's winealsa, is a
+    file named in $HOME/.asoundrc. The match sounds there; M silences it and
+    brings it back."""
+    with tempfile.TemporaryDirectory(prefix="football-wine-home-") as home:
+        path = os.path.join(home, "sound.raw")
+        with open(os.path.join(home, ".asoundrc"), "w") as f:
+            f.write('pcm.!default { type file slave.pcm "null" file "%s" format "raw" }\n' % path)
+        with WineSession(exe, arguments=["--window"], environment={"HOME": home}) as s:
+            window = s.main_window()
+            wait_for(lambda: e2e.sounds_after(path, 0), "the match's sound")
+            s.tap(window, "m")
+            wait_for(lambda: e2e.silent_second(path), "a second of silence after M")
+            mark = len(e2e.sound_bytes(path))
+            s.tap(window, "m")
+            wait_for(lambda: e2e.sounds_after(path, mark), "the sound back after M again")
+            status = e2e.escape(s, window)
+            check(status == 0, "Escape ended with status %d" % status)
+
+
 # ---- football.scr, the screen saver ----
 
 def case_scr_show(scr, action):
@@ -321,10 +342,10 @@ def settings_dialog(scr, arguments, keys):
 def case_scr_settings(scr):
     subprocess.run([os.environ["WINE"], "reg", "delete", r"HKCU\Software\football", "/f"],
                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    # No argument: the next view, "a new match" unticked, OK (Return).
-    status = settings_dialog(scr, [], ["Down", "Tab", "space", "Return"])
+    # No argument: the next view, "a new match" unticked, "sound" ticked, OK (Return).
+    status = settings_dialog(scr, [], ["Down", "Tab", "space", "Tab", "space", "Return"])
     stored = registry_settings()
-    check(status == 0 and stored == {"View": 2, "NewMatchEachStart": 0},
+    check(status == 0 and stored == {"View": 2, "NewMatchEachStart": 0, "Sound": 1},
           "OK ended with %d and stored %r" % (status, stored))
     # /c: changed, then Escape: nothing stored.
     status = settings_dialog(scr, ["/c"], ["Down", "Tab", "space", "Escape"])
@@ -340,6 +361,7 @@ CASES = {
     "refused_declined": case_refused_declined,
     "minimise": case_minimise,
     "desktop_fullscreen": case_desktop_fullscreen,
+    "sound": case_sound,
 }
 SCR_CASES = {
     "scr_show_key": lambda scr, parent: case_scr_show(scr, ["key", "a"]),
