@@ -29,7 +29,7 @@ static const char kHelpStart[] =
     "Run the football match from start-up without a window, draw its frames offscreen\n"
     "exactly as the program draws them, and write them as PNG pictures or as a clip\n"
     "at 30 pictures per second: an animated WebP, or an MP4 or WebM video with a\n"
-    "sound track (silent for now), whose width and height must be even.\n"
+    "sound track (the match's sound), whose width and height must be even.\n"
     "\n";
 
 static const char kHelpMiddle[] =
