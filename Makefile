@@ -32,20 +32,21 @@ windows: deps
 	    -DFOOTBALL_NATIVE_TRACE=$(abspath $(BUILD_DIR))/tools/football-trace
 	cmake --build $(WINDOWS_BUILD_DIR) -j $(JOBS)
 
-# The web site: $(WEB_BUILD_DIR)/index.html, football.js and football.wasm, the
-# icons and the manifest (emscripten's CMake set-up in $(WEB_BUILD_DIR)/cmake).
-# Debian's emcc finds Debian's acorn through NODE_PATH when the machine's node
-# is another one.
+# The web site in $(WEB_BUILD_DIR)/site, only what is served (index.html and its
+# script, football.js and football.wasm, the icons, the manifest, the service
+# worker): copy the folder to any static host. Emscripten's CMake set-up is in
+# $(WEB_BUILD_DIR)/cmake. Debian's emcc finds Debian's acorn through NODE_PATH
+# when the machine's node is another one.
 WEB_ENV = NODE_PATH=/usr/share/nodejs
 web: deps
 	$(WEB_ENV) emcmake cmake -S . -B $(WEB_BUILD_DIR)/cmake -G Ninja -DCMAKE_BUILD_TYPE=Release \
-	    -DFOOTBALL_WEB_SITE_DIR=$(abspath $(WEB_BUILD_DIR))
-	$(WEB_ENV) cmake --build $(WEB_BUILD_DIR)/cmake -j $(JOBS) --target football-web
+	    -DFOOTBALL_WEB_SITE_DIR=$(abspath $(WEB_BUILD_DIR))/site
+	$(WEB_ENV) cmake --build $(WEB_BUILD_DIR)/cmake -j $(JOBS) --target football-site
 
 # The site on this machine only; Ctrl+C stops the server.
 web-serve: web
 	@echo "The match in the browser: http://127.0.0.1:$(WEB_PORT)/  (Ctrl+C stops the server)"
-	python3 -m http.server --bind 127.0.0.1 --directory $(WEB_BUILD_DIR) $(WEB_PORT)
+	python3 -m http.server --bind 127.0.0.1 --directory $(WEB_BUILD_DIR)/site $(WEB_PORT)
 
 # With a display, the match in its window. Without one (neither DISPLAY nor
 # WAYLAND_DISPLAY), a 20-second clip of it (600 frames at 30 per second) made

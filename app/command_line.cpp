@@ -24,7 +24,8 @@ static const char kHelpStart[] =
 
 static const char kKeysHeading[] =
     "\n"
-    "Keys (the camera keys act while held; Pause, Space, Tab, R, F12 and Print Screen\n"
+    "Keys (the camera keys act while held; Pause, Space, Tab, M, R, F12, Print Screen\n"
+    "and F9 "
     "once per key-down):\n";
 
 static const char kHelpEnd[] =
@@ -147,6 +148,65 @@ static void applyNoReplays(CommandLine& commandLine, const std::string&, std::st
     commandLine.noReplays = true;
 }
 
+// --save-session FILE and --play-session FILE: once each, a file named.
+static void applySession(std::string& path, const char* option, const std::string& value,
+                         std::string* error) {
+    if (!path.empty())
+        *error = std::string(option) + " is given twice";
+    else if (value.empty())
+        *error = std::string(option) + " needs a file";
+    else
+        path = value;
+}
+
+static void applySaveSession(CommandLine& commandLine, const std::string& value,
+                             std::string* error) {
+    applySession(commandLine.saveSession, "--save-session", value, error);
+}
+
+static void applyPlaySession(CommandLine& commandLine, const std::string& value,
+                             std::string* error) {
+    applySession(commandLine.playSession, "--play-session", value, error);
+}
+
+// What a session cannot go with: a screen saver has no watcher, and a played
+// session brings its own matches and keys. Empty when nothing clashes.
+static std::string sessionClash(const CommandLine& commandLine) {
+    const bool saving = !commandLine.saveSession.empty();
+    const bool playing = !commandLine.playSession.empty();
+    if ((saving || playing) && commandLine.display == DisplayChoice::screenSaver)
+        return std::string(saving ? "--save-session" : "--play-session") +
+               " cannot be used with a screen saver (--root, --window-id)";
+    if (!playing)
+        return std::string();
+    const common::MatchChoice& matches = commandLine.matches;
+    const char* option = matches.seedGiven       ? "--seed"
+                         : matches.seedFromClock ? "--random"
+                         : matches.minutes != 0  ? "--match-minutes"
+                         : commandLine.view != 0 ? "--view"
+                                                 : nullptr;
+    if (option == nullptr)
+        return std::string();
+    return std::string("--play-session plays the session's own matches and keys; ") + option +
+           " cannot go with it";
+}
+
+static void applyMute(CommandLine& commandLine, const std::string&, std::string*) {
+    commandLine.mute = true;
+}
+
+static void applyVolume(CommandLine& commandLine, const std::string& value, std::string* error) {
+    std::uint64_t volume = 0;
+    if (!common::parseNumber(value, 100, volume))
+        *error = "--volume needs a volume from 0 to 100, not " + common::quoted(value);
+    else
+        commandLine.volume = static_cast<int>(volume);
+}
+
+static void applySound(CommandLine& commandLine, const std::string&, std::string*) {
+    commandLine.sound = true;
+}
+
 // One option: its row in the table, and how it is recorded (or sets *error
 // when it cannot be taken together with what is recorded already).
 struct GameOption {
@@ -181,11 +241,27 @@ static const GameOption kOptions[] = {
     {{"no-replays", 0, nullptr, "a screen saver shows no replays (it shows them otherwise)",
       platform::kLinux},
      applyNoReplays},
+    {{"sound", 0, nullptr, "a screen saver plays the match's sound too (it is silent\notherwise)",
+      platform::kLinux},
+     applySound},
+    {{"mute", 0, nullptr, "start with the sound off (M turns it on)", 0}, applyMute},
+    {{"volume", 0, "N", "the sound's volume in percent, 0 to 100 (100 at start)", 0}, applyVolume},
     {{"view", 0, "N",
       "watch from view N: 1 the start view, 2 to 5 the preset views,\n6 the camera that follows "
       "the ball",
       0},
      applyView},
+    {{"save-session", 0, "FILE",
+      "keep what is watched in FILE as a session: the seed, the match\nlength, the window's "
+      "sizes and every key by frame (written at\nthe end; see football-record --session)",
+      0},
+     applySaveSession},
+    {{"play-session", 0, "FILE",
+      "play a saved session: its matches, keys and re-creations instead\nof the keys pressed "
+      "(Escape, closing and F11 still act); at its\nend a line says so and the match plays "
+      "on",
+      0},
+     applyPlaySession},
     {common::matchOptionRows()[0], applySeed},
     {common::matchOptionRows()[1], applyRandom},
     {common::matchOptionRows()[2], applyMatchMinutes},
@@ -229,6 +305,8 @@ CommandLine parseCommandLine(int argc, const char* const* argv, const char* save
             firstError =
                 "XSCREENSAVER_WINDOW is not an X window id: " + common::quoted(saverWindow);
     }
+    if (firstError.empty())
+        firstError = sessionClash(commandLine);
     if (parsed.request == common::Request::help)
         commandLine.action = CommandAction::help;
     else if (parsed.request == common::Request::version)

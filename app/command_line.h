@@ -32,6 +32,15 @@ struct CommandLine {
     bool replays = false;
     // --no-replays: a screen saver, which shows them otherwise, shows none.
     bool noReplays = false;
+    // --save-session FILE and --play-session FILE (app/session_watch.h); empty when not given.
+    std::string saveSession;
+    std::string playSession;
+    // --mute: the sound starts off (M turns it on).
+    bool mute = false;
+    // --volume: the sound's volume in percent, 0..100.
+    int volume = 100;
+    // --sound: a screen saver plays the sound too (it is silent otherwise).
+    bool sound = false;
 };
 
 // Called first thing by main() with its arguments (argv[0] is the program),

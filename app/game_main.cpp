@@ -1,11 +1,14 @@
-// game_main.cpp -- the entry's steps and the polling main loop: frames, Escape, F1, F11, quit.
+// game_main.cpp -- the entry's steps and the polling main loop: frames, Escape, F1, F11, quit;
+// the session watched kept alongside.
 #include "app/game_main.h"
 
 #include <cstdio>
 #include <string>
 
+#include "app/game_sound.h"
 #include "app/game_window.h"
 #include "app/game_world.h"
+#include "app/session_watch.h"
 #include "frame/camera.h"
 #include "frame/frame_driver.h"
 #include "frame/key_table.h"
@@ -87,21 +90,42 @@ class WindowFrameHost final : public frame::FrameHost {
     }
     void pictureDrawn(frame::World& world) override {
         saveScreenshotOnKeyDown(world, screenshotKeyWasDown_);
+        muteOnKeyDown(world);
     }
     void present() override { platform::swapBuffers(gameWindow.deviceContext); }
-    void cueSound(const audio::FrameCues&) override {}
+    void cueSound(const audio::FrameCues& cues) override { cueGameSound(cues); }
 
   private:
     bool screenshotKeyWasDown_ = false;
 };
 
+// F1's re-creation, `times` over: tear down, flip full screen, create again.
+// False when a window could not be made.
+static bool recreateWindow(int times) {
+    for (int n = 0; n < times; ++n) {
+        holdGameSound();  // no match is seen until the new window's first frame
+        destroyGameWindow();
+        gameWindow.fullscreen = !gameWindow.fullscreen;
+        if (!createRequestedWindow())
+            return false;
+    }
+    return true;
+}
+
 // The polling main loop, from the first window to the last tear-down.
-static int runMainLoop() {
+static int runMainLoop(const WatchChoice& choice) {
     frame::World& world = gameWorld();
     WindowFrameHost host;
+    SessionWatch watch(choice);
+    const GameSoundDevice sound;
     platform::Message msg = {};
     bool done = false;
 
+    // A played session's re-creations before its first frame.
+    if (!recreateWindow(watch.recreations(world))) {
+        watch.finish();
+        return kExitFailure;
+    }
     while (!done) {
         // At most one message a pass, never waiting for one.
         if (platform::peekMessage(&msg)) {
@@ -119,14 +143,15 @@ static int runMainLoop() {
             if (world.keys.held[platform::kVkEscape]) {
                 done = true;
             } else {
+                watch.beforeFrame(world);
                 frame::runLiveFrame(world, gameReplayTape(), host);
+                watch.afterFrame(world);
             }
         }
 
-        // F1 acts whether the window is minimised or not.
-        const bool toggle = world.keys.held[platform::kVkF1];
-        if (toggle)
-            frame::clearKey(world.keys, platform::kVkF1);
+        // F1 acts whether the window is minimised or not (its entry cleared);
+        // a played session's re-creations follow their frames instead.
+        const int recreations = watch.recreations(world);
 
         // The table has been looked at: a key tapped before this pass has
         // had its frame (or its look at Escape and F1) and may now be let go.
@@ -136,24 +161,25 @@ static int runMainLoop() {
         const bool switchCover = gameWindow.desktopSwitchDue;
         gameWindow.desktopSwitchDue = false;
 
-        if (toggle) {
-            destroyGameWindow();
-            gameWindow.fullscreen = !gameWindow.fullscreen;
-            if (!createRequestedWindow())
+        if (recreations > 0) {
+            if (!recreateWindow(recreations)) {
+                watch.finish();
                 return kExitFailure;
+            }
         } else if (switchCover) {
             switchDesktopFullscreen();
         } else if (!done && !gameWindow.active) {
-            // Minimised: nothing to draw until a message comes.
+            // Minimised: nothing to draw or hear until a message comes.
+            holdGameSound();
             platform::waitMessage();
         }
     }
 
     destroyGameWindow();
-    return kExitSuccess;
+    return watch.finish() ? kExitSuccess : kExitFailure;
 }
 
-int runGame(DisplayChoice display, int view) {
+int runGame(DisplayChoice display, int view, const WatchChoice& watch) {
     if (display == DisplayChoice::ask)
         askStartUpQuestions();
     else
@@ -161,14 +187,14 @@ int runGame(DisplayChoice display, int view) {
     if (!createRequestedWindow())
         return kExitFailure;
     watchFrom(view);
-    return runMainLoop();
+    return runMainLoop(watch);
 }
 
-int runScreenSaver(std::uint64_t nativeWindow, int view) {
+int runScreenSaver(std::uint64_t nativeWindow, int view, const WatchChoice& watch) {
     if (!attachGameWindow(nativeWindow))
         return kExitFailure;
     watchFrom(view);
-    return runMainLoop();
+    return runMainLoop(watch);
 }
 
 }  // namespace app

@@ -5,7 +5,9 @@
 
 #include "app/command_line.h"
 #include "app/game_main.h"
+#include "app/game_sound.h"
 #include "app/game_world.h"
+#include "app/session_watch.h"
 #include "frame/match_series.h"
 #include "platform/window.h"
 
@@ -23,7 +25,14 @@ int main(int argc, char** argv) {
     const bool screenSaver = commandLine.display == app::DisplayChoice::screenSaver;
     if (screenSaver && !commandLine.sameMatch)
         matches.seedFromClock = true;
+    // A played session brings its matches; a session to save is made now.
+    app::WatchChoice watch;
+    const int watchStatus = app::prepareWatch(commandLine, matches, watch);
+    if (watchStatus >= 0)
+        return watchStatus;
     const std::uint32_t seed = frame::chooseMatches(app::gameWorld(), matches);
+    watch.matches = matches;
+    watch.firstSeed = seed;
     if (matches.seedFromClock && !matches.seedGiven) {
         std::printf("football: seed %lu\n", static_cast<unsigned long>(seed));
         std::fflush(stdout);
@@ -32,11 +41,13 @@ int main(int argc, char** argv) {
     // Goal replays when asked, and in a screen saver unless declined.
     app::gameWorld().replay.enabled =
         commandLine.replays || (screenSaver && !commandLine.noReplays);
+    // A screen saver is silent unless asked to play the sound.
+    app::chooseGameSound({!screenSaver || commandLine.sound, commandLine.mute, commandLine.volume});
 
     platform::installSignalHandlers();
-    const int status = screenSaver
-                           ? app::runScreenSaver(commandLine.screenSaverWindow, commandLine.view)
-                           : app::runGame(commandLine.display, commandLine.view);
+    const int status =
+        screenSaver ? app::runScreenSaver(commandLine.screenSaverWindow, commandLine.view, watch)
+                    : app::runGame(commandLine.display, commandLine.view, watch);
     platform::closeWindowSystem();
     return status;
 }

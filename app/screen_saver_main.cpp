@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/game_main.h"
+#include "app/game_sound.h"
 #include "app/game_world.h"
 #include "app/screen_saver_switches.h"
 #include "frame/match_series.h"
@@ -49,11 +50,18 @@ int main(int argc, char** argv) {
     // A new match at every start: a seed from the clock, unless unticked.
     common::MatchChoice matches;
     matches.seedFromClock = settings.newMatchEachStart;
-    frame::chooseMatches(app::gameWorld(), matches);
+    app::WatchChoice watch;
+    watch.matches = matches;
+    watch.firstSeed = frame::chooseMatches(app::gameWorld(), matches);
     app::gameWorld().replay.enabled = settings.replays;
-    const std::uint64_t window =
-        switches.mode == app::ScreenSaverMode::show ? platform::kRootWindow : switches.window;
-    const int status = app::runScreenSaver(window, settings.view);
+    const bool show = switches.mode == app::ScreenSaverMode::show;
+    // The sound as the settings say, over the whole screen only: the settings'
+    // small preview stays silent.
+    app::SoundChoice sound;
+    sound.play = show && settings.sound;
+    app::chooseGameSound(sound);
+    const std::uint64_t window = show ? platform::kRootWindow : switches.window;
+    const int status = app::runScreenSaver(window, settings.view, watch);
     platform::closeWindowSystem();
     return status;
 }

@@ -57,7 +57,7 @@ void drawWorldScene(const World& world, const Camera& view, const ViewportSize& 
 void drawFramePicture(const World& world) {
     drawWorldScene(world, world.camera, world.viewport);
     const sim::MatchState& match = world.match;
-    const OverlayLayout layout = overlayLayout(world.viewport.width, world.viewport.height);
+    const OverlayLayout layout = overlayLayout(world.viewport);
     beginOverlay(world.viewport);
     drawScoreboard(layout, match.goalsTeam1, match.goalsTeam2);
     glPushMatrix();
@@ -74,7 +74,7 @@ void drawFrameLabels(const World& world) {
     const bool noticeShown = notice.text[0] != '\0';
     if (!world.pause.paused && !noticeShown)
         return;
-    const OverlayLayout layout = overlayLayout(world.viewport.width, world.viewport.height);
+    const OverlayLayout layout = overlayLayout(world.viewport);
     beginOverlay(world.viewport);
     if (world.pause.paused)
         drawPauseNotice(layout);

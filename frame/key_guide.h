@@ -7,6 +7,10 @@
 
 namespace frame {
 
+// M mutes the sound and brings it back, once per key-down; the hosts that
+// play the sound (app/, web/) act on it.
+constexpr int kKeySound = 'M';
+
 struct KeyGuideEntry {
     const char* key;     // as the keyboard names it: "O", "Print Screen", "Alt+F4"
     const char* action;  // what it does, in a few words

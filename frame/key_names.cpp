@@ -81,6 +81,20 @@ bool keyCodeForName(const std::string& name, int& code) {
     return false;
 }
 
+std::string keyNameForCode(int code) {
+    if ((code >= 'A' && code <= 'Z') || (code >= '0' && code <= '9'))
+        return std::string(1, static_cast<char>(code));
+    if (code >= platform::kVkF1 && code <= platform::kVkF24)
+        return "F" + std::to_string(code - platform::kVkF1 + 1);
+    if (code >= platform::kVkNumpad0 && code <= platform::kVkNumpad0 + 9)
+        return "NUMPAD" + std::to_string(code - platform::kVkNumpad0);
+    for (const NamedKey& key : kNamedKeys) {
+        if (key.code == code)
+            return key.name;
+    }
+    return std::string();
+}
+
 static std::string wrapKeyNames() {
     std::string text = "Key names for --hold, in any case:";
     std::size_t lineStart = 0;

@@ -11,6 +11,10 @@ namespace frame {
 // SPACE, PAUSE, RETURN, LEFT, ...). False for any other text.
 bool keyCodeForName(const std::string& name, int& code);
 
+// The name keyCodeForName takes for a code (A, 1, F12, NUMPAD0, ESCAPE), in capitals;
+// empty for a code that has none.
+std::string keyNameForCode(int code);
+
 // The --help paragraph listing every key name, lines of at most 80 columns,
 // ending in a newline.
 const std::string& keyNamesHelp();

@@ -9,14 +9,14 @@
 
 namespace frame {
 
-static ViewportSize overlaySize = {0, 0};
+static OverlaySize overlaySize = {0.0, 0.0, 1};
 
-const ViewportSize& overlayPictureSize() {
+const OverlaySize& overlayPictureSize() {
     return overlaySize;
 }
 
 void beginOverlay(const ViewportSize& size) {
-    overlaySize = size;
+    overlaySize = overlaySizeOf(size);
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_LIGHTING);
     glMatrixMode(GL_PROJECTION);
@@ -26,6 +26,10 @@ void beginOverlay(const ViewportSize& size) {
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
     glLoadIdentity();
+    // Overlay pixels onto device pixels: whole numbers stay whole, so the
+    // magnified glyphs land on the pixel grid as the plain ones do.
+    if (overlaySize.unit != 1)
+        glScaled(overlaySize.unit, overlaySize.unit, 1.0);
 }
 
 void endOverlay() {

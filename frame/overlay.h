@@ -8,24 +8,27 @@ namespace frame {
 
 struct World;
 
-// The first of the 96 display lists holding the glyphs of codes 32..127;
+// The first of the 96 display lists holding the glyphs of codes 32..127,
+// followed by 96 for each larger overlay unit, up to kLargestOverlayUnit;
 // 0 until the first build, replaced by every build.
 extern unsigned int fontListBase;
 
-// Builds the 96 glyph lists in the current rendering context (every initScene).
+// Builds the glyph lists in the current rendering context (every initScene).
 void createOverlayFont();
 
 // Deletes them (every window tear-down).
 void deleteOverlayFont();
 
-// Into and out of a pixel projection of a picture of `size`, with the origin
-// at the top-left corner. Like the GL state it sets, the size is the drawing's
-// own until endOverlay (overlayPictureSize), never the world's.
+// Into and out of a projection of a picture of `size` in overlay pixels
+// (overlay_layout.h), with the origin at the top-left corner; the text is
+// drawn in glyphs magnified by the overlay's unit. Like the GL state it sets,
+// the size is the drawing's own until endOverlay (overlayPictureSize), never
+// the world's.
 void beginOverlay(const ViewportSize& size);
 void endOverlay();
 
-// The size the overlay's projection was begun with.
-const ViewportSize& overlayPictureSize();
+// The picture the overlay's projection was begun with, in overlay pixels.
+const OverlaySize& overlayPictureSize();
 
 // Formats like printf into a 256-byte buffer (longer texts are cut) and draws
 // it from overlay pixel (x, y) in the current colour. A null format draws
@@ -55,7 +58,8 @@ void drawScreenshotNotice(const char* text, bool failed);
 void drawGoalBanner(const OverlayLayout& layout);
 
 // The match panel (match_panel.h), under the pause notice, centred with the
-// score bar, while Tab has it shown or a final score is on; drawn last.
+// score bar (at the left edge where it would hide the middle of a narrow
+// picture), while Tab has it shown or a final score is on; drawn last.
 // As many of the latest goals as the picture's height allows are listed.
 void drawMatchPanel(const OverlayLayout& layout, const World& world);
 

@@ -1,8 +1,10 @@
-// overlay_font.cpp -- the overlay's bitmap font: 96 glyph display lists and formatted text.
+// overlay_font.cpp -- the overlay's bitmap font: 96 glyph display lists for each overlay unit,
+// and formatted text.
 #include <GL/gl.h>
 
 #include <cstdarg>
 #include <cstdio>
+#include <vector>
 
 #include "frame/overlay.h"
 #include "frame/viewport_size.h"
@@ -16,8 +18,28 @@ unsigned int fontListBase = 0;
 // to fit with their terminator.
 static char text[256];
 
+// A glyph's rows magnified `unit` times in both directions, packed as the
+// plain ones are: (width * unit + 7) / 8 bytes a row, rows from the bottom up.
+static std::vector<unsigned char> magnifiedRows(const platform::Glyph& glyph, int unit) {
+    const int width = glyph.width * unit;
+    const std::size_t stride = static_cast<std::size_t>(width + 7) / 8;
+    const std::size_t plainStride = static_cast<std::size_t>(glyph.width + 7) / 8;
+    std::vector<unsigned char> rows(stride * static_cast<std::size_t>(glyph.height * unit));
+    for (int row = 0; row < glyph.height * unit; ++row) {
+        const unsigned char* plain =
+            glyph.rows + plainStride * static_cast<std::size_t>(row / unit);
+        unsigned char* line = rows.data() + stride * static_cast<std::size_t>(row);
+        for (int column = 0; column < width; ++column) {
+            const int source = column / unit;
+            if (plain[source / 8] & (0x80 >> (source % 8)))
+                line[column / 8] |= static_cast<unsigned char>(0x80 >> (column % 8));
+        }
+    }
+    return rows;
+}
+
 void createOverlayFont() {
-    fontListBase = glGenLists(platform::kGlyphCount);
+    fontListBase = glGenLists(platform::kGlyphCount * kLargestOverlayUnit);
     if (fontListBase == 0)
         return;
     // The glyph rows are packed byte by byte; the lists keep the unpacked
@@ -29,12 +51,20 @@ void createOverlayFont() {
     glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
     glPixelStorei(GL_UNPACK_LSB_FIRST, GL_FALSE);
     glPixelStorei(GL_UNPACK_SWAP_BYTES, GL_FALSE);
-    for (int n = 0; n < platform::kGlyphCount; ++n) {
-        const platform::Glyph& glyph = platform::overlayGlyph(platform::kFirstGlyphCode + n);
-        glNewList(fontListBase + static_cast<unsigned int>(n), GL_COMPILE);
-        glBitmap(glyph.width, glyph.height, glyph.xorig, glyph.yorig, glyph.advance, 0.0f,
-                 glyph.rows);
-        glEndList();
+    for (int unit = 1; unit <= kLargestOverlayUnit; ++unit) {
+        for (int n = 0; n < platform::kGlyphCount; ++n) {
+            const platform::Glyph& glyph = platform::overlayGlyph(platform::kFirstGlyphCode + n);
+            const float u = static_cast<float>(unit);
+            std::vector<unsigned char> rows;
+            if (unit > 1 && glyph.rows != nullptr)
+                rows = magnifiedRows(glyph, unit);
+            glNewList(
+                fontListBase + static_cast<unsigned int>((unit - 1) * platform::kGlyphCount + n),
+                GL_COMPILE);
+            glBitmap(glyph.width * unit, glyph.height * unit, glyph.xorig * u, glyph.yorig * u,
+                     glyph.advance * u, 0.0f, rows.empty() ? glyph.rows : rows.data());
+            glEndList();
+        }
     }
     glPopClientAttrib();
 }
@@ -42,7 +72,7 @@ void createOverlayFont() {
 void deleteOverlayFont() {
     if (fontListBase == 0)
         return;
-    glDeleteLists(fontListBase, platform::kGlyphCount);
+    glDeleteLists(fontListBase, platform::kGlyphCount * kLargestOverlayUnit);
     fontListBase = 0;
 }
 
@@ -72,8 +102,10 @@ static void placeRaster(float x, float y) {
     const float edgeX = clamped(x, 0.0f, static_cast<float>(overlayPictureSize().width));
     const float edgeY = clamped(y, 0.0f, static_cast<float>(overlayPictureSize().height));
     glRasterPos2f(edgeX, edgeY);
+    // The move is in device pixels.
+    const float unit = static_cast<float>(overlayPictureSize().unit);
     if (edgeX != x || edgeY != y)
-        glBitmap(0, 0, 0.0f, 0.0f, x - edgeX, edgeY - y, nullptr);
+        glBitmap(0, 0, 0.0f, 0.0f, (x - edgeX) * unit, (edgeY - y) * unit, nullptr);
 }
 
 void drawOverlayText(float x, float y, const char* format, ...) {
@@ -98,7 +130,8 @@ void drawOverlayText(float x, float y, const char* format, ...) {
     }
 
     glPushAttrib(GL_LIST_BIT);
-    glListBase(fontListBase);
+    glListBase(fontListBase +
+               static_cast<unsigned int>((overlayPictureSize().unit - 1) * platform::kGlyphCount));
     placeRaster(x, y);
     glCallLists(count, GL_UNSIGNED_BYTE, glyphIndices);
     glPopAttrib();

@@ -21,8 +21,9 @@ static constexpr double kGap = 8.0;
 static constexpr int kFixedLines = 9;
 
 void drawMatchPanel(const OverlayLayout& layout, const World& world) {
-    // Under the score bar and the pause notice's place; the goals listed are
-    // as many as fit above the picture's bottom edge.
+    // Under the score bar and the pause notice's place, centred with the bar
+    // or, where it would hide the middle of the play, at the left edge; the
+    // goals listed are as many as fit above the picture's bottom edge.
     const double top = 50.0 * layout.barScale + kGap;
     const double room =
         static_cast<double>(overlayPictureSize().height) - top - kGap - 2.0 * kPadding;
@@ -34,9 +35,11 @@ void drawMatchPanel(const OverlayLayout& layout, const World& world) {
     double width = 0.0;
     for (const std::string& line : lines)
         width = std::max(width, overlayTextWidth(line.c_str()));
-    const double left = std::floor(layout.barCentre - width / 2.0) - kPadding;
-    const double right = left + width + 2.0 * kPadding;
     const double bottom = top + static_cast<double>(lines.size()) * kLineHeight + 2.0 * kPadding;
+    const double left = boxLeftClearOfMiddle(overlayPictureSize(),
+                                             std::floor(layout.barCentre - width / 2.0) - kPadding,
+                                             width + 2.0 * kPadding, top, bottom, kGap);
+    const double right = left + width + 2.0 * kPadding;
     glBegin(GL_POLYGON);
     glColor3d(0.0, 0.0, 0.0);
     glVertex2d(left, top);

@@ -25,8 +25,8 @@ void setProjection(const ViewportSize& size, float fieldOfView) {
     render::setProjection(size.width, size.height, fieldOfView);
 }
 
-void resizeScene(World& world, int width, int height) {
-    world.viewport = ViewportSize{width, height == 0 ? 1 : height};
+void resizeScene(World& world, int width, int height, double pixelRatio) {
+    world.viewport = ViewportSize{width, height == 0 ? 1 : height, pixelRatio};
     setProjection(world.viewport, world.camera.fieldOfView);
 }
 

@@ -21,8 +21,9 @@ void restoreSceneObjects();
 void setProjection(const ViewportSize& size, float fieldOfView);
 
 // A picture of a new size: records it in the world's viewport (a height of 0
-// is taken as 1) and sets the projection. Called by the window layer at
+// is taken as 1) with the host's pixel ratio (the page's device pixel ratio;
+// the desktop's is 1), and sets the projection. Called by the window layer at
 // creation and on every size message.
-void resizeScene(World& world, int width, int height);
+void resizeScene(World& world, int width, int height, double pixelRatio = 1.0);
 
 }  // namespace frame

@@ -4,13 +4,10 @@
 #include <GL/gl.h>
 
 #include <cstddef>
-#include <cstdio>
-#include <filesystem>
-#include <system_error>
 #include <vector>
 
-#include "common/file_path.h"
 #include "common/png_file.h"
+#include "frame/moment_name.h"
 #include "frame/screenshot_notice.h"
 #include "frame/viewport_size.h"
 #include "frame/world.h"
@@ -41,30 +38,11 @@ static std::vector<unsigned char> readPicture(int width, int height) {
     return topDown;
 }
 
-// How many names one moment may take: football-...-mmm.png, then -2 to -999.
-static const int kMostNamesAMoment = 1000;
-
-static std::string freePath(const std::string& folder) {
-    const platform::LocalTime t = platform::localTime();
-    char stem[64];
-    std::snprintf(stem, sizeof stem, "football-%04d%02d%02d-%02d%02d%02d-%03d", t.year, t.month,
-                  t.day, t.hour, t.minute, t.second, t.millisecond);
-    const std::string base = platform::pathInFolder(folder, stem);
-    std::string path = base + ".png";
-    std::error_code ignored;
-    for (int n = 2; std::filesystem::exists(common::filePath(path), ignored); ++n) {
-        if (n == kMostNamesAMoment)
-            return std::string();  // never write over a file already there
-        path = base + "-" + std::to_string(n) + ".png";
-    }
-    return path;
-}
-
 static bool writeScreenshot(const ViewportSize& size, std::string& path, std::string& error) {
     const int width = size.width;
     const int height = size.height;
     const std::string folder = platform::picturesFolder();
-    path = freePath(folder);
+    path = freeMomentPath(folder, ".png");
     if (path.empty()) {
         path = folder;
         error = "every name for this moment is taken";

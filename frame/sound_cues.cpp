@@ -35,9 +35,12 @@ static float ballPan(const sim::Ball& ball, const Camera& camera, const Viewport
     const float ahead = sine * x - cosine * z;
     const std::uint32_t half = phaseOf(camera.fieldOfView / 2.0f);
     const float tangent = audio::sine(half) / audio::sine(half + 0x40000000u);
-    const float aspect = viewport.height > 0 ? static_cast<float>(viewport.width) /
-                                                   static_cast<float>(viewport.height)
-                                             : 4.0f / 3.0f;
+    // A picture narrower than 4:3 keeps the 4:3 picture's width of view.
+    const float aspect =
+        viewport.height > 0
+            ? std::max(static_cast<float>(viewport.width) / static_cast<float>(viewport.height),
+                       4.0f / 3.0f)
+            : 4.0f / 3.0f;
     if (ahead <= 1.0f)  // beside or behind the eye: hard to its side
         return across < 0.0f ? -1.0f : 1.0f;
     return std::clamp(across / (ahead * tangent * aspect), -1.0f, 1.0f);

@@ -1,4 +1,4 @@
-// viewport_size.h -- the size of the picture, as last given to resizeScene.
+// viewport_size.h -- the size of the picture and its pixel density, as last given to resizeScene.
 #pragma once
 
 namespace frame {
@@ -9,6 +9,9 @@ namespace frame {
 struct ViewportSize {
     int width;
     int height;
+    // Device pixels to the host's own (CSS) pixels: the browser's device
+    // pixel ratio; 1 on the desktop, whose windows are sized in pixels.
+    double pixelRatio = 1.0;
 };
 
 }  // namespace frame

@@ -38,6 +38,7 @@ constexpr int kVkDecimal = 0x6E;
 constexpr int kVkDivide = 0x6F;
 constexpr int kVkF1 = 0x70;  // F1..F24 are 0x70..0x87
 constexpr int kVkF4 = 0x73;
+constexpr int kVkF9 = 0x78;
 constexpr int kVkF11 = 0x7A;
 constexpr int kVkF12 = 0x7B;
 constexpr int kVkF24 = 0x87;

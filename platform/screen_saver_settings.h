@@ -12,19 +12,20 @@ struct ScreenSaverSettings {
     int view;                // 1..the number of views: the view the match is watched from
     bool newMatchEachStart;  // a new match at every start rather than always the same one
     bool replays;            // every goal replayed after its celebration
+    bool sound;  // the match's sound plays (over the whole screen, never in the preview)
 };
 
-// Each when nothing is stored: the start view, a new match at every start, replays.
-constexpr ScreenSaverSettings kDefaultScreenSaverSettings = {1, true, true};
+// When nothing is stored: the start view, a new match at every start, replays, silent.
+constexpr ScreenSaverSettings kDefaultScreenSaverSettings = {1, true, true, false};
 
 // The screen saver, at every start: the user's settings (on Windows the DWORD
-// values View, NewMatchEachStart and Replays under
+// values View, NewMatchEachStart, Replays and Sound under
 // HKEY_CURRENT_USER\Software\football).
 // A value that is missing, of another type, or (the view) outside
 // 1..viewCount is its default.
 ScreenSaverSettings loadScreenSaverSettings(int viewCount);
 
-// Stores every value; false when the system refuses.
+// Stores the values; false when the system refuses.
 bool saveScreenSaverSettings(const ScreenSaverSettings& settings);
 
 // What the settings dialog shows besides the settings.
@@ -36,9 +37,9 @@ struct ScreenSaverDialogText {
 
 // The screen saver's /c: a modal dialog owned by `ownerWindow` (a native
 // window handle; 0 for none) with the version, the view, "a new match at
-// every start" and the replays. OK stores them; Cancel, Escape or closing it changes nothing.
-// True once closed either way; false when it could not be shown (the reason
-// on standard error) or the settings could not be stored (told in a box).
+// every start", the replays and "sound". OK stores them; Cancel, Escape or closing it changes
+// nothing. True once closed either way; false when it could not be shown (the reason on standard
+// error) or the settings could not be stored (told in a box).
 bool runScreenSaverSettingsDialog(std::uint64_t ownerWindow, const ScreenSaverDialogText& text);
 
 }  // namespace platform

@@ -14,6 +14,11 @@ namespace platform {
 // folder. Never empty; whether it can be written is found out by writing.
 std::string picturesFolder();
 
+// The user's videos folder, for the program's clips (F9), found as the
+// pictures folder is: XDG_VIDEOS_DIR and ~/Videos on Linux, the Videos known
+// folder in UTF-8 on Windows; else the current folder. Never empty.
+std::string videosFolder();
+
 // A file's path in a folder, in the system's own form: "folder/name" on
 // Linux, "folder\name" on Windows (one separator, however the folder ends).
 std::string pathInFolder(const std::string& folder, const std::string& name);

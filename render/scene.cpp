@@ -4,6 +4,8 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <cmath>
+
 namespace render {
 
 static const float ambientLightColor[4] = {0.3f, 0.3f, 0.3f, 1.0f};
@@ -35,12 +37,25 @@ void setupSceneLighting() {
     glColorMaterial(GL_FRONT, GL_AMBIENT_AND_DIFFUSE);
 }
 
+// The picture was designed 4:3. A narrower one (a phone held upright) keeps
+// the designed picture's width of view, so the pitch is seen across, and
+// shows more above and below it: its vertical field of view widens.
+static double verticalFieldOfView(double fieldOfView, double aspect) {
+    constexpr double kDesignedAspect = 4.0 / 3.0;
+    constexpr double kPi = 3.14159265358979323846;
+    if (aspect >= kDesignedAspect)
+        return fieldOfView;
+    const double half = std::tan(fieldOfView * kPi / 360.0) * kDesignedAspect / aspect;
+    return std::atan(half) * 360.0 / kPi;
+}
+
 void setProjection(int width, int height, float fieldOfView) {
     glViewport(0, 0, width, height);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    gluPerspective(static_cast<double>(fieldOfView),
-                   static_cast<double>(width) / static_cast<double>(height), 0.5, 600.0);
+    const double aspect = static_cast<double>(width) / static_cast<double>(height);
+    gluPerspective(verticalFieldOfView(static_cast<double>(fieldOfView), aspect), aspect, 0.5,
+                   600.0);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
 }

@@ -10,8 +10,9 @@ namespace render {
 void setupSceneLighting();
 
 // Viewport of width by height pixels and a perspective projection of that
-// aspect with a vertical field of view in degrees; leaves the model-view
-// matrix current and the identity. Height must be above 0.
+// aspect with a vertical field of view in degrees, widened for pictures
+// narrower than 4:3 to keep the 4:3 picture's horizontal view; leaves the
+// model-view matrix current and the identity. Height must be above 0.
 void setProjection(int width, int height, float fieldOfView);
 
 // Linear fog; every frame, after the camera transform.

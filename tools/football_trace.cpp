@@ -20,6 +20,7 @@
 #include "tools/match_summary.h"
 #include "tools/replays_option.h"
 #include "tools/script_matches.h"
+#include "tools/session_option.h"
 #include "tools/sound_track.h"
 #include "tools/trace_line.h"
 
@@ -33,12 +34,14 @@ static const std::vector<common::OptionRow> kOwnOptions = {
      0},
     tools::audioOptionRow(),
     tools::replaysOptionRow(),
+    tools::sessionOptionRow(),
 };
 
 // --help: this, the options, the key names, then kHelpEnd.
 static const char kHelpStart[] =
     "Usage: football-trace FRAMES [--hold KEY@FROM[-TO]]... [--toggle AFTER]... [--summary]\n"
     "                             [--audio FILE.wav] [--replays]\n"
+    "  or:  football-trace --session FILE [--summary] [--audio FILE.wav] [--replays]\n"
     "Run the football match from start-up without a window or OpenGL and print its\n"
     "state after start-up and after every frame, one JSON line each: the same\n"
     "frames, in the same order, as the program runs them.\n"
@@ -63,7 +66,9 @@ static const char kHelpEnd[] =
     "  football-trace 300 --hold 5@1-300 --toggle 150\n"
     "      preset view 5 held, the window re-created after frame 150\n"
     "  football-trace 3000 --audio match.wav > /dev/null\n"
-    "      the sound of the first 3000 frames (99 seconds)\n";
+    "      the sound of the first 3000 frames (99 seconds)\n"
+    "  football-trace --session watched.session --summary\n"
+    "      the report of what a session saved by football --save-session watched\n";
 
 // Output goes through one large buffer; a failed write ends the run.
 struct Output {
@@ -128,6 +133,9 @@ static bool runFrames(frame::World& world, frame::ReplayTape& tape,
         return false;
     tools::MatchReport report;
     frame::initSceneState(world);
+    // A session's re-creations before its first frame (a window minimised at once).
+    for (int i = frame::togglesAfter(script, 0); i > 0; --i)
+        frame::initSceneState(world);
     if (!options.summary)
         writeLine(out, world, 0, tools::terrainHash(world.heightmap).c_str());
     for (std::int64_t frame = 1; frame <= script.frames && !out.failed; ++frame) {
@@ -167,7 +175,16 @@ int main(int argc, char** argv) {
     frame::FrameScript script;
     TraceOptions options;
     std::string error;
-    if (!frame::readFrameScript(parsed, script, error) || !readTraceOptions(script, options, error))
+    std::string sessionPath;
+    int width = 0, height = 0;
+    if (!frame::readFrameScript(parsed, script, error, false) ||
+        !tools::takeSessionOption(script, sessionPath, error))
+        return common::refuseArguments(kProgram, error);
+    if (sessionPath.empty() && !script.framesGiven)
+        return common::refuseArguments(kProgram, "FRAMES is missing");
+    if (!readTraceOptions(script, options, error) ||
+        (!sessionPath.empty() &&
+         !tools::loadSessionScript(sessionPath, script, width, height, error)))
         return common::refuseArguments(kProgram, error);
     const auto world = std::make_unique<frame::World>(frame::initialWorld());
     tools::startScriptMatches(*world, script, kProgram);

@@ -17,6 +17,7 @@
 #include "tools/record_options.h"
 #include "tools/record_run.h"
 #include "tools/script_matches.h"
+#include "tools/session_option.h"
 
 static const char kProgram[] = "football-record";
 
@@ -25,10 +26,11 @@ static const char kHelpStart[] =
     "Usage: football-record FRAMES --out DIR [OPTION]...\n"
     "  or:  football-record FRAMES --clip FILE [OPTION]...\n"
     "  or:  football-record --goal N --clip FILE [--size WxH]\n"
+    "  or:  football-record --session FILE --out DIR|--clip FILE [OPTION]...\n"
     "Run the football match from start-up without a window, draw its frames offscreen\n"
     "exactly as the program draws them, and write them as PNG pictures or as a clip\n"
     "at 30 pictures per second: an animated WebP, or an MP4 or WebM video with a\n"
-    "sound track (silent for now), whose width and height must be even.\n"
+    "sound track (the match's sound), whose width and height must be even.\n"
     "\n";
 
 static const char kHelpMiddle[] =
@@ -54,7 +56,9 @@ static const char kHelpEnd[] =
     "  football-record --goal 1 --clip goal.webp --size 640x480\n"
     "      the replay of the first goal\n"
     "  football-record 500 --out shots --at 120,500 --hold O@200-260\n"
-    "      two pictures, the camera flying forward in between\n";
+    "      two pictures, the camera flying forward in between\n"
+    "  football-record --session watched.session --out shots --at 4500\n"
+    "      frame 4500 of a session saved by football, at the window's size\n";
 
 int main(int argc, char** argv) {
     const std::vector<common::OptionRow> rows = tools::recordOptionRows();
@@ -71,6 +75,18 @@ int main(int argc, char** argv) {
     std::string error;
     if (!tools::readRecordCommandLine(parsed, script, options, error))
         return common::refuseArguments(kProgram, error);
+    if (!options.sessionPath.empty()) {
+        // The session's frames, at the size its window had, unless --size says otherwise.
+        int width = 0, height = 0;
+        if (!tools::loadSessionScript(options.sessionPath, script, width, height, error))
+            return common::refuseArguments(kProgram, error);
+        if (!options.sizeGiven) {
+            options.width = width;
+            options.height = height;
+        }
+        if (!tools::checkRecordRequest(script, options, error))
+            return common::refuseArguments(kProgram, error);
+    }
     const bool progress = isatty(STDERR_FILENO) != 0;
     const auto world = std::make_unique<frame::World>(frame::initialWorld());
     tools::startScriptMatches(*world, script, kProgram);

@@ -7,6 +7,7 @@
 #include "frame/views.h"
 #include "tools/audio_option.h"
 #include "tools/replays_option.h"
+#include "tools/session_option.h"
 
 namespace tools {
 
@@ -67,9 +68,13 @@ std::vector<common::OptionRow> recordOptionRows() {
          "with --clip: the replay of the N-th goal of the match, as\n--replays shows it: the "
          "six seconds before the ball crossed\nthe goal line, from behind the goal",
          0},
-        {"size", 0, "WxH", "picture size in pixels, each 1 to 8192 (default 1024x768)", 0},
+        {"size", 0, "WxH",
+         "picture size in pixels, each 1 to 8192 (default 1024x768, or\nthe window's size at a "
+         "session's end)",
+         0},
         audioOptionRow(),
         replaysOptionRow(),
+        sessionOptionRow(),
     });
 }
 
@@ -171,6 +176,7 @@ bool parseRecordOptions(const std::vector<frame::ExtraArgument>& extras, RecordO
             }
             options.width = static_cast<int>(width);
             options.height = static_cast<int>(height);
+            options.sizeGiven = true;
         } else {
             error = "unknown option '" + name + "'";
             return false;
@@ -183,9 +189,20 @@ bool parseRecordOptions(const std::vector<frame::ExtraArgument>& extras, RecordO
 
 bool readRecordCommandLine(const common::ParsedArguments& parsed, frame::FrameScript& script,
                            RecordOptions& options, std::string& error) {
-    return frame::readFrameScript(parsed, script, error, false) &&
-           parseRecordOptions(script.extras, options, error) &&
-           checkRecordRequest(script, options, error);
+    if (!frame::readFrameScript(parsed, script, error, false) ||
+        !takeSessionOption(script, options.sessionPath, error) ||
+        !parseRecordOptions(script.extras, options, error))
+        return false;
+    if (options.sessionPath.empty())
+        return checkRecordRequest(script, options, error);
+    // A session's own camera keys and frames: no view held over them, no goal searched for.
+    const char* refused = options.goal > 0 ? "--goal" : options.view > 0 ? "--view" : nullptr;
+    if (refused != nullptr) {
+        error = std::string("--session runs the session's own frames; ") + refused +
+                " cannot go with it";
+        return false;
+    }
+    return true;
 }
 
 bool checkRecordRequest(const frame::FrameScript& script, const RecordOptions& options,
@@ -193,6 +210,12 @@ bool checkRecordRequest(const frame::FrameScript& script, const RecordOptions& o
     const bool out = !options.outDir.empty();
     const bool clip = !options.clipPath.empty();
     const ClipEnding* ending = clipEndingOf(options.clipPath);
+    if (options.width > kMaxPictureSide || options.height > kMaxPictureSide) {
+        error = "the session's window, " + std::to_string(options.width) + "x" +
+                std::to_string(options.height) + ", is beyond " + std::to_string(kMaxPictureSide) +
+                " pixels a side: give --size";
+        return false;
+    }
     if (ending != nullptr && ending->evenSides &&
         (options.width % 2 != 0 || options.height % 2 != 0)) {
         error = ".mp4 and .webm clips need an even width and height, not " +

@@ -16,12 +16,14 @@ struct RecordOptions {
     std::int64_t every = 0;        // --every K: every K-th frame; 0 when not given
     int width = 1024;              // --size WxH, each 1..8192
     int height = 768;
-    std::string clipPath;   // --clip FILE.webp, .mp4 or .webm; empty when not given
-    std::int64_t from = 0;  // --from F: the clip's first frame; 0 when not given (frame 1)
-    int view = 0;           // --view 1..6 (frame/views.h): its key held throughout; 0: none
-    std::int64_t goal = 0;  // --goal N: the goal to replay; 0 when not given
-    std::string audioPath;  // --audio FILE.wav; empty when not given
-    bool replays = false;   // --replays: the goals replayed as the program does
+    bool sizeGiven = false;   // --size was given (else a session's window size)
+    std::string clipPath;     // --clip FILE.webp, .mp4 or .webm; empty when not given
+    std::int64_t from = 0;    // --from F: the clip's first frame; 0 when not given (frame 1)
+    int view = 0;             // --view 1..6 (frame/views.h): its key held throughout; 0: none
+    std::int64_t goal = 0;    // --goal N: the goal to replay; 0 when not given
+    std::string audioPath;    // --audio FILE.wav; empty when not given
+    std::string sessionPath;  // --session FILE (session_option.h); empty when not given
+    bool replays = false;     // --replays: the goals replayed as the program does
 };
 
 // football-record's table of options: the frame script's and its own.
@@ -30,7 +32,9 @@ std::vector<common::OptionRow> recordOptionRows();
 // The whole command line, parsed against recordOptionRows() (no help or
 // version request): the frame script, then the record options, then whether
 // they make one request. Called by football-record's main and by the
-// command-line fuzz target.
+// command-line fuzz target. With --session the request is checked only as
+// far as the arguments go (no --goal or --view): main reads the session into
+// the script, then calls checkRecordRequest.
 bool readRecordCommandLine(const common::ParsedArguments& parsed, frame::FrameScript& script,
                            RecordOptions& options, std::string& error);
 

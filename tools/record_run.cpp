@@ -171,6 +171,14 @@ int recordFrames(frame::World& world, const frame::FrameScript& script,
                 std::to_string(options.height) + " offscreen OpenGL context";
         return 1;
     }
+    // A session's re-creations before its first frame (a window minimised at once).
+    for (int n = frame::togglesAfter(script, 0); n > 0 && context != nullptr; --n)
+        context = reopenOffscreenScene(world, context, options.width, options.height);
+    if (context == nullptr) {
+        abandonClip(clip);
+        error = "cannot re-create the offscreen OpenGL context";
+        return 1;
+    }
     if (!glErrorFree("at start-up", error)) {
         abandonClip(clip);
         closeOffscreenScene(context);

@@ -1,14 +1,17 @@
-// web_input.cpp -- page events: the match's keys by virtual-key code, full screen, focus, size,
-// and the WebGL context lost and given back.
+// web_input.cpp -- page events: the match's keys by virtual-key code (typed, or pressed by the
+// page's buttons), touches, full screen, focus, size, and the WebGL context lost and given back.
 #include "web/web_input.h"
 
 #include "frame/camera.h"
+#include "frame/key_guide.h"
 #include "frame/key_table.h"
 #include "frame/replay.h"
 #include "platform/key_codes.h"
 #include "platform/web/page_host.h"
 #include "platform/web/web_page.h"
 #include "web/web_loop.h"
+#include "web/web_sound.h"
+#include "web/web_touch.h"
 
 namespace web {
 
@@ -58,6 +61,13 @@ static bool onKeyDown(int key, bool repeat, bool shortcut) {
             requestScreenshot();
         return true;
     }
+    if (key == frame::kKeySound) {
+        if (!repeat) {
+            toggleSoundMute(pageWorld());
+            wakeFrameLoop();  // a held picture shows the line too
+        }
+        return true;
+    }
     if (!isMatchKey(key))
         return false;
     frame::pressKey(pageWorld().keys, key);
@@ -79,9 +89,14 @@ static void onFocusLost() {
     }
 }
 
+bool pageTakesKey(int key) {
+    return key == platform::kVkF1 || isScreenshotKey(key) || key == frame::kKeySound ||
+           isMatchKey(key);
+}
+
 void listenToPage() {
     listenToPageEvents({onKeyDown, onKeyUp, onFocusLost, toggleFullScreen, followCanvasSize,
-                        loseCanvasContext, restoreCanvasContext});
+                        loseCanvasContext, restoreCanvasContext, followTouches});
 }
 
 }  // namespace web

@@ -78,8 +78,24 @@ bool parseMomentLink(const std::string& query, MomentLink& link, std::string& er
                 return fail(name, value, "the view must be 1 to 6, not " + shown, link, error);
             link.view = static_cast<int>(view);
             viewGiven = true;
+        } else if (name == "seed") {
+            std::uint64_t seed = 0;
+            if (link.script.matches.seedGiven)
+                return fail(name, value, "given twice", link, error);
+            if (!common::parseNumber(value, 4294967295u, seed))
+                return fail(name, value, "the seed must be 0 to 4294967295, not " + shown, link,
+                            error);
+            link.script.matches.seedGiven = true;
+            link.script.matches.seed = static_cast<std::uint32_t>(seed);
         } else if (name == "hold") {
             holds.push_back(value);
+        } else if (name == "mute") {
+            link.mute = value != "0";
+        } else if (name == "volume") {
+            std::uint64_t volume = 0;
+            if (!common::parseNumber(value, 100, volume))
+                return fail(name, value, "the volume must be 0 to 100, not " + shown, link, error);
+            link.volume = static_cast<int>(volume);
         }
     }
     for (const std::string& hold : holds) {

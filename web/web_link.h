@@ -16,13 +16,17 @@ constexpr std::int64_t kLatestLinkFrame = 1000000;
 struct MomentLink {
     std::int64_t at = 0;        // at=N: the frame to show, paused; 0 when not given
     int view = 0;               // view=V (frame/views.h): its key held to that frame; 0: none
-    frame::FrameScript script;  // hold=KEY@FROM[-TO], repeatable, in the tools' key names
+    frame::FrameScript script;  // hold=KEY@FROM[-TO], repeatable, in the tools' key names;
+                                // seed=N (as --seed) in its matches
+    bool mute = false;          // mute (or mute=1): the sound starts off; mute=0: on
+    int volume = 100;           // volume=N: the sound's volume in percent, 0..100
 };
 
 // Reads the query part of the page address ("?at=3300&view=5&hold=O@100-120",
-// with or without the "?", percent-encoded or not). Other parameters are left
-// alone. False, with one line naming the bad parameter in `error`, when at,
-// view or hold is malformed; `link` is then empty.
+// with or without the "?", percent-encoded or not; "&seed=42" for another
+// match; "&mute&volume=40" for the sound). Other parameters are left alone.
+// False, with one line naming the bad parameter in `error`, when at, view,
+// hold, seed or volume is malformed; `link` is then empty.
 bool parseMomentLink(const std::string& query, MomentLink& link, std::string& error);
 
 }  // namespace web

@@ -13,6 +13,7 @@
 #include "frame/replay_picture.h"
 #include "frame/replay_tape.h"
 #include "frame/scene_start.h"
+#include "frame/sound_cues.h"
 #include "frame/views.h"
 #include "platform/time.h"
 #include "platform/web/page_host.h"
@@ -20,6 +21,8 @@
 #include "platform/web/webgl_raster.h"
 #include "render/gl_errors.h"
 #include "tools/trace_line.h"
+#include "web/web_sound.h"
+#include "web/web_touch.h"
 
 namespace web {
 
@@ -118,7 +121,7 @@ class PageFrameHost final : public frame::FrameHost {
         flushWebglRaster();
         reportErrors();
     }
-    void cueSound(const audio::FrameCues&) override {}
+    void cueSound(const audio::FrameCues& cues) override { cuePageSound(cues); }
     std::uint32_t waitMs = 0;
 };
 
@@ -142,6 +145,7 @@ static void holdMoment() {
     world.pause.paused = true;
     loop.moment.at = 0;
     loop.holding = true;
+    holdPageSound();
     drawWorld();
     showPageStatus("Paused at frame " + std::to_string(loop.framesRun) +
                    ": Space or Pause plays on");
@@ -187,10 +191,13 @@ static void onAnimationFrame() {
     frame::World& world = pageWorld();
     loop.framesRun += 1;
     playLiveHolds(loop.framesRun);
+    holdTouchKeys(world.keys);
     PageFrameHost host;
     const std::int64_t matches = world.series.nextMatches;
     if (loop.contextLost) {
+        const sim::MatchState before = world.match;
         frame::stepFrame(world, pageReplayTape());
+        cuePageSound(frame::soundCues(before, world));
     } else {
         frame::runLiveFrame(world, pageReplayTape(), host);
     }
@@ -229,7 +236,8 @@ void restoreCanvasContext() {
     frame::World& world = pageWorld();
     // As at start-up: the projection first, which leaves the model-view matrix
     // the identity that the lights' positions are given under.
-    frame::resizeScene(world, world.viewport.width, world.viewport.height);
+    frame::resizeScene(world, world.viewport.width, world.viewport.height,
+                       world.viewport.pixelRatio);
     frame::deleteOverlayFont();
     frame::restoreSceneObjects();
     drawWorld();
@@ -270,10 +278,12 @@ void followCanvasSize() {
     if (width <= 0 || height <= 0)
         return;
     frame::World& world = pageWorld();
-    if (width == world.viewport.width && height == world.viewport.height)
+    const double ratio = pagePixelRatio();
+    if (width == world.viewport.width && height == world.viewport.height &&
+        ratio == world.viewport.pixelRatio)
         return;
     setCanvasSize(width, height);
-    frame::resizeScene(world, width, height);
+    frame::resizeScene(world, width, height, ratio);
     // A canvas of a new size starts blank: a held picture is drawn again.
     if (loop.holding)
         drawWorld();

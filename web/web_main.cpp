@@ -2,14 +2,17 @@
 // start-up, the link to a moment, then the frame loop on the browser's animation frames.
 #include <string>
 
+#include "frame/match_series.h"
 #include "frame/scene_start.h"
 #include "platform/web/fixed_gl.h"
 #include "platform/web/page_host.h"
 #include "platform/web/web_page.h"
 #include "platform/web/webgl_raster.h"
+#include "web/web_help.h"
 #include "web/web_input.h"
 #include "web/web_link.h"
 #include "web/web_loop.h"
+#include "web/web_sound.h"
 
 int main() {
     if (!web::makeCanvasContext()) {
@@ -28,10 +31,14 @@ int main() {
     if (!web::parseMomentLink(web::pageQuery(), link, error))
         web::showPageMessage(error + " (the match plays from the start)");
 
-    // As the window layer does: the projection for the size, then the scene.
+    // The link's match, chosen before start-up as the tools choose theirs; then,
+    // as the window layer does: the projection for the size, then the scene.
+    frame::chooseMatches(web::pageWorld(), link.script.matches);
     web::followCanvasSize();
     frame::initScene(web::pageWorld());
     web::listenToPage();
+    web::fillPageHelp();
+    web::startPageSound(link.mute, link.volume);
     web::startFrameLoop(link);
     return 0;
 }

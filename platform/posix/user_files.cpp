@@ -1,4 +1,4 @@
-// posix/user_files.cpp -- the XDG pictures directory and the local time, on POSIX.
+// posix/user_files.cpp -- the XDG pictures and videos directories and the local time, on POSIX.
 #include "platform/user_files.h"
 
 #include <sys/stat.h>
@@ -19,14 +19,15 @@ static std::string environment(const char* name) {
     return value != nullptr ? std::string(value) : std::string();
 }
 
-// XDG_PICTURES_DIR="$HOME/Pictures" or ="/absolute/path" in user-dirs.dirs;
-// other forms are not valid there and are skipped.
-static std::string configuredPicturesDir(const std::string& home) {
+// NAME="$HOME/Folder" or ="/absolute/path" in user-dirs.dirs (NAME is
+// XDG_PICTURES_DIR, XDG_VIDEOS_DIR); other forms are not valid there and are
+// skipped.
+static std::string configuredDir(const std::string& home, const std::string& name) {
     std::string config = environment("XDG_CONFIG_HOME");
     if (config.empty() || config[0] != '/')
         config = home + "/.config";
     std::ifstream file(config + "/user-dirs.dirs");
-    const std::string key = "XDG_PICTURES_DIR=\"";
+    const std::string key = name + "=\"";
     std::string found;
     for (std::string line; std::getline(file, line);) {
         if (line.compare(0, key.size(), key) != 0 || line.back() != '"')
@@ -41,17 +42,27 @@ static std::string configuredPicturesDir(const std::string& home) {
     return found;
 }
 
-std::string picturesFolder() {
+// The XDG directory `name` from the environment, else from user-dirs.dirs,
+// else ~/`fallback`, else the current folder; the first that exists.
+static std::string userFolder(const std::string& name, const std::string& fallback) {
     const std::string home = environment("HOME");
-    const std::string fromEnvironment = environment("XDG_PICTURES_DIR");
+    const std::string fromEnvironment = environment(name.c_str());
     if (isDirectory(fromEnvironment))
         return fromEnvironment;
-    const std::string configured = configuredPicturesDir(home);
+    const std::string configured = configuredDir(home, name);
     if (isDirectory(configured))
         return configured;
-    if (!home.empty() && isDirectory(home + "/Pictures"))
-        return home + "/Pictures";
+    if (!home.empty() && isDirectory(home + "/" + fallback))
+        return home + "/" + fallback;
     return ".";
+}
+
+std::string picturesFolder() {
+    return userFolder("XDG_PICTURES_DIR", "Pictures");
+}
+
+std::string videosFolder() {
+    return userFolder("XDG_VIDEOS_DIR", "Videos");
 }
 
 std::string pathInFolder(const std::string& folder, const std::string& name) {

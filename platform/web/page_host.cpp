@@ -5,6 +5,8 @@
 #include <emscripten.h>
 #include <emscripten/html5.h>
 
+#include "platform/key_codes.h"
+
 namespace web {
 
 bool makeCanvasContext() {
@@ -58,9 +60,24 @@ static int virtualKey(const EmscriptenKeyboardEvent* event) {
     return code > 0 && code < 256 ? static_cast<int>(code) : 0;
 }
 
+// Tab, Space and Return typed on one of the page's buttons move the focus
+// and press the button, as on any page.
+static bool keyOfFocusedButton(int key) {
+    if (key != platform::kVkTab && key != platform::kVkSpace && key != platform::kVkReturn)
+        return false;
+    return EM_ASM_INT({
+               const focused = document.activeElement;
+               return focused && focused.tagName == 'BUTTON' ? 1 : 0;
+           }) != 0;
+}
+
 static EM_BOOL onKeyDown(int, const EmscriptenKeyboardEvent* event, void*) {
+    const int key = virtualKey(event);
+    const bool backTab = key == platform::kVkTab && event->shiftKey;
+    if (backTab || keyOfFocusedButton(key))
+        return EM_FALSE;
     const bool shortcut = event->ctrlKey || event->altKey || event->metaKey;
-    return handlers.keyDown(virtualKey(event), event->repeat, shortcut) ? EM_TRUE : EM_FALSE;
+    return handlers.keyDown(key, event->repeat, shortcut) ? EM_TRUE : EM_FALSE;
 }
 
 static EM_BOOL onKeyUp(int, const EmscriptenKeyboardEvent* event, void*) {
@@ -94,6 +111,35 @@ static EM_BOOL onContextRestored(int, const void*, void*) {
     return EM_TRUE;
 }
 
+// The fingers still down: on a touch's end or cancel, the changed ones have
+// come up.
+static EM_BOOL onTouch(int type, const EmscriptenTouchEvent* event, void*) {
+    const bool ending = type == EMSCRIPTEN_EVENT_TOUCHEND || type == EMSCRIPTEN_EVENT_TOUCHCANCEL;
+    PageTouch down[32];
+    int count = 0;
+    for (int i = 0; i < event->numTouches && i < 32; ++i) {
+        const EmscriptenTouchPoint& touch = event->touches[i];
+        if (ending && touch.isChanged)
+            continue;
+        down[count++] = PageTouch{touch.identifier, static_cast<double>(touch.targetX),
+                                  static_cast<double>(touch.targetY)};
+    }
+    handlers.touched(down, count);
+    return EM_TRUE;
+}
+
+}  // namespace web
+
+// Called by the page's script through football.press(code).
+extern "C" EMSCRIPTEN_KEEPALIVE void football_page_press(int key) {
+    if (key <= 0 || key >= 256 || web::handlers.keyDown == nullptr)
+        return;
+    web::handlers.keyDown(key, false, false);
+    web::handlers.keyUp(key);
+}
+
+namespace web {
+
 void listenToPageEvents(const PageEventHandlers& eventHandlers) {
     handlers = eventHandlers;
     const char* window = EMSCRIPTEN_EVENT_TARGET_WINDOW;
@@ -104,6 +150,16 @@ void listenToPageEvents(const PageEventHandlers& eventHandlers) {
     emscripten_set_resize_callback(window, nullptr, EM_TRUE, onResize);
     emscripten_set_webglcontextlost_callback("#canvas", nullptr, EM_TRUE, onContextLost);
     emscripten_set_webglcontextrestored_callback("#canvas", nullptr, EM_TRUE, onContextRestored);
+    emscripten_set_touchstart_callback("#canvas", nullptr, EM_TRUE, onTouch);
+    emscripten_set_touchmove_callback("#canvas", nullptr, EM_TRUE, onTouch);
+    emscripten_set_touchend_callback("#canvas", nullptr, EM_TRUE, onTouch);
+    emscripten_set_touchcancel_callback("#canvas", nullptr, EM_TRUE, onTouch);
+    EM_ASM({
+        window.football = window.football || {};
+        window.football.press = function(code) {
+            Module._football_page_press(code);
+        };
+    });
 }
 
 static const char* (*stateQuery)() = nullptr;

@@ -1,6 +1,6 @@
 // page_host.h -- the browser's side of the page that the page's entry (web/) asks for: the
 // WebGL context on the canvas, the canvas's size, the clock, the animation frames and the
-// page's key, focus, click and size events, as plain calls on emscripten's HTML5 API.
+// page's key, touch, focus, click and size events, as plain calls on emscripten's HTML5 API.
 #pragma once
 
 namespace web {
@@ -18,12 +18,23 @@ double pageMilliseconds();
 // Calls `step` at every animation frame of the browser from now on.
 void runOnAnimationFrames(void (*step)());
 
+// A finger on the canvas: the browser's identifier for it while it stays
+// down, and where it is in CSS pixels from the canvas's top-left corner.
+struct PageTouch {
+    long id;
+    double x;
+    double y;
+};
+
 // What the page's events become. A key is its virtual-key code (0: none the
 // match knows); `repeat` for the keyboard's auto-repeat; `shortcut` with
 // Ctrl, Alt or Meta held. keyDown answers whether the page took the key
 // (the browser does nothing more with it).
 // contextLost and contextRestored: the browser took the WebGL context away
-// (every WebGL object with it) and gave it back, empty.
+// (every WebGL object with it) and gave it back, empty. touched: a finger
+// went down, moved or came up on the canvas; `down` lists every finger still
+// on it (the browser does nothing more with the touch: no scrolling, no
+// zoom, no emulated mouse).
 struct PageEventHandlers {
     bool (*keyDown)(int key, bool repeat, bool shortcut);
     void (*keyUp)(int key);
@@ -32,9 +43,15 @@ struct PageEventHandlers {
     void (*resized)();
     void (*contextLost)();
     void (*contextRestored)();
+    void (*touched)(const PageTouch* down, int count);
 };
 
-// Called once by the page's entry after start-up.
+// Called once by the page's entry after start-up. The page's script gets
+// `football.press(code)`: the key of that virtual-key code goes down and up
+// through keyDown and keyUp, as if typed (the page's controls call it). A
+// key typed while one of the page's buttons has the focus is the button's
+// when it is Tab, Space or Return (it moves the focus or presses the
+// button); Shift+Tab is always the browser's, the way back to the buttons.
 void listenToPageEvents(const PageEventHandlers& handlers);
 
 // Called once by the page's entry: the page's script gets `football.state()`,

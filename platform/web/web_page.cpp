@@ -53,9 +53,32 @@ void showFrameCount(long long frames) {
 void canvasDevicePixels(int& width, int& height) {
     double cssWidth = 0.0, cssHeight = 0.0;
     emscripten_get_element_css_size("#canvas", &cssWidth, &cssHeight);
-    const double ratio = emscripten_get_device_pixel_ratio();
+    const double ratio = pagePixelRatio();
     width = static_cast<int>(cssWidth * ratio + 0.5);
     height = static_cast<int>(cssHeight * ratio + 0.5);
+}
+
+double pagePixelRatio() {
+    const double ratio = emscripten_get_device_pixel_ratio();
+    return ratio > 0.0 ? ratio : 1.0;
+}
+
+void addPageHelpRow(const std::string& key, const std::string& action, bool touch) {
+    EM_ASM(
+        {
+            const table = document.getElementById('guide-keys');
+            if (!table)
+                return;
+            const row = table.insertRow();
+            if ($2)
+                row.className = 'touch';
+            const name = document.createElement('th');
+            name.scope = 'row';
+            name.textContent = UTF8ToString($0);
+            row.appendChild(name);
+            row.insertCell().textContent = UTF8ToString($1);
+        },
+        key.c_str(), action.c_str(), touch ? 1 : 0);
 }
 
 // clang-format off

@@ -1,5 +1,6 @@
 // web_page.h -- what the program asks of its page: the address, the one-line message, the log
-// of errors, the frame count, the full screen and the picture as a download.
+// of errors, the frame count, the pixel ratio, the help, the full screen and the picture as a
+// download.
 #pragma once
 
 #include <string>
@@ -24,6 +25,13 @@ void showFrameCount(long long frames);
 
 // The canvas's size on the screen in device pixels.
 void canvasDevicePixels(int& width, int& height);
+
+// Device pixels to CSS pixels: 2 on most phones, 1 on most desktops.
+double pagePixelRatio();
+
+// One row of the page's help: a key (or a touch), and what it does; a touch
+// row is shown on touch screens only.
+void addPageHelpRow(const std::string& key, const std::string& action, bool touch);
 
 // Into or out of the page's full screen; only while a user's event is handled.
 void toggleFullScreen();

@@ -1,6 +1,6 @@
 // win32/screen_saver_dialog.cpp -- the screen saver's settings dialog (resource
 // FOOTBALL_IDD_SCREEN_SAVER_SETTINGS): the version, the view, a new match at every start,
-// the replays.
+// the replays, sound.
 #include <cstdio>
 
 #include "platform/screen_saver_settings.h"
@@ -27,6 +27,7 @@ static void fillDialog(HWND dialog, const SettingsDialogState& state) {
                    state.settings.newMatchEachStart ? BST_CHECKED : BST_UNCHECKED);
     CheckDlgButton(dialog, FOOTBALL_IDC_REPLAYS,
                    state.settings.replays ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(dialog, FOOTBALL_IDC_SOUND, state.settings.sound ? BST_CHECKED : BST_UNCHECKED);
 }
 
 static void readDialog(HWND dialog, SettingsDialogState& state) {
@@ -36,6 +37,7 @@ static void readDialog(HWND dialog, SettingsDialogState& state) {
     state.settings.newMatchEachStart =
         IsDlgButtonChecked(dialog, FOOTBALL_IDC_NEW_MATCH) == BST_CHECKED;
     state.settings.replays = IsDlgButtonChecked(dialog, FOOTBALL_IDC_REPLAYS) == BST_CHECKED;
+    state.settings.sound = IsDlgButtonChecked(dialog, FOOTBALL_IDC_SOUND) == BST_CHECKED;
 }
 
 // OK (or Return) ends the dialog with IDOK, Cancel, Escape and the close box

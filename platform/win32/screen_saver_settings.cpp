@@ -24,6 +24,8 @@ ScreenSaverSettings loadScreenSaverSettings(int viewCount) {
         settings.newMatchEachStart = value != 0;
     if (readDword("Replays", value))
         settings.replays = value != 0;
+    if (readDword("Sound", value))
+        settings.sound = value != 0;
     return settings;
 }
 
@@ -40,6 +42,7 @@ bool saveScreenSaverSettings(const ScreenSaverSettings& settings) {
     const bool written = writeDword(key, "View", static_cast<DWORD>(settings.view)) &&
                          writeDword(key, "NewMatchEachStart", settings.newMatchEachStart ? 1 : 0) &&
                          writeDword(key, "Replays", settings.replays ? 1 : 0);
+    writeDword(key, "Sound", settings.sound ? 1 : 0);
     RegCloseKey(key);
     return written;
 }

@@ -1,5 +1,5 @@
-// win32/user_files.cpp -- the user's Pictures known folder, in UTF-8, and the local time, on
-// Windows.
+// win32/user_files.cpp -- the user's Pictures and Videos known folders, in UTF-8, and the local
+// time, on Windows.
 #include "platform/win32/system.h"
 // After windows.h, whose types they use.
 #include <knownfolders.h>
@@ -31,13 +31,22 @@ static bool isDirectory(const wchar_t* path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-std::string picturesFolder() {
+// A known folder that exists, in UTF-8; else the current folder.
+static std::string knownFolder(REFKNOWNFOLDERID id) {
     PWSTR wide = nullptr;
     std::string folder;
-    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Pictures, 0, nullptr, &wide)) && isDirectory(wide))
+    if (SUCCEEDED(SHGetKnownFolderPath(id, 0, nullptr, &wide)) && isDirectory(wide))
         folder = utf8(wide);
     CoTaskMemFree(wide);
     return folder.empty() ? std::string(".") : folder;
+}
+
+std::string picturesFolder() {
+    return knownFolder(FOLDERID_Pictures);
+}
+
+std::string videosFolder() {
+    return knownFolder(FOLDERID_Videos);
 }
 
 // Windows takes a forward slash too, but shows paths with backslashes, and

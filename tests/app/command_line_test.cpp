@@ -146,6 +146,20 @@ const Case kCases[] = {
      nullptr,
      0,
      platform::kWindows},
+    // Sessions: a played one brings its own matches and keys; a screen saver has none.
+    {{"--play-session", "s", "--match-minutes", "3"},
+     CommandAction::usageError,
+     DisplayChoice::ask,
+     "--play-session plays the session's own matches and keys; --match-minutes cannot go with "
+     "it"},
+    {{"--save-session", "s", "--root"},
+     CommandAction::usageError,
+     DisplayChoice::screenSaver,
+     "--save-session cannot be used with a screen saver (--root, --window-id)"},
+    {{"--save-session", "a", "--save-session=b"},
+     CommandAction::usageError,
+     DisplayChoice::ask,
+     "--save-session is given twice"},
 };
 
 TEST(CommandLine, EachArgumentListAsksForWhatItSays) {

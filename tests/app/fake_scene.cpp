@@ -39,7 +39,7 @@ void resetFakes() {
 
 namespace frame {
 
-void resizeScene(World&, int width, int height) {
+void resizeScene(World&, int width, int height, double) {
     platform::callLog.push_back("resizeScene " + std::to_string(width) + "x" +
                                 std::to_string(height));
 }

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 # football_e2e.py -- drives the real program under its own Xvfb: questions, keys, toggles, picture, close.
 #
-# Usage: football_e2e.py PROGRAM CASE [SCORE_BAR_MASK]
+# Usage: football_e2e.py PROGRAM CASE [SCORE_BAR_MASK|RECORDER]
 # Every case starts its own Xvfb on a free display number (Xvfb picks it with
 # -displayfd) and stops it, and the program, by process id when it ends, pass
 # or fail. Waits are on conditions (a window appears, a process ends), never
@@ -107,6 +107,11 @@ class Session:
             self.pictures = os.path.join(self.workdir.name, "pictures")
             os.mkdir(self.pictures)
         self.env["XDG_PICTURES_DIR"] = self.pictures
+        # F9's clips too go nowhere but the session's folder.
+        self.env["XDG_VIDEOS_DIR"] = self.pictures
+        # SDL's quiet device that plays nothing, unless a case asks for another:
+        # the tests neither depend on the machine's sound nor sound on it.
+        self.env["SDL_AUDIODRIVER"] = "dummy"
         self.env.update(self.environment)
         self.x = display.Display(self.display_name)
         # Keys are held until the program has acted on them; without
@@ -838,6 +843,7 @@ BAD_ARGUMENTS = [
     (["--bogus"], "unknown option '--bogus'"),
     (["stray"], "unexpected argument 'stray'"),
     (["--window", "--fullscreen"], "--window and --fullscreen cannot be used together"),
+    (["--volume", "101"], "--volume needs a volume from 0 to 100, not '101'"),
 ]
 
 
@@ -1022,7 +1028,7 @@ RANDOM_KEYS = (
      "space", "Return", "Tab", "BackSpace", "Shift_L", "Control_L", "Alt_L", "Super_L",
      "KP_0", "KP_5", "KP_9", "KP_Add", "KP_Subtract", "KP_Multiply", "KP_Divide",
      "minus", "equal", "bracketleft", "bracketright", "semicolon", "apostrophe", "grave",
-     "backslash", "comma", "period", "slash", "F2", "F3", "F5", "F9", "F12", "Pause",
+     "backslash", "comma", "period", "slash", "F2", "F3", "F5", "F7", "F12", "Pause",
      "Menu"])
 RANDOM_PRESSES = 500
 
@@ -1195,6 +1201,111 @@ def case_pause_screenshot(program):
         check(status == 0, "Escape ended with status %d" % status)
 
 
+# ---- sessions and F9's clip ----
+
+def saved_path(session, ending):
+    """The last line of standard output once it names a file with this ending."""
+    lines = session.stdout().strip().splitlines()
+    return lines[-1] if lines and lines[-1].endswith(ending) else None
+
+
+def case_session_screenshot(program, recorder):
+    # Watched with keys and an F12, saved as a session.
+    with Session(program, "1024x768x24", start=False) as s:
+        path = os.path.join(s.workdir.name, "watched.session")
+        s.arguments = ["--window", "--save-session", path]
+        s.start_program()
+        window = s.main_window()
+        s.tap(window, "o", gap=0.5)
+        s.tap(window, "Tab")
+        # F12 while the camera turns, so that every frame around it looks otherwise.
+        s.xdotool("keydown", "i", "sleep", "0.5", "key", "F12", "sleep", "0.5", "keyup", "i")
+        shot = wait_for(lambda: saved_path(s, ".png"), "the screenshot's path")
+        check(escape(s, window) == 0, "Escape after saving the session: status not 0")
+        with open(path) as f:
+            text = f.read()
+        found = [re.search(r"^%s (\d+) %s$" % pair, text, re.M)
+                 for pair in (("down", "F12"), ("down", "I"), ("down", "O"), ("up", "I"))]
+        # I may still be down when Escape comes: then no frame saw it go up.
+        check(all(found[:3]) and int(found[1][1]) <= int(found[0][1]) and
+              (found[3] is None or int(found[0][1]) < int(found[3][1])),
+              "the session lacks its keys, or F12 came before I or after it:\n" + text)
+        frame = found[0][1]
+
+        # The recorder's frame of F12 at the window's size is the picture on screen.
+        out = os.path.join(s.workdir.name, "frames")
+        result = subprocess.run([recorder, "--session", path, "--out", out, "--at", frame],
+                                capture_output=True, timeout=120)
+        check(result.returncode == 0, "the recorder: %r" % result.stderr)
+        recorded = png_pixels.read_rgb(os.path.join(out, "frame-%05d.png" % int(frame)))
+        same, _ = png_pixels.difference(png_pixels.read_rgb(shot), recorded)
+        check(same >= 0.99, "frame %s recorded: %.4f of the pixels as in the screenshot" %
+              (frame, same))
+
+        # Played in the window (the session's keys, not the user's), its F12
+        # takes the same picture again; then a line says it has ended.
+        os.remove(shot)
+        s.arguments = ["--window", "--play-session", path]
+        s.start_program()
+        replayed = wait_for(lambda: saved_path(s, ".png") not in (None, shot) and
+                            saved_path(s, ".png"), "the played session's screenshot")
+        same, _ = png_pixels.difference(png_pixels.read_rgb(replayed), recorded)
+        check(same >= 0.99, "the played screenshot: %.4f of the pixels as recorded" % same)
+        wait_for(lambda: "the session has ended after frame" in s.stdout(), "the session's end")
+        check(escape(s) == 0, "Escape after the played session: status not 0")
+
+
+def clip_streams(path):
+    """The codec of each stream of a video, from ffprobe, and the picture size."""
+    result = subprocess.run(["ffprobe", "-v", "error", "-show_entries",
+                             "stream=codec_type,codec_name,width,height", "-of", "compact", path],
+                            capture_output=True, text=True, timeout=60)
+    return result.stdout.strip()
+
+
+def case_f9_clip(program, _recorder):
+    with Session(program, "1024x768x24", arguments=["--window"], start=False) as s:
+        videos = os.path.join(s.workdir.name, "videos")
+        os.mkdir(videos)
+        s.env["XDG_VIDEOS_DIR"] = videos
+        s.start_program()
+        window = s.main_window()
+        s.tap(window, "F9")
+        # The match goes on while the recorder makes the clip in the background.
+        while True:
+            before = whole_picture(s, window)
+            time.sleep(0.5)
+            moved = whole_picture(s, window) != before
+            check(saved_path(s, ".mp4") is None or moved,
+                  "the picture stood still while the clip was made")
+            if moved:
+                break
+        clip = wait_for(lambda: saved_path(s, ".mp4"), "the clip's path", timeout=150)
+        check(os.path.dirname(clip) == videos and
+              len(os.path.basename(clip)) == len("football-YYYYMMDD-HHMMSS-mmm.mp4"),
+              "clip path %r is not football-YYYYMMDD-HHMMSS-mmm.mp4 in the videos folder" % clip)
+        streams = clip_streams(clip)
+        check("codec_name=h264|codec_type=video|width=1024|height=768" in streams and
+              "codec_name=aac|codec_type=audio" in streams, "the clip's streams: " + streams)
+        check(s.running(), "the program ended after the clip")
+
+        # F9 and Escape at once: the program waits for the clip, says so, and
+        # leaves nothing running.
+        s.tap(window, "F9")
+        wait_for(lambda: len(os.listdir(videos)) == 2, "the second clip begun")
+        s.hold_key_until(window, "Escape", lambda: not s.viewable_windows(TITLE),
+                         "the window to go on Escape")
+        wait_for(lambda: not s.running(), "the program to end with its clip", timeout=150)
+        check(s.game.returncode == 0, "Escape while a clip was made: status %d" %
+              s.game.returncode)
+        check("finishing the clip" in s.stderr(), "no word of the clip at the end: " + s.stderr())
+        second = saved_path(s, ".mp4")
+        check(second not in (None, clip) and "codec_type=audio" in clip_streams(second),
+              "the second clip: %r" % second)
+        check(sorted(os.listdir(videos)) == sorted(map(os.path.basename, (clip, second))),
+              "files in the videos folder: %r" % os.listdir(videos))
+
+
 # ---- the screen saver, in a window the test owns ----
 
 def case_screensaver(program):
@@ -1241,6 +1352,99 @@ def case_screensaver(program):
                 del s.env[name]
 
 
+# ---- the sound: SDL's disk driver writes what the program plays to a file, in real time ----
+
+SOUND_SECOND = 48000 * 4  # bytes: 16-bit stereo
+
+
+def sound_bytes(path):
+    try:
+        with open(path, "rb") as f:
+            return f.read()
+    except FileNotFoundError:
+        return b""
+
+
+def sounds_after(path, offset):
+    """True once the file holds a sample other than silence after byte `offset`."""
+    return any(sound_bytes(path)[offset:])
+
+
+def silent_second(path):
+    """True once the file's latest second is silence."""
+    data = sound_bytes(path)
+    return len(data) >= SOUND_SECOND and not any(data[-SOUND_SECOND:])
+
+
+def start_with_sound(s, path, arguments):
+    if os.path.exists(path):
+        os.remove(path)
+    s.env.update(SDL_AUDIODRIVER="disk", SDL_DISKAUDIOFILE=path)
+    s.arguments = arguments
+    s.start_program()
+
+
+def case_sound(program):
+    with Session(program, "1024x768x24", start=False) as s:
+        path = os.path.join(s.workdir.name, "sound.raw")
+        # The match sounds; M (naming the state in the line at the bottom) and
+        # the pause silence it until pressed again.
+        start_with_sound(s, path, ["--window"])
+        window = s.main_window()
+        wait_for(lambda: sounds_after(path, 0), "the match's sound")
+        for key, line in (("m", True), ("Pause", False)):
+            s.tap(window, key)
+            if line:
+                wait_for(lambda: text_box((s, window), NOTICE_BOX, 30), "the line after M")
+            wait_for(lambda: silent_second(path), "a second of silence after %s" % key)
+            mark = len(sound_bytes(path))
+            s.tap(window, key)
+            wait_for(lambda: sounds_after(path, mark), "the sound back after %s again" % key)
+        check(escape(s, window) == 0, "Escape with sound ended with another status")
+        # --mute: silent from the first sample until M.
+        start_with_sound(s, path, ["--window", "--mute", "--volume", "80"])
+        window = s.main_window()
+        wait_for(lambda: len(sound_bytes(path)) >= 2 * SOUND_SECOND, "two seconds of sound")
+        check(not any(sound_bytes(path)), "--mute: the first two seconds are not silent")
+        mark = len(sound_bytes(path))
+        s.tap(window, "m")
+        wait_for(lambda: sounds_after(path, mark), "the sound after M with --mute")
+        check(escape(s, window) == 0, "Escape after --mute ended with another status")
+
+        # A screen saver opens no sound device (so makes no file), unless --sound.
+        screen = s.x.screen()
+        owner = screen.root.create_window(0, 0, 320, 240, 0, screen.root_depth, X.InputOutput,
+                                          X.CopyFromParent, background_pixel=screen.black_pixel)
+        owner.map()
+        s.x.sync()
+        for sound in ([], ["--sound"]):
+            start_with_sound(s, path, ["--window-id", str(owner.id)] + sound)
+            first = wait_for(lambda: [row for row in s.pixels(owner, 0, 0, 320, 240)
+                                      if any(p != (0, 0, 0) for p in row)], "the saver's picture")
+            wait_for(lambda: s.pixels(owner, 0, 0, 320, 240)[-len(first):] != first,
+                     "the saver's picture to change")
+            if sound:
+                wait_for(lambda: sounds_after(path, 0), "the saver's sound with --sound")
+            else:
+                check(not os.path.exists(path), "the screen saver opened a sound device")
+            s.game.send_signal(signal.SIGTERM)
+            check(s.exit_status() == 0, "the screen saver ended with another status")
+
+        # No device (a bogus driver; ALSA with no card here): no error, at
+        # most one line on standard error, which names it.
+        for driver in ("alsa", "no-such-driver"):
+            before = len(s.stderr())
+            s.env.update(SDL_AUDIODRIVER=driver)
+            s.arguments = ["--window"]
+            s.start_program()
+            window = s.main_window()
+            check(escape(s, window) == 0, "SDL_AUDIODRIVER=%s: Escape ended with another "
+                  "status" % driver)
+            lines = s.stderr()[before:].splitlines()
+            check(len(lines) <= 1 and all(l.startswith("football: no sound: ") for l in lines),
+                  "SDL_AUDIODRIVER=%s: standard error holds %r" % (driver, lines))
+
+
 CASES = {
     "windowed_escape": case_windowed_escape,
     "toggle": case_toggle,
@@ -1264,17 +1468,20 @@ CASES = {
     "focus_loss": case_focus_loss,
     "pause_screenshot": case_pause_screenshot,
     "desktop_fullscreen": case_desktop_fullscreen,
+    "session_screenshot": case_session_screenshot,
+    "f9_clip": case_f9_clip,
+    "sound": case_sound,
 }
 
-# Cases that compare the score bar with the glyph table get the helper that
-# prints it.
-NEEDS_BAR_MASK = ("screenshot", "resize_tiny")
+# Cases that take a helper program: the score bar's mask from the glyph table,
+# or the recorder.
+NEEDS_BAR_MASK = ("screenshot", "resize_tiny", "session_screenshot", "f9_clip")
 
 
 def main():
     if len(sys.argv) not in (3, 4) or sys.argv[2] not in CASES or \
             (sys.argv[2] in NEEDS_BAR_MASK and len(sys.argv) != 4):
-        sys.stderr.write("usage: football_e2e.py PROGRAM {%s} [SCORE_BAR_MASK]\n" %
+        sys.stderr.write("usage: football_e2e.py PROGRAM {%s} [SCORE_BAR_MASK|RECORDER]\n" %
                          "|".join(CASES))
         return 2
     try:

@@ -10,7 +10,9 @@
 #include "frame/frame_picture.h"
 #include "frame/frame_step.h"
 #include "frame/key_table.h"
+#include "frame/overlay_layout.h"
 #include "frame/world.h"
+#include "platform/glyphs.h"
 #include "platform/offscreen_context.h"
 #include "render/gl_errors.h"
 #include "render/shape_cache.h"
@@ -33,7 +35,10 @@ static GLint integerState(GLenum name) {
     return value;
 }
 
-// Display-list names a context hands out start at 1; the font's 96 and the
+// The font's lists: its glyphs at every overlay unit.
+constexpr int kFontLists = platform::kGlyphCount * frame::kLargestOverlayUnit;
+
+// Display-list names a context hands out start at 1; the font's and the
 // cached shapes lie far below this bound.
 static int liveDisplayLists() {
     int count = 0;
@@ -87,12 +92,12 @@ TEST(GlFrames, ManyFramesWithEveryCameraKeyAndToggles) {
         ASSERT_EQ(integerState(GL_MATRIX_MODE), GL_MODELVIEW) << "frame " << f;
 
         // Every context holds the same lists once a frame is drawn in it: the
-        // font's 96 and one per cached shape; nothing piles up over frames
+        // font's and one per cached shape; nothing piles up over frames
         // or carries over from the context before.
         if (listsAfterFirstFrame < 0) {
             listsAfterFirstFrame = liveDisplayLists();
             shapesAfterFirstFrame = render::shapeCacheSize();
-            EXPECT_EQ(listsAfterFirstFrame, 96 + shapesAfterFirstFrame);
+            EXPECT_EQ(listsAfterFirstFrame, kFontLists + shapesAfterFirstFrame);
         } else if (recreated || f % 250 == 0) {
             EXPECT_EQ(liveDisplayLists(), listsAfterFirstFrame) << "frame " << f;
             EXPECT_EQ(render::shapeCacheSize(), shapesAfterFirstFrame) << "frame " << f;
@@ -106,7 +111,7 @@ TEST(GlFrames, ManyFramesWithEveryCameraKeyAndToggles) {
             ASSERT_NE(context, nullptr);
             ASSERT_EQ(render::drainGlErrors(), "") << "re-creation after frame " << f;
             EXPECT_EQ(render::shapeCacheSize(), 0) << "the cache starts empty in a new context";
-            EXPECT_EQ(liveDisplayLists(), 96) << "only the font before the first frame";
+            EXPECT_EQ(liveDisplayLists(), kFontLists) << "only the font before the first frame";
             ++contexts;
             recreated = true;
         }

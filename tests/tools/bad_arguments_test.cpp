@@ -1,9 +1,10 @@
 // bad_arguments_test.cpp -- every bad command line of football-trace and
-// football-record: status 2, one line on standard error that starts with the
-// tool's name and ends with the hint, nothing on standard output, no crash and
-// no files written.
+// football-record, and every bad session file they are given: status 2, one
+// line on standard error that starts with the tool's name and ends with the
+// hint, nothing on standard output, no crash and no files written.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -19,7 +20,11 @@ struct BadCall {
     Tool tool;
     std::vector<std::string> args;  // "DIR" stands for an empty directory
     std::string says = "";          // what the line says after "<tool>: ", when it matters
+    std::string session = "";       // the text of the file "SESSION" stands for
 };
+
+// A good session's start, for the bad ones after it.
+static const std::string kHead = "football-session 1\nseed designed\n";
 
 // Bad frame scripts (both tools: football-record also gets "--out DIR"), then
 // each tool's own options.
@@ -148,6 +153,62 @@ static const std::vector<BadCall> kBadCalls = {
     {Tool::record, {"--goal", "1", "--clip", "DIR/a.webp", "--every", "5"}},
     {Tool::record, {"--goal", "1", "--goal", "2", "--clip", "DIR/a.webp"}},
     {Tool::record, {"--goal", "1", "--clip", "DIR/a.webp", "--view", "3"}, "--goal replays"},
+
+    // Sessions: a bad file names its line; a session says what the script would.
+    {Tool::both, {"--session", "SESSION"}, "session 'SESSION' line 1: the session is empty", ""},
+    {Tool::both,
+     {"--session", "SESSION"},
+     "session 'SESSION' line 3: cut short: the last line has no line feed",
+     kHead + "end 5"},
+    {Tool::both,
+     {"--session", "SESSION"},
+     "session 'SESSION' line 4: cut short: no end line",
+     kHead + "down 3 O\n"},
+    {Tool::both,
+     {"--session", "SESSION"},
+     "session 'SESSION' line 1: version '2' is not known (this program reads 1)",
+     "football-session 2\nseed designed\nend 5\n"},
+    {Tool::both,
+     {"--session", "SESSION"},
+     "session 'SESSION' line 4: frame 3 comes after frame 5",
+     kHead + "down 5 O\nup 3 O\nend 9\n"},
+    {Tool::both,
+     {"--session", "SESSION"},
+     "session 'SESSION' line 3: the frame must be a whole number from 1 to 999999999999999999",
+     kHead + "down 99999999999999999999 O\nend 9\n"},
+    {Tool::both,
+     {"--session", "SESSION"},
+     "session 'SESSION' line 3: the width must be a whole number from 1 to 65535",
+     kHead + "size 1 4294967296 768\nend 9\n"},
+    {Tool::both,
+     {"--session", "SESSION"},
+     "session 'SESSION' line 3: unknown key 'SHOOT'",
+     kHead + "down 2 SHOOT\nend 9\n"},
+    {Tool::both,
+     {"--session", "SESSION"},
+     "session 'SESSION' line 3: 'down' needs FRAME KEY",
+     kHead + "down 2\nend 9\n"},
+    {Tool::both,
+     {"--session", "SESSION"},
+     "session 'SESSION' line 2: the frames begin before the seed line",
+     "football-session 1\nend 9\n"},
+    {Tool::both,
+     {"--session", "SESSION"},
+     "session 'SESSION' line 3: O goes up while it is not held",
+     kHead + "up 2 O\nend 9\n"},
+    {Tool::both, {"--session", "DIR"}, "cannot read the session 'DIR': it is a directory"},
+    {Tool::both,
+     {"5", "--session", "SESSION"},
+     "--session runs the session's own frames; FRAMES cannot go with it",
+     kHead + "end 9\n"},
+    {Tool::record,
+     {"--session", "SESSION", "--clip", "DIR/a.mp4", "--view", "2"},
+     "--session runs the session's own frames; --view cannot go with it",
+     kHead + "end 9\n"},
+    {Tool::record,
+     {"--session", "SESSION", "--out", "DIR", "--at", "10"},
+     "--at frame 10 is beyond the last frame, 9",
+     kHead + "end 9\n"},
 };
 
 static void expectRefused(const std::string& program, const std::string& name,
@@ -166,22 +227,34 @@ static void expectRefused(const std::string& program, const std::string& name,
     EXPECT_EQ(run.err.compare(run.err.size() - hint.size(), hint.size(), hint), 0) << run.err;
 }
 
+static void replaceAll(std::string& text, const std::string& name, const std::string& by) {
+    for (std::size_t at = text.find(name); at != std::string::npos;
+         at = text.find(name, at + by.size()))
+        text.replace(at, name.size(), by);
+}
+
 TEST(BadArguments, ExitTwoWithOneLineOnStandardErrorAndNoFiles) {
     const test_support::TempDir dir;
+    const test_support::TempDir sessions;
+    const std::string session = sessions.path() + "/bad.session";
     for (const BadCall& call : kBadCalls) {
         std::vector<std::string> args = call.args;
+        std::string says = call.says;
         for (std::string& arg : args) {
-            for (std::size_t at = arg.find("DIR"); at != std::string::npos; at = arg.find("DIR"))
-                arg.replace(at, 3, dir.path());
+            replaceAll(arg, "SESSION", session);
+            replaceAll(arg, "DIR", dir.path());
         }
+        replaceAll(says, "SESSION", session);
+        replaceAll(says, "DIR", dir.path());
+        std::ofstream(session, std::ios::binary | std::ios::trunc) << call.session;
         if (call.tool != Tool::record)
-            expectRefused(FOOTBALL_TRACE_PATH, "football-trace", args, call.says);
+            expectRefused(FOOTBALL_TRACE_PATH, "football-trace", args, says);
         if (call.tool == Tool::both) {
             args.push_back("--out");
             args.push_back(dir.path());
         }
         if (call.tool != Tool::trace)
-            expectRefused(FOOTBALL_RECORD_PATH, "football-record", args, call.says);
+            expectRefused(FOOTBALL_RECORD_PATH, "football-record", args, says);
     }
     EXPECT_EQ(test_support::namesIn(dir.path()), std::vector<std::string>{})
         << "nothing is written after a bad argument";

@@ -1,9 +1,11 @@
 // tool_arguments_fuzz.cpp -- libFuzzer target for the tools' command lines: the
 // command-line layer (getopt_long under the tools' tables, --help and --version),
 // the frame script with its --hold key scripts, and football-record's own
-// options and their combination, on any arguments. A
-// refusal must be one line of text (the tools print it as their one line on
-// standard error and exit with status 2); an accepted script must play back.
+// options and their combination, on any arguments; and the text of the
+// sessions they read with --session. A refusal must be one line of text (the
+// tools print it as their one line on standard error and exit with status 2);
+// an accepted script must play back, and an accepted session reads back from
+// the text written of it as the same session.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -14,6 +16,7 @@
 #include "frame/frame_script.h"
 #include "frame/frame_step.h"
 #include "frame/key_table.h"
+#include "frame/session.h"
 #include "tools/record_options.h"
 
 // A refusal's message: not empty, and no line break or other control character
@@ -73,11 +76,30 @@ static void recordArguments(const std::vector<std::string>& args) {
     }
 }
 
-// The first byte picks the tool; the rest are its arguments, separated by NUL
-// bytes (which no real argument holds).
+static void sessionText(const std::string& text) {
+    frame::Session session;
+    std::string error;
+    if (!frame::readSessionText(text, session, error)) {
+        checkRefusal(error);
+        return;
+    }
+    playBack(frame::sessionScript(session));
+    const std::string written = frame::sessionText(session);
+    frame::Session again;
+    if (!frame::readSessionText(written, again, error) || frame::sessionText(again) != written)
+        std::abort();
+}
+
+// The first byte picks the tool, or with its bit 2 a session's text (the
+// rest); otherwise the rest are the tool's arguments, separated by NUL bytes
+// (which no real argument holds).
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0)
         return 0;
+    if ((data[0] & 2) != 0) {
+        sessionText(std::string(reinterpret_cast<const char*>(data) + 1, size - 1));
+        return 0;
+    }
     std::vector<std::string> args;
     std::string arg;
     for (std::size_t i = 1; i < size; ++i) {

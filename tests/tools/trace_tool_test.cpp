@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <fstream>
 #include <iterator>
 #include <sstream>
 #include <string>
@@ -232,6 +233,38 @@ TEST(TraceTool, SeedsAndMatchMinutesStartTheMatchesAsked) {
     const std::string next = std::to_string(common::nextSeed(7));
     EXPECT_EQ(terrainOf(out[1971]), terrainOf(lines(runTrace({"0", "--seed", next}).out)[0]));
     EXPECT_EQ(runTrace({"1972", "--seed", "7", "--match-minutes", "1"}).out, series.out);
+}
+
+// A session's trace is the trace of the command line it stands for: a key
+// down in frame a and up in b held a..b-1, one never let go held to the end,
+// re-creations (two after one frame) as toggles, the seed and the match
+// length; through a pause, Tab, a key without a name and the next match.
+TEST(TraceTool, ASessionTracesAsItsCommandLine) {
+    const test_support::TempDir dir;
+    const std::string path = dir.path() + "/watched.session";
+    std::ofstream(path, std::ios::binary) << "football-session 1\n# watched\nseed 7\n"
+                                             "option match-minutes 1\nsize 1 800 600\n"
+                                             "down 1 3\nup 2 3\ndown 40 O\ndown 41 0x07\n"
+                                             "up 61 O\nrecreate 80\ndown 90 PAUSE\n"
+                                             "up 95 PAUSE\nrecreate 120\nrecreate 120\n"
+                                             "down 150 SPACE\nup 151 SPACE\ndown 160 TAB\n"
+                                             "up 170 TAB\r\nup 300 0x07\ndown 1900 K\n"
+                                             "end 1980\n";
+    const ToolRun session = runTrace({"--session", path});
+    ASSERT_EQ(session.status, 0) << session.err;
+    const ToolRun line = runTrace(
+        {"1980",       "--seed", "7",           "--match-minutes", "1",           "--hold",
+         "3@1",        "--hold", "O@40-60",     "--hold",          "07@41-299",   "--toggle",
+         "80",         "--hold", "PAUSE@90-94", "--toggle",        "120",         "--toggle",
+         "120",        "--hold", "SPACE@150",   "--hold",          "TAB@160-169", "--hold",
+         "K@1900-1980"});
+    ASSERT_EQ(line.status, 0) << line.err;
+    EXPECT_EQ(lines(session.out).size(), 1981u);
+    EXPECT_TRUE(session.out == line.out)
+        << "the traces part at byte "
+        << std::mismatch(session.out.begin(), session.out.end(), line.out.begin(), line.out.end())
+                   .first -
+               session.out.begin();
 }
 
 // The numbers of a trace line's array `name`.

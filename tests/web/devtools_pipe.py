@@ -93,17 +93,22 @@ class Browser:
                 return answer.get("result", {})
             self._note(answer)
 
-    def open_page(self, url, width, height):
-        """A new page of width x height CSS pixels (one device pixel each) loading url;
-        returns its session."""
+    def open_page(self, url, width, height, phone=False):
+        """A new page of width x height CSS pixels loading url, one device pixel each, or as a
+        phone's: two device pixels each, mobile, touch; returns its session."""
         target = self.call("Target.createTarget", {"url": "about:blank"})["targetId"]
         session = self.call("Target.attachToTarget", {"targetId": target, "flatten": True})
         session = session["sessionId"]
-        for domain in ("Runtime", "Log", "Page"):
+        for domain in ("Runtime", "Log", "Page", "Network"):
             self.call(domain + ".enable", session=session)
         self.call("Emulation.setDeviceMetricsOverride", {"width": width, "height": height,
-                  "deviceScaleFactor": 1, "mobile": False}, session)
+                  "deviceScaleFactor": 2 if phone else 1, "mobile": phone}, session)
+        if phone:
+            self.call("Emulation.setTouchEmulationEnabled", {"enabled": True,
+                      "maxTouchPoints": 5}, session)
         self.call("Page.navigate", {"url": url}, session)
+        # Page.navigate may answer before the new document replaces about:blank.
+        self.wait_for(session, "location.href != 'about:blank'", 30)
         return session
 
     def evaluate(self, session, expression, await_promise=False):

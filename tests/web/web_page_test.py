@@ -2,8 +2,9 @@
 """web_page_test.py SITE_DIR FOOTBALL_RECORD FOOTBALL_TRACE -- the web page in headless chromium,
 in real time through the DevTools protocol: links to moments against football-record's pictures,
 saved pictures that leave the match as it was, football.state() against the trace, the plain
-page playing, keys (the browser's left to it), a lost WebGL context, a far moment reached in
-slices, a bad link's message, and no uncaught exception, console error or WebGL error.
+page playing, keys (the browser's left to it), the sound after a key and M, a lost WebGL
+context, a far moment reached in slices, a bad link's message, a phone's touches and controls, a
+reload without the network, and no uncaught exception, console error or WebGL error.
 Real time, because headless chromium runs next to no animation frames in virtual time
 (--virtual-time-budget): a page that plays would stand still there. Serves the site on
 127.0.0.1 only; the server and the browser stop however the test ends."""
@@ -28,6 +29,7 @@ MOMENTS = [
     ("?at=1000", ["1000"]),
     ("?at=3300", ["3300"]),  # rain
     ("?at=300&hold=2@300", ["300", "--hold", "2@300"]),  # a preset view
+    ("?at=1000&seed=42", ["1000", "--seed", "42"]),  # another match
 ]
 NEAR_ENOUGH = 0.99  # of the pixels within 3 levels in every channel
 WIDTH, HEIGHT = 1024, 768
@@ -66,7 +68,7 @@ def check_moment(browser, page, query, record_args, record, work, failures):
 
 def compare_picture(browser, session, name, record_args, record, work, failures):
     """The page's picture, its lines of text hidden, against football-record's."""
-    browser.evaluate(session, "for (const id of ['help', 'status']) "
+    browser.evaluate(session, "for (const id of ['help', 'status', 'controls', 'sound']) "
                               "document.getElementById(id).hidden = true")
     browser.evaluate(session, PAINTED, await_promise=True)
     shot = os.path.join(work, "page.png")
@@ -93,7 +95,10 @@ def without_frame(line):
 def compare_paused(browser, session, name, record, trace, work, failures):
     """The page, paused by Space after play, against football-trace and football-record with
     the pause key in the frame the page paused in."""
-    time.sleep(1.0)
+    # Paused: two looks in a row find the same state, but for the frame number.
+    browser.wait_for(session, "(() => { const now = football.state().replace(/^[^,]*,/, ''); "
+                              "const same = now === window.lastLook; window.lastLook = now; "
+                              "return same; })()", 30)
     frame, state = browser.evaluate(session, "[%s, football.state()]" % FRAMES)
     # Paused frames change nothing but their number: the pause began in the frame after the
     # last frame of play, found in the trace.
@@ -242,6 +247,33 @@ def check_keys(browser, page, work, failures):
     browser.close_page(session)
 
 
+def check_sound(browser, page, failures):
+    """The page is silent, and says so, until a key; then the match sounds (football.sound()
+    counts the frames handed to Web Audio), M silences it for a second and brings it back.
+    With ?mute, a key starts a silent sound."""
+    sound = "(s => %s)(football.sound())"
+    for query, steps in (
+            ("", [(0x41, "a", "s.state == 'running' && s.loud >= 48000 && "
+                              "document.getElementById('sound').hidden", "a key: the sound"),
+                  (0x4D, "m", "s.quiet >= 48000", "M: a second of silence"),
+                  (0x4D, "m", "s.quiet == 0", "M again: the sound")]),
+            ("?mute", [(0x41, "a", "s.frames >= 96000 && s.loud == 0", "?mute: silence")])):
+        session = browser.open_page(page + query, 320, 240)
+        browser.wait_for(session, FRAMES + " >= 1", 120)
+        before = browser.evaluate(session, "[football.sound().state, "
+                                           "document.getElementById('sound').hidden]")
+        if before != ["off", False]:
+            failures.append("sound%s: before a key the page is %r, not silent and saying so" %
+                            (query, before))
+        for code, key, condition, what in steps:
+            press(browser, session, code, key)
+            if not browser.wait_for(session, sound % condition, 30):
+                failures.append("sound%s: %s: %s" % (query, what, browser.evaluate(
+                    session, "JSON.stringify(football.sound())")))
+                break
+        browser.close_page(session)
+
+
 def check_bad_link(browser, page, failures):
     """?at=banana: one line naming the parameter, and the match plays from the start."""
     session = browser.open_page(page + "?at=banana", WIDTH, HEIGHT)
@@ -255,6 +287,89 @@ def check_bad_link(browser, page, failures):
         failures.append("?at=banana: no line naming the parameter (%r)" % text)
     if not plays:
         failures.append("?at=banana: the match does not play")
+
+
+def touch(browser, session, *paths):
+    """Fingers along their paths of (x, y) points, one step at a time, then lifted."""
+    for step, kind in enumerate(["touchStart"] + ["touchMove"] * (len(paths[0]) - 1)):
+        points = [{"x": path[step][0], "y": path[step][1], "id": n} for n, path in enumerate(paths)]
+        browser.call("Input.dispatchTouchEvent", {"type": kind, "touchPoints": points}, session)
+    browser.call("Input.dispatchTouchEvent", {"type": "touchEnd", "touchPoints": []}, session)
+
+
+def camera_after(browser, session, before, field, timeout=60):
+    """The camera's field (3 pitch, 4 yaw, 5 field of view) once it has left `before`."""
+    value = "JSON.parse(football.state()).camera[%d]" % field
+    browser.wait_for(session, "%s != %r" % (value, before), timeout)
+    return browser.evaluate(session, value)
+
+
+def check_phone(browser, page, work, failures):
+    """A phone held upright (390x844 CSS pixels, two device pixels each, touch): the score bar
+    twice the designed pixels; a tap shows the controls, twelve named buttons in sight; the
+    pause control pauses; a swipe turns and a pinch zooms the paused picture. Then, the site
+    kept by its service worker, a reload without the network plays."""
+    session = browser.open_page(page, 390, 844, phone=True)
+    if not browser.wait_for(session, FRAMES + " >= 2", 120):
+        failures.append("phone: the page draws no frame")
+        return
+    shot = os.path.join(work, "phone.png")
+    browser.screenshot(session, shot)
+    width, _, rgb = png_pixels.read_rgb(shot)
+    # Down the bar's black left of its text: 30 overlay pixels of two device pixels each.
+    bar = next((y for y in range(200) if any(rgb[3 * (y * width + 200):3 * (y * width + 201)])),
+               200)
+    if bar != 60:
+        failures.append("phone: the score bar is %d device pixels high, not 60" % bar)
+    touch(browser, session, [(195, 300)])
+    controls = "[...document.querySelectorAll('#controls button')]"
+    in_sight = (controls + ".filter((b) => { const r = b.getBoundingClientRect(); return "
+                "r.width >= 44 && r.height >= 44 && r.top >= 0 && r.bottom <= innerHeight && "
+                "b.getAttribute('aria-label'); }).length")
+    browser.wait_for(session, "getComputedStyle(document.getElementById('controls'))"
+                                 ".opacity == '1'", 5)
+    if browser.evaluate(session, in_sight) != 12:
+        failures.append("phone: a tap shows %s of the 12 named controls" %
+                        browser.evaluate(session, in_sight))
+    x, y = browser.evaluate(session, "(() => { const r = document.querySelector("
+                                     "'[aria-label^=Pause]').getBoundingClientRect(); "
+                                     "return [r.x + r.width / 2, r.y + r.height / 2]; })()")
+    touch(browser, session, [(x, y)])
+    frame = browser.evaluate(session, FRAMES)
+    browser.wait_for(session, "%s > %d" % (FRAMES, frame + 3), 30)
+    paused = without_frame(browser.evaluate(session, "football.state()"))
+    browser.wait_for(session, "%s > %d" % (FRAMES, frame + 6), 30)
+    if without_frame(browser.evaluate(session, "football.state()")) != paused:
+        failures.append("phone: the pause control does not pause the match")
+    yaw, fov = browser.evaluate(session, "JSON.parse(football.state()).camera.slice(4)")
+    touch(browser, session, [(300 - 40 * n, 500) for n in range(6)])  # a swipe to the left
+    touch(browser, session, [(145 - 10 * n, 600) for n in range(6)],
+          [(245 + 10 * n, 600) for n in range(6)])  # fingers apart
+    turned, zoomed = camera_after(browser, session, yaw, 4), camera_after(browser, session, fov, 5)
+    print("phone: the swipe turned the camera from %s to %s degrees, the pinch zoomed it from "
+          "%s to %s" % (yaw, turned, fov, zoomed), flush=True)
+    if not turned > yaw or not zoomed < fov:
+        failures.append("phone: the swipe does not turn right (%s to %s) or the pinch does not "
+                        "zoom in (%s to %s)" % (yaw, turned, fov, zoomed))
+    check_offline(browser, session, failures)
+    browser.close_page(session)
+
+
+def check_offline(browser, session, failures):
+    """The service worker keeps the site in a cache named by the build: without the network a
+    reload plays."""
+    if not browser.wait_for(session, "!!navigator.serviceWorker.controller", 60):
+        failures.append("offline: no service worker controls the page")
+        return
+    caches = browser.evaluate(session, "caches.keys()", await_promise=True)
+    browser.call("Network.emulateNetworkConditions", {"offline": True, "latency": 0,
+                 "downloadThroughput": -1, "uploadThroughput": -1}, session)
+    browser.evaluate(session, "window.before = true")
+    browser.call("Page.reload", {}, session)
+    if not browser.wait_for(session, "!window.before && %s >= 3" % FRAMES, 120):
+        failures.append("offline: the page does not play after a reload without the network")
+    if len(caches) != 1 or not caches[0].startswith("football-"):
+        failures.append("offline: the caches are %s" % caches)
 
 
 def main():
@@ -280,9 +395,11 @@ def main():
             check_saves(browser, page, record, trace, work, failures)
             check_plays(browser, page, work, failures)
             check_keys(browser, page, work, failures)
+            check_sound(browser, page, failures)
             check_lost_context(browser, page, record, trace, work, failures)
             check_far_moment(browser, page, trace, failures)
             check_bad_link(browser, page, failures)
+            check_phone(browser, page, work, failures)
         for _, problem in browser.problems:
             failures.append("the browser's log: " + problem)
     finally:

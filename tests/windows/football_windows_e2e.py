@@ -35,19 +35,23 @@ SHELL_FOLDERS = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\User S
 WIDE_NAME = "\u0421\u043d\u0438\u043c\u043a\u0438 \u5199\u771f"
 
 
-def set_pictures_folder(value):
+def set_pictures_folder(value, videos):
     # Wine reads UTF-8 file names and arguments under a UTF-8 locale only.
-    subprocess.run([os.environ["WINE"], "reg", "add", SHELL_FOLDERS, "/v", "My Pictures", "/t",
-                    "REG_EXPAND_SZ", "/d", value, "/f"], env=dict(os.environ, LC_ALL="C.UTF-8"),
-                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
+    # Windows names the videos "My Video"; Wine's known folder reads "My Videos".
+    for name, folder in (("My Pictures", value), ("My Video", videos), ("My Videos", videos)):
+        subprocess.run([os.environ["WINE"], "reg", "add", SHELL_FOLDERS, "/v", name, "/t",
+                        "REG_EXPAND_SZ", "/d", folder, "/f"],
+                       env=dict(os.environ, LC_ALL="C.UTF-8"), stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL, check=True)
     stop_wineserver()  # started without the test's display
 
 
 class WineSession(e2e.Session):
     """A Session whose program is the .exe under Wine. wide_pictures: the
-    user's Pictures folder is the session's own, named WIDE_NAME, for the run."""
+    user's Pictures and Videos folders are the session's own, named WIDE_NAME, for the run."""
 
-    def __init__(self, exe, window_manager=False, arguments=(), start=True, wide_pictures=False):
+    def __init__(self, exe, window_manager=False, arguments=(), start=True, wide_pictures=False,
+                 environment=None):
         self.launcher_dir = tempfile.TemporaryDirectory(prefix="football-wine-")
         launcher = os.path.join(self.launcher_dir.name, "football")
         with open(launcher, "w") as f:
@@ -57,14 +61,15 @@ class WineSession(e2e.Session):
         pictures = os.path.join(self.launcher_dir.name, WIDE_NAME) if wide_pictures else None
         if pictures:
             os.mkdir(pictures)
+        environment = dict(environment or {}, **({"LC_ALL": "C.UTF-8"} if pictures else {}))
         super().__init__(launcher, SCREEN, window_manager=window_manager, arguments=arguments,
-                         start=start, pictures=pictures,
-                         environment={"LC_ALL": "C.UTF-8"} if pictures else None)
+                         start=start, pictures=pictures, environment=environment)
 
     def __enter__(self):
         stop_wineserver()
         if self.wide_pictures:
-            set_pictures_folder("Z:" + self.pictures.replace("/", "\\"))
+            folder = "Z:" + self.pictures.replace("/", "\\")
+            set_pictures_folder(folder, folder)
         return super().__enter__()
 
     def __exit__(self, *exc):
@@ -74,7 +79,7 @@ class WineSession(e2e.Session):
             return super().__exit__(*exc)
         finally:
             if self.wide_pictures:
-                set_pictures_folder(r"%USERPROFILE%\Pictures")  # Wine's own
+                set_pictures_folder(r"%USERPROFILE%\Pictures", r"%USERPROFILE%\Videos")  # Wine's own
             self.launcher_dir.cleanup()
 
     def answer(self, caption, key):
@@ -165,6 +170,18 @@ def case_windowed(exe):
               os.listdir(s.pictures) == [name] and
               e2e.png_pixels.read_rgb(os.path.join(s.pictures, name))[:2] == (1024, 768),
               "F12 printed %r; the Pictures folder holds %r" % (path, os.listdir(s.pictures)))
+        # F9: no recorder on Windows, so the session of the frames so far in
+        # the Videos folder (here the same), for the recorder on Linux.
+        s.tap(window, "F9")
+        session = wait_for(lambda: s.stdout().strip().endswith(".session") and
+                           s.stdout().strip().splitlines()[-1], "the session's path")
+        check(re.fullmatch(r"[A-Z]:\\[^/]*\\football-\d{8}-\d{6}-\d{3}\.session", session),
+              "F9 printed %r, not a Windows path to a new session" % session)
+        with open(os.path.join(s.pictures, session.split("\\")[-1]), "rb") as f:
+            text = f.read().decode()
+        check(text.startswith("football-session 1\nseed designed\n") and
+              re.search(r"\ndown (\d+) F9\nend \1\n$", text) and "\r" not in text,
+              "the session F9 saved:\n" + text)
         status = e2e.escape(s, window)
         check(status == 0, "Escape ended with status %d" % status)
 
@@ -253,6 +270,26 @@ def case_desktop_fullscreen(exe):
         check(status == 0, "Escape ended with status %d" % status)
 
 
+def case_sound(exe):
+    """waveOut plays into a file: ALSA's default device, for Wine's winealsa, is a
+    file named in $HOME/.asoundrc. The match sounds there; M silences it and
+    brings it back."""
+    with tempfile.TemporaryDirectory(prefix="football-wine-home-") as home:
+        path = os.path.join(home, "sound.raw")
+        with open(os.path.join(home, ".asoundrc"), "w") as f:
+            f.write('pcm.!default { type file slave.pcm "null" file "%s" format "raw" }\n' % path)
+        with WineSession(exe, arguments=["--window"], environment={"HOME": home}) as s:
+            window = s.main_window()
+            wait_for(lambda: e2e.sounds_after(path, 0), "the match's sound")
+            s.tap(window, "m")
+            wait_for(lambda: e2e.silent_second(path), "a second of silence after M")
+            mark = len(e2e.sound_bytes(path))
+            s.tap(window, "m")
+            wait_for(lambda: e2e.sounds_after(path, mark), "the sound back after M again")
+            status = e2e.escape(s, window)
+            check(status == 0, "Escape ended with status %d" % status)
+
+
 # ---- football.scr, the screen saver ----
 
 def case_scr_show(scr, action):
@@ -305,10 +342,12 @@ def settings_dialog(scr, arguments, keys):
 def case_scr_settings(scr):
     subprocess.run([os.environ["WINE"], "reg", "delete", r"HKCU\Software\football", "/f"],
                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    # No argument: the next view, "a new match" unticked, OK (Return).
-    status = settings_dialog(scr, [], ["Down", "Tab", "space", "Return"])
+    # No argument: the next view, "a new match" and the replays unticked, "sound" ticked, OK.
+    status = settings_dialog(scr, [], ["Down", "Tab", "space", "Tab", "space", "Tab", "space",
+                                      "Return"])
     stored = registry_settings()
-    check(status == 0 and stored == {"View": 2, "NewMatchEachStart": 0, "Replays": 1},
+    check(status == 0 and stored == {"View": 2, "NewMatchEachStart": 0, "Replays": 0,
+                                     "Sound": 1},
           "OK ended with %d and stored %r" % (status, stored))
     # /c: changed, then Escape: nothing stored.
     status = settings_dialog(scr, ["/c"], ["Down", "Tab", "space", "Escape"])
@@ -324,6 +363,7 @@ CASES = {
     "refused_declined": case_refused_declined,
     "minimise": case_minimise,
     "desktop_fullscreen": case_desktop_fullscreen,
+    "sound": case_sound,
 }
 SCR_CASES = {
     "scr_show_key": lambda scr, parent: case_scr_show(scr, ["key", "a"]),

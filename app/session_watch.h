@@ -1,0 +1,71 @@
+// session_watch.h -- what the main loop keeps of the frames it runs: the session since start-up
+// (--save-session, F9's clip), and a saved session played in place of the user's keys
+// (--play-session).
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "app/command_line.h"
+#include "app/last_clip.h"
+#include "common/match_seed.h"
+#include "frame/frame_script.h"
+#include "frame/session_log.h"
+#include "frame/world.h"
+
+namespace app {
+
+// The sessions a run was asked for, read before start-up.
+struct WatchChoice {
+    std::string savePath;           // --save-session FILE; empty: none
+    bool play = false;              // --play-session FILE was given
+    frame::FrameScript playScript;  // with play: the session's frames (frame::sessionScript)
+    common::MatchChoice matches;    // the matches as chosen (a played session's own)
+    std::uint32_t firstSeed = common::kDesignedSeed;  // what frame::chooseMatches gave
+};
+
+// Called by main before the matches are chosen: reads --play-session's file
+// (its matches replace `matches`) and makes --save-session's file, a session
+// of no frames, so that a place that cannot be written is found before the
+// match. Returns -1 to go on, else the exit status after one line on
+// standard error: 2 for a bad session file, 1 for one that cannot be written.
+int prepareWatch(const CommandLine& commandLine, common::MatchChoice& matches, WatchChoice& choice);
+
+// Owned by the main loop for the whole run, over every window re-creation.
+class SessionWatch {
+  public:
+    explicit SessionWatch(const WatchChoice& choice);
+
+    // Right before each live frame: while a session plays, its keys for the
+    // frame stand in the key table in place of the user's (kept aside); then
+    // the frame is logged as its state step will see it.
+    void beforeFrame(frame::World& world);
+
+    // Right after it: F9 going down starts the clip; the user's keys come
+    // back; after the played session's last frame, a line says so and the
+    // user's keys act from then on; the clip being made is looked at.
+    void afterFrame(frame::World& world);
+
+    // After each pass of the main loop, before markKeysSeen: how many window
+    // re-creations follow now: F1 held (its entry cleared), or while a session
+    // plays, the session's after the frame just run (the user's F1 cleared
+    // and ignored). Each is logged.
+    int recreations(frame::World& world);
+
+    // At the end of the run, the window gone: a clip being made is waited
+    // for, and the session written to --save-session's file. False when that
+    // file cannot be written (a line on standard error says why).
+    bool finish();
+
+  private:
+    WatchChoice choice_;
+    frame::SessionLog log_;
+    frame::KeyTable userKeys_;          // the user's keys while a session's stand in the table
+    std::int64_t frame_ = 0;            // frames run
+    bool playing_ = false;              // a session plays and has frames left
+    std::int64_t recreatedAfter_ = -1;  // the frame whose session re-creations are done
+    bool clipKeyWasDown_ = false;
+    LastClip clip_;
+};
+
+}  // namespace app

@@ -1,0 +1,105 @@
+// controls.js -- the page's controls: a row of buttons that a tap or a mouse move shows and three
+// seconds without input hide, each pressing its key the way a typed key goes (football.press);
+// the link to the moment on screen; the help; and the offline copy of the site.
+'use strict';
+(function () {
+  const body = document.body;
+  const canvas = document.getElementById('canvas');
+  const controls = document.getElementById('controls');
+  const guide = document.getElementById('guide');
+  const helpButton = document.getElementById('help-button');
+  const football = (window.football = window.football || {});
+  const kShownMs = 3000;
+  let hideTimer = 0;
+
+  if (navigator.maxTouchPoints > 0)
+    body.classList.add('touch');
+
+  // Hidden three seconds after the last input, unless the keyboard is among
+  // the buttons or the help is open.
+  function hideLater() {
+    clearTimeout(hideTimer);
+    hideTimer = setTimeout(() => {
+      if (controls.contains(document.activeElement) || !guide.hidden)
+        hideLater();
+      else
+        body.classList.remove('showing');
+    }, kShownMs);
+  }
+  function show() {
+    body.classList.add('showing');
+    hideLater();
+  }
+  addEventListener('pointerdown', show, true);
+  addEventListener('pointermove', (e) => { if (e.pointerType === 'mouse') show(); }, true);
+  controls.addEventListener('focusin', show);
+
+  // After a tap or a click the keys go to the picture again; after the
+  // keyboard pressed a button (no pointer: detail 0) the focus stays on it.
+  function pressed(event) {
+    show();
+    if (event.detail !== 0)
+      canvas.focus();
+  }
+
+  for (const button of controls.querySelectorAll('button[data-key]')) {
+    button.addEventListener('click', (event) => {
+      if (football.press)
+        football.press(Number(button.dataset.key));
+      pressed(event);
+    });
+  }
+
+  let noteTimer = 0;
+  function note(text) {
+    const line = document.getElementById('note');
+    line.textContent = text;
+    line.hidden = false;
+    clearTimeout(noteTimer);
+    noteTimer = setTimeout(() => { line.hidden = true; }, 6000);
+  }
+
+  // The link the share button copies: this page at the frame on screen, its
+  // other parameters kept. Whatever links more (a session) may take its place.
+  football.momentLink = function () {
+    const link = new URL(location.href);
+    link.searchParams.set('at', String(Math.max(1, Number(canvas.dataset.frames || 0))));
+    return link.href;
+  };
+  document.getElementById('share').addEventListener('click', (event) => {
+    const link = football.momentLink();
+    const copied = navigator.clipboard ? navigator.clipboard.writeText(link) : Promise.reject();
+    copied.then(() => note('Link copied: ' + link), () => note('The link to this moment: ' + link));
+    pressed(event);
+  });
+
+  function openHelp(open) {
+    guide.hidden = !open;
+    helpButton.setAttribute('aria-expanded', String(open));
+    if (open)
+      document.getElementById('guide-close').focus();
+  }
+  helpButton.addEventListener('click', (event) => {
+    openHelp(guide.hidden);
+    show();
+    if (guide.hidden && event.detail !== 0)
+      canvas.focus();
+  });
+  document.getElementById('guide-close').addEventListener('click', () => {
+    openHelp(false);
+    canvas.focus();
+  });
+  guide.addEventListener('keydown', (event) => {
+    if (event.key === 'Escape') {
+      openHelp(false);
+      helpButton.focus();
+    }
+  });
+
+  // The site kept after one visit (sw.js): a reload plays without the network.
+  if ('serviceWorker' in navigator)
+    addEventListener('load', () => {
+      navigator.serviceWorker.register('sw.js').catch(
+          (error) => console.log('football: no offline copy: ' + error));
+    });
+})();
