@@ -283,6 +283,7 @@ void startFrameLoop(const MomentLink& link) {
     if (link.sessionGiven) {
         loop.played = frame::sessionScript(link.session.session);
         loop.firstShown = link.session.firstShown;
+        showPageStatus("The link's last frames, to frame " + std::to_string(loop.played.frames));
     } else if (link.at > 0) {
         // The moment is held paused, which no key did: no session replays it.
         losePageSession();
