@@ -10,6 +10,7 @@
 #include "platform/web/page_host.h"
 #include "platform/web/web_page.h"
 #include "web/web_loop.h"
+#include "web/web_session.h"
 #include "web/web_sound.h"
 #include "web/web_touch.h"
 
@@ -61,6 +62,11 @@ static bool onKeyDown(int key, bool repeat, bool shortcut) {
             requestScreenshot();
         return true;
     }
+    if (key == platform::kVkF9) {
+        if (!repeat)
+            showSessionLinkBox();
+        return true;
+    }
     if (key == frame::kKeySound) {
         if (!repeat) {
             toggleSoundMute(pageWorld());
@@ -90,8 +96,8 @@ static void onFocusLost() {
 }
 
 bool pageTakesKey(int key) {
-    return key == platform::kVkF1 || isScreenshotKey(key) || key == frame::kKeySound ||
-           isMatchKey(key);
+    return key == platform::kVkF1 || key == platform::kVkF9 || isScreenshotKey(key) ||
+           key == frame::kKeySound || isMatchKey(key);
 }
 
 void listenToPage() {

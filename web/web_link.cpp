@@ -87,6 +87,19 @@ bool parseMomentLink(const std::string& query, MomentLink& link, std::string& er
                             error);
             link.script.matches.seedGiven = true;
             link.script.matches.seed = static_cast<std::uint32_t>(seed);
+        } else if (name == "session") {
+            std::string why;
+            const std::string start = value.size() > 12 ? value.substr(0, 12) + "..." : value;
+            if (link.sessionGiven)
+                return fail(name, start, "given twice", link, error);
+            if (!readSessionLink(value, link.session, why))
+                return fail(name, start, why, link, error);
+            for (const frame::SessionEvent& event : link.session.session.events) {
+                if (event.kind == frame::SessionEventKind::recreate)
+                    return fail(name, start, "re-creates the window, which the page never does",
+                                link, error);
+            }
+            link.sessionGiven = true;
         } else if (name == "hold") {
             holds.push_back(value);
         } else if (name == "mute") {
@@ -104,6 +117,12 @@ bool parseMomentLink(const std::string& query, MomentLink& link, std::string& er
         if (!frame::parseFrameScript({"0", "--hold", hold}, {}, one, why))
             return fail("hold", hold, why.substr(why.find(' ') + 1), link, error);
         link.script.holds.push_back(one.holds.front());
+    }
+    if (link.sessionGiven) {
+        if (atGiven || viewGiven || !holds.empty() || link.script.matches.seedGiven)
+            return fail("session", "...", "not with at, view, hold or seed", link, error);
+        link.script.matches = link.session.session.matches;
+        return true;
     }
     link.script.frames = link.at;
     link.script.framesGiven = atGiven;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "frame/frame_script.h"
+#include "web/web_session_link.h"
 
 namespace web {
 
@@ -20,13 +21,17 @@ struct MomentLink {
                                 // seed=N (as --seed) in its matches
     bool mute = false;          // mute (or mute=1): the sound starts off; mute=0: on
     int volume = 100;           // volume=N: the sound's volume in percent, 0..100
+    bool sessionGiven = false;  // session=TEXT (web_session_link.h): the session it carries,
+    SessionLink session;        // its matches also in script.matches; alone, without at,
+                                // view, hold or seed
 };
 
 // Reads the query part of the page address ("?at=3300&view=5&hold=O@100-120",
 // with or without the "?", percent-encoded or not; "&seed=42" for another
-// match; "&mute&volume=40" for the sound). Other parameters are left alone.
-// False, with one line naming the bad parameter in `error`, when at, view,
-// hold, seed or volume is malformed; `link` is then empty.
+// match; "&mute&volume=40" for the sound; "?session=..." for a session).
+// Other parameters are left alone. False, with one line naming the bad
+// parameter in `error`, when at, view, hold, seed, volume or session is
+// malformed, or session comes with another of them; `link` is then empty.
 bool parseMomentLink(const std::string& query, MomentLink& link, std::string& error);
 
 }  // namespace web

@@ -21,6 +21,7 @@
 #include "platform/web/webgl_raster.h"
 #include "render/gl_errors.h"
 #include "tools/trace_line.h"
+#include "web/web_session.h"
 #include "web/web_sound.h"
 #include "web/web_touch.h"
 
@@ -37,6 +38,10 @@ struct FrameLoop {
     frame::FrameScript live;
     // The link's moment, with its view held; at is 0 once it has been reached.
     MomentLink moment;
+    // A session link's frames (none without one), run fast before its first
+    // shown frame, then at the match's pace with its keys, not the watcher's.
+    frame::FrameScript played;
+    std::int64_t firstShown;
     // The moment's picture stays until the watcher acts.
     bool holding;
     // The frame on screen began a new landscape (start-up, the next match).
@@ -175,12 +180,39 @@ static void catchUpToMoment() {
     }
 }
 
+// A session link's frames before the ones it shows, a slice at a time, as
+// catchUpToMoment runs them (the last one drawn), each logged as it runs.
+static void catchUpToShown() {
+    frame::World& world = pageWorld();
+    const double start = pageMilliseconds();
+    while (loop.framesRun + 1 < loop.firstShown && pageMilliseconds() - start < kCatchUpSliceMs) {
+        const std::int64_t n = loop.framesRun + 1;
+        frame::applyKeyHolds(loop.played, n, world.keys);
+        logPageFrame(world);
+        const std::int64_t matches = world.series.nextMatches;
+        frame::stepFrame(world);
+        loop.newLandscape = world.series.nextMatches != matches;
+        loop.framesRun = n;
+        if (n + 1 == loop.firstShown && !loop.contextLost)
+            frame::drawFrame(world);
+    }
+    showFrameCount(loop.framesRun);
+    showPageStatus(loop.framesRun + 1 < loop.firstShown
+                       ? "Going to frame " + std::to_string(loop.firstShown) + ": " +
+                             std::to_string(loop.framesRun * 100 / loop.firstShown) + "%"
+                       : "The link's last frames, to frame " + std::to_string(loop.played.frames));
+}
+
 // One animation frame: a frame of the match when the pacing allows one. The
 // pacing's wait becomes the wait before the next frame, counted from the end
 // of this one's drawing as the desktop's sleep comes before its drawing.
 static void onAnimationFrame() {
     if (loop.moment.at > 0) {
         catchUpToMoment();
+        return;
+    }
+    if (loop.framesRun + 1 < loop.firstShown) {
+        catchUpToShown();
         return;
     }
     if (loop.holding)
@@ -190,8 +222,18 @@ static void onAnimationFrame() {
         return;
     frame::World& world = pageWorld();
     loop.framesRun += 1;
-    playLiveHolds(loop.framesRun);
-    holdTouchKeys(world.keys);
+    // A session link's frames see its keys; the watcher's wait for its end.
+    const bool played = loop.framesRun <= loop.played.frames;
+    const frame::KeyTable watcherKeys = world.keys;
+    if (played) {
+        frame::applyKeyHolds(loop.played, loop.framesRun, world.keys);
+    } else {
+        playLiveHolds(loop.framesRun);
+        holdTouchKeys(world.keys);
+    }
+    if (loop.framesRun == loop.played.frames + 1 && loop.played.frames > 0)
+        showPageStatus("");
+    logPageFrame(world);
     PageFrameHost host;
     const std::int64_t matches = world.series.nextMatches;
     if (loop.contextLost) {
@@ -202,6 +244,8 @@ static void onAnimationFrame() {
         frame::runLiveFrame(world, pageReplayTape(), host);
     }
     loop.newLandscape = world.series.nextMatches != matches;
+    if (played)
+        world.keys = watcherKeys;
     frame::markKeysSeen(world.keys);
     loop.nextFrameAt = platform::getTickCount() + host.waitMs;
     showFrameCount(loop.framesRun);
@@ -246,7 +290,13 @@ void restoreCanvasContext() {
 void startFrameLoop(const MomentLink& link) {
     loop.newLandscape = true;
     exposeStateQuery(stateOfFrameOnScreen);
-    if (link.at > 0) {
+    if (link.sessionGiven) {
+        loop.played = frame::sessionScript(link.session.session);
+        loop.firstShown = link.session.firstShown;
+        showPageStatus("The link's last frames, to frame " + std::to_string(loop.played.frames));
+    } else if (link.at > 0) {
+        // The moment is held paused, which no key did: no session replays it.
+        losePageSession();
         loop.moment = link;
         if (link.view != 0)
             loop.moment.script.holds.push_back(

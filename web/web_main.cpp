@@ -12,6 +12,7 @@
 #include "web/web_input.h"
 #include "web/web_link.h"
 #include "web/web_loop.h"
+#include "web/web_session.h"
 #include "web/web_sound.h"
 
 int main() {
@@ -34,6 +35,7 @@ int main() {
     // The link's match, chosen before start-up as the tools choose theirs; then,
     // as the window layer does: the projection for the size, then the scene.
     frame::chooseMatches(web::pageWorld(), link.script.matches);
+    web::startPageSession(link.script.matches, link.sessionGiven ? &link.session : nullptr);
     web::followCanvasSize();
     frame::initScene(web::pageWorld());
     web::listenToPage();

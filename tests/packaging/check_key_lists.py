@@ -25,9 +25,8 @@ def between(text, start, end, name):
     return text[begin + len(start):stop if stop >= 0 else len(text)]
 
 
-# The guide's keys the page leaves to the browser or does not have (S saves its picture);
-# F9's clip is not on the page yet.
-NOT_ON_THE_PAGE = {"F12", "Print Screen", "Alt+Enter", "Escape", "Alt+F4", "F9"}
+# The guide's keys the page leaves to the browser or does not have (S saves its picture).
+NOT_ON_THE_PAGE = {"F12", "Print Screen", "Alt+Enter", "Escape", "Alt+F4"}
 
 
 def page_help_keys(page):

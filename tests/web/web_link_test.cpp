@@ -60,6 +60,11 @@ TEST(WebLinkTest, NamesTheBadParameterAndAsksForNothing) {
         {"?hold=O@0", "hold=O@0: "},
         {"?volume=101", "volume=101: "},
         {"?seed=4294967296", "seed=4294967296: "},
+        {"?session=AQ!A", "session=AQ!A: not a session link"},
+        {"?session=AQAAAg", "session=AQAAAg: the session link is cut short"},
+        {"?session=AgAAAAA", "session=AgAAAAA: a session link of version 2"},
+        {"?session=AQAAAgABAQAB", "session=AQAAAgABAQAB: the session link's session is refused"},
+        {"?session=AQAAAAA&at=5", "session=...: not with at"},
     };
     for (const auto& row : bad) {
         web::MomentLink link;
@@ -70,6 +75,33 @@ TEST(WebLinkTest, NamesTheBadParameterAndAsksForNothing) {
         EXPECT_EQ(link.at, 0) << row[0];
         EXPECT_TRUE(link.script.holds.empty()) << row[0];
     }
+}
+
+TEST(WebLinkTest, CarriesASessionAsItWasWatched) {
+    frame::Session session;
+    session.matches = {true, 4294967295u, false, 90};
+    session.frames = 1000000;
+    using K = frame::SessionEventKind;
+    session.events = {{K::recreate, 0, 0, 0, 0},   {K::size, 1, 0, 1024, 768},
+                      {K::down, 1, '3', 0, 0},     {K::up, 2, '3', 0, 0},
+                      {K::down, 140, 0x13, 0, 0},  {K::size, 300, 0, 65535, 1},
+                      {K::up, 999999, 0x13, 0, 0}, {K::down, 999999, 0xff, 0, 0}};
+    const std::string text = web::sessionLinkText(session, 999101);
+    EXPECT_EQ(text.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"
+                                     "0123456789-_"),
+              std::string::npos);
+    web::SessionLink link;
+    std::string error;
+    ASSERT_TRUE(web::readSessionLink(text, link, error)) << error;
+    EXPECT_EQ(frame::sessionText(link.session), frame::sessionText(session));
+    EXPECT_EQ(link.firstShown, 999101);
+    // The page's own: the designed match, no events, and no frames yet.
+    web::MomentLink moment;
+    ASSERT_TRUE(web::parseMomentLink("?mute&session=" + web::sessionLinkText(frame::Session{}, 1),
+                                     moment, error))
+        << error;
+    EXPECT_TRUE(moment.sessionGiven && moment.mute && !moment.script.matches.seedGiven);
+    EXPECT_EQ(moment.session.firstShown, 1);
 }
 
 }  // namespace

@@ -4,7 +4,7 @@ in real time through the DevTools protocol: links to moments against football-re
 saved pictures that leave the match as it was, football.state() against the trace, the plain
 page playing, keys (the browser's left to it), the sound after a key and M, a lost WebGL
 context, a far moment reached in slices, a bad link's message, a phone's touches and controls, a
-reload without the network, and no uncaught exception, console error or WebGL error.
+reload without the network, F9's session link against the tools' session, and no uncaught exception, console error or WebGL error.
 Real time, because headless chromium runs next to no animation frames in virtual time
 (--virtual-time-budget): a page that plays would stand still there. Serves the site on
 127.0.0.1 only; the server and the browser stop however the test ends."""
@@ -48,8 +48,8 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
         pass
 
 
-def record_picture(record, args, directory):
-    frame = int(args[0])
+def record_picture(record, args, directory, at=None):
+    frame = at or int(args[0])
     subprocess.run([record] + args + ["--out", directory, "--at", str(frame)], check=True,
                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=120)
     return os.path.join(directory, "frame-%05d.png" % frame)
@@ -66,14 +66,14 @@ def check_moment(browser, page, query, record_args, record, work, failures):
     browser.close_page(session)
 
 
-def compare_picture(browser, session, name, record_args, record, work, failures):
+def compare_picture(browser, session, name, record_args, record, work, failures, at=None):
     """The page's picture, its lines of text hidden, against football-record's."""
     browser.evaluate(session, "for (const id of ['help', 'status', 'controls', 'sound']) "
                               "document.getElementById(id).hidden = true")
     browser.evaluate(session, PAINTED, await_promise=True)
     shot = os.path.join(work, "page.png")
     browser.screenshot(session, shot)
-    expected = record_picture(record, record_args, work)
+    expected = record_picture(record, record_args, work, at)
     same, near = png_pixels.difference(png_pixels.read_rgb(shot), png_pixels.read_rgb(expected))
     print("%s: %.2f %% of pixels identical to football-record's, %.2f %% within 3 levels" %
           (name, 100 * same, 100 * near), flush=True)
@@ -135,6 +135,57 @@ def check_saves(browser, page, record, trace, work, failures):
     press(browser, session, 0x20, " ")
     compare_paused(browser, session, "ten saves", record, trace, work, failures)
     browser.close_page(session)
+
+
+def check_session_link(browser, page, record, trace, work, failures):
+    """Watched with a view, the camera flown and a pause, F9 shows the session's link in a box
+    (focus on its copy button, back on the picture when Escape closes it); the link opened plays
+    to the pause as football-trace and football-record play the session it carries, and the
+    Link control's link plays too."""
+    first = browser.open_page(page, WIDTH, HEIGHT)
+    browser.wait_for(first, FRAMES + " >= 2", 120)
+    press(browser, first, 0x33, "3", FRAMES + " >= 5")
+    press(browser, first, 0x4F, "o", FRAMES + " >= 15")
+    browser.wait_for(first, FRAMES + " >= 40", 60)
+    press(browser, first, 0x20, " ", FRAMES + " >= 42")
+    press(browser, first, 0x78, "F9")
+    box = "[!document.getElementById('link-box').hidden, document.activeElement.id, " \
+          "document.getElementById('link-text').value]"
+    shown, focused, link = browser.evaluate(first, box)
+    press(browser, first, 0x1B, "Escape")
+    still_shown, back = browser.evaluate(first, box)[:2]
+    watched = without_frame(browser.evaluate(first, "football.state()"))
+    browser.close_page(first)
+    print("F9: a link of %d characters" % len(link), flush=True)
+    if not shown or still_shown or focused != "link-copy" or back != "canvas" or \
+            "session=" not in link or len(link) > 2000:
+        failures.append("F9: box %s, focus %r then %r, link %r" % (shown, focused, back, link))
+        return
+    opened = browser.open_page(link, WIDTH, HEIGHT)
+    browser.wait_for(opened, FRAMES + " >= 1", 60)
+    text, message = browser.evaluate(opened, "[football.openedSession(), "
+                                             "document.getElementById('message').textContent]")
+    end = int(text.rsplit("end ", 1)[-1]) if "\nend " in text else 0
+    if not end or not browser.wait_for(opened, "%s > %d" % (FRAMES, end + 2), 120):
+        failures.append("F9's link: no session, or it does not play (%r, %r)" % (text, message))
+        return
+    path = os.path.join(work, "linked.session")
+    with open(path, "w") as f:
+        f.write(text)
+    expected = without_frame(trace_line(trace, ["--session", path]))
+    state = without_frame(browser.evaluate(opened, "football.state()"))
+    if not state == watched == expected:
+        failures.append("F9's link: the page watched, the page linked and football-trace's "
+                        "session stand apart:\n  %s\n  %s\n  %s" % (watched, state, expected))
+    compare_picture(browser, opened, "F9's link at frame %d" % end, ["--session", path],
+                    record, work, failures, at=end)
+    browser.evaluate(opened, "document.getElementById('share').click()")
+    shared = browser.evaluate(opened, "document.getElementById('link-text').value")
+    browser.close_page(opened)
+    again = browser.open_page(shared, 320, 240)
+    if "session=" not in shared or not browser.wait_for(again, FRAMES + " > %d" % (end + 5), 120):
+        failures.append("the Link control's link does not play: %r" % shared)
+    browser.close_page(again)
 
 
 def check_far_moment(browser, page, trace, failures):
@@ -397,6 +448,7 @@ def main():
             check_keys(browser, page, work, failures)
             check_sound(browser, page, failures)
             check_lost_context(browser, page, record, trace, work, failures)
+            check_session_link(browser, page, record, trace, work, failures)
             check_far_moment(browser, page, trace, failures)
             check_bad_link(browser, page, failures)
             check_phone(browser, page, work, failures)

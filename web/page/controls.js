@@ -1,6 +1,6 @@
 // controls.js -- the page's controls: a row of buttons that a tap or a mouse move shows and three
 // seconds without input hide, each pressing its key the way a typed key goes (football.press);
-// the link to the moment on screen; the help; and the offline copy of the site.
+// the link box (F9, Link); the help; and the offline copy of the site.
 'use strict';
 (function () {
   const body = document.body;
@@ -59,18 +59,70 @@
     noteTimer = setTimeout(() => { line.hidden = true; }, 6000);
   }
 
-  // The link the share button copies: this page at the frame on screen, its
-  // other parameters kept. Whatever links more (a session) may take its place.
+  // The link to the frame on screen, its other parameters kept but a session's.
   football.momentLink = function () {
     const link = new URL(location.href);
+    link.searchParams.delete('session');
+    if (football.seed !== undefined)
+      link.searchParams.set('seed', football.seed);
     link.searchParams.set('at', String(Math.max(1, Number(canvas.dataset.frames || 0))));
     return link.href;
   };
-  document.getElementById('share').addEventListener('click', (event) => {
-    const link = football.momentLink();
+
+  // The link F9 and the share control offer: this page with session= the frames since
+  // start-up, the last 30 seconds of them shown at the match's pace. Where no session
+  // replays the page (it began at a held moment) or the link would be too long, the link
+  // to the frame on screen, saying why.
+  const kLongestLink = 2000;
+  const linkBox = document.getElementById('link-box');
+  const linkText = document.getElementById('link-text');
+  const linkWhy = document.getElementById('link-why');
+  let linkOpener = null;
+  function linkAndWhy() {
+    const session = football.sessionLink ? football.sessionLink() : '';
+    if (!session)
+      return [football.momentLink(), 'This page began at a held moment, which a session ' +
+              'cannot replay: the link shows the frame on screen.'];
+    const link = new URL(location.href);
+    for (const name of ['at', 'view', 'hold', 'seed', 'session'])
+      link.searchParams.delete(name);
+    link.searchParams.set('session', session);
+    if (link.href.length > kLongestLink)
+      return [football.momentLink(), 'The match since the page opened is too long for a ' +
+              'link of ' + kLongestLink + ' characters: the link shows the frame on screen.'];
+    return [link.href, ''];
+  }
+  football.showLink = function () {
+    const [link, why] = linkAndWhy();
+    linkText.value = link;
+    linkWhy.textContent = why;
+    linkWhy.hidden = !why;
+    if (linkBox.hidden)
+      linkOpener = document.activeElement;
+    linkBox.hidden = false;
+    document.getElementById('link-copy').focus();
+  };
+  function closeLink() {
+    linkBox.hidden = true;
+    const back = linkOpener && document.contains(linkOpener) ? linkOpener : canvas;
+    back.focus();
+  }
+  document.getElementById('share').addEventListener('click', () => {
+    football.showLink();
+    show();
+  });
+  document.getElementById('link-copy').addEventListener('click', () => {
+    const link = linkText.value;
     const copied = navigator.clipboard ? navigator.clipboard.writeText(link) : Promise.reject();
-    copied.then(() => note('Link copied: ' + link), () => note('The link to this moment: ' + link));
-    pressed(event);
+    copied.then(() => note('Link copied'), () => {
+      linkText.select();
+      note('The browser keeps the clipboard: the link is selected to copy');
+    });
+  });
+  document.getElementById('link-close').addEventListener('click', closeLink);
+  linkBox.addEventListener('keydown', (event) => {
+    if (event.key === 'Escape')
+      closeLink();
   });
 
   function openHelp(open) {
