@@ -190,11 +190,11 @@ static void catchUpToShown() {
         frame::applyKeyHolds(loop.played, n, world.keys);
         logPageFrame(world);
         const std::int64_t matches = world.series.nextMatches;
-        frame::stepFrame(world);
+        frame::stepFrame(world, pageReplayTape());
         loop.newLandscape = world.series.nextMatches != matches;
         loop.framesRun = n;
         if (n + 1 == loop.firstShown && !loop.contextLost)
-            frame::drawFrame(world);
+            frame::drawFrame(world, pageReplayTape());
     }
     showFrameCount(loop.framesRun);
     showPageStatus(loop.framesRun + 1 < loop.firstShown
