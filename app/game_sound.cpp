@@ -8,6 +8,7 @@
 #include "audio/synthesiser.h"
 #include "frame/key_guide.h"
 #include "frame/screenshot_notice.h"
+#include "frame/sound_cues.h"
 #include "platform/audio_output.h"
 #include "platform/time.h"
 
@@ -99,10 +100,7 @@ void cueGameSound(const audio::FrameCues& cues) {
 }
 
 void holdGameSound() {
-    audio::FrameCues held = gameSound.lastCues;
-    held.pass = held.shot = held.goal = false;  // started once already
-    held.silent = true;
-    cueGameSound(held);
+    cueGameSound(frame::heldCues(gameSound.lastCues));
 }
 
 void muteOnKeyDown(frame::World& world) {

@@ -70,4 +70,11 @@ audio::FrameCues soundCues(const sim::MatchState& before, const World& after) {
     return cues;
 }
 
+audio::FrameCues heldCues(const audio::FrameCues& last) {
+    audio::FrameCues held = last;
+    held.pass = held.shot = held.goal = false;  // started once already
+    held.silent = true;
+    return held;
+}
+
 }  // namespace frame

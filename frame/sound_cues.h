@@ -15,4 +15,9 @@ namespace frame {
 // every system.
 audio::FrameCues soundCues(const sim::MatchState& before, const World& after);
 
+// The cues that hold the sound where it stands while no frame runs (a
+// minimised window, a re-creation, a held moment): the last frame's levels,
+// no sound started again, silent.
+audio::FrameCues heldCues(const audio::FrameCues& last);
+
 }  // namespace frame

@@ -6,6 +6,7 @@
 
 #include "audio/synthesiser.h"
 #include "frame/screenshot_notice.h"
+#include "frame/sound_cues.h"
 #include "platform/audio_output.h"
 #include "platform/time.h"
 
@@ -47,10 +48,7 @@ void cuePageSound(const audio::FrameCues& cues) {
 }
 
 void holdPageSound() {
-    audio::FrameCues held = sound.lastCues;
-    held.pass = held.shot = held.goal = false;  // started once already
-    held.silent = true;
-    cuePageSound(held);
+    cuePageSound(frame::heldCues(sound.lastCues));
 }
 
 void toggleSoundMute(frame::World& world) {
