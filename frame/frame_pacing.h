@@ -23,7 +23,7 @@ struct PacingStep {
     std::uint32_t sleepMs;
 };
 
-// The pacing arithmetic of runFrame, from the previous reading and the tick
+// The pacing arithmetic of runLiveFrame, from the previous reading and the tick
 // count read now. Elapsed = now - lastTick in 32-bit arithmetic, taken as
 // signed; below 66 ms the frame sleeps 66 - elapsed ms. The reading before the
 // sleep is kept, so the sleep counts towards the next frame's elapsed time. A

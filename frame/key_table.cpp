@@ -1,4 +1,4 @@
-// key_table.cpp -- the process-wide table of held keys, and the rule that no key press is lost.
+// key_table.cpp -- the table of held keys, and the rule that no key press is lost.
 #include "frame/key_table.h"
 
 namespace frame {

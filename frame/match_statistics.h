@@ -44,7 +44,7 @@ struct MatchTally {
 constexpr int kKeptGoals = 8;
 
 // One member of the world, alive for the whole run, advanced by the frame's
-// state steps (frame_state.h) in the program and the headless tools alike.
+// state step (frame_step.h) in the program and the headless tools alike.
 // Everything since start-up is counted; a new match (the restart key, a window
 // re-creation) starts its own clock, and its counts are the totals less those
 // at its start. A plain value: nothing in it grows.

@@ -21,7 +21,7 @@
 
 namespace frame {
 
-// The whole state of a run: the frame's state step (frame_driver.h) changes
+// The whole state of a run: the frame's state step (frame_step.h) changes
 // it, its picture reads it and changes none of it, and every host owns one.
 // Putting a run back at its start, keeping a moment and going back to it are
 // assignments of this one value, and two worlds are compared byte for byte.
