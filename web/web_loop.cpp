@@ -289,7 +289,7 @@ void restoreCanvasContext() {
 
 void startFrameLoop(const MomentLink& link) {
     loop.newLandscape = true;
-    exposeStateQuery(stateOfFrameOnScreen);
+    exposeTextQuery("state", stateOfFrameOnScreen);
     if (link.sessionGiven) {
         loop.played = frame::sessionScript(link.session.session);
         loop.firstShown = link.session.firstShown;

@@ -1,12 +1,11 @@
 // web_session.cpp -- the page's session log and its link, offered to the page's script.
 #include "web/web_session.h"
 
-#include <emscripten.h>
-
 #include <algorithm>
 #include <string>
 
 #include "frame/session_log.h"
+#include "platform/web/page_host.h"
 
 namespace web {
 
@@ -30,48 +29,30 @@ void losePageSession() {
 }
 
 void showSessionLinkBox() {
-    EM_ASM({
-        if (window.football && window.football.showLink)
-            window.football.showLink();
-    });
+    callPageScript("showLink");
 }
 
-}  // namespace web
-
-// Called by the page's script through football.sessionLink().
-extern "C" EMSCRIPTEN_KEEPALIVE const char* football_session_link() {
-    web::PageSession& page = web::page;
+// football.sessionLink(): the link text of the covered window.
+static const char* sessionLinkAnswer() {
     const frame::Session& session = page.log.session;
-    const std::int64_t first =
-        std::max<std::int64_t>(1, session.frames - web::kLinkShownFrames + 1);
-    page.answer = page.lost ? "" : web::sessionLinkText(session, first);
+    const std::int64_t first = std::max<std::int64_t>(1, session.frames - kLinkShownFrames + 1);
+    page.answer = page.lost ? "" : sessionLinkText(session, first);
     return page.answer.c_str();
 }
 
-// Called by the page's script through football.openedSession().
-extern "C" EMSCRIPTEN_KEEPALIVE const char* football_opened_session() {
-    return web::page.opened.c_str();
+// football.openedSession(): the opened link's session as file text.
+static const char* openedSessionAnswer() {
+    return page.opened.c_str();
 }
-
-namespace web {
 
 void startPageSession(const common::MatchChoice& matches, const SessionLink* opened) {
     frame::startSessionLog(page.log, matches, matches.seed);
     if (opened != nullptr)
         page.opened = frame::sessionText(opened->session);
-    EM_ASM(
-        {
-            window.football = window.football || {};
-            window.football.sessionLink = function() {
-                return UTF8ToString(Module._football_session_link());
-            };
-            window.football.openedSession = function() {
-                return UTF8ToString(Module._football_opened_session());
-            };
-            if ($0)
-                window.football.seed = String($1 >>> 0);
-        },
-        matches.seedGiven, matches.seed);
+    exposeTextQuery("sessionLink", sessionLinkAnswer);
+    exposeTextQuery("openedSession", openedSessionAnswer);
+    if (matches.seedGiven)
+        setPageText("seed", std::to_string(matches.seed));
 }
 
 }  // namespace web

@@ -5,6 +5,9 @@
 #include <emscripten.h>
 #include <emscripten/html5.h>
 
+#include <cstddef>
+#include <vector>
+
 #include "platform/key_codes.h"
 
 namespace web {
@@ -162,25 +165,49 @@ void listenToPageEvents(const PageEventHandlers& eventHandlers) {
     });
 }
 
-static const char* (*stateQuery)() = nullptr;
+// The text queries offered to the page's script, by number.
+static std::vector<const char* (*)()> textQueries;
 
 }  // namespace web
 
-// Called by the page's script through football.state().
-extern "C" EMSCRIPTEN_KEEPALIVE const char* football_page_state() {
-    return web::stateQuery != nullptr ? web::stateQuery() : "";
+// Called by the page's script through football.NAME() (exposeTextQuery).
+extern "C" EMSCRIPTEN_KEEPALIVE const char* football_page_query(int index) {
+    const auto& queries = web::textQueries;
+    return index >= 0 && static_cast<std::size_t>(index) < queries.size() ? queries[index]() : "";
 }
 
 namespace web {
 
-void exposeStateQuery(const char* (*state)()) {
-    stateQuery = state;
-    EM_ASM({
-        window.football = window.football || {};
-        window.football.state = function() {
-            return UTF8ToString(Module._football_page_state());
-        };
-    });
+void exposeTextQuery(const char* name, const char* (*answer)()) {
+    textQueries.push_back(answer);
+    EM_ASM(
+        {
+            window.football = window.football || {};
+            const index = $1;
+            window.football[UTF8ToString($0)] = function() {
+                return UTF8ToString(Module._football_page_query(index));
+            };
+        },
+        name, static_cast<int>(textQueries.size() - 1));
+}
+
+void setPageText(const char* name, const std::string& text) {
+    EM_ASM(
+        {
+            window.football = window.football || {};
+            window.football[UTF8ToString($0)] = UTF8ToString($1);
+        },
+        name, text.c_str());
+}
+
+void callPageScript(const char* name) {
+    EM_ASM(
+        {
+            const call = window.football && window.football[UTF8ToString($0)];
+            if (call)
+                call();
+        },
+        name);
 }
 
 }  // namespace web

@@ -3,6 +3,8 @@
 // page's key, touch, focus, click and size events, as plain calls on emscripten's HTML5 API.
 #pragma once
 
+#include <string>
+
 namespace web {
 
 // Called once by the page's entry: a WebGL 1 context on the canvas, current,
@@ -54,9 +56,15 @@ struct PageEventHandlers {
 // button); Shift+Tab is always the browser's, the way back to the buttons.
 void listenToPageEvents(const PageEventHandlers& handlers);
 
-// Called once by the page's entry: the page's script gets `football.state()`,
-// which answers with the text `state` returns at the time (for bug reports
-// and tests).
-void exposeStateQuery(const char* (*state)());
+// The page's script gets `football.NAME()`, which answers with the text
+// `answer` returns at the time (football.state() for bug reports and tests,
+// the session's link).
+void exposeTextQuery(const char* name, const char* (*answer)());
+
+// Sets `football.NAME` in the page's script to the text.
+void setPageText(const char* name, const std::string& text);
+
+// Calls `football.NAME()` in the page's script, when the page has it.
+void callPageScript(const char* name);
 
 }  // namespace web
