@@ -93,8 +93,8 @@ class Browser:
                 return answer.get("result", {})
             self._note(answer)
 
-    def open_page(self, url, width, height):
-        """A new page of width x height CSS pixels (one device pixel each) loading url;
+    def open_page(self, url, width, height, ratio=1):
+        """A new page of width x height CSS pixels (`ratio` device pixels each) loading url;
         returns its session."""
         target = self.call("Target.createTarget", {"url": "about:blank"})["targetId"]
         session = self.call("Target.attachToTarget", {"targetId": target, "flatten": True})
@@ -102,7 +102,7 @@ class Browser:
         for domain in ("Runtime", "Log", "Page"):
             self.call(domain + ".enable", session=session)
         self.call("Emulation.setDeviceMetricsOverride", {"width": width, "height": height,
-                  "deviceScaleFactor": 1, "mobile": False}, session)
+                  "deviceScaleFactor": ratio, "mobile": False}, session)
         self.call("Page.navigate", {"url": url}, session)
         return session
 
