@@ -93,9 +93,9 @@ class Browser:
                 return answer.get("result", {})
             self._note(answer)
 
-    def open_page(self, url, width, height, ratio=1):
-        """A new page of width x height CSS pixels (`ratio` device pixels each) loading url;
-        returns its session."""
+    def open_page(self, url, width, height, ratio=1, first_script=None):
+        """A new page of width x height CSS pixels (`ratio` device pixels each) loading url,
+        `first_script` run in it before the page's own; returns its session."""
         target = self.call("Target.createTarget", {"url": "about:blank"})["targetId"]
         session = self.call("Target.attachToTarget", {"targetId": target, "flatten": True})
         session = session["sessionId"]
@@ -103,6 +103,8 @@ class Browser:
             self.call(domain + ".enable", session=session)
         self.call("Emulation.setDeviceMetricsOverride", {"width": width, "height": height,
                   "deviceScaleFactor": ratio, "mobile": False}, session)
+        if first_script:
+            self.call("Page.addScriptToEvaluateOnNewDocument", {"source": first_script}, session)
         self.call("Page.navigate", {"url": url}, session)
         return session
 
