@@ -11,8 +11,8 @@
 namespace fixedgl {
 
 void rasterPos2f(GLfloat x, GLfloat y) {
-    if (compiledOnly(ListOp::rasterPos, 0, x, y) || context.primitiveMode != GL_NONE) {
-        if (context.primitiveMode != GL_NONE)
+    if (compiledOnly(ListOp::rasterPos, 0, x, y) || context.primitiveMode != kNoBlock) {
+        if (context.primitiveMode != kNoBlock)
             setError(GL_INVALID_OPERATION);
         return;
     }
@@ -81,7 +81,7 @@ static void drawBitmap(GLsizei width, GLsizei height, GLfloat xorig, GLfloat yor
 
 void bitmap(GLsizei width, GLsizei height, GLfloat xorig, GLfloat yorig, GLfloat xmove,
             GLfloat ymove, const GLubyte* bits) {
-    if (context.primitiveMode != GL_NONE) {
+    if (context.primitiveMode != kNoBlock) {
         setError(GL_INVALID_OPERATION);
         return;
     }
@@ -168,7 +168,7 @@ void popClientAttrib() {
 
 // Only the list group is kept: the one attribute the drawing saves.
 void pushAttrib(GLbitfield) {
-    if (context.primitiveMode != GL_NONE) {
+    if (context.primitiveMode != kNoBlock) {
         setError(GL_INVALID_OPERATION);
         return;
     }
@@ -180,7 +180,7 @@ void pushAttrib(GLbitfield) {
 }
 
 void popAttrib() {
-    if (context.primitiveMode != GL_NONE) {
+    if (context.primitiveMode != kNoBlock) {
         setError(GL_INVALID_OPERATION);
         return;
     }

@@ -69,6 +69,9 @@ struct DisplayList {
 constexpr int kMaxLights = 8;
 constexpr int kStackDepth = 32;
 
+// The primitive mode outside begin/end: no mode's number (GL_POINTS is 0, as GL_NONE is).
+constexpr GLenum kNoBlock = 0xFFFF;
+
 // The one context. Alive for the whole run; resetContext puts it back as a
 // new context is, and a lost WebGL context comes back that way.
 struct Context {
@@ -109,7 +112,7 @@ struct Context {
     int viewport[4];
 
     // Primitive assembly: the vertices of the open begin/end block.
-    GLenum primitiveMode;  // GL_NONE outside begin/end
+    GLenum primitiveMode;  // kNoBlock outside begin/end
     std::vector<RasterVertex> primitive;
 
     // Raster position for bitmaps, in window coordinates.

@@ -58,7 +58,7 @@ void newList(GLuint list, GLenum mode) {
         setError(GL_INVALID_ENUM);
         return;
     }
-    if (context.compilingList != 0 || context.primitiveMode != GL_NONE) {
+    if (context.compilingList != 0 || context.primitiveMode != kNoBlock) {
         setError(GL_INVALID_OPERATION);
         return;
     }
@@ -68,7 +68,7 @@ void newList(GLuint list, GLenum mode) {
 }
 
 void endList() {
-    if (context.compilingList == 0 || context.primitiveMode != GL_NONE) {
+    if (context.compilingList == 0 || context.primitiveMode != kNoBlock) {
         setError(GL_INVALID_OPERATION);
         return;
     }

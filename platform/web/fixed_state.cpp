@@ -73,7 +73,7 @@ void resetContext() {
     setFour(c.clearColour, 0, 0, 0, 0);
     c.clearDepth = 1.0;
     c.viewport[0] = c.viewport[1] = c.viewport[2] = c.viewport[3] = 0;
-    c.primitiveMode = GL_NONE;
+    c.primitiveMode = kNoBlock;
     c.primitive.clear();
     c.rasterValid = true;
     c.rasterPos[0] = c.rasterPos[1] = c.rasterPos[2] = 0;
@@ -94,7 +94,7 @@ void resetContext() {
 }
 
 bool insideBegin() {
-    if (context.primitiveMode == GL_NONE)
+    if (context.primitiveMode == kNoBlock)
         return false;
     setError(GL_INVALID_OPERATION);
     return true;

@@ -251,12 +251,12 @@ void begin(GLenum mode) {
 void end() {
     if (compiledOnly(ListOp::end))
         return;
-    if (context.primitiveMode == GL_NONE) {
+    if (context.primitiveMode == kNoBlock) {
         setError(GL_INVALID_OPERATION);
         return;
     }
     const GLenum mode = context.primitiveMode;
-    context.primitiveMode = GL_NONE;
+    context.primitiveMode = kNoBlock;
     assemble(mode, context.primitive);
 }
 
@@ -264,7 +264,7 @@ void vertex3f(GLfloat x, GLfloat y, GLfloat z) {
     if (compiledOnly(ListOp::vertex, 0, x, y, z))
         return;
     // A vertex outside begin/end does nothing (its result is undefined in GL).
-    if (context.primitiveMode != GL_NONE)
+    if (context.primitiveMode != kNoBlock)
         context.primitive.push_back(processVertex(x, y, z, context.colour));
 }
 
