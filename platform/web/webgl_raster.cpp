@@ -1,78 +1,135 @@
-// webgl_raster.cpp -- WebGL 1 rasterising of what the fixed-function layer hands on.
+// webgl_raster.cpp -- WebGL 1 drawing of what the fixed-function layer hands on: a frame's draws
+// recorded in order with the state each is made under, then made at the flush with only the
+// state changes between them; display lists' vertices kept in one GPU buffer.
 #include "platform/web/webgl_raster.h"
 
 #include <GLES2/gl2.h>
 
-#include <cstddef>
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 #include <vector>
+
+#include "platform/web/webgl_arrays.h"
+#include "platform/web/webgl_extension.h"
+#include "platform/web/webgl_programs.h"
 
 namespace web {
 
+using fixedgl::ArrayTriangles;
+using fixedgl::ClipVertex;
+using fixedgl::CurrentValues;
+using fixedgl::DrawState;
+using fixedgl::KeptVertices;
+using fixedgl::LightingState;
 using fixedgl::Primitive;
 using fixedgl::RasterState;
-using fixedgl::RasterVertex;
+using fixedgl::ShadedVertex;
+using fixedgl::TransformState;
 
-// GL 1.x fog modes as the layer passes them on.
-constexpr unsigned kFogLinear = 0x2601;
-constexpr unsigned kFogExp = 0x0800;
-constexpr unsigned kFogExp2 = 0x0801;
+// The kept buffer's first size, in vertices (the shapes' lists need about 15,000).
+constexpr std::size_t kFirstKeptCapacity = 1 << 15;
 
-static const char kVertexShader[] = R"(
-attribute vec4 position;
-attribute vec4 colour;
-attribute float fogCoordinate;
-varying vec4 vColour;
-varying float vFog;
-void main() {
-    gl_Position = position;
-    gl_PointSize = 1.0;
-    vColour = colour;
-    vFog = fogCoordinate;
-}
-)";
-
-// GL 1.x fog, per fragment: f from the interpolated eye distance, clamped,
-// then the colour moved towards the fog colour by 1 - f.
-static const char kFragmentShader[] = R"(
-precision highp float;
-uniform int fogMode;  // 0 off, 1 linear, 2 exp, 3 exp2
-uniform vec3 fogParameters;  // start, end, density
-uniform vec3 fogColour;
-varying vec4 vColour;
-varying float vFog;
-void main() {
-    vec4 colour = vColour;
-    if (fogMode != 0) {
-        float f;
-        if (fogMode == 1)
-            f = (fogParameters.y - vFog) / (fogParameters.y - fogParameters.x);
-        else if (fogMode == 2)
-            f = exp(-fogParameters.z * vFog);
-        else
-            f = exp(-(fogParameters.z * vFog) * (fogParameters.z * vFog));
-        colour.rgb = mix(fogColour, colour.rgb, clamp(f, 0.0, 1.0));
+// A growing array of plain records whose new room is not cleared first: a
+// frame's vertices are written once, by the layer.
+template <typename T>
+class Growing {
+  public:
+    T* extend(std::size_t n) {
+        if (count + n > capacity) {
+            const std::size_t larger = std::max(capacity * 2, count + n);
+            std::unique_ptr<T[]> bigger(new T[larger]);
+            if (count > 0)
+                std::memcpy(bigger.get(), items.get(), count * sizeof(T));
+            items = std::move(bigger);
+            capacity = larger;
+        }
+        T* room = items.get() + count;
+        count += n;
+        return room;
     }
-    gl_FragColor = colour;
-}
-)";
+    void clear() { count = 0; }
+    std::size_t size() const { return count; }
+    const T* data() const { return items.get(); }
 
-// A run of primitives of one kind under one state, in the frame's vertices.
-struct Segment {
-    Primitive primitive;
-    unsigned serial;
-    RasterState state;
-    std::size_t first;
-    std::size_t count;
+  private:
+    std::unique_ptr<T[]> items;
+    std::size_t count = 0, capacity = 0;
 };
 
-class WebglRaster : public fixedgl::RasterSink {
+// The states a frame's draws are made under, one entry for each run of draws
+// with the same serial.
+template <typename State>
+struct StateTable {
+    std::vector<State> states;
+    unsigned lastSerial = 0;
+
+    std::uint32_t index(const State& state, unsigned serial) {
+        if (states.empty() || serial != lastSerial) {
+            states.push_back(state);
+            lastSerial = serial;
+        }
+        return static_cast<std::uint32_t>(states.size() - 1);
+    }
+};
+
+enum class Source : unsigned char { shaded, clip, kept, arrays };
+
+struct Draw {
+    Source source;
+    Primitive primitive;
+    bool useColour;  // the attribute is the constant `colour`, not an array
+    bool useNormal;
+    std::uint32_t first, count;  // vertices; indices for arrays
+    std::uint32_t transform, lighting, raster;
+    std::uint32_t arrays;  // into arrayDraws
+    float colour[4];
+    float normal[3];
+    std::shared_ptr<KeptVertices> kept;
+};
+
+// What the flush has set in WebGL so far; nothing at its start.
+struct Applied {
+    const Program* program = nullptr;
+    bool sourceSet = false;
+    Source source = Source::shaded;
+    std::uint32_t arrays = 0;
+    const RasterState* depth = nullptr;
+    std::int64_t fog[2] = {-1, -1};  // shaded, clip
+    std::int64_t transform = -1, lighting = -1;
+    int colourArray = -1, normalArray = -1;  // enabled, 1 or 0
+    bool colourSet = false, normalSet = false;
+    float colour[4] = {};
+    float normal[3] = {};
+};
+
+static GLenum modeOf(Primitive primitive) {
+    return primitive == Primitive::triangles ? GL_TRIANGLES
+           : primitive == Primitive::lines   ? GL_LINES
+                                             : GL_POINTS;
+}
+
+static bool sameDepth(const RasterState& a, const RasterState& b) {
+    return a.depthTest == b.depthTest && a.depthFunc == b.depthFunc;
+}
+
+class WebglRaster final : public fixedgl::RasterSink {
   public:
-    GLuint program = 0;
-    GLuint buffer = 0;
-    GLint fogMode = -1, fogParameters = -1, fogColour = -1;
-    std::vector<RasterVertex> vertices;
-    std::vector<Segment> segments;
+    Program shaded, clip;
+    GLuint shadedBuffer = 0, clipBuffer = 0, keptBuffer = 0;
+    std::size_t keptCapacity = 0, keptUsed = 0;  // vertices
+    unsigned keptGeneration = 1;                 // KeptVertices with another are not in the buffer
+    bool keptStartedAgain = false;               // during this flush
+    ArrayUploads arrayUploads;
+    Growing<ShadedVertex> shadedVertices;
+    Growing<ClipVertex> clipVertices;
+    std::vector<Draw> draws;
+    std::vector<ArrayDraw> arrayDraws;
+    StateTable<TransformState> transforms;
+    StateTable<LightingState> lightings;
+    StateTable<RasterState> rasters;
 
     void setViewport(int x, int y, int width, int height) override {
         flush();
@@ -87,140 +144,313 @@ class WebglRaster : public fixedgl::RasterSink {
         glClear(mask & (GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT));
     }
 
-    RasterVertex* append(Primitive primitive, int count, const RasterState& state,
-                         unsigned serial) override {
-        if (segments.empty() || segments.back().primitive != primitive ||
-            segments.back().serial != serial)
-            segments.push_back(Segment{primitive, serial, state, vertices.size(), 0});
-        segments.back().count += static_cast<std::size_t>(count);
-        vertices.resize(vertices.size() + static_cast<std::size_t>(count));
-        return vertices.data() + vertices.size() - count;
+    Draw& newDraw(Source source, Primitive primitive, std::uint32_t first, const DrawState* state,
+                  const RasterState& raster, unsigned rasterSerial) {
+        Draw draw = {};
+        draw.source = source;
+        draw.primitive = primitive;
+        draw.first = first;
+        if (state != nullptr) {
+            draw.transform = transforms.index(*state->transform, state->transformSerial);
+            draw.lighting = lightings.index(*state->lighting, state->lightingSerial);
+        }
+        draw.raster = rasters.index(raster, rasterSerial);
+        // Vertices that follow the last draw's under the same state join it.
+        if (!draws.empty()) {
+            const Draw& last = draws.back();
+            if ((source == Source::shaded || source == Source::clip) && last.source == source &&
+                last.primitive == primitive && last.first + last.count == first &&
+                last.transform == draw.transform && last.lighting == draw.lighting &&
+                last.raster == draw.raster)
+                return draws.back();
+        }
+        draws.push_back(std::move(draw));
+        return draws.back();
     }
 
-    void applyState(const RasterState& state) {
-        if (state.depthTest)
-            glEnable(GL_DEPTH_TEST);
-        else
-            glDisable(GL_DEPTH_TEST);
-        glDepthFunc(state.depthFunc);
-        const int mode = state.fogMode == kFogLinear ? 1
-                         : state.fogMode == kFogExp  ? 2
-                         : state.fogMode == kFogExp2 ? 3
-                                                     : 0;
-        glUniform1i(fogMode, mode);
-        glUniform3f(fogParameters, state.fogStart, state.fogEnd, state.fogDensity);
-        glUniform3f(fogColour, state.fogColour[0], state.fogColour[1], state.fogColour[2]);
+    ShadedVertex* appendShaded(Primitive primitive, int count, const DrawState& state) override {
+        const auto first = static_cast<std::uint32_t>(shadedVertices.size());
+        newDraw(Source::shaded, primitive, first, &state, *state.raster, state.rasterSerial)
+            .count += static_cast<std::uint32_t>(count);
+        return shadedVertices.extend(static_cast<std::size_t>(count));
+    }
+
+    ClipVertex* appendClip(Primitive primitive, int count, const RasterState& raster,
+                           unsigned rasterSerial) override {
+        const auto first = static_cast<std::uint32_t>(clipVertices.size());
+        newDraw(Source::clip, primitive, first, nullptr, raster, rasterSerial).count +=
+            static_cast<std::uint32_t>(count);
+        return clipVertices.extend(static_cast<std::size_t>(count));
+    }
+
+    static void takeCurrent(Draw& draw, const CurrentValues& current) {
+        draw.useColour = current.useColour;
+        draw.useNormal = current.useNormal;
+        std::memcpy(draw.colour, current.colour, sizeof draw.colour);
+        std::memcpy(draw.normal, current.normal, sizeof draw.normal);
+    }
+
+    void drawKept(const std::shared_ptr<KeptVertices>& kept, int first, int count,
+                  const CurrentValues& current, const DrawState& state) override {
+        if (count <= 0)
+            return;
+        Draw& draw = newDraw(Source::kept, Primitive::triangles, static_cast<std::uint32_t>(first),
+                             &state, *state.raster, state.rasterSerial);
+        draw.count = static_cast<std::uint32_t>(count);
+        draw.kept = kept;
+        takeCurrent(draw, current);
+    }
+
+    void drawArrayTriangles(const ArrayTriangles& arrays, const CurrentValues& current,
+                            const DrawState& state) override {
+        ArrayDraw uploaded;
+        if (!arrayUploads.prepare(arrays, uploaded)) {
+            expandArrays(arrays, current, state);
+            return;
+        }
+        arrayDraws.push_back(uploaded);
+        Draw& draw = newDraw(Source::arrays, Primitive::triangles, 0, &state, *state.raster,
+                             state.rasterSerial);
+        draw.count = static_cast<std::uint32_t>(arrays.count);
+        draw.arrays = static_cast<std::uint32_t>(arrayDraws.size() - 1);
+        takeCurrent(draw, current);
+        draw.useColour = uploaded.colour == 0;
+    }
+
+    // Without 32-bit indices, indices past 65,535 are drawn from the frame's vertices.
+    void expandArrays(const ArrayTriangles& arrays, const CurrentValues& current,
+                      const DrawState& state) {
+        ShadedVertex* out = appendShaded(Primitive::triangles, arrays.count, state);
+        const auto* indices = static_cast<const std::uint32_t*>(arrays.indices);
+        for (int i = 0; i < arrays.count; ++i) {
+            const auto at = [&indices, i](const fixedgl::ClientArray& array) {
+                return reinterpret_cast<const float*>(
+                    static_cast<const unsigned char*>(array.pointer) + array.stride * indices[i]);
+            };
+            const float* p = at(arrays.position);
+            const float* c = arrays.colour.pointer != nullptr ? at(arrays.colour) : current.colour;
+            const float* n = current.normal;
+            const float alpha =
+                arrays.colour.pointer == nullptr || arrays.colour.size == 4 ? c[3] : 1.0f;
+            out[i] = ShadedVertex{p[0], p[1], p[2], c[0], c[1], c[2], alpha, n[0], n[1], n[2]};
+        }
+    }
+
+    // The kept vertices in the kept buffer. When it is full it starts again
+    // (twice as large if it already did in this flush): every list is put
+    // back as it is next drawn, and replaced lists' vertices go.
+    void placeKept(KeptVertices& kept) {
+        if (kept.generation == keptGeneration)
+            return;
+        const std::size_t n = kept.vertices.size();
+        glBindBuffer(GL_ARRAY_BUFFER, keptBuffer);
+        if (keptUsed + n > keptCapacity) {
+            std::size_t capacity = std::max(keptCapacity, kFirstKeptCapacity);
+            if (keptStartedAgain)
+                capacity *= 2;
+            while (capacity < n)
+                capacity *= 2;
+            keptCapacity = capacity;
+            keptUsed = 0;
+            keptGeneration += 1;
+            keptStartedAgain = true;
+            glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(capacity * sizeof(ShadedVertex)),
+                         nullptr, GL_STATIC_DRAW);
+        }
+        glBufferSubData(GL_ARRAY_BUFFER, static_cast<GLintptr>(keptUsed * sizeof(ShadedVertex)),
+                        static_cast<GLsizeiptr>(n * sizeof(ShadedVertex)), kept.vertices.data());
+        kept.offset = keptUsed;
+        kept.generation = keptGeneration;
+        keptUsed += n;
+    }
+
+    static void pointShaded(GLuint buffer) {
+        const GLsizei stride = sizeof(ShadedVertex);
+        glBindBuffer(GL_ARRAY_BUFFER, buffer);
+        glVertexAttribPointer(kPositionAttribute, 3, GL_FLOAT, GL_FALSE, stride,
+                              reinterpret_cast<const void*>(offsetof(ShadedVertex, x)));
+        glVertexAttribPointer(kColourAttribute, 4, GL_FLOAT, GL_FALSE, stride,
+                              reinterpret_cast<const void*>(offsetof(ShadedVertex, r)));
+        glVertexAttribPointer(kNormalAttribute, 3, GL_FLOAT, GL_FALSE, stride,
+                              reinterpret_cast<const void*>(offsetof(ShadedVertex, nx)));
+    }
+
+    void pointSource(const Draw& draw, Applied& applied) {
+        if (applied.sourceSet && applied.source == draw.source &&
+            (draw.source != Source::arrays || applied.arrays == draw.arrays))
+            return;
+        applied.sourceSet = true;
+        applied.source = draw.source;
+        applied.arrays = draw.arrays;
+        if (draw.source == Source::shaded) {
+            pointShaded(shadedBuffer);
+        } else if (draw.source == Source::kept) {
+            pointShaded(keptBuffer);
+        } else if (draw.source == Source::clip) {
+            const GLsizei stride = sizeof(ClipVertex);
+            glBindBuffer(GL_ARRAY_BUFFER, clipBuffer);
+            glVertexAttribPointer(kPositionAttribute, 4, GL_FLOAT, GL_FALSE, stride,
+                                  reinterpret_cast<const void*>(offsetof(ClipVertex, x)));
+            glVertexAttribPointer(kColourAttribute, 4, GL_FLOAT, GL_FALSE, stride,
+                                  reinterpret_cast<const void*>(offsetof(ClipVertex, r)));
+            glVertexAttribPointer(kFogAttribute, 1, GL_FLOAT, GL_FALSE, stride,
+                                  reinterpret_cast<const void*>(offsetof(ClipVertex, fog)));
+        } else {
+            const ArrayDraw& arrays = arrayDraws[draw.arrays];
+            glBindBuffer(GL_ARRAY_BUFFER, arrays.position);
+            glVertexAttribPointer(kPositionAttribute, arrays.positionLayout.size, GL_FLOAT,
+                                  GL_FALSE, static_cast<GLsizei>(arrays.positionLayout.stride),
+                                  nullptr);
+            if (arrays.colour != 0) {
+                glBindBuffer(GL_ARRAY_BUFFER, arrays.colour);
+                glVertexAttribPointer(kColourAttribute, arrays.colourLayout.size, GL_FLOAT,
+                                      GL_FALSE, static_cast<GLsizei>(arrays.colourLayout.stride),
+                                      nullptr);
+            }
+        }
+    }
+
+    // The colour and normal attributes: arrays, or constants for every vertex.
+    static void setAttributes(const Draw& draw, Applied& applied) {
+        const bool clipped = draw.source == Source::clip;
+        const int colourArray = clipped || !draw.useColour ? 1 : 0;
+        const int normalArray = clipped || !draw.useNormal ? 1 : 0;
+        if (applied.colourArray != colourArray) {
+            if (colourArray == 1)
+                glEnableVertexAttribArray(kColourAttribute);
+            else
+                glDisableVertexAttribArray(kColourAttribute);
+            applied.colourArray = colourArray;
+        }
+        if (applied.normalArray != normalArray) {
+            if (normalArray == 1)
+                glEnableVertexAttribArray(kNormalAttribute);
+            else
+                glDisableVertexAttribArray(kNormalAttribute);
+            applied.normalArray = normalArray;
+        }
+        if (colourArray == 0 &&
+            (!applied.colourSet || std::memcmp(applied.colour, draw.colour, sizeof draw.colour))) {
+            glVertexAttrib4fv(kColourAttribute, draw.colour);
+            std::memcpy(applied.colour, draw.colour, sizeof draw.colour);
+            applied.colourSet = true;
+        }
+        if (normalArray == 0 &&
+            (!applied.normalSet || std::memcmp(applied.normal, draw.normal, sizeof draw.normal))) {
+            glVertexAttrib3fv(kNormalAttribute, draw.normal);
+            std::memcpy(applied.normal, draw.normal, sizeof draw.normal);
+            applied.normalSet = true;
+        }
+    }
+
+    void setState(const Draw& draw, Applied& applied) {
+        const bool clipped = draw.source == Source::clip;
+        const Program& program = clipped ? clip : shaded;
+        if (applied.program != &program) {
+            glUseProgram(program.name);
+            applied.program = &program;
+        }
+        const RasterState& raster = rasters.states[draw.raster];
+        if (applied.depth == nullptr || !sameDepth(*applied.depth, raster)) {
+            if (raster.depthTest)
+                glEnable(GL_DEPTH_TEST);
+            else
+                glDisable(GL_DEPTH_TEST);
+            glDepthFunc(raster.depthFunc);
+            applied.depth = &raster;
+        }
+        std::int64_t& fog = applied.fog[clipped ? 1 : 0];
+        if (fog != draw.raster) {
+            setFogUniforms(program, raster);
+            fog = draw.raster;
+        }
+        if (clipped)
+            return;
+        if (applied.transform != draw.transform) {
+            setTransformUniform(shaded, transforms.states[draw.transform]);
+            applied.transform = draw.transform;
+        }
+        if (applied.lighting != draw.lighting) {
+            setLightingUniform(shaded, lightings.states[draw.lighting]);
+            applied.lighting = draw.lighting;
+        }
+    }
+
+    void make(const Draw& draw, Applied& applied) {
+        setState(draw, applied);
+        if (draw.source == Source::kept)
+            placeKept(*draw.kept);
+        pointSource(draw, applied);
+        setAttributes(draw, applied);
+        const GLenum mode = modeOf(draw.primitive);
+        if (draw.source == Source::kept) {
+            glDrawArrays(mode, static_cast<GLint>(draw.kept->offset + draw.first),
+                         static_cast<GLsizei>(draw.count));
+        } else if (draw.source == Source::arrays) {
+            const ArrayDraw& arrays = arrayDraws[draw.arrays];
+            glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, arrays.indices);
+            glDrawElements(mode, arrays.count, arrays.indexType, nullptr);
+        } else {
+            glDrawArrays(mode, static_cast<GLint>(draw.first), static_cast<GLsizei>(draw.count));
+        }
+    }
+
+    static void upload(GLuint buffer, const void* data, std::size_t bytes) {
+        if (bytes == 0)
+            return;
+        glBindBuffer(GL_ARRAY_BUFFER, buffer);
+        glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(bytes), data, GL_STREAM_DRAW);
+    }
+
+    void discard() {
+        draws.clear();
+        arrayDraws.clear();
+        shadedVertices.clear();
+        clipVertices.clear();
+        transforms.states.clear();
+        lightings.states.clear();
+        rasters.states.clear();
     }
 
     void flush() {
-        if (vertices.empty())
-            return;
-        glBindBuffer(GL_ARRAY_BUFFER, buffer);
-        glBufferData(GL_ARRAY_BUFFER,
-                     static_cast<GLsizeiptr>(vertices.size() * sizeof(RasterVertex)),
-                     vertices.data(), GL_STREAM_DRAW);
-        unsigned applied = 0;
-        bool anyApplied = false;
-        for (const Segment& segment : segments) {
-            if (!anyApplied || segment.serial != applied) {
-                applyState(segment.state);
-                applied = segment.serial;
-                anyApplied = true;
-            }
-            const GLenum mode = segment.primitive == Primitive::triangles ? GL_TRIANGLES
-                                : segment.primitive == Primitive::lines   ? GL_LINES
-                                                                          : GL_POINTS;
-            glDrawArrays(mode, static_cast<GLint>(segment.first),
-                         static_cast<GLsizei>(segment.count));
+        if (!draws.empty() && shaded.name != 0) {
+            upload(shadedBuffer, shadedVertices.data(),
+                   shadedVertices.size() * sizeof(ShadedVertex));
+            upload(clipBuffer, clipVertices.data(), clipVertices.size() * sizeof(ClipVertex));
+            keptStartedAgain = false;
+            Applied applied;
+            for (const Draw& draw : draws)
+                make(draw, applied);
         }
-        vertices.clear();
-        segments.clear();
+        discard();
+        arrayUploads.endFrame();
+    }
+
+    // Everything made in an earlier context is gone with it.
+    void forget() {
+        discard();
+        shaded = Program{};
+        clip = Program{};
+        shadedBuffer = clipBuffer = keptBuffer = 0;
+        keptCapacity = keptUsed = 0;
+        keptGeneration += 1;
+        arrayUploads.forget();
     }
 };
 
 static WebglRaster raster;
 
-// A compiled shader, or 0 with the reason in `error` (and nothing left behind).
-static GLuint compileShader(GLenum kind, const char* source, std::string& error) {
-    const GLuint shader = glCreateShader(kind);
-    if (shader == 0) {
-        error = "no shader can be made";
-        return 0;
-    }
-    glShaderSource(shader, 1, &source, nullptr);
-    glCompileShader(shader);
-    GLint done = GL_FALSE;
-    glGetShaderiv(shader, GL_COMPILE_STATUS, &done);
-    if (done != GL_TRUE) {
-        char log[512] = "";
-        glGetShaderInfoLog(shader, sizeof log, nullptr, log);
-        error = std::string("a shader does not compile: ") + log;
-        glDeleteShader(shader);
-        return 0;
-    }
-    return shader;
-}
-
-// The linked program, or 0 with the reason in `error`. Whatever fails, the
-// shaders and the program made so far are deleted: a page may try again.
-static GLuint linkProgram(std::string& error) {
-    const GLuint vertex = compileShader(GL_VERTEX_SHADER, kVertexShader, error);
-    if (vertex == 0)
-        return 0;
-    const GLuint fragment = compileShader(GL_FRAGMENT_SHADER, kFragmentShader, error);
-    if (fragment == 0) {
-        glDeleteShader(vertex);
-        return 0;
-    }
-    const GLuint program = glCreateProgram();
-    if (program != 0) {
-        glAttachShader(program, vertex);
-        glAttachShader(program, fragment);
-        glBindAttribLocation(program, 0, "position");
-        glBindAttribLocation(program, 1, "colour");
-        glBindAttribLocation(program, 2, "fogCoordinate");
-        glLinkProgram(program);
-    }
-    // Attached, the shaders are only marked: they go with the program.
-    glDeleteShader(vertex);
-    glDeleteShader(fragment);
-    if (program == 0) {
-        error = "no program can be made";
-        return 0;
-    }
-    GLint linked = GL_FALSE;
-    glGetProgramiv(program, GL_LINK_STATUS, &linked);
-    if (linked != GL_TRUE) {
-        char log[512] = "";
-        glGetProgramInfoLog(program, sizeof log, nullptr, log);
-        error = std::string("the shaders do not link: ") + log;
-        glDeleteProgram(program);
-        return 0;
-    }
-    return program;
-}
-
 bool startWebglRaster(std::string& error) {
-    raster.program = linkProgram(error);
-    if (raster.program == 0)
+    raster.forget();
+    if (!makePrograms(raster.shaded, raster.clip, error))
         return false;
-    glUseProgram(raster.program);
-    raster.fogMode = glGetUniformLocation(raster.program, "fogMode");
-    raster.fogParameters = glGetUniformLocation(raster.program, "fogParameters");
-    raster.fogColour = glGetUniformLocation(raster.program, "fogColour");
-
-    glGenBuffers(1, &raster.buffer);
-    glBindBuffer(GL_ARRAY_BUFFER, raster.buffer);
-    const GLsizei stride = sizeof(RasterVertex);
-    glEnableVertexAttribArray(0);
-    glEnableVertexAttribArray(1);
-    glEnableVertexAttribArray(2);
-    glVertexAttribPointer(0, 4, GL_FLOAT, GL_FALSE, stride,
-                          reinterpret_cast<const void*>(offsetof(RasterVertex, x)));
-    glVertexAttribPointer(1, 4, GL_FLOAT, GL_FALSE, stride,
-                          reinterpret_cast<const void*>(offsetof(RasterVertex, r)));
-    glVertexAttribPointer(2, 1, GL_FLOAT, GL_FALSE, stride,
-                          reinterpret_cast<const void*>(offsetof(RasterVertex, fog)));
+    GLuint buffers[3] = {};
+    glGenBuffers(3, buffers);
+    raster.shadedBuffer = buffers[0];
+    raster.clipBuffer = buffers[1];
+    raster.keptBuffer = buffers[2];
+    raster.arrayUploads.setUintIndices(enableWebglExtension("OES_element_index_uint"));
+    glEnableVertexAttribArray(kPositionAttribute);
     glDepthMask(GL_TRUE);
     return true;
 }
