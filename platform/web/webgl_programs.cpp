@@ -1,14 +1,12 @@
-// webgl_programs.cpp -- the shaders: GL 1.x transform and lighting per vertex (the enabled
-// lights with spot cut-off and exponent, attenuation, colour material), fog per fragment.
+// webgl_programs.cpp -- the programs: compiled and linked for their keys, the clip program's
+// shaders, GL 1.x fog per fragment for all, and their uniforms.
 #include "platform/web/webgl_programs.h"
 
 #include <cstring>
 
 namespace web {
 
-using fixedgl::LightingState;
 using fixedgl::RasterState;
-using fixedgl::ShaderLight;
 using fixedgl::TransformState;
 
 // GL 1.x fog modes as the layer passes them on.
@@ -16,75 +14,11 @@ constexpr unsigned kFogLinear = 0x2601;
 constexpr unsigned kFogExp = 0x0800;
 constexpr unsigned kFogExp2 = 0x0801;
 
-// Uniform vectors: the transform is projection x model-view, the model-view
-// matrix and the normals' matrix, by columns; the lighting is four vectors
-// (model ambient; material ambient; material diffuse; lighting on, ambient
-// tracked, diffuse tracked, light count) and five a light (ambient and spot
-// cut-off's cosine, -2 for none; diffuse and spot exponent; position; spot
-// direction; attenuation).
+// Uniform vectors of the transform: projection x model-view, the model-view
+// matrix and the normals' matrix, by columns.
 constexpr int kTransformVectors = 11;
-constexpr int kLightingVectors = 4;
-constexpr int kLightVectors = 5;
 
 // clang-format off
-static const char kShadedVertexShader[] = R"(
-attribute vec3 position;
-attribute vec4 colour;
-attribute vec3 normal;
-uniform vec4 transform[11];
-uniform vec4 lighting[44];
-varying vec4 vColour;
-varying float vFog;
-void main() {
-    vec4 p = vec4(position, 1.0);
-    gl_Position = mat4(transform[0], transform[1], transform[2], transform[3]) * p;
-    vec4 eye = mat4(transform[4], transform[5], transform[6], transform[7]) * p;
-    vFog = abs(eye.z / eye.w);
-    gl_PointSize = 1.0;
-    vec4 settings = lighting[3];
-    if (settings.x == 0.0) {
-        vColour = clamp(colour, 0.0, 1.0);
-        return;
-    }
-    vec3 n = mat3(transform[8].xyz, transform[9].xyz, transform[10].xyz) * normal;
-    vec3 point = eye.xyz / eye.w;
-    vec4 ambient = settings.y != 0.0 ? colour : lighting[1];
-    vec4 diffuse = settings.z != 0.0 ? colour : lighting[2];
-    vec3 sum = ambient.rgb * lighting[0].rgb;
-    for (int i = 0; i < 8; ++i) {
-        if (float(i) >= settings.w)
-            break;
-        vec4 lightAmbient = lighting[4 + 5 * i];
-        vec4 lightDiffuse = lighting[5 + 5 * i];
-        vec4 lightPosition = lighting[6 + 5 * i];
-        vec3 spotDirection = lighting[7 + 5 * i].xyz;
-        vec3 attenuations = lighting[8 + 5 * i].xyz;
-        vec3 toLight = lightPosition.xyz;
-        float attenuation = 1.0;
-        if (lightPosition.w != 0.0) {
-            toLight = lightPosition.xyz / lightPosition.w - point;
-            float distance = length(toLight);
-            attenuation = 1.0 / (attenuations.x + attenuations.y * distance +
-                                 attenuations.z * distance * distance);
-        }
-        float toLightLength = length(toLight);
-        if (toLightLength > 0.0)
-            toLight /= toLightLength;
-        if (lightAmbient.w >= -1.0) {
-            float spotDot = -dot(toLight, spotDirection);
-            if (spotDot < lightAmbient.w)
-                continue;
-            if (lightDiffuse.w != 0.0)
-                attenuation *= pow(spotDot, lightDiffuse.w);
-        }
-        float diffuseDot = max(dot(n, toLight), 0.0);
-        sum += attenuation * (lightAmbient.rgb * ambient.rgb +
-                              diffuseDot * lightDiffuse.rgb * diffuse.rgb);
-    }
-    vColour = vec4(clamp(sum, 0.0, 1.0), clamp(diffuse.a, 0.0, 1.0));
-}
-)";
-
 static const char kClipVertexShader[] = R"(
 attribute vec4 position;
 attribute vec4 colour;
@@ -187,28 +121,22 @@ static GLuint linkProgram(const char* vertexSource, const char* lastAttribute, s
     return program;
 }
 
-static void findUniforms(Program& program) {
+bool makeProgram(std::uint64_t key, Program& program, std::string& error) {
+    program = Program{};
+    program.key = key;
+    if (key == kClipProgram) {
+        program.name = linkProgram(kClipVertexShader, "fogCoordinate", error);
+    } else {
+        const std::string source = shadedVertexShader(key);
+        program.name = linkProgram(source.c_str(), "normal", error);
+    }
+    if (program.name == 0)
+        return false;
     program.transform = glGetUniformLocation(program.name, "transform");
     program.lighting = glGetUniformLocation(program.name, "lighting");
     program.fogMode = glGetUniformLocation(program.name, "fogMode");
     program.fogParameters = glGetUniformLocation(program.name, "fogParameters");
     program.fogColour = glGetUniformLocation(program.name, "fogColour");
-}
-
-bool makePrograms(Program& shaded, Program& clip, std::string& error) {
-    shaded = Program{};
-    clip = Program{};
-    shaded.name = linkProgram(kShadedVertexShader, "normal", error);
-    if (shaded.name == 0)
-        return false;
-    clip.name = linkProgram(kClipVertexShader, "fogCoordinate", error);
-    if (clip.name == 0) {
-        glDeleteProgram(shaded.name);
-        shaded.name = 0;
-        return false;
-    }
-    findUniforms(shaded);
-    findUniforms(clip);
     return true;
 }
 
@@ -222,30 +150,9 @@ void setTransformUniform(const Program& program, const TransformState& transform
     glUniform4fv(program.transform, kTransformVectors, vectors);
 }
 
-void setLightingUniform(const Program& program, const LightingState& lighting) {
-    float vectors[(kLightingVectors + kLightVectors * fixedgl::kMaxLights) * 4] = {};
-    std::memcpy(vectors, lighting.modelAmbient, sizeof lighting.modelAmbient);
-    std::memcpy(vectors + 4, lighting.materialAmbient, sizeof lighting.materialAmbient);
-    std::memcpy(vectors + 8, lighting.materialDiffuse, sizeof lighting.materialDiffuse);
-    vectors[12] = lighting.lighting ? 1.0f : 0.0f;
-    vectors[13] = lighting.trackAmbient ? 1.0f : 0.0f;
-    vectors[14] = lighting.trackDiffuse ? 1.0f : 0.0f;
-    vectors[15] = static_cast<float>(lighting.lightCount);
-    for (int n = 0; n < lighting.lightCount; ++n) {
-        const ShaderLight& light = lighting.lights[n];
-        float* v = vectors + (kLightingVectors + kLightVectors * n) * 4;
-        std::memcpy(v, light.ambient, sizeof light.ambient);
-        v[3] = light.spotCosCutoff;
-        std::memcpy(v + 4, light.diffuse, sizeof light.diffuse);
-        v[7] = light.spotExponent;
-        std::memcpy(v + 8, light.position, sizeof light.position);
-        std::memcpy(v + 12, light.spotDirection, sizeof light.spotDirection);
-        std::memcpy(v + 16, light.attenuation, sizeof light.attenuation);
-    }
-    // Unlit, only the switch is read.
-    const int count = lighting.lighting ? kLightingVectors + kLightVectors * lighting.lightCount
-                                        : kLightingVectors;
-    glUniform4fv(program.lighting, count, vectors);
+void setLightingUniform(const Program& program, const LightingUniforms& lighting) {
+    if (program.lighting != -1)
+        glUniform4fv(program.lighting, lighting.vectorCount, lighting.vectors);
 }
 
 void setFogUniforms(const Program& program, const RasterState& state) {

@@ -1,36 +1,62 @@
-// webgl_programs.h -- the rasteriser's two WebGL 1 programs: one transforms and lights vertices
-// in object coordinates as GL 1.x does (the vertex shader), one takes vertices the layer
-// transformed itself; both fog per fragment. Their uniforms, set from the layer's state.
+// webgl_programs.h -- the rasteriser's WebGL 1 programs: vertex shaders that transform and light
+// vertices in object coordinates as GL 1.x does, each made for one shape of lighting (which
+// lights, of which kinds), and one that takes vertices the layer transformed itself; all fog
+// per fragment. Their uniforms, set from the layer's state.
 #pragma once
 
 #include <GLES2/gl2.h>
 
+#include <cstdint>
 #include <string>
 
 #include "platform/web/raster_sink.h"
 
 namespace web {
 
-// Attribute locations, the same in both programs.
+// Attribute locations, the same in every program.
 constexpr GLuint kPositionAttribute = 0;
 constexpr GLuint kColourAttribute = 1;
-constexpr GLuint kNormalAttribute = 2;  // the shaded program's normal
+constexpr GLuint kNormalAttribute = 2;  // the shaded programs' normal
 constexpr GLuint kFogAttribute = 2;     // the clip program's fog coordinate
 
+// The program for vertices the layer transformed itself; every other key is a
+// shaded program's (packLighting's).
+constexpr std::uint64_t kClipProgram = std::uint64_t{1} << 63;
+
+// Three vectors of material and ambient, five a light.
+constexpr int kMostLightingVectors = 3 + 5 * fixedgl::kMaxLights;
+
+// The lighting as a shaded program takes it: the program's key and its uniform vectors.
+struct LightingUniforms {
+    std::uint64_t key;
+    int vectorCount;
+    float vectors[kMostLightingVectors * 4];
+};
+
+// The key and vectors for `lighting`. A light whose ambient part is the same
+// at every vertex (no spot, no attenuation) adds it to the scene's ambient
+// instead, and a light left adding nothing is left out: the scene's ambient
+// light 1 costs the shader nothing.
+void packLighting(const fixedgl::LightingState& lighting, LightingUniforms& out);
+
 struct Program {
+    std::uint64_t key = 0;
     GLuint name = 0;
-    GLint transform = -1;  // the shaded program's only
-    GLint lighting = -1;   // the shaded program's only
+    GLint transform = -1;  // the shaded programs' only
+    GLint lighting = -1;   // lit shaded programs' only
     GLint fogMode = -1, fogParameters = -1, fogColour = -1;
 };
 
-// Both programs, with the context current. False, with the reason in `error`
-// and nothing left behind, when the context cannot make them.
-bool makePrograms(Program& shaded, Program& clip, std::string& error);
+// The vertex shader of the shaded program for `key` (webgl_lighting_shader.cpp).
+std::string shadedVertexShader(std::uint64_t key);
+
+// The program for `key`, with the context current. False, with the reason in
+// `error` and nothing left behind, when the context cannot make it.
+bool makeProgram(std::uint64_t key, Program& program, std::string& error);
 
 // The uniforms of the program in use.
 void setTransformUniform(const Program& program, const fixedgl::TransformState& transform);
-void setLightingUniform(const Program& program, const fixedgl::LightingState& lighting);
+void setLightingUniform(const Program& program, const LightingUniforms& lighting);
 void setFogUniforms(const Program& program, const fixedgl::RasterState& state);
 
 }  // namespace web

@@ -29,7 +29,7 @@ using fixedgl::RasterState;
 using fixedgl::ShadedVertex;
 using fixedgl::TransformState;
 
-// The kept buffer's first size, in vertices (the shapes' lists need about 15,000).
+// The kept buffer's first size, in vertices (the shapes' lists need about 4,600).
 constexpr std::size_t kFirstKeptCapacity = 1 << 15;
 
 // A growing array of plain records whose new room is not cleared first: a
@@ -90,15 +90,19 @@ struct Draw {
     std::shared_ptr<KeptVertices> kept;
 };
 
+// A program, and the entries of the frame's tables its uniforms hold.
+struct ProgramInUse {
+    Program program;
+    std::int64_t transform, lighting, raster;
+};
+
 // What the flush has set in WebGL so far; nothing at its start.
 struct Applied {
-    const Program* program = nullptr;
+    const ProgramInUse* program = nullptr;
     bool sourceSet = false;
     Source source = Source::shaded;
     std::uint32_t arrays = 0;
     const RasterState* depth = nullptr;
-    std::int64_t fog[2] = {-1, -1};  // shaded, clip
-    std::int64_t transform = -1, lighting = -1;
     int colourArray = -1, normalArray = -1;  // enabled, 1 or 0
     bool colourSet = false, normalSet = false;
     float colour[4] = {};
@@ -117,7 +121,8 @@ static bool sameDepth(const RasterState& a, const RasterState& b) {
 
 class WebglRaster final : public fixedgl::RasterSink {
   public:
-    Program shaded, clip;
+    std::vector<ProgramInUse> programs;  // made as their keys are first drawn with
+    bool programFailed = false;
     GLuint shadedBuffer = 0, clipBuffer = 0, keptBuffer = 0;
     std::size_t keptCapacity = 0, keptUsed = 0;  // vertices
     unsigned keptGeneration = 1;                 // KeptVertices with another are not in the buffer
@@ -128,7 +133,8 @@ class WebglRaster final : public fixedgl::RasterSink {
     std::vector<Draw> draws;
     std::vector<ArrayDraw> arrayDraws;
     StateTable<TransformState> transforms;
-    StateTable<LightingState> lightings;
+    std::vector<LightingUniforms> lightings;
+    unsigned lastLightingSerial = 0;
     StateTable<RasterState> rasters;
 
     void setViewport(int x, int y, int width, int height) override {
@@ -152,7 +158,7 @@ class WebglRaster final : public fixedgl::RasterSink {
         draw.first = first;
         if (state != nullptr) {
             draw.transform = transforms.index(*state->transform, state->transformSerial);
-            draw.lighting = lightings.index(*state->lighting, state->lightingSerial);
+            draw.lighting = lightingIndex(*state->lighting, state->lightingSerial);
         }
         draw.raster = rasters.index(raster, rasterSerial);
         // Vertices that follow the last draw's under the same state join it.
@@ -166,6 +172,35 @@ class WebglRaster final : public fixedgl::RasterSink {
         }
         draws.push_back(std::move(draw));
         return draws.back();
+    }
+
+    std::uint32_t lightingIndex(const LightingState& lighting, unsigned serial) {
+        if (lightings.empty() || serial != lastLightingSerial) {
+            lightings.emplace_back();
+            packLighting(lighting, lightings.back());
+            lastLightingSerial = serial;
+        }
+        return static_cast<std::uint32_t>(lightings.size() - 1);
+    }
+
+    // The program for `key`, made when first needed; null when it cannot be
+    // made (said once: its draws are left out).
+    ProgramInUse* programFor(std::uint64_t key) {
+        for (ProgramInUse& p : programs) {
+            if (p.program.key == key)
+                return &p;
+        }
+        ProgramInUse made = {{}, -1, -1, -1};
+        std::string error;
+        if (!makeProgram(key, made.program, error)) {
+            if (!programFailed)
+                std::fprintf(stderr, "football: a WebGL program cannot be made: %s\n",
+                             error.c_str());
+            programFailed = true;
+            return nullptr;
+        }
+        programs.push_back(made);
+        return &programs.back();
     }
 
     ShadedVertex* appendShaded(Primitive primitive, int count, const DrawState& state) override {
@@ -343,12 +378,16 @@ class WebglRaster final : public fixedgl::RasterSink {
         }
     }
 
-    void setState(const Draw& draw, Applied& applied) {
+    // False when the draw's program cannot be made.
+    bool setState(const Draw& draw, Applied& applied) {
         const bool clipped = draw.source == Source::clip;
-        const Program& program = clipped ? clip : shaded;
-        if (applied.program != &program) {
-            glUseProgram(program.name);
-            applied.program = &program;
+        const LightingUniforms* lighting = clipped ? nullptr : &lightings[draw.lighting];
+        ProgramInUse* in = programFor(clipped ? kClipProgram : lighting->key);
+        if (in == nullptr)
+            return false;
+        if (applied.program != in) {
+            glUseProgram(in->program.name);
+            applied.program = in;
         }
         const RasterState& raster = rasters.states[draw.raster];
         if (applied.depth == nullptr || !sameDepth(*applied.depth, raster)) {
@@ -359,25 +398,26 @@ class WebglRaster final : public fixedgl::RasterSink {
             glDepthFunc(raster.depthFunc);
             applied.depth = &raster;
         }
-        std::int64_t& fog = applied.fog[clipped ? 1 : 0];
-        if (fog != draw.raster) {
-            setFogUniforms(program, raster);
-            fog = draw.raster;
+        if (in->raster != draw.raster) {
+            setFogUniforms(in->program, raster);
+            in->raster = draw.raster;
         }
         if (clipped)
-            return;
-        if (applied.transform != draw.transform) {
-            setTransformUniform(shaded, transforms.states[draw.transform]);
-            applied.transform = draw.transform;
+            return true;
+        if (in->transform != draw.transform) {
+            setTransformUniform(in->program, transforms.states[draw.transform]);
+            in->transform = draw.transform;
         }
-        if (applied.lighting != draw.lighting) {
-            setLightingUniform(shaded, lightings.states[draw.lighting]);
-            applied.lighting = draw.lighting;
+        if (in->lighting != draw.lighting) {
+            setLightingUniform(in->program, *lighting);
+            in->lighting = draw.lighting;
         }
+        return true;
     }
 
     void make(const Draw& draw, Applied& applied) {
-        setState(draw, applied);
+        if (!setState(draw, applied))
+            return;
         if (draw.source == Source::kept)
             placeKept(*draw.kept);
         pointSource(draw, applied);
@@ -408,16 +448,18 @@ class WebglRaster final : public fixedgl::RasterSink {
         shadedVertices.clear();
         clipVertices.clear();
         transforms.states.clear();
-        lightings.states.clear();
+        lightings.clear();
         rasters.states.clear();
     }
 
     void flush() {
-        if (!draws.empty() && shaded.name != 0) {
+        if (!draws.empty() && shadedBuffer != 0) {
             upload(shadedBuffer, shadedVertices.data(),
                    shadedVertices.size() * sizeof(ShadedVertex));
             upload(clipBuffer, clipVertices.data(), clipVertices.size() * sizeof(ClipVertex));
             keptStartedAgain = false;
+            for (ProgramInUse& p : programs)
+                p.transform = p.lighting = p.raster = -1;
             Applied applied;
             for (const Draw& draw : draws)
                 make(draw, applied);
@@ -429,8 +471,8 @@ class WebglRaster final : public fixedgl::RasterSink {
     // Everything made in an earlier context is gone with it.
     void forget() {
         discard();
-        shaded = Program{};
-        clip = Program{};
+        programs.clear();
+        programFailed = false;
         shadedBuffer = clipBuffer = keptBuffer = 0;
         keptCapacity = keptUsed = 0;
         keptGeneration += 1;
@@ -442,8 +484,16 @@ static WebglRaster raster;
 
 bool startWebglRaster(std::string& error) {
     raster.forget();
-    if (!makePrograms(raster.shaded, raster.clip, error))
-        return false;
+    // The unlit and the clip programs first: a context that cannot make
+    // them cannot draw.
+    for (const std::uint64_t key : {std::uint64_t{0}, kClipProgram}) {
+        Program program;
+        if (!makeProgram(key, program, error)) {
+            raster.forget();
+            return false;
+        }
+        raster.programs.push_back(ProgramInUse{program, -1, -1, -1});
+    }
     GLuint buffers[3] = {};
     glGenBuffers(3, buffers);
     raster.shadedBuffer = buffers[0];
