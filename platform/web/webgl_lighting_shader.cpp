@@ -119,9 +119,9 @@ std::string shadedVertexShader(std::uint64_t key) {
     const int count = static_cast<int>((key >> kCountShift) & 15);
     std::string source =
         "attribute vec3 position;\n"
-        "attribute vec4 colour;\n"
-        "attribute vec3 normal;\n"
-        "uniform vec4 transform[11];\n"
+        "attribute vec4 vertexColour;\n"
+        "attribute vec3 vertexNormal;\n"
+        "uniform vec4 transform[13];\n"
         "varying vec4 vColour;\n"
         "varying float vFog;\n";
     if (key & kLit)
@@ -132,9 +132,11 @@ std::string shadedVertexShader(std::uint64_t key) {
         "    gl_Position = mat4(transform[0], transform[1], transform[2], transform[3]) * p;\n"
         "    vec4 eye = mat4(transform[4], transform[5], transform[6], transform[7]) * p;\n"
         "    vFog = abs(eye.z / eye.w);\n"
-        "    gl_PointSize = 1.0;\n";
+        "    gl_PointSize = 1.0;\n"
+        "    vec4 colour = transform[8].w != 0.0 ? transform[11] : vertexColour;\n";
     if (!(key & kLit))
         return source + "    vColour = clamp(colour, 0.0, 1.0);\n}\n";
+    source += "    vec3 normal = transform[9].w != 0.0 ? transform[12].xyz : vertexNormal;\n";
     source +=
         "    vec3 n = mat3(transform[8].xyz, transform[9].xyz, transform[10].xyz) * normal;\n";
     source += "    vec3 point = eye.xyz / eye.w;\n";

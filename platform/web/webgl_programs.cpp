@@ -14,10 +14,6 @@ constexpr unsigned kFogLinear = 0x2601;
 constexpr unsigned kFogExp = 0x0800;
 constexpr unsigned kFogExp2 = 0x0801;
 
-// Uniform vectors of the transform: projection x model-view, the model-view
-// matrix and the normals' matrix, by columns.
-constexpr int kTransformVectors = 11;
-
 // clang-format off
 static const char kClipVertexShader[] = R"(
 attribute vec4 position;
@@ -84,7 +80,8 @@ static GLuint compileShader(GLenum kind, const char* source, std::string& error)
 
 // The linked program, or 0 with the reason in `error`. Whatever fails, the
 // shaders and the program made so far are deleted: a page may try again.
-static GLuint linkProgram(const char* vertexSource, const char* lastAttribute, std::string& error) {
+static GLuint linkProgram(const char* vertexSource, const char* colourAttribute,
+                          const char* lastAttribute, std::string& error) {
     const GLuint vertex = compileShader(GL_VERTEX_SHADER, vertexSource, error);
     if (vertex == 0)
         return 0;
@@ -98,7 +95,7 @@ static GLuint linkProgram(const char* vertexSource, const char* lastAttribute, s
         glAttachShader(program, vertex);
         glAttachShader(program, fragment);
         glBindAttribLocation(program, kPositionAttribute, "position");
-        glBindAttribLocation(program, kColourAttribute, "colour");
+        glBindAttribLocation(program, kColourAttribute, colourAttribute);
         glBindAttribLocation(program, kNormalAttribute, lastAttribute);
         glLinkProgram(program);
     }
@@ -125,10 +122,10 @@ bool makeProgram(std::uint64_t key, Program& program, std::string& error) {
     program = Program{};
     program.key = key;
     if (key == kClipProgram) {
-        program.name = linkProgram(kClipVertexShader, "fogCoordinate", error);
+        program.name = linkProgram(kClipVertexShader, "colour", "fogCoordinate", error);
     } else {
         const std::string source = shadedVertexShader(key);
-        program.name = linkProgram(source.c_str(), "normal", error);
+        program.name = linkProgram(source.c_str(), "vertexColour", "vertexNormal", error);
     }
     if (program.name == 0)
         return false;
@@ -140,13 +137,25 @@ bool makeProgram(std::uint64_t key, Program& program, std::string& error) {
     return true;
 }
 
-void setTransformUniform(const Program& program, const TransformState& transform) {
-    float vectors[kTransformVectors * 4] = {};
+void packTransform(const TransformState& transform, const float* colour, const float* normal,
+                   float* vectors) {
+    std::memset(vectors, 0, kTransformVectors * 4 * sizeof(float));
     std::memcpy(vectors, transform.mvp, sizeof transform.mvp);
     std::memcpy(vectors + 16, transform.modelView, sizeof transform.modelView);
     for (int column = 0; column < 3; ++column)
         std::memcpy(vectors + 32 + 4 * column, transform.normalMatrix + 3 * column,
                     3 * sizeof(float));
+    if (colour != nullptr) {
+        vectors[35] = 1.0f;
+        std::memcpy(vectors + 44, colour, 4 * sizeof(float));
+    }
+    if (normal != nullptr) {
+        vectors[39] = 1.0f;
+        std::memcpy(vectors + 48, normal, 3 * sizeof(float));
+    }
+}
+
+void setTransformUniform(const Program& program, const float* vectors) {
     glUniform4fv(program.transform, kTransformVectors, vectors);
 }
 

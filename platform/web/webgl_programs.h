@@ -54,8 +54,19 @@ std::string shadedVertexShader(std::uint64_t key);
 // `error` and nothing left behind, when the context cannot make it.
 bool makeProgram(std::uint64_t key, Program& program, std::string& error);
 
+// Uniform vectors of a draw's transform: projection x model-view, the
+// model-view matrix and the normals' matrix by columns, the last column's w
+// 1 where the vertices take the colour in vector 11 instead of their own and
+// the second's where they take the normal in vector 12.
+constexpr int kTransformVectors = 13;
+
+// The vectors for `transform`, with the colour and normal every vertex takes
+// (null: their own).
+void packTransform(const fixedgl::TransformState& transform, const float* colour,
+                   const float* normal, float* vectors);
+
 // The uniforms of the program in use.
-void setTransformUniform(const Program& program, const fixedgl::TransformState& transform);
+void setTransformUniform(const Program& program, const float* vectors);
 void setLightingUniform(const Program& program, const LightingUniforms& lighting);
 void setFogUniforms(const Program& program, const fixedgl::RasterState& state);
 

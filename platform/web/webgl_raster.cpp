@@ -1,6 +1,6 @@
 // webgl_raster.cpp -- WebGL 1 drawing of what the fixed-function layer hands on: a frame's draws
 // recorded in order with the state each is made under, then made at the flush with only the
-// state changes between them; display lists' vertices kept in one GPU buffer.
+// state changes between them; display lists' vertices kept in the buffer the frame's go to.
 #include "platform/web/webgl_raster.h"
 
 #include <GLES2/gl2.h>
@@ -29,8 +29,10 @@ using fixedgl::RasterState;
 using fixedgl::ShadedVertex;
 using fixedgl::TransformState;
 
-// The kept buffer's first size, in vertices (the shapes' lists need about 4,600).
+// The vertex buffer's first sizes, in vertices: the kept part (the shapes'
+// lists need about 4,600) and the frame's part (about 60,000 in the rain).
 constexpr std::size_t kFirstKeptCapacity = 1 << 15;
+constexpr std::size_t kFirstFrameCapacity = 1 << 16;
 
 // A growing array of plain records whose new room is not cleared first: a
 // frame's vertices are written once, by the layer.
@@ -53,6 +55,11 @@ class Growing {
     void clear() { count = 0; }
     std::size_t size() const { return count; }
     const T* data() const { return items.get(); }
+    void swap(Growing& other) {
+        std::swap(items, other.items);
+        std::swap(count, other.count);
+        std::swap(capacity, other.capacity);
+    }
 
   private:
     std::unique_ptr<T[]> items;
@@ -75,12 +82,27 @@ struct StateTable {
     }
 };
 
+// The bytes from which `a` and `b` (of `n` each) differ, or `n`; eight at a time.
+static std::size_t firstDifference(const unsigned char* a, const unsigned char* b, std::size_t n) {
+    std::size_t i = 0;
+    for (; i + 8 <= n; i += 8) {
+        std::uint64_t x, y;
+        std::memcpy(&x, a + i, 8);
+        std::memcpy(&y, b + i, 8);
+        if (x != y)
+            break;
+    }
+    while (i < n && a[i] == b[i])
+        ++i;
+    return i;
+}
+
 enum class Source : unsigned char { shaded, clip, kept, arrays };
 
 struct Draw {
     Source source;
     Primitive primitive;
-    bool useColour;  // the attribute is the constant `colour`, not an array
+    bool useColour;  // the vertices take `colour` (a uniform), not their own
     bool useNormal;
     std::uint32_t first, count;  // vertices; indices for arrays
     std::uint32_t transform, lighting, raster;
@@ -90,10 +112,13 @@ struct Draw {
     std::shared_ptr<KeptVertices> kept;
 };
 
-// A program, and the entries of the frame's tables its uniforms hold.
+// A program, and what its uniforms hold: the transform vectors last set, and
+// the entries of the frame's tables.
 struct ProgramInUse {
     Program program;
-    std::int64_t transform, lighting, raster;
+    bool transformSet;
+    float transform[kTransformVectors * 4];
+    std::int64_t lighting, raster;
 };
 
 // What the flush has set in WebGL so far; nothing at its start.
@@ -103,10 +128,6 @@ struct Applied {
     Source source = Source::shaded;
     std::uint32_t arrays = 0;
     const RasterState* depth = nullptr;
-    int colourArray = -1, normalArray = -1;  // enabled, 1 or 0
-    bool colourSet = false, normalSet = false;
-    float colour[4] = {};
-    float normal[3] = {};
 };
 
 static GLenum modeOf(Primitive primitive) {
@@ -123,12 +144,19 @@ class WebglRaster final : public fixedgl::RasterSink {
   public:
     std::vector<ProgramInUse> programs;  // made as their keys are first drawn with
     bool programFailed = false;
-    GLuint shadedBuffer = 0, clipBuffer = 0, keptBuffer = 0;
-    std::size_t keptCapacity = 0, keptUsed = 0;  // vertices
-    unsigned keptGeneration = 1;                 // KeptVertices with another are not in the buffer
-    bool keptStartedAgain = false;               // during this flush
+    // The frame's shaded vertices go after the kept ones, in one buffer: list
+    // draws and the frame's draws between them need no other attributes.
+    GLuint vertexBuffer = 0, clipBuffer = 0;
+    std::size_t keptCapacity = 0, frameCapacity = 0;  // vertices; 0 before the first flush
+    std::size_t keptUsed = 0;
+    unsigned keptGeneration = 1;    // KeptVertices with another are not in the buffer
+    bool keptStartedAgain = false;  // during this flush
     ArrayUploads arrayUploads;
     Growing<ShadedVertex> shadedVertices;
+    // The frame's vertices in the buffer since the last flush: what the next
+    // frame shares with them from its start (the pitch and the markings come
+    // first and stay the same) is not uploaded again. Empty when unknown.
+    Growing<ShadedVertex> uploadedVertices;
     Growing<ClipVertex> clipVertices;
     std::vector<Draw> draws;
     std::vector<ArrayDraw> arrayDraws;
@@ -190,7 +218,7 @@ class WebglRaster final : public fixedgl::RasterSink {
             if (p.program.key == key)
                 return &p;
         }
-        ProgramInUse made = {{}, -1, -1, -1};
+        ProgramInUse made = {{}, false, {}, -1, -1};
         std::string error;
         if (!makeProgram(key, made.program, error)) {
             if (!programFailed)
@@ -271,27 +299,57 @@ class WebglRaster final : public fixedgl::RasterSink {
         }
     }
 
-    // The kept vertices in the kept buffer. When it is full it starts again
+    // The vertex buffer at its sizes, its frame part holding this frame's
+    // vertices; its kept part is empty when it is made again.
+    void sizeVertexBuffer(std::size_t kept, std::size_t frame) {
+        keptCapacity = kept;
+        frameCapacity = frame;
+        keptUsed = 0;
+        keptGeneration += 1;
+        uploadedVertices.clear();
+        glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer);
+        glBufferData(GL_ARRAY_BUFFER,
+                     static_cast<GLsizeiptr>((kept + frame) * sizeof(ShadedVertex)), nullptr,
+                     GL_DYNAMIC_DRAW);
+        uploadFrameVertices();
+    }
+
+    void uploadFrameVertices() {
+        const std::size_t count = shadedVertices.size();
+        const std::size_t shared =
+            firstDifference(reinterpret_cast<const unsigned char*>(shadedVertices.data()),
+                            reinterpret_cast<const unsigned char*>(uploadedVertices.data()),
+                            std::min(count, uploadedVertices.size()) * sizeof(ShadedVertex)) /
+            sizeof(ShadedVertex);
+        if (shared == count)
+            return;
+        glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer);
+        glBufferSubData(GL_ARRAY_BUFFER,
+                        static_cast<GLintptr>((keptCapacity + shared) * sizeof(ShadedVertex)),
+                        static_cast<GLsizeiptr>((count - shared) * sizeof(ShadedVertex)),
+                        shadedVertices.data() + shared);
+    }
+
+    // The kept vertices in the kept part. When it is full it starts again
     // (twice as large if it already did in this flush): every list is put
     // back as it is next drawn, and replaced lists' vertices go.
     void placeKept(KeptVertices& kept) {
         if (kept.generation == keptGeneration)
             return;
         const std::size_t n = kept.vertices.size();
-        glBindBuffer(GL_ARRAY_BUFFER, keptBuffer);
         if (keptUsed + n > keptCapacity) {
-            std::size_t capacity = std::max(keptCapacity, kFirstKeptCapacity);
-            if (keptStartedAgain)
-                capacity *= 2;
-            while (capacity < n)
-                capacity *= 2;
-            keptCapacity = capacity;
-            keptUsed = 0;
-            keptGeneration += 1;
+            if (keptStartedAgain || n > keptCapacity) {
+                std::size_t capacity = keptCapacity * 2;
+                while (capacity < n)
+                    capacity *= 2;
+                sizeVertexBuffer(capacity, frameCapacity);
+            } else {
+                keptUsed = 0;
+                keptGeneration += 1;
+            }
             keptStartedAgain = true;
-            glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(capacity * sizeof(ShadedVertex)),
-                         nullptr, GL_STATIC_DRAW);
         }
+        glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer);
         glBufferSubData(GL_ARRAY_BUFFER, static_cast<GLintptr>(keptUsed * sizeof(ShadedVertex)),
                         static_cast<GLsizeiptr>(n * sizeof(ShadedVertex)), kept.vertices.data());
         kept.offset = keptUsed;
@@ -310,18 +368,19 @@ class WebglRaster final : public fixedgl::RasterSink {
                               reinterpret_cast<const void*>(offsetof(ShadedVertex, nx)));
     }
 
+    // The attributes' arrays for the draw's source; the frame's shaded
+    // vertices and the kept ones are one source.
     void pointSource(const Draw& draw, Applied& applied) {
-        if (applied.sourceSet && applied.source == draw.source &&
-            (draw.source != Source::arrays || applied.arrays == draw.arrays))
+        const Source source = draw.source == Source::kept ? Source::shaded : draw.source;
+        if (applied.sourceSet && applied.source == source &&
+            (source != Source::arrays || applied.arrays == draw.arrays))
             return;
         applied.sourceSet = true;
-        applied.source = draw.source;
+        applied.source = source;
         applied.arrays = draw.arrays;
-        if (draw.source == Source::shaded) {
-            pointShaded(shadedBuffer);
-        } else if (draw.source == Source::kept) {
-            pointShaded(keptBuffer);
-        } else if (draw.source == Source::clip) {
+        if (source == Source::shaded) {
+            pointShaded(vertexBuffer);
+        } else if (source == Source::clip) {
             const GLsizei stride = sizeof(ClipVertex);
             glBindBuffer(GL_ARRAY_BUFFER, clipBuffer);
             glVertexAttribPointer(kPositionAttribute, 4, GL_FLOAT, GL_FALSE, stride,
@@ -331,50 +390,23 @@ class WebglRaster final : public fixedgl::RasterSink {
             glVertexAttribPointer(kFogAttribute, 1, GL_FLOAT, GL_FALSE, stride,
                                   reinterpret_cast<const void*>(offsetof(ClipVertex, fog)));
         } else {
+            // Without a colour array the colour and normal come from the
+            // uniforms; their attributes read the positions, which are there.
             const ArrayDraw& arrays = arrayDraws[draw.arrays];
+            const fixedgl::ClientArray& p = arrays.positionLayout;
+            const auto stride = static_cast<GLsizei>(p.stride);
             glBindBuffer(GL_ARRAY_BUFFER, arrays.position);
-            glVertexAttribPointer(kPositionAttribute, arrays.positionLayout.size, GL_FLOAT,
-                                  GL_FALSE, static_cast<GLsizei>(arrays.positionLayout.stride),
-                                  nullptr);
+            glVertexAttribPointer(kPositionAttribute, p.size, GL_FLOAT, GL_FALSE, stride, nullptr);
+            glVertexAttribPointer(kNormalAttribute, p.size, GL_FLOAT, GL_FALSE, stride, nullptr);
             if (arrays.colour != 0) {
+                const fixedgl::ClientArray& c = arrays.colourLayout;
                 glBindBuffer(GL_ARRAY_BUFFER, arrays.colour);
-                glVertexAttribPointer(kColourAttribute, arrays.colourLayout.size, GL_FLOAT,
-                                      GL_FALSE, static_cast<GLsizei>(arrays.colourLayout.stride),
+                glVertexAttribPointer(kColourAttribute, c.size, GL_FLOAT, GL_FALSE,
+                                      static_cast<GLsizei>(c.stride), nullptr);
+            } else {
+                glVertexAttribPointer(kColourAttribute, p.size, GL_FLOAT, GL_FALSE, stride,
                                       nullptr);
             }
-        }
-    }
-
-    // The colour and normal attributes: arrays, or constants for every vertex.
-    static void setAttributes(const Draw& draw, Applied& applied) {
-        const bool clipped = draw.source == Source::clip;
-        const int colourArray = clipped || !draw.useColour ? 1 : 0;
-        const int normalArray = clipped || !draw.useNormal ? 1 : 0;
-        if (applied.colourArray != colourArray) {
-            if (colourArray == 1)
-                glEnableVertexAttribArray(kColourAttribute);
-            else
-                glDisableVertexAttribArray(kColourAttribute);
-            applied.colourArray = colourArray;
-        }
-        if (applied.normalArray != normalArray) {
-            if (normalArray == 1)
-                glEnableVertexAttribArray(kNormalAttribute);
-            else
-                glDisableVertexAttribArray(kNormalAttribute);
-            applied.normalArray = normalArray;
-        }
-        if (colourArray == 0 &&
-            (!applied.colourSet || std::memcmp(applied.colour, draw.colour, sizeof draw.colour))) {
-            glVertexAttrib4fv(kColourAttribute, draw.colour);
-            std::memcpy(applied.colour, draw.colour, sizeof draw.colour);
-            applied.colourSet = true;
-        }
-        if (normalArray == 0 &&
-            (!applied.normalSet || std::memcmp(applied.normal, draw.normal, sizeof draw.normal))) {
-            glVertexAttrib3fv(kNormalAttribute, draw.normal);
-            std::memcpy(applied.normal, draw.normal, sizeof draw.normal);
-            applied.normalSet = true;
         }
     }
 
@@ -404,9 +436,13 @@ class WebglRaster final : public fixedgl::RasterSink {
         }
         if (clipped)
             return true;
-        if (in->transform != draw.transform) {
-            setTransformUniform(in->program, transforms.states[draw.transform]);
-            in->transform = draw.transform;
+        float transform[kTransformVectors * 4];
+        packTransform(transforms.states[draw.transform], draw.useColour ? draw.colour : nullptr,
+                      draw.useNormal ? draw.normal : nullptr, transform);
+        if (!in->transformSet || std::memcmp(in->transform, transform, sizeof transform) != 0) {
+            setTransformUniform(in->program, transform);
+            std::memcpy(in->transform, transform, sizeof transform);
+            in->transformSet = true;
         }
         if (in->lighting != draw.lighting) {
             setLightingUniform(in->program, *lighting);
@@ -421,7 +457,6 @@ class WebglRaster final : public fixedgl::RasterSink {
         if (draw.source == Source::kept)
             placeKept(*draw.kept);
         pointSource(draw, applied);
-        setAttributes(draw, applied);
         const GLenum mode = modeOf(draw.primitive);
         if (draw.source == Source::kept) {
             glDrawArrays(mode, static_cast<GLint>(draw.kept->offset + draw.first),
@@ -430,16 +465,32 @@ class WebglRaster final : public fixedgl::RasterSink {
             const ArrayDraw& arrays = arrayDraws[draw.arrays];
             glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, arrays.indices);
             glDrawElements(mode, arrays.count, arrays.indexType, nullptr);
+        } else if (draw.source == Source::shaded) {
+            glDrawArrays(mode, static_cast<GLint>(keptCapacity + draw.first),
+                         static_cast<GLsizei>(draw.count));
         } else {
             glDrawArrays(mode, static_cast<GLint>(draw.first), static_cast<GLsizei>(draw.count));
         }
     }
 
-    static void upload(GLuint buffer, const void* data, std::size_t bytes) {
-        if (bytes == 0)
-            return;
-        glBindBuffer(GL_ARRAY_BUFFER, buffer);
-        glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(bytes), data, GL_STREAM_DRAW);
+    // The frame's vertices into the vertex buffer, made larger when they do
+    // not fit (which empties its kept part), and the transformed ones.
+    void uploadFrame() {
+        const std::size_t frame = shadedVertices.size();
+        if (frameCapacity == 0 || frame > frameCapacity) {
+            std::size_t capacity = std::max(frameCapacity, kFirstFrameCapacity);
+            while (capacity < frame)
+                capacity *= 2;
+            sizeVertexBuffer(std::max(keptCapacity, kFirstKeptCapacity), capacity);
+        } else {
+            uploadFrameVertices();
+        }
+        if (clipVertices.size() > 0) {
+            glBindBuffer(GL_ARRAY_BUFFER, clipBuffer);
+            glBufferData(GL_ARRAY_BUFFER,
+                         static_cast<GLsizeiptr>(clipVertices.size() * sizeof(ClipVertex)),
+                         clipVertices.data(), GL_STREAM_DRAW);
+        }
     }
 
     void discard() {
@@ -453,16 +504,15 @@ class WebglRaster final : public fixedgl::RasterSink {
     }
 
     void flush() {
-        if (!draws.empty() && shadedBuffer != 0) {
-            upload(shadedBuffer, shadedVertices.data(),
-                   shadedVertices.size() * sizeof(ShadedVertex));
-            upload(clipBuffer, clipVertices.data(), clipVertices.size() * sizeof(ClipVertex));
+        if (!draws.empty() && vertexBuffer != 0) {
             keptStartedAgain = false;
+            uploadFrame();
             for (ProgramInUse& p : programs)
-                p.transform = p.lighting = p.raster = -1;
+                p.lighting = p.raster = -1;
             Applied applied;
             for (const Draw& draw : draws)
                 make(draw, applied);
+            uploadedVertices.swap(shadedVertices);
         }
         discard();
         arrayUploads.endFrame();
@@ -473,8 +523,9 @@ class WebglRaster final : public fixedgl::RasterSink {
         discard();
         programs.clear();
         programFailed = false;
-        shadedBuffer = clipBuffer = keptBuffer = 0;
-        keptCapacity = keptUsed = 0;
+        uploadedVertices.clear();
+        vertexBuffer = clipBuffer = 0;
+        keptCapacity = frameCapacity = keptUsed = 0;
         keptGeneration += 1;
         arrayUploads.forget();
     }
@@ -492,15 +543,16 @@ bool startWebglRaster(std::string& error) {
             raster.forget();
             return false;
         }
-        raster.programs.push_back(ProgramInUse{program, -1, -1, -1});
+        raster.programs.push_back(ProgramInUse{program, false, {}, -1, -1});
     }
-    GLuint buffers[3] = {};
-    glGenBuffers(3, buffers);
-    raster.shadedBuffer = buffers[0];
+    GLuint buffers[2] = {};
+    glGenBuffers(2, buffers);
+    raster.vertexBuffer = buffers[0];
     raster.clipBuffer = buffers[1];
-    raster.keptBuffer = buffers[2];
     raster.arrayUploads.setUintIndices(enableWebglExtension("OES_element_index_uint"));
-    glEnableVertexAttribArray(kPositionAttribute);
+    // Every program reads all three attributes from arrays.
+    for (const GLuint attribute : {kPositionAttribute, kColourAttribute, kNormalAttribute})
+        glEnableVertexAttribArray(attribute);
     glDepthMask(GL_TRUE);
     return true;
 }

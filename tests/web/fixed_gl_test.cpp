@@ -108,7 +108,7 @@ TEST(FixedGlTest, PicturesMatchOpenGls) {
 
 // Lists made before a lost context draw the same in the new one: the kept
 // vertices go to the GPU again, and so do the arrays. (The layer's own state
-// stays, as OpenGL's would without the loss.)
+// stays, as OpenGL's would without the loss.) Then a frame drawn twice.
 TEST(FixedGlTest, ListsAndArraysComeBackWithANewContext) {
     const Picture arrays = openGlPicture({2, 3, 2});
     const Picture lists = openGlPicture({2, 3, 2, 3});
@@ -123,6 +123,8 @@ TEST(FixedGlTest, ListsAndArraysComeBackWithANewContext) {
     startLayer();
     expectAlike(layerPicture(offscreen, 2), arrays, "arrays in a new context");
     expectAlike(layerPicture(offscreen, 3), lists, "lists in a new context");
+    // The same frame again: its vertices are in the buffer already.
+    expectAlike(layerPicture(offscreen, 3), lists, "lists drawn again");
 }
 
 }  // namespace
