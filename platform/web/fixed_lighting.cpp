@@ -85,12 +85,13 @@ CurrentValues currentValues(bool useColour, bool useNormal) {
 
 // ---- On the processor ----
 
-// GL 1.x lighting of one vertex at eye position `eye`, as the shader does it.
+// GL 1.x lighting of one vertex at eye position `eye`, from the lighting the
+// shader takes (the enabled lights, spot cosines made once).
 static void lightVertex(const float* eye, const ShadedVertex& vertex, float* out) {
-    const Context& c = context;
+    const LightingState& s = lightingState();
     const float colour[4] = {vertex.r, vertex.g, vertex.b, vertex.a};
-    const float* ambient = tracksAmbient() ? colour : c.materialAmbient;
-    const float* diffuse = tracksDiffuse() ? colour : c.materialDiffuse;
+    const float* ambient = s.trackAmbient ? colour : s.materialAmbient;
+    const float* diffuse = s.trackDiffuse ? colour : s.materialDiffuse;
     const float* nm = transformState().normalMatrix;
     const float n0[3] = {vertex.nx, vertex.ny, vertex.nz};
     const float normal[3] = {nm[0] * n0[0] + nm[3] * n0[1] + nm[6] * n0[2],
@@ -98,10 +99,9 @@ static void lightVertex(const float* eye, const ShadedVertex& vertex, float* out
                              nm[2] * n0[0] + nm[5] * n0[1] + nm[8] * n0[2]};
     float sum[3];
     for (int i = 0; i < 3; ++i)
-        sum[i] = ambient[i] * c.modelAmbient[i];
-    for (const Light& light : c.lights) {
-        if (!light.enabled)
-            continue;
+        sum[i] = ambient[i] * s.modelAmbient[i];
+    for (int n = 0; n < s.lightCount; ++n) {
+        const ShaderLight& light = s.lights[n];
         float toLight[3];
         float attenuation = 1.0f;
         if (light.position[3] == 0.0f) {
@@ -118,10 +118,9 @@ static void lightVertex(const float* eye, const ShadedVertex& vertex, float* out
             for (float& v : toLight)
                 v /= length;
         }
-        if (light.spotCutoff != 180.0f) {
-            const float* d = light.spotDirection;
-            const float spotDot = -dot3(toLight, d) / std::sqrt(dot3(d, d));
-            if (spotDot < spotCosCutoff(light))
+        if (light.spotCosCutoff >= -1.0f) {
+            const float spotDot = -dot3(toLight, light.spotDirection);
+            if (spotDot < light.spotCosCutoff)
                 continue;
             if (light.spotExponent != 0.0f)
                 attenuation *= std::pow(spotDot, light.spotExponent);

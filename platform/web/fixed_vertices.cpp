@@ -1,6 +1,6 @@
 // fixed_vertices.cpp -- begin/end blocks: the vertices with the current colour and normal,
 // assembled into triangles, lines and points for the vertex shader; wide lines as quads made on
-// the processor.
+// the processor where the rasteriser cannot widen them.
 #include <GL/gl.h>
 
 #include <cmath>
@@ -25,8 +25,8 @@ static ClipVertex between(const ClipVertex& a, const ClipVertex& b, float t) {
 // A line wider than one pixel is the parallelogram that covers `width`
 // pixels across its minor axis (vertically for a line more wide than tall),
 // as OpenGL widens aliased lines; cut at the near plane first so that its
-// ends have window positions. Made on the processor, which needs the ends'
-// window positions.
+// ends have window positions. Made on the processor where the rasteriser
+// cannot (its shader widens them the same way).
 static void emitWideLine(ClipVertex a, ClipVertex b, int width) {
     const float da = a.z + a.w;
     const float db = b.z + b.w;
@@ -84,8 +84,15 @@ void assemble(GLenum mode, const ShadedVertex* v, int n) {
             return;
         const int width = static_cast<int>(std::lround(context.lineWidth));
         if (width > 1) {
-            forEachLine(mode, n, [v, width](int a, int b) {
-                emitWideLine(processVertex(v[a]), processVertex(v[b]), width);
+            ShadedVertex* ends = rasterSink->appendWideLines(lines, width, drawState());
+            forEachLine(mode, n, [&ends, v, width](int a, int b) {
+                if (ends == nullptr) {
+                    emitWideLine(processVertex(v[a]), processVertex(v[b]), width);
+                    return;
+                }
+                ends[0] = v[a];
+                ends[1] = v[b];
+                ends += 2;
             });
             return;
         }

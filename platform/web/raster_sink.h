@@ -1,7 +1,7 @@
 // raster_sink.h -- what the fixed-function layer hands on for drawing: vertices in object
 // coordinates with the matrices and lights a vertex shader transforms and lights them with,
-// display lists' triangles kept for reuse, client arrays, and the few vertices the layer
-// transforms itself (bitmaps, wide lines), each under its per-fragment state.
+// display lists' triangles kept for reuse, client arrays, wide lines' ends, and the few
+// vertices the layer transforms itself (bitmaps), each under its per-fragment state.
 #pragma once
 
 #include <cstddef>
@@ -135,6 +135,10 @@ class RasterSink {
     // one a point) in object coordinates, transformed and lit under `state`.
     // The room is valid until the next call.
     virtual ShadedVertex* appendShaded(Primitive primitive, int count, const DrawState& state) = 0;
+    // Room for the two ends of each of `lines` lines `width` pixels wide, which
+    // the rasteriser widens into quads itself; null where it cannot (the
+    // layer then makes the quads).
+    virtual ShadedVertex* appendWideLines(int lines, int width, const DrawState& state) = 0;
     // Room for `count` vertices the layer transformed and lit itself.
     virtual ClipVertex* appendClip(Primitive primitive, int count, const RasterState& raster,
                                    unsigned rasterSerial) = 0;

@@ -1,8 +1,8 @@
 // webgl_lighting_shader.cpp -- GL 1.x transform and lighting as a vertex shader written for one
 // shape of lighting (as Mesa writes its fixed-function programs): each light's code only what
 // its kind needs (positional or not, spot with cut-off and exponent, attenuation), no loop and
-// no indexing by variables, which a software rasteriser runs far faster; and the key and
-// uniform vectors that shape is drawn with.
+// no indexing by variables, which a software rasteriser runs far faster; for triangles, lines
+// and points, or for wide lines' quads; and the key and uniform vectors that shape is drawn with.
 #include <cstring>
 #include <string>
 
@@ -115,7 +115,74 @@ static std::string lightCode(std::uint64_t bits, int base) {
     return code;
 }
 
+// One vertex transformed and lit: its clip position, colour and fog coordinate.
+static std::string shadeFunction(std::uint64_t key) {
+    const int count = static_cast<int>((key >> kCountShift) & 15);
+    std::string code =
+        "void shade(vec3 position, vec4 vertexColour, vec3 vertexNormal,\n"
+        "           out vec4 clip, out vec4 lit, out float fog) {\n"
+        "    vec4 p = vec4(position, 1.0);\n"
+        "    clip = mat4(transform[0], transform[1], transform[2], transform[3]) * p;\n"
+        "    vec4 eye = mat4(transform[4], transform[5], transform[6], transform[7]) * p;\n"
+        "    fog = abs(eye.z / eye.w);\n"
+        "    vec4 colour = transform[8].w != 0.0 ? transform[11] : vertexColour;\n";
+    if (!(key & kLit))
+        return code + "    lit = clamp(colour, 0.0, 1.0);\n}\n";
+    code += "    vec3 normal = transform[9].w != 0.0 ? transform[12].xyz : vertexNormal;\n";
+    code += "    vec3 n = mat3(transform[8].xyz, transform[9].xyz, transform[10].xyz) * normal;\n";
+    code += "    vec3 point = eye.xyz / eye.w;\n";
+    code +=
+        std::string("    vec4 ambient = ") + (key & kTrackAmbient ? "colour" : vector(1)) + ";\n";
+    code +=
+        std::string("    vec4 diffuse = ") + (key & kTrackDiffuse ? "colour" : vector(2)) + ";\n";
+    code += "    vec3 sum = ambient.rgb * " + vector(0) + ".rgb;\n";
+    for (int n = 0; n < count; ++n)
+        code += lightCode(lightBits(key, n), 3 + 5 * n);
+    return code + "    lit = vec4(clamp(sum, 0.0, 1.0), clamp(diffuse.a, 0.0, 1.0));\n}\n";
+}
+
+// A wide line's quad, one instance a line: both ends lit, the line cut at the
+// near plane, then this corner moved across the line's minor axis by the
+// width in window space (as the processor does it, fixed_vertices.cpp).
+static const char kWideLineMain[] = R"(
+void main() {
+    vec4 a, b, colourA, colourB;
+    float fogA, fogB;
+    shade(position, vertexColour, vertexNormal, a, colourA, fogA);
+    shade(otherPosition, otherColour, otherNormal, b, colourB, fogB);
+    float da = a.z + a.w;
+    float db = b.z + b.w;
+    if (da < 0.0 && db < 0.0) {
+        gl_Position = vec4(0.0, 0.0, 2.0, 1.0);
+        vColour = colourA;
+        vFog = fogA;
+        return;
+    }
+    if (da < 0.0) {
+        float t = da / (da - db);
+        a += t * (b - a);
+        colourA += t * (colourB - colourA);
+        fogA += t * (fogB - fogA);
+    } else if (db < 0.0) {
+        float t = db / (db - da);
+        b += t * (a - b);
+        colourB += t * (colourA - colourB);
+        fogB += t * (fogA - fogB);
+    }
+    vec2 windowA = (a.xy / a.w + 1.0) * 0.5 * line.xy;
+    vec2 windowB = (b.xy / b.w + 1.0) * 0.5 * line.xy;
+    bool xMajor = abs(windowB.x - windowA.x) >= abs(windowB.y - windowA.y);
+    vec2 across = xMajor ? vec2(0.0, line.z / line.y) : vec2(line.z / line.x, 0.0);
+    vec4 end = corner.x != 0.0 ? b : a;
+    gl_Position = vec4(end.xy + corner.y * across * end.w, end.zw);
+    vColour = corner.x != 0.0 ? colourB : colourA;
+    vFog = corner.x != 0.0 ? fogB : fogA;
+}
+)";
+
 std::string shadedVertexShader(std::uint64_t key) {
+    const bool wideLines = (key & kWideLines) != 0;
+    key &= ~kWideLines;
     const int count = static_cast<int>((key >> kCountShift) & 15);
     std::string source =
         "attribute vec3 position;\n"
@@ -126,28 +193,24 @@ std::string shadedVertexShader(std::uint64_t key) {
         "varying float vFog;\n";
     if (key & kLit)
         source += "uniform vec4 lighting[" + std::to_string(3 + 5 * count) + "];\n";
-    source +=
-        "void main() {\n"
-        "    vec4 p = vec4(position, 1.0);\n"
-        "    gl_Position = mat4(transform[0], transform[1], transform[2], transform[3]) * p;\n"
-        "    vec4 eye = mat4(transform[4], transform[5], transform[6], transform[7]) * p;\n"
-        "    vFog = abs(eye.z / eye.w);\n"
-        "    gl_PointSize = 1.0;\n"
-        "    vec4 colour = transform[8].w != 0.0 ? transform[11] : vertexColour;\n";
-    if (!(key & kLit))
-        return source + "    vColour = clamp(colour, 0.0, 1.0);\n}\n";
-    source += "    vec3 normal = transform[9].w != 0.0 ? transform[12].xyz : vertexNormal;\n";
-    source +=
-        "    vec3 n = mat3(transform[8].xyz, transform[9].xyz, transform[10].xyz) * normal;\n";
-    source += "    vec3 point = eye.xyz / eye.w;\n";
-    source +=
-        std::string("    vec4 ambient = ") + (key & kTrackAmbient ? "colour" : vector(1)) + ";\n";
-    source +=
-        std::string("    vec4 diffuse = ") + (key & kTrackDiffuse ? "colour" : vector(2)) + ";\n";
-    source += "    vec3 sum = ambient.rgb * " + vector(0) + ".rgb;\n";
-    for (int n = 0; n < count; ++n)
-        source += lightCode(lightBits(key, n), 3 + 5 * n);
-    return source + "    vColour = vec4(clamp(sum, 0.0, 1.0), clamp(diffuse.a, 0.0, 1.0));\n}\n";
+    if (wideLines) {
+        source +=
+            "attribute vec3 otherPosition;\n"
+            "attribute vec4 otherColour;\n"
+            "attribute vec3 otherNormal;\n"
+            "attribute vec2 corner;  // the end (0 or 1), the side (-1 or 1)\n"
+            "uniform vec3 line;  // the viewport's width and height, the line's width\n";
+    }
+    source += shadeFunction(key);
+    if (wideLines)
+        return source + kWideLineMain;
+    return source +
+           "void main() {\n"
+           "    vec4 clip;\n"
+           "    shade(position, vertexColour, vertexNormal, clip, vColour, vFog);\n"
+           "    gl_Position = clip;\n"
+           "    gl_PointSize = 1.0;\n"
+           "}\n";
 }
 
 }  // namespace web

@@ -97,6 +97,10 @@ static GLuint linkProgram(const char* vertexSource, const char* colourAttribute,
         glBindAttribLocation(program, kPositionAttribute, "position");
         glBindAttribLocation(program, kColourAttribute, colourAttribute);
         glBindAttribLocation(program, kNormalAttribute, lastAttribute);
+        glBindAttribLocation(program, kOtherPositionAttribute, "otherPosition");
+        glBindAttribLocation(program, kOtherColourAttribute, "otherColour");
+        glBindAttribLocation(program, kOtherNormalAttribute, "otherNormal");
+        glBindAttribLocation(program, kCornerAttribute, "corner");
         glLinkProgram(program);
     }
     // Attached, the shaders are only marked: they go with the program.
@@ -131,6 +135,7 @@ bool makeProgram(std::uint64_t key, Program& program, std::string& error) {
         return false;
     program.transform = glGetUniformLocation(program.name, "transform");
     program.lighting = glGetUniformLocation(program.name, "lighting");
+    program.line = glGetUniformLocation(program.name, "line");
     program.fogMode = glGetUniformLocation(program.name, "fogMode");
     program.fogParameters = glGetUniformLocation(program.name, "fogParameters");
     program.fogColour = glGetUniformLocation(program.name, "fogColour");
@@ -172,6 +177,11 @@ void setFogUniforms(const Program& program, const RasterState& state) {
     glUniform1i(program.fogMode, mode);
     glUniform3f(program.fogParameters, state.fogStart, state.fogEnd, state.fogDensity);
     glUniform3f(program.fogColour, state.fogColour[0], state.fogColour[1], state.fogColour[2]);
+}
+
+void setLineUniform(const Program& program, int width, int viewportWidth, int viewportHeight) {
+    glUniform3f(program.line, static_cast<float>(viewportWidth), static_cast<float>(viewportHeight),
+                static_cast<float>(width));
 }
 
 }  // namespace web

@@ -18,10 +18,17 @@ constexpr GLuint kPositionAttribute = 0;
 constexpr GLuint kColourAttribute = 1;
 constexpr GLuint kNormalAttribute = 2;  // the shaded programs' normal
 constexpr GLuint kFogAttribute = 2;     // the clip program's fog coordinate
+// A wide line's program: a line's ends in the first six, one a line, and
+// which corner of its quad a vertex is.
+constexpr GLuint kOtherPositionAttribute = 3;
+constexpr GLuint kOtherColourAttribute = 4;
+constexpr GLuint kOtherNormalAttribute = 5;
+constexpr GLuint kCornerAttribute = 6;
 
 // The program for vertices the layer transformed itself; every other key is a
-// shaded program's (packLighting's).
+// shaded program's (packLighting's), with kWideLines for wide lines' program.
 constexpr std::uint64_t kClipProgram = std::uint64_t{1} << 63;
+constexpr std::uint64_t kWideLines = std::uint64_t{1} << 62;
 
 // Three vectors of material and ambient, five a light.
 constexpr int kMostLightingVectors = 3 + 5 * fixedgl::kMaxLights;
@@ -44,6 +51,7 @@ struct Program {
     GLuint name = 0;
     GLint transform = -1;  // the shaded programs' only
     GLint lighting = -1;   // lit shaded programs' only
+    GLint line = -1;       // wide lines' programs' only
     GLint fogMode = -1, fogParameters = -1, fogColour = -1;
 };
 
@@ -69,5 +77,7 @@ void packTransform(const fixedgl::TransformState& transform, const float* colour
 void setTransformUniform(const Program& program, const float* vectors);
 void setLightingUniform(const Program& program, const LightingUniforms& lighting);
 void setFogUniforms(const Program& program, const fixedgl::RasterState& state);
+// A wide line's width in pixels, and the viewport's size it is widened in.
+void setLineUniform(const Program& program, int width, int viewportWidth, int viewportHeight);
 
 }  // namespace web

@@ -4,6 +4,7 @@
 #include "platform/web/webgl_raster.h"
 
 #include <GLES2/gl2.h>
+#include <GLES3/gl3.h>  // instancing: ANGLE_instanced_arrays in WebGL 1
 
 #include <algorithm>
 #include <cstdint>
@@ -97,16 +98,17 @@ static std::size_t firstDifference(const unsigned char* a, const unsigned char* 
     return i;
 }
 
-enum class Source : unsigned char { shaded, clip, kept, arrays };
+enum class Source : unsigned char { shaded, clip, kept, arrays, lines };
 
 struct Draw {
     Source source;
     Primitive primitive;
     bool useColour;  // the vertices take `colour` (a uniform), not their own
     bool useNormal;
-    std::uint32_t first, count;  // vertices; indices for arrays
+    std::uint32_t first, count;  // vertices; indices for arrays; lines for lines
     std::uint32_t transform, lighting, raster;
     std::uint32_t arrays;  // into arrayDraws
+    int lineWidth;
     float colour[4];
     float normal[3];
     std::shared_ptr<KeptVertices> kept;
@@ -119,6 +121,7 @@ struct ProgramInUse {
     bool transformSet;
     float transform[kTransformVectors * 4];
     std::int64_t lighting, raster;
+    int line[3];  // width, viewport width and height
 };
 
 // What the flush has set in WebGL so far; nothing at its start.
@@ -158,6 +161,15 @@ class WebglRaster final : public fixedgl::RasterSink {
     // first and stay the same) is not uploaded again. Empty when unknown.
     Growing<ShadedVertex> uploadedVertices;
     Growing<ClipVertex> clipVertices;
+    // Wide lines' ends, two a line, drawn as instances of a quad's six corners
+    // where the context has instancing; the part that stays the same from one
+    // frame to the next (the markings) is not uploaded again.
+    bool instancing = false;
+    GLuint lineBuffer = 0, cornerBuffer = 0;
+    std::size_t lineCapacity = 0;  // ends
+    Growing<ShadedVertex> lineEnds, uploadedLineEnds;
+    int viewportWidth = 0, viewportHeight = 0;
+    bool divisorsOn = false;  // the first attributes go one a line (a state of the context)
     std::vector<Draw> draws;
     std::vector<ArrayDraw> arrayDraws;
     StateTable<TransformState> transforms;
@@ -168,6 +180,8 @@ class WebglRaster final : public fixedgl::RasterSink {
     void setViewport(int x, int y, int width, int height) override {
         flush();
         glViewport(x, y, width, height);
+        viewportWidth = width;
+        viewportHeight = height;
     }
 
     void clear(unsigned mask, const float colour[4], double depth) override {
@@ -179,27 +193,32 @@ class WebglRaster final : public fixedgl::RasterSink {
     }
 
     Draw& newDraw(Source source, Primitive primitive, std::uint32_t first, const DrawState* state,
-                  const RasterState& raster, unsigned rasterSerial) {
-        Draw draw = {};
+                  const RasterState& raster, unsigned rasterSerial, int lineWidth = 0) {
+        std::uint32_t transform = 0, lighting = 0;
+        if (state != nullptr) {
+            transform = transforms.index(*state->transform, state->transformSerial);
+            lighting = lightingIndex(*state->lighting, state->lightingSerial);
+        }
+        const std::uint32_t rasterIndex = rasters.index(raster, rasterSerial);
+        // Vertices that follow the last draw's under the same state join it.
+        if (!draws.empty() && source != Source::kept && source != Source::arrays) {
+            Draw& last = draws.back();
+            if (last.source == source && last.primitive == primitive &&
+                last.first + last.count == first && last.transform == transform &&
+                last.lighting == lighting && last.raster == rasterIndex &&
+                last.lineWidth == lineWidth)
+                return last;
+        }
+        draws.emplace_back();
+        Draw& draw = draws.back();
         draw.source = source;
         draw.primitive = primitive;
         draw.first = first;
-        if (state != nullptr) {
-            draw.transform = transforms.index(*state->transform, state->transformSerial);
-            draw.lighting = lightingIndex(*state->lighting, state->lightingSerial);
-        }
-        draw.raster = rasters.index(raster, rasterSerial);
-        // Vertices that follow the last draw's under the same state join it.
-        if (!draws.empty()) {
-            const Draw& last = draws.back();
-            if ((source == Source::shaded || source == Source::clip) && last.source == source &&
-                last.primitive == primitive && last.first + last.count == first &&
-                last.transform == draw.transform && last.lighting == draw.lighting &&
-                last.raster == draw.raster)
-                return draws.back();
-        }
-        draws.push_back(std::move(draw));
-        return draws.back();
+        draw.transform = transform;
+        draw.lighting = lighting;
+        draw.raster = rasterIndex;
+        draw.lineWidth = lineWidth;
+        return draw;
     }
 
     std::uint32_t lightingIndex(const LightingState& lighting, unsigned serial) {
@@ -218,7 +237,7 @@ class WebglRaster final : public fixedgl::RasterSink {
             if (p.program.key == key)
                 return &p;
         }
-        ProgramInUse made = {{}, false, {}, -1, -1};
+        ProgramInUse made = {{}, false, {}, -1, -1, {0, 0, 0}};
         std::string error;
         if (!makeProgram(key, made.program, error)) {
             if (!programFailed)
@@ -236,6 +255,16 @@ class WebglRaster final : public fixedgl::RasterSink {
         newDraw(Source::shaded, primitive, first, &state, *state.raster, state.rasterSerial)
             .count += static_cast<std::uint32_t>(count);
         return shadedVertices.extend(static_cast<std::size_t>(count));
+    }
+
+    ShadedVertex* appendWideLines(int lines, int width, const DrawState& state) override {
+        if (!instancing)
+            return nullptr;
+        const auto first = static_cast<std::uint32_t>(lineEnds.size() / 2);
+        newDraw(Source::lines, Primitive::triangles, first, &state, *state.raster,
+                state.rasterSerial, width)
+            .count += static_cast<std::uint32_t>(lines);
+        return lineEnds.extend(2 * static_cast<std::size_t>(lines));
     }
 
     ClipVertex* appendClip(Primitive primitive, int count, const RasterState& raster,
@@ -315,19 +344,26 @@ class WebglRaster final : public fixedgl::RasterSink {
     }
 
     void uploadFrameVertices() {
-        const std::size_t count = shadedVertices.size();
+        uploadChanged(vertexBuffer, keptCapacity * sizeof(ShadedVertex), shadedVertices,
+                      uploadedVertices);
+    }
+
+    // Uploads `now` into `buffer` at `offset` bytes from the first vertex on
+    // that differs from `before` (what the buffer holds there).
+    static void uploadChanged(GLuint buffer, std::size_t offset, const Growing<ShadedVertex>& now,
+                              const Growing<ShadedVertex>& before) {
+        const std::size_t count = now.size();
         const std::size_t shared =
-            firstDifference(reinterpret_cast<const unsigned char*>(shadedVertices.data()),
-                            reinterpret_cast<const unsigned char*>(uploadedVertices.data()),
-                            std::min(count, uploadedVertices.size()) * sizeof(ShadedVertex)) /
+            firstDifference(reinterpret_cast<const unsigned char*>(now.data()),
+                            reinterpret_cast<const unsigned char*>(before.data()),
+                            std::min(count, before.size()) * sizeof(ShadedVertex)) /
             sizeof(ShadedVertex);
         if (shared == count)
             return;
-        glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer);
-        glBufferSubData(GL_ARRAY_BUFFER,
-                        static_cast<GLintptr>((keptCapacity + shared) * sizeof(ShadedVertex)),
-                        static_cast<GLsizeiptr>((count - shared) * sizeof(ShadedVertex)),
-                        shadedVertices.data() + shared);
+        glBindBuffer(GL_ARRAY_BUFFER, buffer);
+        glBufferSubData(
+            GL_ARRAY_BUFFER, static_cast<GLintptr>(offset + shared * sizeof(ShadedVertex)),
+            static_cast<GLsizeiptr>((count - shared) * sizeof(ShadedVertex)), now.data() + shared);
     }
 
     // The kept vertices in the kept part. When it is full it starts again
@@ -371,6 +407,11 @@ class WebglRaster final : public fixedgl::RasterSink {
     // The attributes' arrays for the draw's source; the frame's shaded
     // vertices and the kept ones are one source.
     void pointSource(const Draw& draw, Applied& applied) {
+        if (divisorsOn) {
+            for (const GLuint attribute : {kPositionAttribute, kColourAttribute, kNormalAttribute})
+                glVertexAttribDivisor(attribute, 0);
+            divisorsOn = false;
+        }
         const Source source = draw.source == Source::kept ? Source::shaded : draw.source;
         if (applied.sourceSet && applied.source == source &&
             (source != Source::arrays || applied.arrays == draw.arrays))
@@ -410,11 +451,39 @@ class WebglRaster final : public fixedgl::RasterSink {
         }
     }
 
+    // A wide lines draw's ends, one pair an instance, from its first line on.
+    void pointLines(const Draw& draw, Applied& applied) {
+        const std::size_t stride = 2 * sizeof(ShadedVertex);
+        const GLuint attributes[2][3] = {
+            {kPositionAttribute, kColourAttribute, kNormalAttribute},
+            {kOtherPositionAttribute, kOtherColourAttribute, kOtherNormalAttribute}};
+        glBindBuffer(GL_ARRAY_BUFFER, lineBuffer);
+        for (int end = 0; end < 2; ++end) {
+            const std::size_t at = draw.first * stride + end * sizeof(ShadedVertex);
+            const GLuint* a = attributes[end];
+            glVertexAttribPointer(a[0], 3, GL_FLOAT, GL_FALSE, stride,
+                                  reinterpret_cast<const void*>(at + offsetof(ShadedVertex, x)));
+            glVertexAttribPointer(a[1], 4, GL_FLOAT, GL_FALSE, stride,
+                                  reinterpret_cast<const void*>(at + offsetof(ShadedVertex, r)));
+            glVertexAttribPointer(a[2], 3, GL_FLOAT, GL_FALSE, stride,
+                                  reinterpret_cast<const void*>(at + offsetof(ShadedVertex, nx)));
+        }
+        if (!divisorsOn) {
+            for (const GLuint attribute : attributes[0])
+                glVertexAttribDivisor(attribute, 1);
+            divisorsOn = true;
+        }
+        applied.sourceSet = false;  // the next draw of any other source points again
+    }
+
     // False when the draw's program cannot be made.
     bool setState(const Draw& draw, Applied& applied) {
         const bool clipped = draw.source == Source::clip;
         const LightingUniforms* lighting = clipped ? nullptr : &lightings[draw.lighting];
-        ProgramInUse* in = programFor(clipped ? kClipProgram : lighting->key);
+        const std::uint64_t key = clipped                        ? kClipProgram
+                                  : draw.source == Source::lines ? lighting->key | kWideLines
+                                                                 : lighting->key;
+        ProgramInUse* in = programFor(key);
         if (in == nullptr)
             return false;
         if (applied.program != in) {
@@ -444,6 +513,13 @@ class WebglRaster final : public fixedgl::RasterSink {
             std::memcpy(in->transform, transform, sizeof transform);
             in->transformSet = true;
         }
+        if (draw.source == Source::lines) {
+            const int line[3] = {draw.lineWidth, viewportWidth, viewportHeight};
+            if (std::memcmp(in->line, line, sizeof line) != 0) {
+                setLineUniform(in->program, line[0], line[1], line[2]);
+                std::memcpy(in->line, line, sizeof line);
+            }
+        }
         if (in->lighting != draw.lighting) {
             setLightingUniform(in->program, *lighting);
             in->lighting = draw.lighting;
@@ -454,6 +530,11 @@ class WebglRaster final : public fixedgl::RasterSink {
     void make(const Draw& draw, Applied& applied) {
         if (!setState(draw, applied))
             return;
+        if (draw.source == Source::lines) {
+            pointLines(draw, applied);
+            glDrawArraysInstanced(GL_TRIANGLES, 0, 6, static_cast<GLsizei>(draw.count));
+            return;
+        }
         if (draw.source == Source::kept)
             placeKept(*draw.kept);
         pointSource(draw, applied);
@@ -485,6 +566,17 @@ class WebglRaster final : public fixedgl::RasterSink {
         } else {
             uploadFrameVertices();
         }
+        if (lineEnds.size() > lineCapacity) {
+            lineCapacity = std::max<std::size_t>(lineCapacity, 1 << 12);
+            while (lineCapacity < lineEnds.size())
+                lineCapacity *= 2;
+            glBindBuffer(GL_ARRAY_BUFFER, lineBuffer);
+            glBufferData(GL_ARRAY_BUFFER,
+                         static_cast<GLsizeiptr>(lineCapacity * sizeof(ShadedVertex)), nullptr,
+                         GL_DYNAMIC_DRAW);
+            uploadedLineEnds.clear();
+        }
+        uploadChanged(lineBuffer, 0, lineEnds, uploadedLineEnds);
         if (clipVertices.size() > 0) {
             glBindBuffer(GL_ARRAY_BUFFER, clipBuffer);
             glBufferData(GL_ARRAY_BUFFER,
@@ -497,6 +589,7 @@ class WebglRaster final : public fixedgl::RasterSink {
         draws.clear();
         arrayDraws.clear();
         shadedVertices.clear();
+        lineEnds.clear();
         clipVertices.clear();
         transforms.states.clear();
         lightings.clear();
@@ -513,6 +606,7 @@ class WebglRaster final : public fixedgl::RasterSink {
             for (const Draw& draw : draws)
                 make(draw, applied);
             uploadedVertices.swap(shadedVertices);
+            uploadedLineEnds.swap(lineEnds);
         }
         discard();
         arrayUploads.endFrame();
@@ -524,7 +618,10 @@ class WebglRaster final : public fixedgl::RasterSink {
         programs.clear();
         programFailed = false;
         uploadedVertices.clear();
-        vertexBuffer = clipBuffer = 0;
+        uploadedLineEnds.clear();
+        vertexBuffer = clipBuffer = lineBuffer = cornerBuffer = 0;
+        lineCapacity = 0;
+        instancing = divisorsOn = false;
         keptCapacity = frameCapacity = keptUsed = 0;
         keptGeneration += 1;
         arrayUploads.forget();
@@ -543,7 +640,7 @@ bool startWebglRaster(std::string& error) {
             raster.forget();
             return false;
         }
-        raster.programs.push_back(ProgramInUse{program, false, {}, -1, -1});
+        raster.programs.push_back(ProgramInUse{program, false, {}, -1, -1, {0, 0, 0}});
     }
     GLuint buffers[2] = {};
     glGenBuffers(2, buffers);
@@ -553,6 +650,28 @@ bool startWebglRaster(std::string& error) {
     // Every program reads all three attributes from arrays.
     for (const GLuint attribute : {kPositionAttribute, kColourAttribute, kNormalAttribute})
         glEnableVertexAttribArray(attribute);
+    raster.instancing = enableWebglExtension("ANGLE_instanced_arrays");
+    if (raster.instancing) {
+        // A quad's corners as (end, side), in the order of the processor's quads.
+        static const GLfloat corners[12] = {0, -1, 0, 1, 1, 1, 0, -1, 1, 1, 1, -1};
+        GLuint lineBuffers[2] = {};
+        glGenBuffers(2, lineBuffers);
+        raster.lineBuffer = lineBuffers[0];
+        raster.cornerBuffer = lineBuffers[1];
+        glBindBuffer(GL_ARRAY_BUFFER, raster.cornerBuffer);
+        glBufferData(GL_ARRAY_BUFFER, sizeof corners, corners, GL_STATIC_DRAW);
+        // Every enabled attribute needs a buffer in WebGL, read or not: the
+        // other end's point at the corners until a wide line is drawn.
+        for (const GLuint attribute : {kOtherPositionAttribute, kOtherColourAttribute,
+                                       kOtherNormalAttribute, kCornerAttribute})
+            glVertexAttribPointer(attribute, 2, GL_FLOAT, GL_FALSE, 0, nullptr);
+        for (const GLuint attribute : {kOtherPositionAttribute, kOtherColourAttribute,
+                                       kOtherNormalAttribute, kCornerAttribute})
+            glEnableVertexAttribArray(attribute);
+        for (const GLuint attribute :
+             {kOtherPositionAttribute, kOtherColourAttribute, kOtherNormalAttribute})
+            glVertexAttribDivisor(attribute, 1);
+    }
     glDepthMask(GL_TRUE);
     return true;
 }

@@ -89,10 +89,11 @@ void expectAlike(const Picture& layer, const Picture& openGl, const std::string&
     EXPECT_GE(shareWithin(layer, openGl, 3), 0.9995) << name;
 }
 
-// With and without 32-bit element indices (the arrays' other path).
+// With and without WebGL 1's extensions (32-bit element indices, instancing):
+// the arrays' other path, and wide lines made on the processor.
 TEST(FixedGlTest, PicturesMatchOpenGls) {
-    for (const bool uintIndices : {true, false}) {
-        web_test::uintIndicesAvailable = uintIndices;
+    for (const bool extensions : {true, false}) {
+        web_test::extensionsAvailable = extensions;
         for (int n = 0; n < gl_cases::kCaseCount; ++n) {
             const Picture expected = openGlPicture({n});
             Offscreen offscreen;
@@ -100,10 +101,10 @@ TEST(FixedGlTest, PicturesMatchOpenGls) {
             fixedgl::resetContext();
             layer_gl::makeLists();
             expectAlike(layerPicture(offscreen, n), expected,
-                        "case " + std::to_string(n) + (uintIndices ? "" : ", 16-bit indices"));
+                        "case " + std::to_string(n) + (extensions ? "" : ", no extensions"));
         }
     }
-    web_test::uintIndicesAvailable = true;
+    web_test::extensionsAvailable = true;
 }
 
 // Lists made before a lost context draw the same in the new one: the kept

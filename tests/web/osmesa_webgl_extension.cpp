@@ -6,9 +6,11 @@
 #include "platform/web/webgl_extension.h"
 
 namespace web_test {
-bool uintIndicesAvailable = true;
+bool extensionsAvailable = true;
 }
 
 bool web::enableWebglExtension(const char* name) {
-    return std::strcmp(name, "OES_element_index_uint") == 0 && web_test::uintIndicesAvailable;
+    return (std::strcmp(name, "OES_element_index_uint") == 0 ||
+            std::strcmp(name, "ANGLE_instanced_arrays") == 0) &&
+           web_test::extensionsAvailable;
 }
