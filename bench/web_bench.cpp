@@ -24,8 +24,8 @@
 
 namespace {
 
-constexpr int kWarmUpFrames = 3;
-constexpr int kTimedFrames = 21;
+constexpr int kWarmUpFrames = 8;
+constexpr int kTimedFrames = 25;
 constexpr int kFinishedFrames = 7;
 
 struct Case {

@@ -112,6 +112,7 @@ def report(size, dirs, runs):
            len(runs[0])), flush=True)
     header = "frame view | " + " | ".join("%s: work_ms fps frame_ms" % d for d in dirs)
     print(header + (" | work ratio" if len(dirs) == 2 else ""))
+    ratios = []
     for key in sorted(runs[0][0]):
         cells, works = [], []
         for page_runs in runs:
@@ -121,8 +122,12 @@ def report(size, dirs, runs):
             cells.append("%.2f %.1f %.1f" % tuple(medians))
         line = "%d %d | %s" % (key[0], key[1], " | ".join(cells))
         if len(works) == 2:
-            line += " | %.2f" % (works[0] / works[1])
+            ratios.append(works[0] / works[1])
+            line += " | %.2f" % ratios[-1]
         print(line, flush=True)
+    if ratios:
+        print("work ratio: median %.2f, largest %.2f" % (statistics.median(ratios), max(ratios)),
+              flush=True)
 
 
 if __name__ == "__main__":
