@@ -65,7 +65,7 @@ struct ListCommand {
 
 // A run of a list's triangle blocks, kept in GPU memory and drawn as one.
 struct ListPart {
-    std::uint32_t first, count;  // in the list's kept vertices
+    std::uint32_t first, count;  // in the list's kept indices
     bool currentColour;          // its vertices take the colour current at the call
     bool currentNormal;          // ... and the normal
     bool leavesColour;           // it sets the current colour, to `colour`

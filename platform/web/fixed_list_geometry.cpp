@@ -1,6 +1,6 @@
-// fixed_list_geometry.cpp -- a display list's triangle blocks made, once, into vertices the
-// rasteriser keeps in GPU memory: runs of blocks become parts drawn as one under the state
-// current at the call; every other call stays recorded and runs as it was made.
+// fixed_list_geometry.cpp -- a display list's triangle blocks made, once, into vertices and
+// indices the rasteriser keeps in GPU memory: runs of blocks become parts drawn as one under
+// the state current at the call; every other call stays recorded and runs as it was made.
 #include <GL/gl.h>
 
 #include <cstring>
@@ -80,9 +80,10 @@ struct Compiler {
             takesColour = list.parts.back().currentColour;
             takesNormal = list.parts.back().currentNormal;
         }
+        KeptVertices& kept = *list.kept;
         if (!partOpen || list.parts.back().currentColour != takesColour ||
             list.parts.back().currentNormal != takesNormal) {
-            const auto first = static_cast<std::uint32_t>(list.kept->vertices.size());
+            const auto first = static_cast<std::uint32_t>(kept.indices.size());
             list.parts.push_back(
                 ListPart{first, 0, takesColour, takesNormal, false, false, {}, {}});
             list.items.push_back(ListItem{true, static_cast<std::uint32_t>(list.parts.size() - 1)});
@@ -90,14 +91,14 @@ struct Compiler {
         }
         const GLenum mode = commands[begin].data;
         const int n = static_cast<int>(block.size());
-        std::vector<ShadedVertex>& kept = list.kept->vertices;
-        forEachTriangle(mode, n, [this, &kept](int a, int b, int c) {
-            kept.push_back(block[a]);
-            kept.push_back(block[b]);
-            kept.push_back(block[c]);
+        const auto base = static_cast<std::uint32_t>(kept.vertices.size());
+        kept.vertices.insert(kept.vertices.end(), block.begin(), block.end());
+        forEachTriangle(mode, n, [base, &kept](int a, int b, int c) {
+            for (const int v : {a, b, c})
+                kept.indices.push_back(base + static_cast<std::uint32_t>(v));
         });
         ListPart& part = list.parts.back();
-        part.count = static_cast<std::uint32_t>(kept.size()) - part.first;
+        part.count = static_cast<std::uint32_t>(kept.indices.size()) - part.first;
         known = values;
         if (setsColour)
             leaveColour(part);
@@ -153,6 +154,7 @@ void compileListGeometry(DisplayList& list) {
     list.kept = std::make_shared<KeptVertices>();
     Compiler{list, {}, false, {}}.run();
     list.kept->vertices.shrink_to_fit();
+    list.kept->indices.shrink_to_fit();
 }
 
 }  // namespace fixedgl

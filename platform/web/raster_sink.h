@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -95,14 +96,18 @@ struct CurrentValues {
     float normal[3];
 };
 
-// A display list's triangles, alive as long as the list (and any draw still
+// A display list's triangles: its blocks' vertices once each, and three
+// indices into them a triangle. Alive as long as the list (and any draw still
 // waiting for them). The rasteriser keeps a copy in GPU memory, made when
 // first drawn and made again after its GPU objects were forgotten (a lost
-// context): `generation` and `offset` are the rasteriser's bookkeeping.
+// context): the last four are its bookkeeping.
 struct KeptVertices {
     std::vector<ShadedVertex> vertices;
+    std::vector<std::uint32_t> indices;
     unsigned generation = 0;
-    std::size_t offset = 0;
+    std::size_t offset = 0;      // the first vertex in the rasteriser's buffer
+    std::size_t indexBytes = 0;  // the first index's byte in its index buffer
+    unsigned indexType = 0;
 };
 
 // A client array of floats as glVertexPointer and glColorPointer give it.
@@ -142,7 +147,7 @@ class RasterSink {
     // Room for `count` vertices the layer transformed and lit itself.
     virtual ClipVertex* appendClip(Primitive primitive, int count, const RasterState& raster,
                                    unsigned rasterSerial) = 0;
-    // Triangles [first, first + count) of kept vertices.
+    // The triangles of kept indices [first, first + count).
     virtual void drawKept(const std::shared_ptr<KeptVertices>& kept, int first, int count,
                           const CurrentValues& current, const DrawState& state) = 0;
     // Triangles of client arrays, read before the call returns.
