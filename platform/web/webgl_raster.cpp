@@ -89,8 +89,8 @@ ShadedVertex* WebglRaster::appendShaded(Primitive primitive, int count, const Dr
 }
 
 ShadedVertex* WebglRaster::appendWideLines(int lines, int width, const DrawState& state) {
-    if (!instancing)
-        return nullptr;
+    if (!instancing || viewportWidth <= 0 || viewportHeight <= 0)
+        return nullptr;  // the layer's quads (none without a viewport)
     const auto first = static_cast<std::uint32_t>(lineEnds.size() / 2);
     newDraw(Source::lines, Primitive::triangles, first, &state, *state.raster, state.rasterSerial,
             width)

@@ -11,7 +11,7 @@ namespace web {
 using fixedgl::KeptVertices;
 using fixedgl::ShadedVertex;
 
-// First sizes: the kept part in vertices (the shapes' lists need about 1,200)
+// First sizes: the kept part in vertices (the shapes' lists need about 1,600)
 // and their indices in bytes (about 18,000), the frame's part in vertices
 // (about 60,000 in the rain).
 constexpr std::size_t kFirstKeptCapacity = 1 << 14;
