@@ -7,7 +7,7 @@ set -euo pipefail
 
 packages=(
     make build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
-    libsdl2-dev libgl1-mesa-dev libglu1-mesa-dev libosmesa6-dev libgl1-mesa-dri
+    libsdl2-dev libgl1-mesa-dev libglu1-mesa-dev libosmesa6-dev libgl1-mesa-dri libgles-dev
     libfreetype-dev fonts-liberation libpng-dev zlib1g-dev libwebp-dev libx11-dev libxrandr-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xdotool x11-utils openbox python3 python3-xlib
