@@ -7,7 +7,7 @@ set -euo pipefail
 
 packages=(
     make build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
-    libsdl2-dev libgl1-mesa-dev libglu1-mesa-dev libosmesa6-dev libgl1-mesa-dri
+    libsdl2-dev libgl1-mesa-dev libglu1-mesa-dev libosmesa6-dev libgl1-mesa-dri libgles-dev
     libfreetype-dev fonts-liberation libpng-dev zlib1g-dev libwebp-dev libx11-dev libxrandr-dev
     libxcb1-dev
     # football-record's MP4 and WebM clips (the native build only)

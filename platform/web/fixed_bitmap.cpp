@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <vector>
 
 #include "platform/web/fixed_context.h"
 #include "platform/web/fixed_gl.h"
@@ -11,12 +12,15 @@
 namespace fixedgl {
 
 void rasterPos2f(GLfloat x, GLfloat y) {
-    if (compiledOnly(ListOp::rasterPos, 0, x, y) || context.primitiveMode != GL_NONE) {
-        if (context.primitiveMode != GL_NONE)
+    if (compiledOnly(ListOp::rasterPos, 0, x, y) || context.primitiveMode != kNoBlock) {
+        if (context.primitiveMode != kNoBlock)
             setError(GL_INVALID_OPERATION);
         return;
     }
-    const RasterVertex v = processVertex(x, y, 0.0f, context.colour);
+    const float* c = context.colour;
+    const float* n = context.normal;
+    const ClipVertex v =
+        processVertex(ShadedVertex{x, y, 0.0f, c[0], c[1], c[2], c[3], n[0], n[1], n[2]});
     // A position outside the view volume makes the raster position invalid:
     // bitmaps then draw nothing and move nothing.
     context.rasterValid =
@@ -54,6 +58,8 @@ static void drawBitmap(GLsizei width, GLsizei height, GLfloat xorig, GLfloat yor
         const float bottom = std::floor(context.rasterPos[1] - yorig);
         const float z = context.rasterPos[2] * 2.0f - 1.0f;
         const float* colour = context.rasterColour;
+        static std::vector<ClipVertex> points;
+        points.clear();
         for (int row = 0; row < height; ++row) {
             const GLubyte* line = bits + stride * static_cast<std::size_t>(row);
             for (int column = 0; column < width; ++column) {
@@ -61,19 +67,13 @@ static void drawBitmap(GLsizei width, GLsizei height, GLfloat xorig, GLfloat yor
                     continue;
                 const float px = left + static_cast<float>(column) + 0.5f;
                 const float py = bottom + static_cast<float>(row) + 0.5f;
-                const RasterVertex point = {
+                points.push_back(ClipVertex{
                     (px - static_cast<float>(vp[0])) / static_cast<float>(vp[2]) * 2.0f - 1.0f,
-                    (py - static_cast<float>(vp[1])) / static_cast<float>(vp[3]) * 2.0f - 1.0f,
-                    z,
-                    1.0f,
-                    colour[0],
-                    colour[1],
-                    colour[2],
-                    colour[3],
-                    context.rasterFog};
-                emit(Primitive::points, &point, 1);
+                    (py - static_cast<float>(vp[1])) / static_cast<float>(vp[3]) * 2.0f - 1.0f, z,
+                    1.0f, colour[0], colour[1], colour[2], colour[3], context.rasterFog});
             }
         }
+        emitClip(Primitive::points, points.data(), static_cast<int>(points.size()));
     }
     context.rasterPos[0] += xmove;
     context.rasterPos[1] += ymove;
@@ -81,7 +81,7 @@ static void drawBitmap(GLsizei width, GLsizei height, GLfloat xorig, GLfloat yor
 
 void bitmap(GLsizei width, GLsizei height, GLfloat xorig, GLfloat yorig, GLfloat xmove,
             GLfloat ymove, const GLubyte* bits) {
-    if (context.primitiveMode != GL_NONE) {
+    if (context.primitiveMode != kNoBlock) {
         setError(GL_INVALID_OPERATION);
         return;
     }
@@ -168,7 +168,7 @@ void popClientAttrib() {
 
 // Only the list group is kept: the one attribute the drawing saves.
 void pushAttrib(GLbitfield) {
-    if (context.primitiveMode != GL_NONE) {
+    if (context.primitiveMode != kNoBlock) {
         setError(GL_INVALID_OPERATION);
         return;
     }
@@ -180,7 +180,7 @@ void pushAttrib(GLbitfield) {
 }
 
 void popAttrib() {
-    if (context.primitiveMode != GL_NONE) {
+    if (context.primitiveMode != kNoBlock) {
         setError(GL_INVALID_OPERATION);
         return;
     }

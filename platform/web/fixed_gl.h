@@ -1,6 +1,7 @@
-// fixed_gl.h -- the OpenGL 1.x fixed-function entry points the drawing calls, computed on the
-// CPU (transform, lighting, primitive assembly, display lists, bitmaps) and handed to a
-// RasterSink. gl_names.h maps the GL names onto these for the browser build.
+// fixed_gl.h -- the OpenGL 1.x fixed-function entry points the drawing calls: state, matrices,
+// primitive assembly, display lists and bitmaps kept here, and handed to a RasterSink whose
+// vertex shader transforms and lights. gl_names.h maps the GL names onto these for the browser
+// build.
 #pragma once
 
 #include <GL/gl.h>

@@ -1,4 +1,5 @@
-// fixed_lists.cpp -- display lists as recorded calls: names, compiling, calling, deleting.
+// fixed_lists.cpp -- display lists: names, compiling (calls recorded, triangle blocks kept as
+// vertices for the GPU), calling, deleting.
 #include <GL/gl.h>
 
 #include "platform/web/fixed_context.h"
@@ -8,13 +9,23 @@ namespace fixedgl {
 
 void runListBitmap(const ListCommand& command, const DisplayList& list);
 
+// A kept part drawn under the current state; it leaves the colour and normal it sets.
+static void drawListPart(const DisplayList& list, const ListPart& part) {
+    if (rasterSink != nullptr) {
+        rasterSink->drawKept(list.kept, static_cast<int>(part.first), static_cast<int>(part.count),
+                             currentValues(part.currentColour, part.currentNormal), drawState());
+    }
+    if (part.leavesColour)
+        setColour(part.colour[0], part.colour[1], part.colour[2]);
+    if (part.leavesNormal)
+        normal3f(part.normal[0], part.normal[1], part.normal[2]);
+}
+
 // Nested calls deeper than this are ignored, as GL's list nesting limit does.
 constexpr int kMaxListNesting = 64;
 
-bool compiledOnly(ListOp op, std::uint32_t data, double a0, double a1, double a2, double a3,
-                  double a4, double a5) {
-    if (context.compilingList == 0 || context.replayDepth > 0)
-        return false;
+bool recordCommand(ListOp op, std::uint32_t data, double a0, double a1, double a2, double a3,
+                   double a4, double a5) {
     context.compiling.commands.push_back(ListCommand{op, {a0, a1, a2, a3, a4, a5}, data});
     return !context.compileAndExecute;
 }
@@ -58,7 +69,7 @@ void newList(GLuint list, GLenum mode) {
         setError(GL_INVALID_ENUM);
         return;
     }
-    if (context.compilingList != 0 || context.primitiveMode != GL_NONE) {
+    if (context.compilingList != 0 || context.primitiveMode != kNoBlock) {
         setError(GL_INVALID_OPERATION);
         return;
     }
@@ -68,7 +79,7 @@ void newList(GLuint list, GLenum mode) {
 }
 
 void endList() {
-    if (context.compilingList == 0 || context.primitiveMode != GL_NONE) {
+    if (context.compilingList == 0 || context.primitiveMode != kNoBlock) {
         setError(GL_INVALID_OPERATION);
         return;
     }
@@ -77,6 +88,7 @@ void endList() {
         context.lists.resize(index + 1);
         context.listNamed.resize(index + 1, false);
     }
+    compileListGeometry(context.compiling);
     context.lists[index] = std::move(context.compiling);
     context.listNamed[index] = true;
     context.compiling = DisplayList{};
@@ -161,8 +173,12 @@ void runList(GLuint name) {
     // it is while it runs.
     const DisplayList& list = context.lists[name - 1];
     context.replayDepth += 1;
-    for (std::size_t i = 0; i < list.commands.size(); ++i)
-        runCommand(list.commands[i], list);
+    for (const ListItem& item : list.items) {
+        if (item.part)
+            drawListPart(list, list.parts[item.index]);
+        else
+            runCommand(list.commands[item.index], list);
+    }
     context.replayDepth -= 1;
 }
 

@@ -1,5 +1,5 @@
-// fixed_matrices.cpp -- the model-view and projection matrix stacks, and the matrices derived
-// from them: the normals' matrix and the clip transform.
+// fixed_matrices.cpp -- the model-view and projection matrix stacks, and the matrices the vertex
+// shader takes from them: the clip transform and the normals' matrix.
 #include <GL/gl.h>
 
 #include <cmath>
@@ -17,9 +17,8 @@ static std::vector<Matrix>& currentStack() {
 }
 
 static void matrixChanged() {
-    if (context.matrixMode == GL_MODELVIEW)
-        context.normalMatrixDirty = true;
-    context.mvpDirty = true;
+    context.transformDirty = true;
+    context.transformSerial += 1;
 }
 
 // top = top x m, in single precision as the matrices are kept.
@@ -190,33 +189,32 @@ void getDoublev(GLenum name, GLdouble* values) {
 }
 
 // The inverse transpose of the model-view's upper 3x3 (the cofactors over the
-// determinant), which carries normals into eye coordinates.
-const float* normalMatrix() {
-    if (!context.normalMatrixDirty)
-        return context.normalMatrix;
-    const float* m = context.modelView.back().m;
+// determinant), which carries normals into eye coordinates; column-major.
+static void makeNormalMatrix(const float* m, float* n) {
     const auto a = [m](int row, int column) { return m[column * 4 + row]; };
-    float* n = context.normalMatrix;
+    float cofactor[3][3];
     for (int row = 0; row < 3; ++row) {
         for (int column = 0; column < 3; ++column) {
             const int r0 = (row + 1) % 3, r1 = (row + 2) % 3;
             const int c0 = (column + 1) % 3, c1 = (column + 2) % 3;
-            n[row * 3 + column] = a(r0, c0) * a(r1, c1) - a(r0, c1) * a(r1, c0);
+            cofactor[row][column] = a(r0, c0) * a(r1, c1) - a(r0, c1) * a(r1, c0);
         }
     }
-    const float determinant = a(0, 0) * n[0] + a(0, 1) * n[1] + a(0, 2) * n[2];
+    const float determinant =
+        a(0, 0) * cofactor[0][0] + a(0, 1) * cofactor[0][1] + a(0, 2) * cofactor[0][2];
     const float inverse = determinant != 0.0f ? 1.0f / determinant : 0.0f;
-    for (int i = 0; i < 9; ++i)
-        n[i] *= inverse;
-    context.normalMatrixDirty = false;
-    return n;
+    for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column < 3; ++column)
+            n[column * 3 + row] = cofactor[row][column] * inverse;
+    }
 }
 
 // The clip position comes from the product of the projection and model-view
 // matrices, rounded as OpenGL keeps it, so that edges fall on the same pixels.
-const float* modelViewProjection() {
-    if (!context.mvpDirty)
-        return context.mvp;
+const TransformState& transformState() {
+    TransformState& t = context.transform;
+    if (!context.transformDirty)
+        return t;
     const float* p = context.projection.back().m;
     const float* mv = context.modelView.back().m;
     for (int column = 0; column < 4; ++column) {
@@ -224,11 +222,13 @@ const float* modelViewProjection() {
             float sum = 0;
             for (int k = 0; k < 4; ++k)
                 sum += p[k * 4 + row] * mv[column * 4 + k];
-            context.mvp[column * 4 + row] = sum;
+            t.mvp[column * 4 + row] = sum;
         }
     }
-    context.mvpDirty = false;
-    return context.mvp;
+    std::memcpy(t.modelView, mv, sizeof t.modelView);
+    makeNormalMatrix(mv, t.normalMatrix);
+    context.transformDirty = false;
+    return t;
 }
 
 }  // namespace fixedgl

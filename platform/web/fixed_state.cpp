@@ -32,8 +32,8 @@ void resetContext() {
     c.modelView.assign(1, kIdentity);
     c.projection.assign(1, kIdentity);
     c.matrixMode = GL_MODELVIEW;
-    c.normalMatrixDirty = true;
-    c.mvpDirty = true;
+    c.transformDirty = true;
+    c.transformSerial += 1;
     setFour(c.colour, 1, 1, 1, 1);
     c.normal[0] = 0;
     c.normal[1] = 0;
@@ -62,6 +62,7 @@ void resetContext() {
         light.attenuation[1] = 0;
         light.attenuation[2] = 0;
     }
+    lightingChanged();
     c.raster = RasterState{false, GL_LESS, 0, 0.0f, 1.0f, 1.0f, {0, 0, 0, 0}};
     c.rasterSerial += 1;
     c.fog = false;
@@ -73,7 +74,7 @@ void resetContext() {
     setFour(c.clearColour, 0, 0, 0, 0);
     c.clearDepth = 1.0;
     c.viewport[0] = c.viewport[1] = c.viewport[2] = c.viewport[3] = 0;
-    c.primitiveMode = GL_NONE;
+    c.primitiveMode = kNoBlock;
     c.primitive.clear();
     c.rasterValid = true;
     c.rasterPos[0] = c.rasterPos[1] = c.rasterPos[2] = 0;
@@ -94,7 +95,7 @@ void resetContext() {
 }
 
 bool insideBegin() {
-    if (context.primitiveMode == GL_NONE)
+    if (context.primitiveMode == kNoBlock)
         return false;
     setError(GL_INVALID_OPERATION);
     return true;
@@ -111,16 +112,19 @@ static bool setSwitch(GLenum cap, bool on) {
     Context& c = context;
     if (cap >= GL_LIGHT0 && cap < GL_LIGHT0 + kMaxLights) {
         c.lights[cap - GL_LIGHT0].enabled = on;
+        lightingChanged();
         return true;
     }
     switch (cap) {
         case GL_LIGHTING:
             c.lighting = on;
+            lightingChanged();
             return true;
         case GL_COLOR_MATERIAL:
             c.colourMaterial = on;
             if (on)
                 setColour(c.colour[0], c.colour[1], c.colour[2]);
+            lightingChanged();
             return true;
         case GL_DEPTH_TEST:
             if (c.raster.depthTest != on) {
@@ -173,6 +177,7 @@ void lightfv(GLenum name, GLenum parameter, const GLfloat* values) {
     Light* light = lightOf(name);
     if (light == nullptr)
         return;
+    lightingChanged();
     const float* mv = context.modelView.back().m;
     switch (parameter) {
         case GL_AMBIENT:
@@ -208,6 +213,7 @@ void lightf(GLenum name, GLenum parameter, GLfloat value) {
     Light* light = lightOf(name);
     if (light == nullptr)
         return;
+    lightingChanged();
     switch (parameter) {
         case GL_SPOT_EXPONENT:
             if (value < 0.0f || value > 128.0f)
@@ -245,6 +251,7 @@ void colorMaterial(GLenum face, GLenum mode) {
     }
     context.colourMaterialFace = face;
     context.colourMaterialMode = mode;
+    lightingChanged();
     if (context.colourMaterial)
         setColour(context.colour[0], context.colour[1], context.colour[2]);
 }

@@ -1,5 +1,5 @@
-// page_host.cpp -- the canvas's context and size, the clock, animation frames and page events on
-// emscripten's HTML5 API.
+// page_host.cpp -- the canvas's context, its extensions and size, the clock, animation frames and
+// page events on emscripten's HTML5 API.
 #include "platform/web/page_host.h"
 
 #include <emscripten.h>
@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/key_codes.h"
+#include "platform/web/webgl_extension.h"
 
 namespace web {
 
@@ -32,6 +33,11 @@ bool makeCanvasContext() {
         return false;
     }
     return true;
+}
+
+bool enableWebglExtension(const char* name) {
+    return emscripten_webgl_enable_extension(emscripten_webgl_get_current_context(), name) ==
+           EM_TRUE;
 }
 
 void setCanvasSize(int width, int height) {

@@ -1,228 +1,260 @@
-// webgl_raster.cpp -- WebGL 1 rasterising of what the fixed-function layer hands on.
+// webgl_raster.cpp -- WebGL 1 drawing of what the fixed-function layer hands on: a frame's draws
+// recorded in order with the state each is made under (made at the flush, webgl_raster_flush.cpp),
+// the contexts' start, and the rasteriser's calls for the page.
 #include "platform/web/webgl_raster.h"
 
 #include <GLES2/gl2.h>
+#include <GLES3/gl3.h>  // instancing: ANGLE_instanced_arrays in WebGL 1
 
-#include <cstddef>
 #include <cstdio>
+#include <cstring>
+#include <string>
 #include <vector>
+
+#include "platform/web/webgl_extension.h"
+#include "platform/web/webgl_raster_state.h"
 
 namespace web {
 
+using fixedgl::ArrayTriangles;
+using fixedgl::ClipVertex;
+using fixedgl::CurrentValues;
+using fixedgl::DrawState;
+using fixedgl::KeptVertices;
+using fixedgl::LightingState;
 using fixedgl::Primitive;
 using fixedgl::RasterState;
-using fixedgl::RasterVertex;
+using fixedgl::ShadedVertex;
 
-// GL 1.x fog modes as the layer passes them on.
-constexpr unsigned kFogLinear = 0x2601;
-constexpr unsigned kFogExp = 0x0800;
-constexpr unsigned kFogExp2 = 0x0801;
-
-static const char kVertexShader[] = R"(
-attribute vec4 position;
-attribute vec4 colour;
-attribute float fogCoordinate;
-varying vec4 vColour;
-varying float vFog;
-void main() {
-    gl_Position = position;
-    gl_PointSize = 1.0;
-    vColour = colour;
-    vFog = fogCoordinate;
+void WebglRaster::setViewport(int x, int y, int width, int height) {
+    flush();
+    glViewport(x, y, width, height);
+    viewportWidth = width;
+    viewportHeight = height;
 }
-)";
 
-// GL 1.x fog, per fragment: f from the interpolated eye distance, clamped,
-// then the colour moved towards the fog colour by 1 - f.
-static const char kFragmentShader[] = R"(
-precision highp float;
-uniform int fogMode;  // 0 off, 1 linear, 2 exp, 3 exp2
-uniform vec3 fogParameters;  // start, end, density
-uniform vec3 fogColour;
-varying vec4 vColour;
-varying float vFog;
-void main() {
-    vec4 colour = vColour;
-    if (fogMode != 0) {
-        float f;
-        if (fogMode == 1)
-            f = (fogParameters.y - vFog) / (fogParameters.y - fogParameters.x);
-        else if (fogMode == 2)
-            f = exp(-fogParameters.z * vFog);
-        else
-            f = exp(-(fogParameters.z * vFog) * (fogParameters.z * vFog));
-        colour.rgb = mix(fogColour, colour.rgb, clamp(f, 0.0, 1.0));
-    }
-    gl_FragColor = colour;
+void WebglRaster::clear(unsigned mask, const float colour[4], double depth) {
+    flush();
+    glClearColor(colour[0], colour[1], colour[2], colour[3]);
+    glClearDepthf(static_cast<float>(depth));
+    // Clearing writes the depth buffer only with depth writes on, as they always are.
+    glClear(mask & (GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT));
 }
-)";
 
-// A run of primitives of one kind under one state, in the frame's vertices.
-struct Segment {
-    Primitive primitive;
-    unsigned serial;
-    RasterState state;
-    std::size_t first;
-    std::size_t count;
-};
-
-class WebglRaster : public fixedgl::RasterSink {
-  public:
-    GLuint program = 0;
-    GLuint buffer = 0;
-    GLint fogMode = -1, fogParameters = -1, fogColour = -1;
-    std::vector<RasterVertex> vertices;
-    std::vector<Segment> segments;
-
-    void setViewport(int x, int y, int width, int height) override {
-        flush();
-        glViewport(x, y, width, height);
+std::uint32_t WebglRaster::lightingIndex(const LightingState& lighting, unsigned serial) {
+    if (lightings.empty() || serial != lastLightingSerial) {
+        lightings.emplace_back();
+        packLighting(lighting, lightings.back());
+        lastLightingSerial = serial;
     }
+    return static_cast<std::uint32_t>(lightings.size() - 1);
+}
 
-    void clear(unsigned mask, const float colour[4], double depth) override {
-        flush();
-        glClearColor(colour[0], colour[1], colour[2], colour[3]);
-        glClearDepthf(static_cast<float>(depth));
-        // Clearing writes the depth buffer only with depth writes on, as they always are.
-        glClear(mask & (GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT));
+// A new draw, or the last one when these vertices follow its own under the
+// same state.
+Draw& WebglRaster::newDraw(Source source, Primitive primitive, std::uint32_t first,
+                           const DrawState* state, const RasterState& raster, unsigned rasterSerial,
+                           int lineWidth) {
+    std::uint32_t transform = 0, lighting = 0;
+    if (state != nullptr) {
+        transform = transforms.index(*state->transform, state->transformSerial);
+        lighting = lightingIndex(*state->lighting, state->lightingSerial);
     }
-
-    RasterVertex* append(Primitive primitive, int count, const RasterState& state,
-                         unsigned serial) override {
-        if (segments.empty() || segments.back().primitive != primitive ||
-            segments.back().serial != serial)
-            segments.push_back(Segment{primitive, serial, state, vertices.size(), 0});
-        segments.back().count += static_cast<std::size_t>(count);
-        vertices.resize(vertices.size() + static_cast<std::size_t>(count));
-        return vertices.data() + vertices.size() - count;
+    const std::uint32_t rasterIndex = rasters.index(raster, rasterSerial);
+    if (!draws.empty() && source != Source::kept && source != Source::arrays) {
+        Draw& last = draws.back();
+        if (last.source == source && last.primitive == primitive &&
+            last.first + last.count == first && last.transform == transform &&
+            last.lighting == lighting && last.raster == rasterIndex && last.lineWidth == lineWidth)
+            return last;
     }
+    draws.emplace_back();
+    Draw& draw = draws.back();
+    draw.source = source;
+    draw.primitive = primitive;
+    draw.first = first;
+    draw.transform = transform;
+    draw.lighting = lighting;
+    draw.raster = rasterIndex;
+    draw.lineWidth = lineWidth;
+    return draw;
+}
 
-    void applyState(const RasterState& state) {
-        if (state.depthTest)
-            glEnable(GL_DEPTH_TEST);
-        else
-            glDisable(GL_DEPTH_TEST);
-        glDepthFunc(state.depthFunc);
-        const int mode = state.fogMode == kFogLinear ? 1
-                         : state.fogMode == kFogExp  ? 2
-                         : state.fogMode == kFogExp2 ? 3
-                                                     : 0;
-        glUniform1i(fogMode, mode);
-        glUniform3f(fogParameters, state.fogStart, state.fogEnd, state.fogDensity);
-        glUniform3f(fogColour, state.fogColour[0], state.fogColour[1], state.fogColour[2]);
-    }
+ShadedVertex* WebglRaster::appendShaded(Primitive primitive, int count, const DrawState& state) {
+    Growing<ShadedVertex>& frame = store.frame();
+    const auto first = static_cast<std::uint32_t>(frame.size());
+    newDraw(Source::shaded, primitive, first, &state, *state.raster, state.rasterSerial).count +=
+        static_cast<std::uint32_t>(count);
+    return frame.extend(static_cast<std::size_t>(count));
+}
 
-    void flush() {
-        if (vertices.empty())
-            return;
-        glBindBuffer(GL_ARRAY_BUFFER, buffer);
-        glBufferData(GL_ARRAY_BUFFER,
-                     static_cast<GLsizeiptr>(vertices.size() * sizeof(RasterVertex)),
-                     vertices.data(), GL_STREAM_DRAW);
-        unsigned applied = 0;
-        bool anyApplied = false;
-        for (const Segment& segment : segments) {
-            if (!anyApplied || segment.serial != applied) {
-                applyState(segment.state);
-                applied = segment.serial;
-                anyApplied = true;
-            }
-            const GLenum mode = segment.primitive == Primitive::triangles ? GL_TRIANGLES
-                                : segment.primitive == Primitive::lines   ? GL_LINES
-                                                                          : GL_POINTS;
-            glDrawArrays(mode, static_cast<GLint>(segment.first),
-                         static_cast<GLsizei>(segment.count));
+ShadedVertex* WebglRaster::appendWideLines(int lines, int width, const DrawState& state) {
+    if (!instancing || viewportWidth <= 0 || viewportHeight <= 0)
+        return nullptr;  // the layer's quads (none without a viewport)
+    const auto first = static_cast<std::uint32_t>(lineEnds.size() / 2);
+    newDraw(Source::lines, Primitive::triangles, first, &state, *state.raster, state.rasterSerial,
+            width)
+        .count += static_cast<std::uint32_t>(lines);
+    return lineEnds.extend(2 * static_cast<std::size_t>(lines));
+}
+
+ClipVertex* WebglRaster::appendClip(Primitive primitive, int count, const RasterState& raster,
+                                    unsigned rasterSerial) {
+    const auto first = static_cast<std::uint32_t>(clipVertices.size());
+    newDraw(Source::clip, primitive, first, nullptr, raster, rasterSerial).count +=
+        static_cast<std::uint32_t>(count);
+    return clipVertices.extend(static_cast<std::size_t>(count));
+}
+
+static void takeCurrent(Draw& draw, const CurrentValues& current) {
+    draw.useColour = current.useColour;
+    draw.useNormal = current.useNormal;
+    std::memcpy(draw.colour, current.colour, sizeof draw.colour);
+    std::memcpy(draw.normal, current.normal, sizeof draw.normal);
+}
+
+// Triangles the GPU buffers cannot hold (indices past what 16 bits say, where
+// 32-bit ones are missing) go with the frame's vertices.
+void WebglRaster::expandTriangles(const ShadedVertex* vertices, const std::uint32_t* indices,
+                                  int count, const CurrentValues& current, const DrawState& state) {
+    ShadedVertex* out = appendShaded(Primitive::triangles, count, state);
+    for (int i = 0; i < count; ++i) {
+        ShadedVertex v = vertices[indices[i]];
+        if (current.useColour) {
+            v.r = current.colour[0];
+            v.g = current.colour[1];
+            v.b = current.colour[2];
+            v.a = current.colour[3];
         }
-        vertices.clear();
-        segments.clear();
+        if (current.useNormal) {
+            v.nx = current.normal[0];
+            v.ny = current.normal[1];
+            v.nz = current.normal[2];
+        }
+        out[i] = v;
     }
-};
+}
+
+void WebglRaster::drawKept(const std::shared_ptr<KeptVertices>& kept, int first, int count,
+                           const CurrentValues& current, const DrawState& state) {
+    if (count <= 0)
+        return;
+    if (!store.canKeep(*kept)) {
+        expandTriangles(kept->vertices.data(), kept->indices.data() + first, count, current, state);
+        return;
+    }
+    Draw& draw = newDraw(Source::kept, Primitive::triangles, static_cast<std::uint32_t>(first),
+                         &state, *state.raster, state.rasterSerial);
+    draw.count = static_cast<std::uint32_t>(count);
+    draw.kept = kept;
+    takeCurrent(draw, current);
+}
+
+void WebglRaster::drawArrayTriangles(const ArrayTriangles& arrays, const CurrentValues& current,
+                                     const DrawState& state) {
+    ArrayDraw uploaded;
+    if (!arrayUploads.prepare(arrays, uploaded)) {
+        // Only 32-bit indices fail, so the elements are read as the indices say.
+        static std::vector<ShadedVertex> elements;
+        static std::vector<std::uint32_t> order;
+        elements.clear();
+        order.clear();
+        const auto* indices = static_cast<const std::uint32_t*>(arrays.indices);
+        for (int i = 0; i < arrays.count; ++i) {
+            const auto at = [&indices, i](const fixedgl::ClientArray& array) {
+                return reinterpret_cast<const float*>(
+                    static_cast<const unsigned char*>(array.pointer) + array.stride * indices[i]);
+            };
+            const float* p = at(arrays.position);
+            const float* c = arrays.colour.pointer != nullptr ? at(arrays.colour) : current.colour;
+            const float alpha =
+                arrays.colour.pointer == nullptr || arrays.colour.size == 4 ? c[3] : 1.0f;
+            elements.push_back(ShadedVertex{p[0], p[1], p[2], c[0], c[1], c[2], alpha, 0, 0, 0});
+            order.push_back(static_cast<std::uint32_t>(i));
+        }
+        CurrentValues normalOnly = current;
+        normalOnly.useColour = false;
+        expandTriangles(elements.data(), order.data(), arrays.count, normalOnly, state);
+        return;
+    }
+    arrayDraws.push_back(uploaded);
+    Draw& draw =
+        newDraw(Source::arrays, Primitive::triangles, 0, &state, *state.raster, state.rasterSerial);
+    draw.count = static_cast<std::uint32_t>(arrays.count);
+    draw.arrays = static_cast<std::uint32_t>(arrayDraws.size() - 1);
+    takeCurrent(draw, current);
+    draw.useColour = uploaded.colour == 0;
+}
+
+void WebglRaster::discard() {
+    draws.clear();
+    arrayDraws.clear();
+    store.frame().clear();
+    lineEnds.clear();
+    clipVertices.clear();
+    transforms.states.clear();
+    lightings.clear();
+    rasters.states.clear();
+}
+
+void WebglRaster::forget() {
+    discard();
+    programs.clear();
+    programFailed = false;
+    store.forget();
+    arrayUploads.forget();
+    clipBuffer = lineBuffer = cornerBuffer = 0;
+    instancing = divisorsOn = false;
+}
+
+bool WebglRaster::start(std::string& error) {
+    forget();
+    // The unlit and the clip programs first: a context that cannot make
+    // them cannot draw.
+    for (const std::uint64_t key : {std::uint64_t{0}, kClipProgram}) {
+        ProgramInUse made = {{}, false, {}, {0, 0, 0}, -1, -1};
+        if (!makeProgram(key, made.program, error)) {
+            forget();
+            return false;
+        }
+        programs.push_back(made);
+    }
+    const bool uintIndices = enableWebglExtension("OES_element_index_uint");
+    store.start(uintIndices);
+    arrayUploads.setUintIndices(uintIndices);
+    glGenBuffers(1, &clipBuffer);
+    // Every program reads all three attributes from arrays.
+    for (const GLuint attribute : {kPositionAttribute, kColourAttribute, kNormalAttribute})
+        glEnableVertexAttribArray(attribute);
+    instancing = enableWebglExtension("ANGLE_instanced_arrays");
+    if (instancing) {
+        // A quad's corners as (end, side), in the order of the processor's quads.
+        static const GLfloat corners[12] = {0, -1, 0, 1, 1, 1, 0, -1, 1, 1, 1, -1};
+        GLuint buffers[2] = {};
+        glGenBuffers(2, buffers);
+        lineBuffer = buffers[0];
+        cornerBuffer = buffers[1];
+        glBindBuffer(GL_ARRAY_BUFFER, cornerBuffer);
+        glBufferData(GL_ARRAY_BUFFER, sizeof corners, corners, GL_STATIC_DRAW);
+        // Every enabled attribute needs a buffer in WebGL, read or not: the
+        // other end's point at the corners until a wide line is drawn.
+        for (const GLuint attribute : {kOtherPositionAttribute, kOtherColourAttribute,
+                                       kOtherNormalAttribute, kCornerAttribute}) {
+            glVertexAttribPointer(attribute, 2, GL_FLOAT, GL_FALSE, 0, nullptr);
+            glEnableVertexAttribArray(attribute);
+        }
+        for (const GLuint attribute :
+             {kOtherPositionAttribute, kOtherColourAttribute, kOtherNormalAttribute})
+            glVertexAttribDivisor(attribute, 1);
+    }
+    glDepthMask(GL_TRUE);
+    return true;
+}
 
 static WebglRaster raster;
 
-// A compiled shader, or 0 with the reason in `error` (and nothing left behind).
-static GLuint compileShader(GLenum kind, const char* source, std::string& error) {
-    const GLuint shader = glCreateShader(kind);
-    if (shader == 0) {
-        error = "no shader can be made";
-        return 0;
-    }
-    glShaderSource(shader, 1, &source, nullptr);
-    glCompileShader(shader);
-    GLint done = GL_FALSE;
-    glGetShaderiv(shader, GL_COMPILE_STATUS, &done);
-    if (done != GL_TRUE) {
-        char log[512] = "";
-        glGetShaderInfoLog(shader, sizeof log, nullptr, log);
-        error = std::string("a shader does not compile: ") + log;
-        glDeleteShader(shader);
-        return 0;
-    }
-    return shader;
-}
-
-// The linked program, or 0 with the reason in `error`. Whatever fails, the
-// shaders and the program made so far are deleted: a page may try again.
-static GLuint linkProgram(std::string& error) {
-    const GLuint vertex = compileShader(GL_VERTEX_SHADER, kVertexShader, error);
-    if (vertex == 0)
-        return 0;
-    const GLuint fragment = compileShader(GL_FRAGMENT_SHADER, kFragmentShader, error);
-    if (fragment == 0) {
-        glDeleteShader(vertex);
-        return 0;
-    }
-    const GLuint program = glCreateProgram();
-    if (program != 0) {
-        glAttachShader(program, vertex);
-        glAttachShader(program, fragment);
-        glBindAttribLocation(program, 0, "position");
-        glBindAttribLocation(program, 1, "colour");
-        glBindAttribLocation(program, 2, "fogCoordinate");
-        glLinkProgram(program);
-    }
-    // Attached, the shaders are only marked: they go with the program.
-    glDeleteShader(vertex);
-    glDeleteShader(fragment);
-    if (program == 0) {
-        error = "no program can be made";
-        return 0;
-    }
-    GLint linked = GL_FALSE;
-    glGetProgramiv(program, GL_LINK_STATUS, &linked);
-    if (linked != GL_TRUE) {
-        char log[512] = "";
-        glGetProgramInfoLog(program, sizeof log, nullptr, log);
-        error = std::string("the shaders do not link: ") + log;
-        glDeleteProgram(program);
-        return 0;
-    }
-    return program;
-}
-
 bool startWebglRaster(std::string& error) {
-    raster.program = linkProgram(error);
-    if (raster.program == 0)
-        return false;
-    glUseProgram(raster.program);
-    raster.fogMode = glGetUniformLocation(raster.program, "fogMode");
-    raster.fogParameters = glGetUniformLocation(raster.program, "fogParameters");
-    raster.fogColour = glGetUniformLocation(raster.program, "fogColour");
-
-    glGenBuffers(1, &raster.buffer);
-    glBindBuffer(GL_ARRAY_BUFFER, raster.buffer);
-    const GLsizei stride = sizeof(RasterVertex);
-    glEnableVertexAttribArray(0);
-    glEnableVertexAttribArray(1);
-    glEnableVertexAttribArray(2);
-    glVertexAttribPointer(0, 4, GL_FLOAT, GL_FALSE, stride,
-                          reinterpret_cast<const void*>(offsetof(RasterVertex, x)));
-    glVertexAttribPointer(1, 4, GL_FLOAT, GL_FALSE, stride,
-                          reinterpret_cast<const void*>(offsetof(RasterVertex, r)));
-    glVertexAttribPointer(2, 1, GL_FLOAT, GL_FALSE, stride,
-                          reinterpret_cast<const void*>(offsetof(RasterVertex, fog)));
-    glDepthMask(GL_TRUE);
-    return true;
+    return raster.start(error);
 }
 
 fixedgl::RasterSink& webglRaster() {

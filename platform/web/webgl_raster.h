@@ -1,5 +1,6 @@
-// webgl_raster.h -- the fixed-function layer's rasteriser on WebGL 1: one vertex buffer a frame,
-// a draw call for each run of primitives of one kind and state, fog per fragment.
+// webgl_raster.h -- the fixed-function layer's rasteriser on WebGL 1: vertices transformed and
+// lit by a vertex shader, a frame's vertices in one buffer, display lists' and client arrays'
+// kept in GPU buffers, fog per fragment.
 #pragma once
 
 #include <string>
@@ -8,14 +9,17 @@
 
 namespace web {
 
-// With the WebGL context current: compiles the shaders and makes the buffer.
-// False, with the reason in `error`, when the context cannot.
+// With a new WebGL context current (the first, or one given back after a
+// loss): forgets every GPU object made before, which went with the old
+// context, and makes the programs and buffers. Kept vertices and arrays are
+// uploaded again as they are next drawn. False, with the reason in `error`,
+// when the context cannot.
 bool startWebglRaster(std::string& error);
 
 // The sink to hand to fixedgl::setRasterSink once started.
 fixedgl::RasterSink& webglRaster();
 
-// Draws everything appended and not yet drawn; the main loop, after every frame.
+// Draws everything handed on and not yet drawn; the main loop, after every frame.
 void flushWebglRaster();
 
 // Waits until the browser has finished the picture drawn so far (a

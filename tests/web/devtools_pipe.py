@@ -93,19 +93,22 @@ class Browser:
                 return answer.get("result", {})
             self._note(answer)
 
-    def open_page(self, url, width, height, phone=False):
-        """A new page of width x height CSS pixels loading url, one device pixel each, or as a
-        phone's: two device pixels each, mobile, touch; returns its session."""
+    def open_page(self, url, width, height, ratio=1, phone=False, first_script=None):
+        """A new page of width x height CSS pixels (`ratio` device pixels each) loading url, or
+        as a phone's: two device pixels each, mobile, touch; `first_script` runs in it before
+        the page's own; returns its session."""
         target = self.call("Target.createTarget", {"url": "about:blank"})["targetId"]
         session = self.call("Target.attachToTarget", {"targetId": target, "flatten": True})
         session = session["sessionId"]
         for domain in ("Runtime", "Log", "Page", "Network"):
             self.call(domain + ".enable", session=session)
         self.call("Emulation.setDeviceMetricsOverride", {"width": width, "height": height,
-                  "deviceScaleFactor": 2 if phone else 1, "mobile": phone}, session)
+                  "deviceScaleFactor": 2 if phone else ratio, "mobile": phone}, session)
         if phone:
             self.call("Emulation.setTouchEmulationEnabled", {"enabled": True,
                       "maxTouchPoints": 5}, session)
+        if first_script:
+            self.call("Page.addScriptToEvaluateOnNewDocument", {"source": first_script}, session)
         self.call("Page.navigate", {"url": url}, session)
         # Page.navigate may answer before the new document replaces about:blank.
         self.wait_for(session, "location.href != 'about:blank'", 30)

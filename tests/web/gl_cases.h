@@ -2,14 +2,17 @@
 #pragma once
 
 namespace gl_cases {
-constexpr int kCaseCount = 3;
+constexpr int kCaseCount = 4;
 constexpr int kWidth = 320;
 constexpr int kHeight = 240;
 }  // namespace gl_cases
 
-namespace real_gl {
-void drawCase(int n);  // with an OpenGL context current
-}
-namespace layer_gl {
-void drawCase(int n);  // into the layer's raster sink
-}
+// Each pair: the lists the cases call, made once a context; a case.
+namespace real_gl {  // with an OpenGL context current
+void makeLists();
+void drawCase(int n);
+}  // namespace real_gl
+namespace layer_gl {  // into the layer's raster sink
+void makeLists();
+void drawCase(int n);
+}  // namespace layer_gl

@@ -2,7 +2,9 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "tests/web/gl_cases.h"
 

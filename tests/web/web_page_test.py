@@ -191,12 +191,11 @@ def check_session_link(browser, page, record, trace, work, failures):
 def check_far_moment(browser, page, trace, failures):
     """?at=200000 is reached a slice at a time, the page saying how far it is, and stands on
     the trace's state there."""
-    session = browser.open_page(page + "?at=200000", 320, 240)
-    # The page's own window, not the blank one the navigation replaces.
-    browser.wait_for(session, "document.getElementById('status') !== null", 60)
-    browser.evaluate(session, "window.seen = new Set(); (function look() { "
-                              "seen.add(document.getElementById('status').textContent); "
-                              "requestAnimationFrame(look); })()")
+    # The status line watched from the page's first animation frame on.
+    watch = ("window.seen = new Set(); (function look() { "
+             "const status = document.getElementById('status'); "
+             "if (status) seen.add(status.textContent); requestAnimationFrame(look); })()")
+    session = browser.open_page(page + "?at=200000", 320, 240, first_script=watch)
     if not browser.wait_for(session, FRAMES + " == 200000", 240):
         failures.append("?at=200000: the moment is not reached")
         return
