@@ -89,6 +89,10 @@ GameSoundDevice::GameSoundDevice() {
 }
 
 GameSoundDevice::~GameSoundDevice() {
+    close();
+}
+
+void GameSoundDevice::close() {
     platform::closeAudioOutput(gameSound.output);
     gameSound.output = nullptr;
 }

@@ -24,6 +24,9 @@ class GameSoundDevice {
   public:
     GameSoundDevice();
     ~GameSoundDevice();
+    // Closes the device before its time: the sound stops with the window,
+    // whatever the run still waits for.
+    void close();
     GameSoundDevice(const GameSoundDevice&) = delete;
     GameSoundDevice& operator=(const GameSoundDevice&) = delete;
 };

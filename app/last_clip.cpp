@@ -18,6 +18,9 @@ namespace app {
 // How long the line saying where a session went stays: long enough to read the command in it.
 static const std::uint32_t kSessionNoticeMs = 10000;
 
+// How long the end of the run waits for a clip still being made.
+static const std::uint32_t kFinishingMs = 5000;
+
 void lastClipSize(int width, int height, int& clipWidth, int& clipHeight) {
     const std::int64_t w = std::max(width, 1), h = std::max(height, 1);
     std::int64_t fitW = w, fitH = h;
@@ -33,8 +36,10 @@ void lastClipSize(int width, int height, int& clipWidth, int& clipHeight) {
 }
 
 LastClip::~LastClip() {
-    if (recorder_ != nullptr)
+    if (recorder_ != nullptr) {
         platform::stopBackgroundProcess(recorder_);
+        frame::removeUnfinishedClip(clipPath_);
+    }
 }
 
 void LastClip::show(frame::World& world, const std::string& text, bool failed,
@@ -160,16 +165,19 @@ void LastClip::finish() {
     bool succeeded = false;
     std::string lastLine;
     platform::Message message = {};
+    const std::uint32_t start = platform::getTickCount();
     while (!platform::backgroundProcessEnded(recorder_, succeeded, lastLine)) {
-        // A termination request (Ctrl+C, the session ending) does not wait for it.
+        // A termination request (Ctrl+C, the session ending) does not wait
+        // for it, and nothing waits long: a hung disk must not hang the exit.
         bool quit = false;
         while (!quit && platform::peekMessage(&message))
             quit = message.message == platform::kWmQuit;
-        if (quit) {
+        if (quit || platform::getTickCount() - start >= kFinishingMs) {
             platform::stopBackgroundProcess(recorder_);
             recorder_ = nullptr;
-            std::fprintf(stderr, "football: the clip '%s' was not finished: stopped\n",
-                         clipPath_.c_str());
+            frame::removeUnfinishedClip(clipPath_);
+            std::fprintf(stderr, "football: the clip '%s' was not finished: stopped%s\n",
+                         clipPath_.c_str(), quit ? "" : " after waiting 5 seconds");
             return;
         }
         platform::sleepMilliseconds(100);

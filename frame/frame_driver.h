@@ -41,4 +41,9 @@ class FrameHost {
 // and the host shows it.
 void runLiveFrame(World& world, ReplayTape& tape, FrameHost& host);
 
+// A live frame without a picture (the page while its WebGL context is lost):
+// the state step and its sound cues, and the same pacing, so that the match
+// keeps its pace unseen.
+void runUnseenFrame(World& world, ReplayTape& tape, FrameHost& host);
+
 }  // namespace frame

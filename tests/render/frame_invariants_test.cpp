@@ -81,7 +81,7 @@ TEST_F(FrameInvariants, DrawingReadsStateAndChangesNone) {
     for (int frame = 1; frame <= 3600; ++frame) {
         world->keys = frame::KeyTable{};
         world->keys.held[platform::kVkTab] = frame == 3000;
-        frame::stepFrame(*world);
+        frame::stepWorld(*world);
     }
     ASSERT_EQ(world->rain.raining, 1);
     ASSERT_GT(world->rain.falling, 0);
@@ -112,7 +112,7 @@ TEST_F(FrameInvariants, DrawingReadsStateAndChangesNone) {
     for (bool paused : {false, true}) {
         if (paused) {
             world->keys.held[platform::kVkPause] = true;  // frame 3601
-            frame::stepFrame(*world);
+            frame::stepWorld(*world);
             ASSERT_TRUE(world->pause.paused);
             frame::showScreenshotNotice(world->notice, "shot.png", false, 0);
         }
