@@ -305,15 +305,13 @@ static bool readLine(SessionReader& reader, const std::string& line) {
     return fail(reader, "unknown record " + quoted(record));
 }
 
-// Whether the last line of the text is an end line: the file was finished.
+// Whether the text ends with a whole end line: the file was finished.
 static bool endsWithEndLine(const std::string& text) {
-    std::size_t end = text.size();
-    while (end > 0 && (text[end - 1] == '\n' || text[end - 1] == '\r' || text[end - 1] == ' ' ||
-                       text[end - 1] == '\t'))
-        end -= 1;
-    const std::size_t feed = text.rfind('\n', end == 0 ? 0 : end - 1);
+    if (text.size() < 2 || text.back() != '\n')
+        return false;
+    const std::size_t feed = text.rfind('\n', text.size() - 2);
     const std::size_t start = feed == std::string::npos ? 0 : feed + 1;
-    const std::vector<std::string> fields = splitFields(text.substr(start, end - start));
+    const std::vector<std::string> fields = splitFields(text.substr(start));
     return !fields.empty() && fields[0] == "end";
 }
 
