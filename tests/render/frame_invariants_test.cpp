@@ -9,6 +9,8 @@
 #include "frame/frame_step.h"
 #include "frame/key_table.h"
 #include "frame/overlay.h"
+#include "frame/replay_picture.h"
+#include "frame/replay_tape.h"
 #include "frame/scene_start.h"
 #include "frame/screenshot_notice.h"
 #include "frame/world.h"
@@ -122,6 +124,27 @@ TEST_F(FrameInvariants, DrawingReadsStateAndChangesNone) {
         EXPECT_EQ(render::drainGlErrors(), "") << "paused " << paused;
         EXPECT_TRUE(bytesOf(*world) == snapshot) << "paused " << paused;
     }
+
+    // A replay's picture is drawn from the tape's copy of a kept world, which
+    // drawing could reach through the tape: it is left as it was too.
+    const frame::ViewportSize viewport = world->viewport;
+    *world = frame::initialWorld();
+    world->viewport = viewport;
+    world->replay.enabled = true;
+    frame::initSceneState(*world);
+    frame::ReplayTape tape;
+    while (world->statistics.frames < 2000 && world->replay.progress < 30) {
+        world->keys = frame::KeyTable{};
+        frame::stepFrame(*world, tape);
+    }
+    ASSERT_NE(frame::replayedWorld(tape, *world), nullptr);
+    const auto live = bytesOf(*world);
+    const auto copy = bytesOf(*tape.copy);
+    frame::drawFrame(*world, tape);
+    frame::drawFrame(*world, tape);
+    EXPECT_EQ(render::drainGlErrors(), "");
+    EXPECT_TRUE(bytesOf(*world) == live);
+    EXPECT_TRUE(bytesOf(*tape.copy) == copy) << "the replayed world";
 }
 
 // Looks along +z from (0, -12, 0) and draws nothing but the rain.
