@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "frame/moment_name.h"
-#include "frame/screenshot_notice.h"
+#include "frame/notice_line.h"
 #include "frame/session_file.h"
 #include "platform/messages.h"
 #include "platform/time.h"
@@ -48,7 +48,7 @@ void LastClip::show(frame::World& world, const std::string& text, bool failed,
     noticeFailed_ = failed;
     noticeSince_ = platform::getTickCount();
     noticeMs_ = forMs;
-    frame::showScreenshotNotice(world.notice, text.c_str(), failed, noticeSince_);
+    frame::showNoticeLine(world.notice, text.c_str(), failed, noticeSince_);
 }
 
 // Where no recorder is: the whole session (a clip needs every frame's state
@@ -61,7 +61,7 @@ void LastClip::saveSession(const frame::Session& session, std::int64_t from, fra
         std::fprintf(stderr, "football: cannot save the session '%s': %s\n",
                      path.empty() ? folder.c_str() : path.c_str(), error.c_str());
         show(world, "Session not saved: " + (path.empty() ? folder : path) + ": " + error, true,
-             frame::kScreenshotNoticeMs);
+             frame::kNoticeLineMs);
         return;
     }
     std::printf("%s\n", path.c_str());
@@ -77,7 +77,7 @@ void LastClip::start(const frame::Session& session, frame::World& world) {
     const std::int64_t from = std::max<std::int64_t>(1, session.frames - kLastClipFrames + 1);
     if (recorder_ != nullptr) {
         const std::string busy = "A clip is being made already: " + clipPath_;
-        frame::showScreenshotNotice(world.notice, busy.c_str(), false, platform::getTickCount());
+        frame::showNoticeLine(world.notice, busy.c_str(), false, platform::getTickCount());
         return;
     }
     const std::string recorder = platform::programBesideThisOne("football-record");
@@ -105,7 +105,7 @@ void LastClip::start(const frame::Session& session, frame::World& world) {
         const std::string where = path.empty() ? folder : path;
         std::fprintf(stderr, "football: cannot save the clip '%s': %s\n", where.c_str(),
                      error.c_str());
-        show(world, "Clip not saved: " + where + ": " + error, true, frame::kScreenshotNoticeMs);
+        show(world, "Clip not saved: " + where + ": " + error, true, frame::kNoticeLineMs);
         return;
     }
     clipPath_ = path;
@@ -141,13 +141,13 @@ void LastClip::poll(frame::World& world) {
     std::string lastLine;
     if (recorder_ != nullptr && platform::backgroundProcessEnded(recorder_, succeeded, lastLine)) {
         recorderEnded(succeeded, lastLine);
-        show(world, notice_, noticeFailed_, frame::kScreenshotNoticeMs);
+        show(world, notice_, noticeFailed_, frame::kNoticeLineMs);
         return;
     }
     if (notice_.empty())
         return;
     // The notice's own two seconds are its last.
-    if (recorder_ == nullptr && now - noticeSince_ + frame::kScreenshotNoticeMs >= noticeMs_) {
+    if (recorder_ == nullptr && now - noticeSince_ + frame::kNoticeLineMs >= noticeMs_) {
         notice_.clear();
         return;
     }
@@ -155,7 +155,7 @@ void LastClip::poll(frame::World& world) {
     // screenshot's) has taken its place: then after that one.
     const std::string shown = world.notice.text;
     if (shown.empty() || shown == notice_.substr(0, sizeof world.notice.text - 1))
-        frame::showScreenshotNotice(world.notice, notice_.c_str(), noticeFailed_, now);
+        frame::showNoticeLine(world.notice, notice_.c_str(), noticeFailed_, now);
 }
 
 void LastClip::finish() {

@@ -6,7 +6,7 @@
 
 #include "common/command_line.h"
 #include "frame/key_table.h"
-#include "frame/screenshot_notice.h"
+#include "frame/notice_line.h"
 #include "frame/session_file.h"
 #include "platform/key_codes.h"
 #include "platform/time.h"
@@ -88,8 +88,8 @@ int SessionWatch::recreations(frame::World& world) {
             std::printf("football: the session has ended after frame %lld; playing on live\n",
                         static_cast<long long>(frame_));
             std::fflush(stdout);
-            frame::showScreenshotNotice(world.notice, "The session has ended: playing on live",
-                                        false, platform::getTickCount());
+            frame::showNoticeLine(world.notice, "The session has ended: playing on live", false,
+                                  platform::getTickCount());
         }
     }
     // The user's F1 acts only live; a session's re-creations are its own.

@@ -11,7 +11,7 @@ static void stepAndPace(World& world, ReplayTape& tape, FrameHost& host) {
     host.cueSound(stepFrame(world, tape));
     const PacingStep step = pacingStep(world.clock.lastTick, host.tickCount());
     world.clock.lastTick = step.lastTick;
-    ageScreenshotNotice(world.notice, step.lastTick);
+    ageNoticeLine(world.notice, step.lastTick);
     host.wait(step.sleepMs);
 }
 

@@ -36,7 +36,7 @@ class FrameHost {
 // One live frame, with the rendering context current: the state step with
 // the host's replay tape (replay_tape.h) and its sound cues, pacing
 // against 66 ms on the host's clock (the reading before the wait is kept, so
-// the wait counts towards the next frame), the screenshot notice aged, the
+// the wait counts towards the next frame), the notice line aged, the
 // picture (a replay's while one is shown), the host's look at it, the labels,
 // and the host shows it.
 void runLiveFrame(World& world, ReplayTape& tape, FrameHost& host);

@@ -10,7 +10,7 @@
 namespace frame {
 
 // Whether the world is as the last step left it, but for the keys and what
-// no step reads (the viewport, the pacing clock, the screenshot notice).
+// no step reads (the viewport, the pacing clock, the notice line).
 static bool unchangedSinceStep(const ReplayTape& tape, const World& world) {
     return tape.stepped && world.random.state == tape.randomAfter &&
            std::memcmp(&world.pause, &tape.pauseAfter, sizeof tape.pauseAfter) == 0 &&

@@ -8,11 +8,11 @@
 #include "frame/frame_picture.h"
 #include "frame/frame_step.h"
 #include "frame/key_table.h"
+#include "frame/notice_line.h"
 #include "frame/overlay.h"
 #include "frame/replay_picture.h"
 #include "frame/replay_tape.h"
 #include "frame/scene_start.h"
-#include "frame/screenshot_notice.h"
 #include "frame/world.h"
 #include "platform/key_codes.h"
 #include "render/figure_animation.h"
@@ -109,14 +109,14 @@ TEST_F(FrameInvariants, DrawingReadsStateAndChangesNone) {
     EXPECT_TRUE(bytesOf(*world) == before);
 
     // Whole frames drawn twice leave every byte of the world as it was: in the
-    // rain with the panel shown, then paused with a screenshot notice, so that
+    // rain with the panel shown, then paused with a notice line, so that
     // the labels are drawn too.
     for (bool paused : {false, true}) {
         if (paused) {
             world->keys.held[platform::kVkPause] = true;  // frame 3601
             frame::stepWorld(*world);
             ASSERT_TRUE(world->pause.paused);
-            frame::showScreenshotNotice(world->notice, "shot.png", false, 0);
+            frame::showNoticeLine(world->notice, "shot.png", false, 0);
         }
         const auto snapshot = bytesOf(*world);
         frame::drawFrame(*world);
