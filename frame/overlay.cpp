@@ -127,6 +127,27 @@ void drawReplayNotice(const OverlayLayout& layout) {
     drawBarNotice(layout, "REPLAY");
 }
 
+void drawReplayWipe(double coverage, bool fromLeft) {
+    if (coverage <= 0.0)
+        return;
+    const double width = overlaySize.width;
+    const double left = fromLeft ? 0.0 : width * (1.0 - coverage);
+    const double right = fromLeft ? width * coverage : width;
+    const double edge = fromLeft ? right : left;
+    glBegin(GL_QUADS);
+    glColor3d(0.05, 0.12, 0.38);
+    glVertex2d(left, 0.0);
+    glVertex2d(right, 0.0);
+    glVertex2d(right, overlaySize.height);
+    glVertex2d(left, overlaySize.height);
+    glColor3d(1.0, 1.0, 1.0);
+    glVertex2d(edge - 3.0, 0.0);
+    glVertex2d(edge + 3.0, 0.0);
+    glVertex2d(edge + 3.0, overlaySize.height);
+    glVertex2d(edge - 3.0, overlaySize.height);
+    glEnd();
+}
+
 void drawNoticeLine(const char* text, bool failed) {
     const double width = static_cast<double>(overlaySize.width);
     const double height = static_cast<double>(overlaySize.height);

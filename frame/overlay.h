@@ -50,6 +50,12 @@ void drawPauseNotice(const OverlayLayout& layout);
 // (a pause notice drawn after it covers it).
 void drawReplayNotice(const OverlayLayout& layout);
 
+// A replay's wipe: a slab of the broadcast's deep blue with a white edge,
+// `coverage` (0 to 1) of the picture's width; `fromLeft` grows it from the
+// left edge (the wipe out), otherwise it stands at the right edge (the wipe
+// in, uncovering the replay from the left). Drawn under the score bar.
+void drawReplayWipe(double coverage, bool fromLeft);
+
 // The notice line: one line in a black band along the picture's bottom
 // edge, white, or orange for an error; a text too wide loses its beginning.
 void drawNoticeLine(const char* text, bool failed);

@@ -14,12 +14,31 @@ static constexpr int kEndingKeys[] = {
     kKeyRestart, '2',          '3',      '4',      '5',       kKeyFollow};
 static_assert(sizeof kEndingKeys / sizeof kEndingKeys[0] <= 32, "one bit a key");
 
-std::int64_t replayedTick(const Replay& replay) {
+ReplayMoment replayedMoment(const Replay& replay) {
     constexpr int kFullSpeed = kReplayTicks - kSlowTicks;
-    const int shown = replay.progress < kFullSpeed
-                          ? replay.progress
-                          : kFullSpeed + (replay.progress - kFullSpeed) / 2;
-    return replay.crossingTick - (kReplayTicks - 1) + shown;
+    const std::int64_t first = replay.crossingTick - (kReplayTicks - 1);
+    const int picture = replay.progress;
+    if (picture < kFullSpeed)
+        return ReplayMoment{first + picture, false};
+    const int slow = picture - kFullSpeed;
+    if (slow < 2 * kSlowTicks)
+        return ReplayMoment{first + kFullSpeed + slow / 2, slow % 2 == 1};
+    return ReplayMoment{replay.crossingTick + 1 + (slow - 2 * kSlowTicks), false};
+}
+
+std::int64_t replayedTick(const Replay& replay) {
+    const ReplayMoment moment = replayedMoment(replay);
+    return moment.tick + (moment.halfway ? 1 : 0);
+}
+
+double replayWipe(const Replay& replay) {
+    const int picture = replay.progress;
+    if (picture < kReplayWipePictures)
+        return static_cast<double>(kReplayWipePictures - picture) / kReplayWipePictures;
+    const int fromEnd = kReplayPictures - picture;
+    if (fromEnd <= kReplayWipePictures)
+        return static_cast<double>(kReplayWipePictures - fromEnd + 1) / kReplayWipePictures;
+    return 0.0;
 }
 
 void applyReplayKeys(Replay& replay, const KeyTable& keys) {

@@ -10,12 +10,17 @@
 
 namespace frame {
 
-// A replay shows the last kReplayTicks ticks before the ball crossed the goal
-// line (six seconds at the designed pace), the last kSlowTicks of them at half
-// speed (each shown twice): kReplayPictures pictures in all.
+// A replay shows the last kReplayTicks ticks up to the one in which the ball
+// crossed the goal line (six seconds at the designed pace), the last
+// kSlowTicks of them at half speed (each tick, then the moment halfway to the
+// next), then kAfterTicks more at full speed, a second past the line:
+// kReplayPictures pictures in all, the first and last kReplayWipePictures of
+// them under a wipe.
 constexpr int kReplayTicks = 180;
 constexpr int kSlowTicks = 60;
-constexpr int kReplayPictures = (kReplayTicks - kSlowTicks) + 2 * kSlowTicks;
+constexpr int kAfterTicks = 30;
+constexpr int kReplayPictures = (kReplayTicks - kSlowTicks) + 2 * kSlowTicks + kAfterTicks;
+constexpr int kReplayWipePictures = 8;
 
 // The key that turns replays on and off (and ends the one being shown).
 constexpr int kKeyReplays = 'R';
@@ -38,10 +43,25 @@ struct Replay {
     bool held;                   // this frame's step held the live match for it
 };
 
-// The tick of the replayed match a picture shows: the first kReplayTicks -
-// kSlowTicks pictures one tick each, then each tick twice, ending on the
-// crossing tick.
+// The moment of the replayed match a picture shows: a tick, or (slow
+// motion's every other picture) halfway from it to the next.
+struct ReplayMoment {
+    std::int64_t tick;
+    bool halfway;
+};
+
+// The first kReplayTicks - kSlowTicks pictures one tick each, then each tick
+// and the moment after it, from 59 ticks before the crossing tick to halfway
+// past it, then a tick a picture to kAfterTicks past the crossing.
+ReplayMoment replayedMoment(const Replay& replay);
+
+// The last tick a picture needs run: its moment's tick, or the next one for
+// a moment halfway to it.
 std::int64_t replayedTick(const Replay& replay);
+
+// How much of a replay picture its wipe covers, 0 to 1: the first pictures
+// are uncovered from full, the last covered to full, over kReplayWipePictures.
+double replayWipe(const Replay& replay);
 
 // First thing in every frame's state step, paused or not: R going down turns
 // replays on or off, and R or any camera key, preset or the restart key going

@@ -13,6 +13,8 @@ static void drawReplay(const World& world, const World& replayed) {
     drawWorldScene(replayed, replayCamera(replayed.match.ball, world.replay.team), world.viewport);
     const OverlayLayout layout = overlayLayout(world.viewport.width, world.viewport.height);
     beginOverlay(world.viewport);
+    // Wiped in over the first pictures (uncovered from the left), out over the last.
+    drawReplayWipe(replayWipe(world.replay), world.replay.progress >= kReplayPictures / 2);
     drawScoreboard(layout, world.match.goalsTeam1, world.match.goalsTeam2);
     drawReplayNotice(layout);
     if (world.panel.shown || world.panel.finalScore)

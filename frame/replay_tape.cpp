@@ -101,6 +101,47 @@ static void startCopy(ReplayTape& tape, const Replay& replay) {
     tape.copyGoal = replay.goal;
 }
 
+// Halfway from `from` to `to` along the shorter way round, in degrees.
+static float halfwayAngle(float from, float to) {
+    float turn = to - from;
+    while (turn > 180.0f)
+        turn -= 360.0f;
+    while (turn < -180.0f)
+        turn += 360.0f;
+    return from + turn * 0.5f;
+}
+
+static void blendTeam(sim::Team& team, const sim::Team& from, const sim::Team& to) {
+    for (int n = 0; n < 5; ++n) {
+        sim::OutfieldPlayer& player = team.outfield[n];
+        player.lateral = (from.outfield[n].lateral + to.outfield[n].lateral) * 0.5f;
+        player.lengthwise = (from.outfield[n].lengthwise + to.outfield[n].lengthwise) * 0.5f;
+        player.heading = halfwayAngle(from.outfield[n].heading, to.outfield[n].heading);
+    }
+    team.keeperLateral = (from.keeperLateral + to.keeperLateral) * 0.5f;
+}
+
+// A slow-motion picture halfway between two ticks: the copy, which has run
+// the later one, with the players, keepers and ball halfway from where they
+// stood in the earlier; the rest (the score, the figures' strides) as in the
+// later. Made here, in the state step, so that drawing stays a pure reading.
+static void showHalfway(ReplayTape& tape, const ReplayMoment& moment) {
+    const World& copy = *tape.copy;
+    tape.halfway = moment.halfway && copy.statistics.total.ticks == moment.tick + 1;
+    if (!tape.halfway)
+        return;
+    if (tape.blended == nullptr)
+        tape.blended = std::make_unique<World>(copy);
+    else
+        *tape.blended = copy;
+    sim::MatchState& match = tape.blended->match;
+    const sim::MatchState& from = tape.copyBefore;
+    blendTeam(match.team1, from.team1, copy.match.team1);
+    blendTeam(match.team2, from.team2, copy.match.team2);
+    match.ball.lateral = (from.ball.lateral + copy.match.ball.lateral) * 0.5f;
+    match.ball.lengthwise = (from.ball.lengthwise + copy.match.ball.lengthwise) * 0.5f;
+}
+
 // The copy stepped on, with each frame's keys, to the first frame that ran
 // the tick the picture shows; never past the frames already run. Each step's
 // sound goes into the frame's cues.
@@ -121,10 +162,12 @@ static void followReplay(ReplayTape& tape, const World& world, audio::FrameCues&
         std::memcpy(copy.keys.held, held, sizeof copy.keys.held);
         const sim::MatchState before = copy.match;
         const std::int64_t ticksBefore = copy.statistics.total.ticks;
+        tape.copyBefore = before;
         stepWorld(copy);
         tape.copyFrame += 1;
         addReplayCues(cues, before, ticksBefore, copy, replay, world.viewport);
     }
+    showHalfway(tape, replayedMoment(replay));
 }
 
 audio::FrameCues stepFrame(World& world, ReplayTape& tape) {
@@ -139,7 +182,9 @@ audio::FrameCues stepFrame(World& world, ReplayTape& tape) {
 
 const World* replayedWorld(const ReplayTape& tape, const World& world) {
     const bool shown = world.replay.active && tape.copyGoal == world.replay.goal;
-    return shown ? tape.copy.get() : nullptr;
+    if (!shown)
+        return nullptr;
+    return tape.halfway ? tape.blended.get() : tape.copy.get();
 }
 
 }  // namespace frame

@@ -48,6 +48,11 @@ struct ReplayTape {
     std::unique_ptr<World> copy;
     std::int64_t copyFrame = 0;  // the last frame the copy has run
     std::int64_t copyGoal = 0;   // the goal it replays; 0: none
+    sim::MatchState copyBefore = {};  // the copy's match before its latest step
+    // A picture halfway between two ticks shows the copy with its match
+    // blended between them: positions and angles only, for the picture.
+    std::unique_ptr<World> blended;
+    bool halfway = false;  // the picture shows `blended`
 };
 
 // A world is kept every kKeptTicks ticks, and kKeptWorlds of them: enough to
@@ -61,8 +66,9 @@ constexpr std::size_t kKeptWorlds = 9;
 // replay's own kicks and goal among them, for the host's synthesiser.
 audio::FrameCues stepFrame(World& world, ReplayTape& tape);
 
-// The world a picture of `world` shows: the replay's copy while a replay is
-// shown, otherwise null (the world itself).
+// The world a picture of `world` shows: the replay's copy (or its blend,
+// halfway between two ticks) while a replay is shown, otherwise null (the
+// world itself).
 const World* replayedWorld(const ReplayTape& tape, const World& world);
 
 }  // namespace frame

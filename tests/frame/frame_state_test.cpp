@@ -207,6 +207,7 @@ TEST_F(FrameTest, AReplayShowsTheFramesOfItsTicksAsTheyWere) {
     }
     EXPECT_FALSE(cues.kickOffWhistle) << "no whistle as the replay starts";
     int replayKicks = 0, replayGoals = 0;
+    sim::MatchState shownBefore = {};
     hold({});
     for (int picture = 0; picture < frame::kReplayPictures; ++picture) {
         if (picture == 100) {
@@ -224,18 +225,32 @@ TEST_F(FrameTest, AReplayShowsTheFramesOfItsTicksAsTheyWere) {
         ASSERT_EQ(world->replay.progress, picture);
         const frame::World* replayed = frame::replayedWorld(tape, *world);
         ASSERT_NE(replayed, nullptr) << "picture " << picture;
+        const frame::ReplayMoment moment = frame::replayedMoment(world->replay);
         const std::int64_t tick = frame::replayedTick(world->replay);
         ASSERT_EQ(replayed->statistics.total.ticks, tick) << "picture " << picture;
         const Kept& kept = byTick.at(tick);
-        EXPECT_EQ(std::memcmp(&replayed->match, &kept.match, sizeof kept.match), 0) << tick;
         EXPECT_EQ(replayed->random.state, kept.random) << "tick " << tick;
         EXPECT_EQ(std::memcmp(&replayed->camera, &kept.camera, sizeof kept.camera), 0) << tick;
+        if (moment.halfway) {
+            // Slow motion: the ball halfway between its two ticks' places.
+            const sim::Ball& from = byTick.at(moment.tick).match.ball;
+            EXPECT_FLOAT_EQ(replayed->match.ball.lengthwise,
+                            (from.lengthwise + kept.match.ball.lengthwise) * 0.5f);
+        } else {
+            EXPECT_EQ(std::memcmp(&replayed->match, &kept.match, sizeof kept.match), 0) << tick;
+        }
+        if (picture > 0) {
+            EXPECT_NE(std::memcmp(&replayed->match, &shownBefore, sizeof shownBefore), 0)
+                << "picture " << picture << " repeats the one before";
+        }
+        shownBefore = replayed->match;
     }
-    EXPECT_EQ(frame::replayedTick(world->replay), world->replay.crossingTick);
+    EXPECT_EQ(frame::replayedTick(world->replay),
+              world->replay.crossingTick + frame::kAfterTicks);
     EXPECT_GT(byTick.at(world->replay.crossingTick).match.goalCelebration, 0);
     int liveKicks = 0;
     for (std::int64_t tick = world->replay.crossingTick - frame::kReplayTicks + 2;
-         tick <= world->replay.crossingTick; ++tick)
+         tick <= world->replay.crossingTick + frame::kAfterTicks; ++tick)
         liveKicks += kickedInTick.at(tick) ? 1 : 0;
     EXPECT_GT(liveKicks, 0);
     EXPECT_EQ(replayKicks, liveKicks) << "the replay's kicks are heard again";

@@ -152,7 +152,7 @@ TEST(TraceTool, APauseKeyHeldPausesOnceAndSpaceResumes) {
     EXPECT_EQ(state(out[170]), state(lines(plain.out)[150]));
 }
 
-// With --replays every goal holds the match for its replay (239 frames after
+// With --replays every goal holds the match for its replay (269 frames after
 // the award's, each line marked); less those lines the trace is the plain one
 // but for the frame numbers: the match plays on exactly as without replays.
 TEST(TraceTool, ReplayFramesLeftOutTheTraceIsThePlainOne) {
@@ -166,7 +166,7 @@ TEST(TraceTool, ReplayFramesLeftOutTheTraceIsThePlainOne) {
     for (const std::string& line : lines(replays.out)) {
         const bool replay = line.find(",\"replay\":true}") != std::string::npos;
         if (!replay && run > 0) {
-            EXPECT_EQ(run, 239u) << "before " << line.substr(0, 16);
+            EXPECT_EQ(run, 269u) << "before " << line.substr(0, 16);
         }
         run = replay ? run + 1 : 0;
         held += replay ? 1 : 0;
@@ -174,7 +174,7 @@ TEST(TraceTool, ReplayFramesLeftOutTheTraceIsThePlainOne) {
             ASSERT_EQ(state(line), state(expected.at(next++))) << line.substr(0, 16);
         }
     }
-    EXPECT_GE(held, 2u * 239) << "two goals or more";
+    EXPECT_GE(held, 2u * 269) << "two goals or more";
     EXPECT_EQ(next + held, expected.size());
     EXPECT_EQ(plain.out.find("replay"), std::string::npos);
 }
