@@ -4,8 +4,9 @@ in real time through the DevTools protocol: links to moments against football-re
 saved pictures that leave the match as it was, football.state() against the trace, the plain
 page playing, keys (the browser's left to it), the sound after a key and M, a lost WebGL
 context (the match at its pace unseen), a far moment reached in slices, bad links' messages, a
-link's keys ending with it, a phone's touches and controls, a reload without the network, F9's
-session link against the tools' session, and no uncaught exception, console error or WebGL error.
+link's keys held as the tools hold them and ending with it, a phone's touches and controls, a
+reload without the network, F9's session link against the tools' session, and no uncaught
+exception, console error or WebGL error.
 Real time, because headless chromium runs next to no animation frames in virtual time
 (--virtual-time-budget): a page that plays would stand still there. Serves the site on
 127.0.0.1 only; the server and the browser stop however the test ends."""
@@ -372,9 +373,17 @@ def check_bad_links(browser, page, failures):
                             (query, frames))
 
 
-def check_link_end(browser, page, failures):
-    """A session link's keys end with it: O held from its first frame to its last (frame 100,
-    the last 10 shown) leaves the camera still once the watcher's frames have begun."""
+def check_link_keys(browser, page, trace, failures):
+    """A link's keys are held as the tools hold them and end with it: two holds of O, one within
+    the other, fly the camera as football-trace's; O held from a session link's first frame to its
+    last (frame 100, the last 10 shown) leaves the camera still once the watcher's frames begin."""
+    session = browser.open_page(page + "?hold=O@5-20&hold=O@10-12", 320, 240)
+    browser.wait_for(session, FRAMES + " > 25", 120)
+    state = browser.evaluate(session, "football.state()")
+    browser.close_page(session)
+    frame = state.split(",", 1)[0].split(":")[1]
+    if state != trace_line(trace, [frame, "--hold", "O@5-20", "--hold", "O@10-12"]):
+        failures.append("?hold=O@5-20&hold=O@10-12: frame %s is not the trace's" % frame)
     link = session_link([1, 0, 0, 100, 10, 1, 0x4F])
     session = browser.open_page(page + "?session=" + link, 320, 240)
     camera = "[%s, JSON.parse(football.state()).camera]" % FRAMES
@@ -498,7 +507,7 @@ def main():
             check_session_link(browser, page, record, trace, work, failures)
             check_far_moment(browser, page, trace, failures)
             check_bad_links(browser, page, failures)
-            check_link_end(browser, page, failures)
+            check_link_keys(browser, page, trace, failures)
             check_phone(browser, page, work, failures)
         for _, problem in browser.problems:
             failures.append("the browser's log: " + problem)
