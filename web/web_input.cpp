@@ -9,6 +9,8 @@
 #include "platform/key_codes.h"
 #include "platform/web/page_host.h"
 #include "platform/web/web_page.h"
+#include "web/web_canvas.h"
+#include "web/web_capture.h"
 #include "web/web_loop.h"
 #include "web/web_session.h"
 #include "web/web_sound.h"

@@ -10,10 +10,6 @@
 
 namespace web {
 
-// The latest frame a link may ask for: the page runs every frame before it
-// at load, about 20 seconds of work at this many.
-constexpr std::int64_t kLatestLinkFrame = 1000000;
-
 struct MomentLink {
     std::int64_t at = 0;        // at=N: the frame to show, paused; 0 when not given
     int view = 0;               // view=V (frame/views.h): its key held to that frame; 0: none

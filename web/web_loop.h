@@ -1,5 +1,5 @@
-// web_loop.h -- the page's frame loop on the browser's animation frames, and what input asks
-// of it.
+// web_loop.h -- the page's schedule: its frames on the browser's animation frames, paced as the
+// desktop paces its own, after a link's.
 #pragma once
 
 #include "frame/world.h"
@@ -15,20 +15,7 @@ frame::World& pageWorld();
 // afterwards) and then a frame whenever the frame pacing allows.
 void startFrameLoop(const MomentLink& link);
 
-// A key, a resize: the loop draws again after a held picture.
+// A key, a touch: the loop plays on after a held picture.
 void wakeFrameLoop();
-
-// The screenshot key: the next picture drawn is offered as a download.
-void requestScreenshot();
-
-// The canvas's size in device pixels changed (or is set the first time).
-void followCanvasSize();
-
-// The browser took the WebGL context away: the match goes on unseen.
-void loseCanvasContext();
-
-// The context is back, empty: the rasteriser's objects and the scene's lists
-// are made again, and the picture comes back where the match stands.
-void restoreCanvasContext();
 
 }  // namespace web

@@ -8,6 +8,7 @@
 #include "platform/web/page_host.h"
 #include "platform/web/web_page.h"
 #include "platform/web/webgl_raster.h"
+#include "web/web_canvas.h"
 #include "web/web_help.h"
 #include "web/web_input.h"
 #include "web/web_link.h"

@@ -6,9 +6,12 @@
 namespace web {
 
 // The event codes after a frame's delta: a key's code toggles the key (down
-// when it was up); these two are followed by their fields.
+// when it was up); the size is followed by its fields. Replays on at the
+// start is an event of frame 0 before any other, a code an older reader
+// refuses as unknown rather than playing the link without its replays.
 constexpr std::uint64_t kSizeCode = 256;      // then width, height
 constexpr std::uint64_t kRecreateCode = 257;  // no fields
+constexpr std::uint64_t kReplaysCode = 258;   // no fields; delta 0, first
 
 static const char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-_";
 
@@ -42,6 +45,10 @@ std::string sessionLinkText(const frame::Session& session, std::int64_t firstSho
     putVarint(bytes, static_cast<std::uint64_t>(session.matches.minutes));
     putVarint(bytes, static_cast<std::uint64_t>(session.frames));
     putVarint(bytes, static_cast<std::uint64_t>(session.frames + 1 - firstShown));
+    if (session.matches.replays) {
+        putVarint(bytes, 0);
+        putVarint(bytes, kReplaysCode);
+    }
     std::int64_t last = 0;
     for (const frame::SessionEvent& event : session.events) {
         putVarint(bytes, static_cast<std::uint64_t>(event.frame - last));
@@ -123,8 +130,11 @@ bool readSessionLink(const std::string& text, SessionLink& link, std::string& er
         return fail("a session link of version " + std::to_string(version) + ", not " +
                         std::to_string(frame::kSessionVersion),
                     link, error);
-    if (seed > 4294967296u || minutes > common::kMaxMatchMinutes ||
-        frames > frame::kMaxFrameNumber || shownBack > frames)
+    if (frames > static_cast<std::uint64_t>(kLatestLinkFrame))
+        return fail("the session link runs " + std::to_string(frames) + " frames, more than the " +
+                        std::to_string(kLatestLinkFrame) + " a link may",
+                    link, error);
+    if (seed > 4294967296u || minutes > common::kMaxMatchMinutes || shownBack > frames)
         return fail("the session link's numbers are out of range", link, error);
     frame::Session session;
     session.matches.seedGiven = seed > 0;
@@ -153,6 +163,12 @@ bool readSessionLink(const std::string& text, SessionLink& link, std::string& er
             event.kind = frame::SessionEventKind::size;
             event.width = static_cast<int>(width);
             event.height = static_cast<int>(height);
+        } else if (code == kReplaysCode) {
+            if (frame != 0 || !session.events.empty() || session.matches.replays)
+                return fail("the session link turns replays on other than once at its start", link,
+                            error);
+            session.matches.replays = true;
+            continue;
         } else if (code != kRecreateCode) {
             return fail("the session link has an unknown record " + std::to_string(code), link,
                         error);

@@ -64,6 +64,8 @@ TEST(WebLinkTest, NamesTheBadParameterAndAsksForNothing) {
         {"?session=AQAAAg", "session=AQAAAg: the session link is cut short"},
         {"?session=AgAAAAA", "session=AgAAAAA: a session link of version 2"},
         {"?session=AQAAAgABAQAB", "session=AQAAAgABAQAB: the session link's session is refused"},
+        {"?session=AQAAwYQ9AQ", "session=AQAAwYQ9AQ: the session link runs 1000001 frames"},
+        {"?session=AQAACgEBggI", "session=AQAACgEBggI: the session link turns replays on"},
         {"?session=AQAAAAA&at=5", "session=...: not with at"},
     };
     for (const auto& row : bad) {
@@ -79,7 +81,7 @@ TEST(WebLinkTest, NamesTheBadParameterAndAsksForNothing) {
 
 TEST(WebLinkTest, CarriesASessionAsItWasWatched) {
     frame::Session session;
-    session.matches = {true, 4294967295u, false, 90};
+    session.matches = {true, 4294967295u, false, 90, true};
     session.frames = 1000000;
     using K = frame::SessionEventKind;
     session.events = {{K::recreate, 0, 0, 0, 0},   {K::size, 1, 0, 1024, 768},

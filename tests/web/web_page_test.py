@@ -3,12 +3,15 @@
 in real time through the DevTools protocol: links to moments against football-record's pictures,
 saved pictures that leave the match as it was, football.state() against the trace, the plain
 page playing, keys (the browser's left to it), the sound after a key and M, a lost WebGL
-context, a far moment reached in slices, a bad link's message, a phone's touches and controls, a
-reload without the network, F9's session link against the tools' session, and no uncaught exception, console error or WebGL error.
+context (the match at its pace unseen), a far moment reached in slices, bad links' messages, a
+link's keys held as the tools hold them and ending with it, a phone's touches and controls, a
+reload without the network, F9's session link against the tools' session, and no uncaught
+exception, console error or WebGL error.
 Real time, because headless chromium runs next to no animation frames in virtual time
 (--virtual-time-budget): a page that plays would stand still there. Serves the site on
 127.0.0.1 only; the server and the browser stop however the test ends."""
 
+import base64
 import functools
 import http.server
 import os
@@ -220,7 +223,16 @@ def check_lost_context(browser, page, record, trace, work, failures):
     browser.evaluate(session, "window.loser = " + lose + "; loser.loseContext()")
     lost = browser.wait_for(session, "Module.canvas.getContext('webgl').isContextLost()", 10)
     press(browser, session, 0x20, " ")
+    # Unseen, the match keeps the desktop's pace: no frame comes sooner than 66 ms after the one
+    # two before it (ticks are whole milliseconds), however few the page draws.
+    clock = "[%s, performance.now()]" % FRAMES
+    first, start = browser.evaluate(session, clock)
     browser.wait_for(session, FRAMES + " > 530", 30)
+    last, end = browser.evaluate(session, clock)
+    print("lost context: %d frames in %.0f ms" % (last - first, end - start), flush=True)
+    if last - first > 2 * (end - start) / 65 + 2:
+        failures.append("lost context: %d frames in %.0f ms, faster than two per 66 ms" %
+                        (last - first, end - start))
     press(browser, session, 0x20, " ")
     browser.evaluate(session, "loser.restoreContext()")
     back = browser.wait_for(session, "!Module.canvas.getContext('webgl').isContextLost()", 10)
@@ -324,19 +336,64 @@ def check_sound(browser, page, failures):
         browser.close_page(session)
 
 
-def check_bad_link(browser, page, failures):
-    """?at=banana: one line naming the parameter, and the match plays from the start."""
-    session = browser.open_page(page + "?at=banana", WIDTH, HEIGHT)
-    plays = browser.wait_for(session, FRAMES + " >= 2", 120)
-    hidden, text = browser.evaluate(
-        session, "[document.getElementById('message').hidden, "
-                 "document.getElementById('message').textContent]")
+def session_link(numbers):
+    """A session link's text (docs/sessions.md, "In a link"): the numbers as varints, base64url."""
+    data = bytearray()
+    for number in numbers:
+        while number >= 0x80:
+            data.append(number & 0x7F | 0x80)
+            number >>= 7
+        data.append(number)
+    return base64.urlsafe_b64encode(bytes(data)).decode().rstrip("=")
+
+
+# Bad links and the start of their one line: a session link past the latest frame a link may
+# reach (version 1, the designed match, 5,000,000 frames, the last 900 shown).
+BAD_LINKS = [
+    ("?at=banana", "at=banana: "),
+    ("?session=" + session_link([1, 0, 0, 5000000, 900]), "session=AQAAwJaxAoQH: the session "
+     "link runs 5000000 frames"),
+]
+
+
+def check_bad_links(browser, page, failures):
+    """A bad link: one line naming the parameter, and the match plays from the start."""
+    for query, line in BAD_LINKS:
+        session = browser.open_page(page + query, WIDTH, HEIGHT)
+        plays = browser.wait_for(session, FRAMES + " >= 2", 120)
+        hidden, text, frames = browser.evaluate(
+            session, "[document.getElementById('message').hidden, "
+                     "document.getElementById('message').textContent, %s]" % FRAMES)
+        browser.close_page(session)
+        print("%s: %r" % (query[:20], text), flush=True)
+        if hidden or not text.startswith(line) or "\n" in text:
+            failures.append("%s: no line naming the parameter (%r)" % (query, text))
+        if not plays or frames > 1000:
+            failures.append("%s: the match does not play from the start (frame %d)" %
+                            (query, frames))
+
+
+def check_link_keys(browser, page, trace, failures):
+    """A link's keys are held as the tools hold them and end with it: two holds of O, one within
+    the other, fly the camera as football-trace's; O held from a session link's first frame to its
+    last (frame 100, the last 10 shown) leaves the camera still once the watcher's frames begin."""
+    session = browser.open_page(page + "?hold=O@5-20&hold=O@10-12", 320, 240)
+    browser.wait_for(session, FRAMES + " > 25", 120)
+    state = browser.evaluate(session, "football.state()")
     browser.close_page(session)
-    print("?at=banana: %r" % text, flush=True)
-    if hidden or not text.startswith("at=banana: ") or "\n" in text:
-        failures.append("?at=banana: no line naming the parameter (%r)" % text)
-    if not plays:
-        failures.append("?at=banana: the match does not play")
+    frame = state.split(",", 1)[0].split(":")[1]
+    if state != trace_line(trace, [frame, "--hold", "O@5-20", "--hold", "O@10-12"]):
+        failures.append("?hold=O@5-20&hold=O@10-12: frame %s is not the trace's" % frame)
+    link = session_link([1, 0, 0, 100, 10, 1, 0x4F])
+    session = browser.open_page(page + "?session=" + link, 320, 240)
+    camera = "[%s, JSON.parse(football.state()).camera]" % FRAMES
+    looks = []
+    for frames in (102, 106):
+        browser.wait_for(session, "%s > %d" % (FRAMES, frames), 120)
+        looks.append(browser.evaluate(session, camera))
+    browser.close_page(session)
+    if looks[0][1] != looks[1][1] or looks[0][0] <= 101:
+        failures.append("a link's O held to its end: the camera moves on after it: %s" % looks)
 
 
 def touch(browser, session, *paths):
@@ -449,7 +506,8 @@ def main():
             check_lost_context(browser, page, record, trace, work, failures)
             check_session_link(browser, page, record, trace, work, failures)
             check_far_moment(browser, page, trace, failures)
-            check_bad_link(browser, page, failures)
+            check_bad_links(browser, page, failures)
+            check_link_keys(browser, page, trace, failures)
             check_phone(browser, page, work, failures)
         for _, problem in browser.problems:
             failures.append("the browser's log: " + problem)
