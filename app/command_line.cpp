@@ -124,6 +124,27 @@ static void applyMatchMinutes(CommandLine& commandLine, const std::string& value
     applyMatchOption(commandLine, "match-minutes", value, error);
 }
 
+static void applyHome(CommandLine& commandLine, const std::string& value, std::string* error) {
+    applyMatchOption(commandLine, "home", value, error);
+}
+
+static void applyAway(CommandLine& commandLine, const std::string& value, std::string* error) {
+    applyMatchOption(commandLine, "away", value, error);
+}
+
+static void applyTeamsFile(CommandLine& commandLine, const std::string& value, std::string* error) {
+    if (!commandLine.teamsFile.empty())
+        *error = "--teams-file is given twice";
+    else if (value.empty())
+        *error = "--teams-file needs a file";
+    else
+        commandLine.teamsFile = value;
+}
+
+static void applyListTeams(CommandLine& commandLine, const std::string&, std::string*) {
+    commandLine.listTeams = true;
+}
+
 static void applyView(CommandLine& commandLine, const std::string& value, std::string* error) {
     std::uint64_t view = 0;
     if (!common::parseNumber(value, frame::kLastView, view) || view < frame::kFirstView)
@@ -183,6 +204,8 @@ static std::string sessionClash(const CommandLine& commandLine) {
     const char* option = matches.seedGiven       ? "--seed"
                          : matches.seedFromClock ? "--random"
                          : matches.minutes != 0  ? "--match-minutes"
+                         : !matches.home.empty() ? "--home"
+                         : !matches.away.empty() ? "--away"
                          : commandLine.view != 0 ? "--view"
                                                  : nullptr;
     if (option == nullptr)
@@ -265,6 +288,10 @@ static const GameOption kOptions[] = {
     {common::matchOptionRows()[0], applySeed},
     {common::matchOptionRows()[1], applyRandom},
     {common::matchOptionRows()[2], applyMatchMinutes},
+    {common::matchOptionRows()[3], applyHome},
+    {common::matchOptionRows()[4], applyAway},
+    {common::teamsOptionRows()[0], applyTeamsFile},
+    {common::teamsOptionRows()[1], applyListTeams},
 };
 
 static const std::vector<common::OptionRow>& optionRows() {

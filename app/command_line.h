@@ -22,8 +22,12 @@ struct CommandLine {
     std::string error;  // with usageError: the first bad argument, named
     // With screenSaver: the X window to draw into; 0 for the root window.
     std::uint64_t screenSaverWindow = 0;
-    // --seed, --random and --match-minutes.
+    // --seed, --random, --match-minutes, --home and --away.
     common::MatchChoice matches;
+    // --teams-file FILE: more clubs (frame/teams_file.h); empty when not given.
+    std::string teamsFile;
+    // --list-teams: print the clubs known instead of showing the match.
+    bool listTeams = false;
     // --view: the view watched from at start (frame/views.h); 0 when not given.
     int view = 0;
     // --same-match: a screen saver starts the designed match, not a new one.

@@ -2,13 +2,16 @@
 // system.
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "app/command_line.h"
 #include "app/game_main.h"
 #include "app/game_sound.h"
 #include "app/game_world.h"
 #include "app/session_watch.h"
+#include "common/command_line.h"
 #include "frame/match_series.h"
+#include "frame/teams_file.h"
 #include "platform/window.h"
 
 int main(int argc, char** argv) {
@@ -19,6 +22,17 @@ int main(int argc, char** argv) {
         app::parseCommandLine(argc, argv, std::getenv("XSCREENSAVER_WINDOW"));
     if (commandLine.action != app::CommandAction::run)
         return app::answerCommandLine(commandLine);
+    frame::ClubList known;
+    std::string error;
+    if (!frame::knownClubs(commandLine.teamsFile, known, error))
+        return common::refuseArguments("football", error);
+    if (commandLine.listTeams) {
+        const std::string list = frame::clubListText(known);
+        return std::fwrite(list.data(), 1, list.size(), stdout) == list.size() &&
+                       std::fflush(stdout) == 0
+                   ? 0
+                   : 1;
+    }
 
     // A screen saver starts a new match at every start, unless told otherwise.
     common::MatchChoice matches = commandLine.matches;
@@ -29,10 +43,11 @@ int main(int argc, char** argv) {
     matches.replays = commandLine.replays || (screenSaver && !commandLine.noReplays);
     // A played session brings its matches; a session to save is made now.
     app::WatchChoice watch;
-    const int watchStatus = app::prepareWatch(commandLine, matches, watch);
+    frame::MatchClubs clubs;
+    const int watchStatus = app::prepareWatch(commandLine, known, matches, clubs, watch);
     if (watchStatus >= 0)
         return watchStatus;
-    const std::uint32_t seed = frame::chooseMatches(app::gameWorld(), matches);
+    const std::uint32_t seed = frame::chooseMatches(app::gameWorld(), matches, clubs);
     watch.matches = matches;
     watch.firstSeed = seed;
     if (matches.seedFromClock && !matches.seedGiven) {

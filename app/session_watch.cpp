@@ -13,8 +13,8 @@
 
 namespace app {
 
-int prepareWatch(const CommandLine& commandLine, common::MatchChoice& matches,
-                 WatchChoice& choice) {
+int prepareWatch(const CommandLine& commandLine, const frame::ClubList& known,
+                 common::MatchChoice& matches, frame::MatchClubs& clubs, WatchChoice& choice) {
     choice.savePath = commandLine.saveSession;
     std::string error;
     if (!commandLine.playSession.empty()) {
@@ -25,6 +25,8 @@ int prepareWatch(const CommandLine& commandLine, common::MatchChoice& matches,
         choice.playScript = frame::sessionScript(session);
         matches = session.matches;
     }
+    if (!frame::resolveClubs(known, matches, clubs, error))
+        return common::refuseArguments("football", error);
     if (!choice.savePath.empty()) {
         choice.saveFile = std::make_shared<frame::SessionFileWriter>();
         if (!choice.saveFile->create(choice.savePath, error)) {

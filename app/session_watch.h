@@ -10,6 +10,7 @@
 #include "app/command_line.h"
 #include "app/last_clip.h"
 #include "common/match_seed.h"
+#include "frame/clubs.h"
 #include "frame/frame_script.h"
 #include "frame/session_file.h"
 #include "frame/session_log.h"
@@ -29,11 +30,14 @@ struct WatchChoice {
 };
 
 // Called by main before the matches are chosen: reads --play-session's file
-// (its matches replace `matches`) and makes --save-session's file, empty,
-// so that a place that cannot be written is found before the match. Returns
-// -1 to go on, else the exit status after one line on standard error: 2 for
-// a bad session file, 1 for one that cannot be written.
-int prepareWatch(const CommandLine& commandLine, common::MatchChoice& matches, WatchChoice& choice);
+// (its matches replace `matches`), finds the clubs `matches` names among
+// `known` (frame::resolveClubs) into `clubs`, and makes --save-session's
+// file, empty, so that a place that cannot be written is found before the
+// match. Returns -1 to go on, else the exit status after one line on standard
+// error: 2 for a bad session file or a club not known, 1 for a file that
+// cannot be written.
+int prepareWatch(const CommandLine& commandLine, const frame::ClubList& known,
+                 common::MatchChoice& matches, frame::MatchClubs& clubs, WatchChoice& choice);
 
 // Owned by the main loop for the whole run, over every window re-creation.
 class SessionWatch {

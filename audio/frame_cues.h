@@ -19,6 +19,7 @@ struct FrameCues {
     bool finalWhistle = false;    // the final score: a long whistle and two short ones
     float rain = 0.0f;            // 0..1: the rain's strength
     bool silent = false;          // paused: silence, every sound held where it stands
+    bool halfTimeWhistle = false;  // half time: one long whistle
 };
 
 }  // namespace audio

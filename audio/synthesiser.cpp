@@ -59,6 +59,8 @@ void cueFrame(Synthesiser& synth, const FrameCues& cues) {
     }
     if (cues.finalWhistle && synth.finalCued == 0)
         blowWhistle(synth.whistle, kFinalCall);
+    else if (cues.halfTimeWhistle)  // one frame's cue: held cues leave it out
+        blowWhistle(synth.whistle, kHalfTimeCall);
     else if (cues.kickOffWhistle && synth.kickOffCued == 0)
         blowWhistle(synth.whistle, kKickOffCall);
     synth.finalCued = cues.finalWhistle ? 1 : 0;

@@ -12,16 +12,18 @@ struct Blast {
     int end;
 };
 
-// Kick-off: one firm blast. Final: a long one and two short ones.
+// Kick-off: one firm blast. Final: a long one and two short ones. Half
+// time: the final call's long one alone.
 constexpr Blast kKickOffBlasts[] = {{0, 26400}};
 constexpr Blast kFinalBlasts[] = {{0, 60000}, {74400, 87840}, {99360, 112800}};
+constexpr Blast kHalfTimeBlasts[] = {{0, 60000}};
 
 struct CallBlasts {
     const Blast* blasts;
     int count;
 };
 
-constexpr CallBlasts kCalls[] = {{kKickOffBlasts, 1}, {kFinalBlasts, 3}};
+constexpr CallBlasts kCalls[] = {{kKickOffBlasts, 1}, {kFinalBlasts, 3}, {kHalfTimeBlasts, 1}};
 
 constexpr float kLevel = 0.6f;
 constexpr float kAttackStep = 1.0f / 384.0f;    // 8 ms

@@ -1,4 +1,5 @@
-// whistle.h -- the referee's pea whistle: a kick-off blast, and the final whistle's three.
+// whistle.h -- the referee's pea whistle: a kick-off blast, half time's long one, and the final
+// whistle's three.
 #pragma once
 
 #include <cstdint>
@@ -7,8 +8,9 @@ namespace audio {
 
 enum WhistleCall : std::int32_t {
     kNoWhistle = -1,
-    kKickOffCall = 0,  // one blast
-    kFinalCall = 1,    // a long blast and two short ones
+    kKickOffCall = 0,   // one blast
+    kFinalCall = 1,     // a long blast and two short ones
+    kHalfTimeCall = 2,  // one long blast
 };
 
 struct Whistle {

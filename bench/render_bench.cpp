@@ -149,7 +149,7 @@ BENCHMARK(BM_frame)
     ->Unit(benchmark::kMillisecond);
 
 void figures() {
-    frame::drawFigures(world().match, world().animation);
+    frame::drawFigures(world().match, world().animation, world().clubs);
 }
 void terrain() {
     render::drawTerrain(world().heightmap);
@@ -170,7 +170,8 @@ void linesAndArcs() {
 void overlay() {
     const frame::OverlayLayout layout = frame::overlayLayout(1024, 768);
     frame::beginOverlay(world().viewport);
-    frame::drawScoreboard(layout, world().match.goalsTeam1, world().match.goalsTeam2);
+    frame::drawScoreboard(layout, "DYNAMO", world().match.goalsTeam1, world().match.goalsTeam2,
+                          "SHAKHTAR");
     frame::drawGoalBanner(layout);
     frame::endOverlay();
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace common {
 
@@ -14,6 +15,11 @@ struct MatchChoice {
     bool seedFromClock = false;  // --random, or the screen saver's new match
     int minutes = 0;             // --match-minutes M; 0: a match never ends
     bool replays = false;        // --replays: every goal replayed (R turns them on and off later)
+    // --home NAME, --away NAME: the clubs (frame/clubs.h); empty: the designed
+    // side (DYNAMO at home, SHAKHTAR away). Once the clubs are found, the
+    // club's own name.
+    std::string home;
+    std::string away;
 };
 
 // The longest match that may be asked for, in minutes (a week).

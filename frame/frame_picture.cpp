@@ -3,6 +3,7 @@
 
 #include <GL/gl.h>
 
+#include "frame/match_panel.h"
 #include "frame/overlay.h"
 #include "frame/scene_start.h"
 #include "render/figures.h"
@@ -13,17 +14,31 @@
 
 namespace frame {
 
-void drawFigures(const sim::MatchState& m, const render::FigureAnimation& a) {
-    render::drawGoalkeeper(m.team1.keeperLateral, 2.0f, a.keeperTeam1);
-    render::drawGoalkeeper(m.team2.keeperLateral, 98.0f, a.keeperTeam2);
-    for (const sim::OutfieldPlayer& p : m.team1.outfield) {
-        render::drawOutfieldPlayer(p.lateral, p.lengthwise, p.heading, render::kTeam1Kit,
+void drawFigures(const sim::MatchState& m, const render::FigureAnimation& a,
+                 const MatchClubs& clubs) {
+    const ClubKit& kit1 = clubs.sides[0].kit;
+    const ClubKit& kit2 = clubs.sides[1].kit;
+    render::drawGoalkeeper(m.team1.keeperLateral, 2.0f, a.keeperTeam1, kit1.keeper);
+    render::drawGoalkeeper(m.team2.keeperLateral, 98.0f, a.keeperTeam2, kit2.keeper);
+    for (const sim::OutfieldPlayer& p : m.team1.outfield)
+        render::drawOutfieldPlayer(p.lateral, p.lengthwise, p.heading, kit1.outfield,
                                    a.strideTeam1);
-    }
-    for (const sim::OutfieldPlayer& p : m.team2.outfield) {
-        render::drawOutfieldPlayer(p.lateral, p.lengthwise, p.heading, render::kTeam2Kit,
+    for (const sim::OutfieldPlayer& p : m.team2.outfield)
+        render::drawOutfieldPlayer(p.lateral, p.lengthwise, p.heading, kit2.outfield,
                                    a.strideTeam2);
-    }
+}
+
+std::string scorerLine(const World& world) {
+    const sim::Ball& ball = world.match.ball;
+    if ((world.clubs.designed && world.series.matchFrames == 0) || !ballInGoal(ball))
+        return "";
+    const MatchStatistics& statistics = world.statistics;
+    const int team = ball.lengthwise > 100.0f ? 1 : 2;
+    const std::string scorer =
+        scorerText(world.clubs, team, statistics.lastTeam, statistics.lastHolder);
+    if (scorer.empty())
+        return "";
+    return scorer + " " + std::to_string(matchMinute(statistics.crossedAt)) + "'";
 }
 
 void placeCamera(const Camera& view) {
@@ -50,7 +65,7 @@ void drawWorldScene(const World& world, const Camera& view, const ViewportSize& 
     render::drawBall(match.ball.lateral, match.ball.lengthwise);
     render::drawTerrain(world.heightmap);
     render::drawPitchMarkings();
-    drawFigures(match, world.animation);
+    drawFigures(match, world.animation, world.clubs);
     render::drawRain(world.rain);
 }
 
@@ -59,12 +74,17 @@ void drawFramePicture(const World& world) {
     const sim::MatchState& match = world.match;
     const OverlayLayout layout = overlayLayout(world.viewport);
     beginOverlay(world.viewport);
-    drawScoreboard(layout, match.goalsTeam1, match.goalsTeam2);
+    drawScoreboard(layout, world.clubs.sides[0].name, match.goalsTeam1, match.goalsTeam2,
+                   world.clubs.sides[1].name);
     glPushMatrix();
-    if (match.goalCelebration > 0)
+    if (match.goalCelebration > 0) {
         drawGoalBanner(layout);
+        const std::string scorer = scorerLine(world);
+        if (!scorer.empty())
+            drawScorerLine(layout, scorer.c_str());
+    }
     glPopMatrix();
-    if (world.panel.shown || world.panel.finalScore)
+    if (world.panel.shown || world.panel.finalScore || world.panel.halfTime)
         drawMatchPanel(layout, world);
     endOverlay();
 }

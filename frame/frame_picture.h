@@ -1,14 +1,23 @@
 // frame_picture.h -- one frame's picture, drawn from the world and changing none of it.
 #pragma once
 
+#include <string>
+
 #include "frame/world.h"
 
 namespace frame {
 
 // The twelve figures as the match stands, in the phases of the animation
-// counters: both keepers, then team 1's and team 2's outfield players, 1 to 5.
-// Drawn after the pitch markings.
-void drawFigures(const sim::MatchState& match, const render::FigureAnimation& animation);
+// counters and the clubs' kits: both keepers, then team 1's and team 2's
+// outfield players, 1 to 5. Drawn after the pitch markings.
+void drawFigures(const sim::MatchState& match, const render::FigureAnimation& animation,
+                 const MatchClubs& clubs);
+
+// The line under the GOAL! banner while a goal is celebrated ("7 PETROV
+// 23'"): the scorer as the statistics would name him, the minute the ball
+// went in. Empty in the designed match (its banner is as designed: the
+// designed clubs and no match length) and while the ball lies in no goal.
+std::string scorerLine(const World& world);
 
 // The camera transform on a fresh model-view matrix (pitch about x, yaw about
 // y, then the translation), light 1's position under it, and the fog. The
@@ -25,7 +34,8 @@ void drawWorldScene(const World& world, const Camera& view, const ViewportSize& 
 // switches, projection from the viewport and the field of view, clear, camera
 // transform, light, fog, the scene (pitch, ball, terrain, markings and goals,
 // keepers, team 1, team 2, the rain as its step found it) and the overlay
-// (score bar, banner, match panel). Needs a current context.
+// (score bar, banner and its scorer's line, match panel). Needs a current
+// context.
 void drawFramePicture(const World& world);
 
 // The labels that are shown on screen but kept out of screenshots: "PAUSED"

@@ -79,6 +79,8 @@ std::vector<common::OptionRow> toolOptionRows(const std::vector<common::OptionRo
     rows.push_back(kToggleRow);
     const std::vector<common::OptionRow>& matches = common::matchOptionRows();
     rows.insert(rows.end(), matches.begin(), matches.end());
+    const std::vector<common::OptionRow>& teams = common::teamsOptionRows();
+    rows.insert(rows.end(), teams.begin(), teams.end());
     return rows;
 }
 
@@ -117,6 +119,14 @@ static bool readArgument(const common::Argument& argument, FrameScript& script, 
         script.toggles.push_back(after);
     } else if (common::isMatchOption(argument.option)) {
         return common::readMatchOption(argument, script.matches, error);
+    } else if (isRow(argument.option, common::teamsOptionRows()[0])) {
+        if (!script.teamsFile.empty() || value.empty()) {
+            error = value.empty() ? "--teams-file needs a file" : "--teams-file is given twice";
+            return false;
+        }
+        script.teamsFile = value;
+    } else if (isRow(argument.option, common::teamsOptionRows()[1])) {
+        script.listTeams = true;
     } else {
         script.extras.push_back(
             ExtraArgument{std::string("--") + argument.option->longName, value});
@@ -137,7 +147,7 @@ bool readFrameScript(const common::ParsedArguments& parsed, FrameScript& script,
         return false;
     }
     script.framesGiven = haveFrames;
-    if (!haveFrames && framesRequired) {
+    if (!haveFrames && framesRequired && !script.listTeams) {
         error = "FRAMES is missing";
         return false;
     }

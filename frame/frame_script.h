@@ -36,12 +36,15 @@ struct FrameScript {
     std::vector<KeyHold> holds;         // in command-line order
     std::vector<std::int64_t> toggles;  // frames followed by a window re-creation, ascending
     std::vector<ExtraArgument> extras;  // the caller's own options, in command-line order
-    common::MatchChoice matches;        // --seed, --random, --match-minutes
+    common::MatchChoice matches;        // --seed, --random, --match-minutes, --home, --away
+    std::string teamsFile;              // --teams-file FILE: more clubs; empty: none
+    bool listTeams = false;             // --list-teams: print the clubs instead of running
 };
 
-// A tool's table of options: FRAMES and --hold, --toggle, --seed, --random
-// and --match-minutes, which every tool has, around the tool's `own` rows
-// (its options, in the order its help lists them).
+// A tool's table of options: FRAMES and --hold, --toggle, --seed, --random,
+// --match-minutes, --home, --away, --teams-file and --list-teams, which every
+// tool has, around the tool's `own` rows (its options, in the order its help
+// lists them).
 std::vector<common::OptionRow> toolOptionRows(const std::vector<common::OptionRow>& own);
 
 // Called once by a tool's main with its arguments as parsed against its
@@ -52,7 +55,7 @@ std::vector<common::OptionRow> toolOptionRows(const std::vector<common::OptionRo
 // numbers are at least 1. On a bad argument returns false with a one-line
 // message (no program name, no newline) in `error`. With `framesRequired`
 // false a missing FRAMES is no error (football-record's --goal finds its own
-// frames); `framesGiven` tells which it was.
+// frames), nor with --list-teams; `framesGiven` tells which it was.
 bool readFrameScript(const common::ParsedArguments& parsed, FrameScript& script, std::string& error,
                      bool framesRequired = true);
 

@@ -8,7 +8,7 @@ void initSceneState(World& world) {
     startMatchStatistics(world.statistics);
     render::generateTerrain(world.heightmap, world.random);
     world.pause.paused = false;
-    endFinalScore(world);
+    beginMatch(world);
     endReplay(world.replay);
 }
 
@@ -51,7 +51,7 @@ static void applyFrameControls(World& world) {
     if (restart) {
         world.pause.paused = false;
         startMatchStatistics(world.statistics);
-        endFinalScore(world);
+        beginMatch(world);
         endReplay(world.replay);
     }
     if (!world.pause.paused && !world.replay.held) {

@@ -39,6 +39,8 @@ void observeTick(MatchStatistics& statistics, std::int64_t frame, const sim::Mat
     const int grew = after.goalsTeam1 > before.goalsTeam1   ? 1
                      : after.goalsTeam2 > before.goalsTeam2 ? 2
                                                             : 0;
+    if (ballInGoal(after.ball) && !ballInGoal(before.ball))
+        statistics.crossedAt = statistics.matchFrames;
     if (grew != 0) {
         statistics.latestGoals[statistics.goals % kKeptGoals] = GoalEvent{frame,
                                                                           statistics.matchFrames,
@@ -46,7 +48,8 @@ void observeTick(MatchStatistics& statistics, std::int64_t frame, const sim::Mat
                                                                           statistics.lastTeam,
                                                                           statistics.lastHolder,
                                                                           after.goalsTeam1,
-                                                                          after.goalsTeam2};
+                                                                          after.goalsTeam2,
+                                                                          statistics.crossedAt};
         statistics.goals += 1;
         statistics.passTeam = 0;
     }
@@ -107,6 +110,7 @@ void startMatchStatistics(MatchStatistics& statistics) {
     statistics.atMatchStart = statistics.total;
     statistics.matchFirstGoal = statistics.goals;
     statistics.passTeam = 0;
+    statistics.crossedAt = 0;
 }
 
 MatchTally currentMatchTally(const MatchStatistics& statistics) {
@@ -126,14 +130,27 @@ MatchTally currentMatchTally(const MatchStatistics& statistics) {
     return tally;
 }
 
+// The whole seconds at the end of `frames` frames, in two parts, so that no
+// frame count of 18 digits overflows.
+static std::int64_t secondsOf(std::int64_t frames) {
+    return frames / 1000 * kFrameMilliseconds + frames % 1000 * kFrameMilliseconds / 1000;
+}
+
 std::string matchTime(std::int64_t frames) {
-    // In two parts, so that no frame count of 18 digits overflows.
-    const std::int64_t seconds =
-        frames / 1000 * kFrameMilliseconds + frames % 1000 * kFrameMilliseconds / 1000;
+    const std::int64_t seconds = secondsOf(frames);
     char text[32];
     std::snprintf(text, sizeof text, "%lld:%02lld", static_cast<long long>(seconds / 60),
                   static_cast<long long>(seconds % 60));
     return text;
+}
+
+std::int64_t matchMinute(std::int64_t frames) {
+    return secondsOf(frames) / 60 + 1;
+}
+
+bool ballInGoal(const sim::Ball& ball) {
+    return (ball.lengthwise > 100.0f || ball.lengthwise < 0.0f) && ball.lateral > -3.5f &&
+           ball.lateral < 3.5f;
 }
 
 }  // namespace frame

@@ -20,6 +20,7 @@ struct GoalEvent {
     int scorerHolder;          // 0 the keeper, 1..5 an outfield player
     int goalsTeam1;            // the score right after the goal
     int goalsTeam2;
+    std::int64_t crossedAt;  // the match clock when the ball went in, 41 ticks before the award
 };
 
 struct WeatherSwitch {
@@ -67,6 +68,7 @@ struct MatchStatistics {
     int lastHolder;
     int passTeam;
     int passer;
+    std::int64_t crossedAt;  // the match clock when the ball last went into a goal
 };
 
 // Goal number n (0 the first since start-up), for the latest kKeptGoals goals.
@@ -101,5 +103,12 @@ constexpr std::int64_t kFrameMilliseconds = 33;
 // The time at the end of `frames` frames at the designed pace, as
 // minutes:seconds ("1:48" for 3300), the seconds cut, not rounded.
 std::string matchTime(std::int64_t frames);
+
+// The minute of play that the end of `frames` frames falls in, as a match
+// report counts it: 1 for the first minute ("1:48" is the second).
+std::int64_t matchMinute(std::int64_t frames);
+
+// Whether the ball lies in a goal: beyond a goal line, within the goal's mouth.
+bool ballInGoal(const sim::Ball& ball);
 
 }  // namespace frame

@@ -53,17 +53,18 @@ struct ScoreRow {
 // With both scores below ten the texts start 79 pixels left of the centre, 20
 // left and 8 right of it: "DYNAMO N" (56 pixels) ends 3 pixels before " : N"
 // starts, which (28 pixels) ends where " SHAKHTAR" starts, and the blank that
-// opens each keeps its ink apart from the text before. A longer score pushes
-// the texts after it on by its extra width, so every gap stays as designed
-// (the fixed positions would run "23" into "SHAKHTAR"); the row stays centred
-// as it was, 4 pixels left of the bar's centre, and the bar widens only when
-// the row would come within 8 pixels of its ends.
+// opens each keeps its ink apart from the text before. A longer score or name
+// pushes the texts after it on by its extra width, so every gap stays as
+// designed (the fixed positions would run "23" into "SHAKHTAR"); the row stays
+// centred as it was, 4 pixels left of the bar's centre, and the bar widens
+// only when the row would come within 7 pixels of its ends: two names of nine
+// letters fit the designed bar.
 static ScoreRow scoreRow(double width1, double width2, double width3, double designedHalf) {
     const double firstToSecond = std::max(59.0, width1 + 3.0);
     const double secondToThird = std::max(28.0, width2);
     const double row = firstToSecond + secondToThird + width3;
     const double first = -std::floor(row / 2.0) - 4.0;
-    const double needed = std::floor(row / 2.0) + 4.0 + 8.0;
+    const double needed = std::floor(row / 2.0) + 4.0 + 7.0;
     return ScoreRow{first, first + firstToSecond, first + firstToSecond + secondToThird,
                     std::max(designedHalf, needed)};
 }
@@ -71,14 +72,16 @@ static ScoreRow scoreRow(double width1, double width2, double width3, double des
 // The bar and the notice are drawn in pixels around the bar's centre: their
 // boxes scale with the bar, their glyphs cannot, so the texts keep their
 // pixel spacing from the centre (at 1024x768: the bar spans 412..612).
-void drawScoreboard(const OverlayLayout& layout, int goalsTeam1, int goalsTeam2) {
+void drawScoreboard(const OverlayLayout& layout, const char* name1, int goalsTeam1, int goalsTeam2,
+                    const char* name2) {
     char first[32];
     char second[32];
-    static const char kThird[] = " SHAKHTAR";
-    std::snprintf(first, sizeof first, "DYNAMO %i", goalsTeam1);
+    char third[32];
+    std::snprintf(first, sizeof first, "%s %i", name1, goalsTeam1);
     std::snprintf(second, sizeof second, " : %i", goalsTeam2);
+    std::snprintf(third, sizeof third, " %s", name2);
     const ScoreRow row = scoreRow(overlayTextWidth(first), overlayTextWidth(second),
-                                  overlayTextWidth(kThird), 100.0 * layout.barScale);
+                                  overlayTextWidth(third), 100.0 * layout.barScale);
 
     const double centre = layout.barCentre;
     const double half = row.halfWidth;
@@ -96,7 +99,7 @@ void drawScoreboard(const OverlayLayout& layout, int goalsTeam1, int goalsTeam2)
     drawOverlayText(static_cast<float>(centre + row.first), baseline, "%s", first);
     glColor3f(1.0f, 0.7f, 0.2f);
     drawOverlayText(static_cast<float>(centre + row.second), baseline, "%s", second);
-    drawOverlayText(static_cast<float>(centre + row.third), baseline, "%s", kThird);
+    drawOverlayText(static_cast<float>(centre + row.third), baseline, "%s", third);
 }
 
 // A word of six glyphs in a black box under the score bar.
@@ -202,6 +205,24 @@ static void drawBannerStrokes(double dx, double dy) {
             glVertex2d(vertex[0] + dx, vertex[1] + dy);
         glEnd();
     }
+}
+
+void drawScorerLine(const OverlayLayout& layout, const char* text) {
+    // The banner's letters span 170..820 of the canvas and end at 505 with
+    // their shadow; the glyphs keep their size, the box's place scales.
+    const double centre = layout.left + 495.0 * layout.scale;
+    const double top = 520.0 * layout.scale;
+    const double half = std::floor(overlayTextWidth(text) / 2.0) + 8.0;
+    glBegin(GL_POLYGON);
+    glColor3d(0.0, 0.0, 0.0);
+    glVertex2d(centre - half, top);
+    glVertex2d(centre + half, top);
+    glVertex2d(centre + half, top + 22.0);
+    glVertex2d(centre - half, top + 22.0);
+    glEnd();
+    glColor3f(1.0f, 1.0f, 1.0f);
+    drawOverlayText(static_cast<float>(centre - half + 8.0), static_cast<float>(top + 15.0), "%s",
+                    text);
 }
 
 void drawGoalBanner(const OverlayLayout& layout) {

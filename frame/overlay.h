@@ -40,8 +40,9 @@ void drawOverlayText(float x, float y, const char* format, ...)
 // How far a text moves the raster position on: its glyphs' advances.
 double overlayTextWidth(const char* text);
 
-// The score bar at the top with the two teams' goals, every frame.
-void drawScoreboard(const OverlayLayout& layout, int goalsTeam1, int goalsTeam2);
+// The score bar at the top with the two clubs' names and goals, every frame.
+void drawScoreboard(const OverlayLayout& layout, const char* name1, int goalsTeam1, int goalsTeam2,
+                    const char* name2);
 
 // "PAUSED" under the score bar, while the match is paused.
 void drawPauseNotice(const OverlayLayout& layout);
@@ -63,9 +64,13 @@ void drawNoticeLine(const char* text, bool failed);
 // The GOAL! banner, while a goal is being celebrated.
 void drawGoalBanner(const OverlayLayout& layout);
 
+// The line under the banner naming the scorer and the minute ("7 PETROV
+// 23'"), white in a black box centred under the banner's letters.
+void drawScorerLine(const OverlayLayout& layout, const char* text);
+
 // The match panel (match_panel.h), under the pause notice, centred with the
 // score bar (at the left edge where it would hide the middle of a narrow
-// picture), while Tab has it shown or a final score is on; drawn last.
+// picture), while Tab has it shown, at half time and at full time; drawn last.
 // As many of the latest goals as the picture's height allows are listed.
 void drawMatchPanel(const OverlayLayout& layout, const World& world);
 

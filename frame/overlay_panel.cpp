@@ -30,7 +30,7 @@ void drawMatchPanel(const OverlayLayout& layout, const World& world) {
     const int goalLines =
         std::clamp(static_cast<int>(room / kLineHeight) - kFixedLines, 0, kPanelGoals);
     const std::vector<std::string> lines = matchPanelLines(
-        world.statistics, world.match, world.rain, world.panel.finalScore, goalLines);
+        world.statistics, world.match, world.clubs, world.rain, world.panel, goalLines);
 
     double width = 0.0;
     for (const std::string& line : lines)

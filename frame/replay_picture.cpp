@@ -15,9 +15,10 @@ static void drawReplay(const World& world, const World& replayed) {
     beginOverlay(world.viewport);
     // Wiped in over the first pictures (uncovered from the left), out over the last.
     drawReplayWipe(replayWipe(world.replay), world.replay.progress >= kReplayPictures / 2);
-    drawScoreboard(layout, world.match.goalsTeam1, world.match.goalsTeam2);
+    drawScoreboard(layout, world.clubs.sides[0].name, world.match.goalsTeam1,
+                   world.match.goalsTeam2, world.clubs.sides[1].name);
     drawReplayNotice(layout);
-    if (world.panel.shown || world.panel.finalScore)
+    if (world.panel.shown || world.panel.finalScore || world.panel.halfTime)
         drawMatchPanel(layout, world);
     endOverlay();
 }

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "common/command_line.h"
+#include "frame/clubs.h"
 #include "frame/key_names.h"
 #include "frame/session.h"
 
@@ -48,9 +49,15 @@ std::string sessionHeadText(const Session& session) {
                                       : std::string("seed designed\n");
     text += "option match-minutes " + std::to_string(session.matches.minutes) + "\n";
     // Written only when on, so that a session without replays stays readable
-    // by a reader that knows no such option.
+    // by a reader that knows no such option; so are the clubs, when they are
+    // not the designed ones.
     if (session.matches.replays)
         text += "option replays on\n";
+    for (int side = 0; side < 2; ++side) {
+        const std::string name = chosenClubName(session.matches, side);
+        if (!name.empty())
+            text += std::string(side == 0 ? "option home " : "option away ") + name + "\n";
+    }
     return text;
 }
 
@@ -76,6 +83,7 @@ struct SessionReader {
     bool seedRead = false;
     bool minutesRead = false;
     bool replaysRead = false;
+    bool clubRead[2] = {};
     bool framesBegun = false;  // a frame's record has come: no more seed or options
     bool ended = false;
     // The latest kept line: its frame, and the events read before it; -1: none.
@@ -186,6 +194,23 @@ static bool readOption(SessionReader& reader) {
             return fail(reader, "replays given twice");
         reader.replaysRead = true;
         reader.session.matches.replays = value == "on";
+        return true;
+    }
+    if (name == "home" || name == "away") {
+        if (!fieldCount(reader, 3, (name + " NAME").c_str()))
+            return false;
+        const bool home = name == "home";
+        const std::string& club = reader.fields[2];
+        bool letters = !club.empty() && club.size() <= kClubNameLetters;
+        for (const char c : club)
+            letters = letters && c >= 'A' && c <= 'Z';
+        if (!letters)
+            return fail(reader, "a club's name is 1 to " + std::to_string(kClubNameLetters) +
+                                    " capitals A to Z, not " + quoted(club));
+        if (reader.clubRead[home ? 0 : 1])
+            return fail(reader, name + " given twice");
+        reader.clubRead[home ? 0 : 1] = true;
+        (home ? reader.session.matches.home : reader.session.matches.away) = club;
         return true;
     }
     return fail(reader, "unknown option " + quoted(name));

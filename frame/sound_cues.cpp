@@ -47,7 +47,7 @@ static float ballPan(const sim::Ball& ball, const Camera& camera, const Viewport
 }
 
 CuesBefore cuesBefore(const World& world) {
-    return CuesBefore{world.match, world.replay.active};
+    return CuesBefore{world.match, world.replay.active, world.series.halfTimeFrames > 0};
 }
 
 audio::FrameCues soundCues(const CuesBefore& previous, const World& after) {
@@ -71,7 +71,10 @@ audio::FrameCues soundCues(const CuesBefore& previous, const World& after) {
     const bool awarded =
         match.goalsTeam1 + match.goalsTeam2 > before.goalsTeam1 + before.goalsTeam2;
     const bool replayOver = previous.replaying && !after.replay.active && match.warmUpFrames > 100;
-    cues.kickOffWhistle = warmedUp || (awarded && !after.replay.active) || replayOver;
+    const bool halfTime = after.series.halfTimeFrames > 0;
+    const bool secondHalf = previous.halfTime && !halfTime && match.warmUpFrames > 100;
+    cues.kickOffWhistle = warmedUp || (awarded && !after.replay.active) || replayOver || secondHalf;
+    cues.halfTimeWhistle = !previous.halfTime && halfTime;
     cues.finalWhistle = after.series.finalScoreFrames == kFinalScoreFrames;
     cues.rain = static_cast<float>(after.rain.falling) / static_cast<float>(render::kRainDropCount);
     cues.silent = after.pause.paused;
@@ -91,6 +94,7 @@ void addReplayCues(audio::FrameCues& cues, const sim::MatchState& before, std::i
 audio::FrameCues heldCues(const audio::FrameCues& last) {
     audio::FrameCues held = last;
     held.pass = held.shot = held.goal = false;  // started once already
+    held.halfTimeWhistle = false;
     held.silent = true;
     return held;
 }

@@ -12,14 +12,16 @@ namespace frame {
 struct CuesBefore {
     sim::MatchState match;
     bool replaying;  // a replay was shown
+    bool halfTime;   // half time showed
 };
 
 CuesBefore cuesBefore(const World& world);
 
 // The cues of the frame just stepped, from the world as the frame found it
 // and as the frame left it: kicks that started, the ball crossing a goal
-// line, the whistles (play starting after the warm-up, after a goal, or after
-// the goal's replay; the final score), how dangerous the play is, where the
+// line, the whistles (play starting after the warm-up, after a goal, after
+// the goal's replay or after half time; half time; the final score), how
+// dangerous the play is, where the
 // ball is in the picture, the rain, and silence while paused. A pure function
 // of the two, in the synthesiser's own arithmetic, so the same frames cue the
 // same sound on every system.

@@ -21,6 +21,7 @@ static std::unique_ptr<World> makeInitialWorld() {
     world->clock = FrameClock{};
     world->viewport = ViewportSize{};
     world->replay = Replay{};
+    world->clubs = designedClubs();
     return world;
 }
 

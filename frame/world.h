@@ -5,6 +5,7 @@
 
 #include "common/random.h"
 #include "frame/camera.h"
+#include "frame/clubs.h"
 #include "frame/frame_pacing.h"
 #include "frame/key_table.h"
 #include "frame/match_panel.h"
@@ -46,6 +47,7 @@ struct World {
     FrameClock clock;       // the live frame's pacing reading
     ViewportSize viewport;  // the picture's size
     Replay replay;          // the goal replays: on or off, the one shown
+    MatchClubs clubs;       // the two clubs, their kits and squads: chosen before start-up
 };
 
 static_assert(std::is_trivially_copyable<World>::value,

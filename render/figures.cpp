@@ -8,10 +8,6 @@
 
 namespace render {
 
-const Kit kTeam1Kit = {{1.0, 1.0, 1.0}, {0.3, 0.3, 1.0}};
-const Kit kTeam2Kit = {{1.0, 0.5, 0.0}, {0.0, 0.0, 0.0}};
-const Kit kGoalkeeperKit = {{0.0, 0.0, 0.0}, {0.0, 0.0, 0.0}};
-
 static const double kSkin[3] = {0.9, 0.9, 0.7};
 static const double kHair[3] = {0.0, 0.0, 0.0};
 
@@ -57,6 +53,18 @@ static void placedCylinder(double x, double y, double z) {
     glPopMatrix();
 }
 
+// Shorts: a wider tube over the top 0.6 of a leg placed at (x, y, z), the
+// leg's own place; the leg spans heights y + 0.1 to y + 1.
+static void placedShorts(const Kit& kit, double x, double y, double z) {
+    if (!kit.shorts)
+        return;
+    setColour(kit.shortsColour);
+    glPushMatrix();
+    glTranslated(x, y, z);
+    solidCylinder(0.14, 0.6);
+    glPopMatrix();
+}
+
 static void placedBoot(double x, double y, double z) {
     glPushMatrix();
     glTranslated(x, y, z);
@@ -64,12 +72,12 @@ static void placedBoot(double x, double y, double z) {
     glPopMatrix();
 }
 
-void drawGoalkeeper(float x, float z, int keeperCounter) {
+void drawGoalkeeper(float x, float z, int keeperCounter, const Kit& kit) {
     const int d = animationPhase(keeperCounter);
     const double px = static_cast<double>(x);
     const double pz = static_cast<double>(z);
 
-    drawUpperBody(px, pz, kGoalkeeperKit.shirt);
+    drawUpperBody(px, pz, kit.shirt);
     drawHair(px, pz);
 
     setColour(kSkin);
@@ -88,8 +96,10 @@ void drawGoalkeeper(float x, float z, int keeperCounter) {
     const double spread = 0.2 + 0.02 * d;
     placedCylinder(px - spread, 1.2, pz);
     placedCylinder(px + spread, 1.2, pz);
+    placedShorts(kit, px - spread, 1.2, pz);
+    placedShorts(kit, px + spread, 1.2, pz);
 
-    setColour(kGoalkeeperKit.boots);
+    setColour(kit.boots);
     placedBoot(px - spread, 1.1, pz);
     placedBoot(px + spread, 1.1, pz);
 }
@@ -123,6 +133,8 @@ void drawOutfieldPlayer(float x, float z, float heading, const Kit& kit, int str
 
     placedCylinder(-0.2, 1.2, 0.075 - 0.05 * d);
     placedCylinder(0.2, 1.2, 0.05 * d - 0.125);
+    placedShorts(kit, -0.2, 1.2, 0.075 - 0.05 * d);
+    placedShorts(kit, 0.2, 1.2, 0.05 * d - 0.125);
 
     setColour(kit.boots);
     placedBoot(-0.2, 1.1, 0.125 - 0.05 * d);

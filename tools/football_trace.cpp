@@ -190,6 +190,8 @@ int main(int argc, char** argv) {
     if (!frame::readFrameScript(parsed, script, error, false) ||
         !tools::takeSessionOption(script, sessionPath, error))
         return common::refuseArguments(kProgram, error);
+    if (script.listTeams)
+        return tools::listTeams(script, kProgram);
     if (sessionPath.empty() && !script.framesGiven)
         return common::refuseArguments(kProgram, "FRAMES is missing");
     if (!readTraceOptions(script, options, error) ||
@@ -199,7 +201,8 @@ int main(int argc, char** argv) {
     const auto world = std::make_unique<frame::World>(frame::initialWorld());
     if (options.replays)
         script.matches.replays = true;
-    tools::startScriptMatches(*world, script, kProgram);
+    if (!tools::startScriptMatches(*world, script, kProgram, error))
+        return common::refuseArguments(kProgram, error);
     const auto tape = std::make_unique<frame::ReplayTape>();
     // The trace is the same file on every system: "\n" is written as LF.
     platform::useBinaryStandardOutput();

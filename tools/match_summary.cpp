@@ -6,25 +6,23 @@
 
 namespace tools {
 
-static const char* const kTeamNames[3] = {"nobody", "DYNAMO", "SHAKHTAR"};
-
 static double share(std::int64_t part, std::int64_t whole) {
     return whole == 0 ? 0.0 : 100.0 * static_cast<double>(part) / static_cast<double>(whole);
 }
 
-static void writeScorer(const frame::GoalEvent& goal, std::FILE* out) {
-    if (goal.scorerTeam == 0) {
+// The goal's minute, then its scorer: his team, number and name, and whether
+// he put it into his own goal.
+static void writeScorer(const frame::GoalEvent& goal, const frame::MatchClubs& clubs,
+                        std::FILE* out) {
+    std::fprintf(out, "minute %lld, ", static_cast<long long>(frame::matchMinute(goal.crossedAt)));
+    if (goal.scorerTeam < 1 || goal.scorerTeam > 2) {
         std::fprintf(out, "scorer unknown");
-    } else if (goal.scorerTeam != goal.team) {
-        std::fprintf(out, "own goal, ");
-    }
-    if (goal.scorerTeam == 0)
         return;
-    if (goal.scorerHolder == 0) {
-        std::fprintf(out, "team %d keeper", goal.scorerTeam);
-    } else {
-        std::fprintf(out, "team %d player %d", goal.scorerTeam, goal.scorerHolder);
     }
+    const frame::MatchSide& side = clubs.sides[goal.scorerTeam - 1];
+    const frame::SquadPlayer& player = side.squad[goal.scorerHolder];
+    std::fprintf(out, "team %s, number %d, name %s%s", side.name, player.number, player.name,
+                 goal.scorerTeam != goal.team ? ", own goal" : "");
 }
 
 void gatherReport(MatchReport& report, const frame::MatchStatistics& statistics) {
@@ -41,8 +39,9 @@ void writeReport(const frame::World& world, const MatchReport& report, std::FILE
     std::fprintf(out, "Frames: %lld at %s (simulation ticks: %lld)\n",
                  static_cast<long long>(statistics.frames), matchTime(statistics.frames).c_str(),
                  static_cast<long long>(tally.ticks));
-    std::fprintf(out, "Final score: DYNAMO %d : %d SHAKHTAR\n", world.match.goalsTeam1,
-                 world.match.goalsTeam2);
+    const char* const names[3] = {"nobody", world.clubs.sides[0].name, world.clubs.sides[1].name};
+    std::fprintf(out, "Final score: %s %d : %d %s\n", names[1], world.match.goalsTeam1,
+                 world.match.goalsTeam2, names[2]);
     if (statistics.restarts > 0) {
         std::fprintf(out, "Match restarts: %lld (the goals below include earlier matches)\n",
                      static_cast<long long>(statistics.restarts));
@@ -50,8 +49,8 @@ void writeReport(const frame::World& world, const MatchReport& report, std::FILE
     std::fprintf(out, "Goals: %zu\n", report.goals.size());
     for (const frame::GoalEvent& goal : report.goals) {
         std::fprintf(out, "  frame %lld at %s: %s (", static_cast<long long>(goal.frame),
-                     matchTime(goal.frame).c_str(), kTeamNames[goal.team]);
-        writeScorer(goal, out);
+                     matchTime(goal.frame).c_str(), names[goal.team]);
+        writeScorer(goal, world.clubs, out);
         std::fprintf(out, "), %d : %d\n", goal.goalsTeam1, goal.goalsTeam2);
     }
     for (int team = 1; team <= 2; ++team) {
@@ -59,7 +58,7 @@ void writeReport(const frame::World& world, const MatchReport& report, std::FILE
         std::fprintf(out,
                      "%s: shots %lld (on target %lld, off target %lld), passes started %lld, "
                      "completed %lld, goal kicks taken by its keeper %lld\n",
-                     kTeamNames[team],
+                     names[team],
                      static_cast<long long>(tally.shotsOnTarget[i] + tally.shotsOffTarget[i]),
                      static_cast<long long>(tally.shotsOnTarget[i]),
                      static_cast<long long>(tally.shotsOffTarget[i]),
@@ -69,9 +68,9 @@ void writeReport(const frame::World& world, const MatchReport& report, std::FILE
     }
     const std::int64_t* ticks = tally.possessionTicks;
     std::fprintf(out,
-                 "Possession in ticks: DYNAMO %lld (%.1f%%), SHAKHTAR %lld (%.1f%%), "
+                 "Possession in ticks: %s %lld (%.1f%%), %s %lld (%.1f%%), "
                  "loose or in flight %lld (%.1f%%)\n",
-                 static_cast<long long>(ticks[1]), share(ticks[1], tally.ticks),
+                 names[1], static_cast<long long>(ticks[1]), share(ticks[1], tally.ticks), names[2],
                  static_cast<long long>(ticks[2]), share(ticks[2], tally.ticks),
                  static_cast<long long>(ticks[0]), share(ticks[0], tally.ticks));
     std::fprintf(out, "Weather switches: %zu\n", report.weather.size());

@@ -75,6 +75,8 @@ int main(int argc, char** argv) {
     std::string error;
     if (!tools::readRecordCommandLine(parsed, script, options, error))
         return common::refuseArguments(kProgram, error);
+    if (script.listTeams)
+        return tools::listTeams(script, kProgram);
     if (!options.sessionPath.empty()) {
         // The session's frames, at the size its window had, unless --size says otherwise.
         int width = 0, height = 0;
@@ -92,7 +94,8 @@ int main(int argc, char** argv) {
     // A goal is recorded as its replay, so the run replays the goals before it too.
     if (options.replays || options.goal > 0)
         script.matches.replays = true;
-    tools::startScriptMatches(*world, script, kProgram);
+    if (!tools::startScriptMatches(*world, script, kProgram, error))
+        return common::refuseArguments(kProgram, error);
     if (options.goal > 0) {
         if (progress)
             std::fprintf(stderr, "looking for goal %lld...\n",

@@ -193,6 +193,8 @@ bool readRecordCommandLine(const common::ParsedArguments& parsed, frame::FrameSc
         !takeSessionOption(script, options.sessionPath, error) ||
         !parseRecordOptions(script.extras, options, error))
         return false;
+    if (script.listTeams)
+        return true;
     if (options.sessionPath.empty())
         return checkRecordRequest(script, options, error);
     // A session's own camera keys and frames: no view held over them, no goal searched for.

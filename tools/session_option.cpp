@@ -30,6 +30,10 @@ static const char* scriptedByHand(const frame::FrameScript& script) {
         return "--random";
     if (script.matches.minutes != 0)
         return "--match-minutes";
+    if (!script.matches.home.empty())
+        return "--home";
+    if (!script.matches.away.empty())
+        return "--away";
     for (const frame::ExtraArgument& extra : script.extras) {
         if (extra.name == "--replays")
             return "--replays";
@@ -72,8 +76,10 @@ bool loadSessionScript(const std::string& path, frame::FrameScript& script, int&
     if (!frame::loadSessionFile(path, session, error))
         return false;
     const std::vector<frame::ExtraArgument> extras = script.extras;
+    const std::string teamsFile = script.teamsFile;
     script = frame::sessionScript(session);
     script.extras = extras;
+    script.teamsFile = teamsFile;
     frame::sessionWindowSize(session, width, height);
     return true;
 }

@@ -109,6 +109,14 @@ std::size_t traceLine(const frame::World& world, std::int64_t frame, const char*
         text(line, terrain);
         text(line, "\"");
     }
+    // Start-up names clubs other than the designed pair; no frame after it does.
+    if (frame == 0 && !world.clubs.designed) {
+        text(line, ",\"clubs\":[\"");
+        text(line, world.clubs.sides[0].name);
+        text(line, "\",\"");
+        text(line, world.clubs.sides[1].name);
+        text(line, "\"]");
+    }
     text(line, ",\"warmUp\":");
     integer(line, match.warmUpFrames);
     text(line, ",\"ball\":");
@@ -151,6 +159,8 @@ std::size_t traceLine(const frame::World& world, std::int64_t frame, const char*
     integers(line, {world.rain.raining, world.rain.clock, world.rain.falling});
     if (world.replay.held)
         text(line, ",\"replay\":true");
+    if (world.series.halfTimeFrames > 0)
+        text(line, ",\"halfTime\":true");
     text(line, "}\n");
     return static_cast<std::size_t>(line.at - out);
 }

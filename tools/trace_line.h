@@ -18,8 +18,9 @@ constexpr std::size_t kTraceLineMax = 2048;
 std::string terrainHash(const render::Heightmap& heightmap);
 
 // Writes the line for frame `frame` from the world (match, figure counters,
-// camera, rain, generator, and "replay":true when the frame held the match
-// for a goal's replay), ending in '\n'. `terrain` is the
+// camera, rain, generator, "replay":true when the frame held the match for a
+// goal's replay, "halfTime":true while half time shows, and on frame 0 the
+// clubs when they are not the designed pair), ending in '\n'. `terrain` is the
 // hash to show after "rng", or nullptr for a line without it. Returns the
 // number of chars written to `out`, which needs kTraceLineMax bytes.
 std::size_t traceLine(const frame::World& world, std::int64_t frame, const char* terrain,

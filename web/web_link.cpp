@@ -100,6 +100,14 @@ bool parseMomentLink(const std::string& query, MomentLink& link, std::string& er
                                 link, error);
             }
             link.sessionGiven = true;
+        } else if (name == "home" || name == "away") {
+            std::string& club =
+                name == "home" ? link.script.matches.home : link.script.matches.away;
+            if (!club.empty())
+                return fail(name, value, "given twice", link, error);
+            if (value.empty())
+                return fail(name, value, "a club's name is needed", link, error);
+            club = value;
         } else if (name == "hold") {
             holds.push_back(value);
         } else if (name == "mute") {
@@ -119,8 +127,11 @@ bool parseMomentLink(const std::string& query, MomentLink& link, std::string& er
         link.script.holds.push_back(one.holds.front());
     }
     if (link.sessionGiven) {
-        if (atGiven || viewGiven || !holds.empty() || link.script.matches.seedGiven)
-            return fail("session", "...", "not with at, view, hold or seed", link, error);
+        const common::MatchChoice& matches = link.script.matches;
+        if (atGiven || viewGiven || !holds.empty() || matches.seedGiven || !matches.home.empty() ||
+            !matches.away.empty())
+            return fail("session", "...", "not with at, view, hold, seed, home or away", link,
+                        error);
         link.script.matches = link.session.session.matches;
         return true;
     }

@@ -2,6 +2,7 @@
 // start-up, the link to a moment, then the frame loop on the browser's animation frames.
 #include <string>
 
+#include "frame/clubs.h"
 #include "frame/match_series.h"
 #include "frame/scene_start.h"
 #include "platform/web/fixed_gl.h"
@@ -30,12 +31,17 @@ int main() {
     fixedgl::setRasterSink(&web::webglRaster());
 
     web::MomentLink link;
-    if (!web::parseMomentLink(web::pageQuery(), link, error))
+    frame::MatchClubs clubs = frame::designedClubs();
+    if (!web::parseMomentLink(web::pageQuery(), link, error) ||
+        !frame::resolveClubs(frame::builtInClubs(), link.script.matches, clubs, error)) {
         web::showPageMessage(error + " (the match plays from the start)");
+        link = web::MomentLink{};
+        clubs = frame::designedClubs();
+    }
 
     // The link's match, chosen before start-up as the tools choose theirs; then,
     // as the window layer does: the projection for the size, then the scene.
-    frame::chooseMatches(web::pageWorld(), link.script.matches);
+    frame::chooseMatches(web::pageWorld(), link.script.matches, clubs);
     web::startPageSession(link.script.matches, link.sessionGiven ? &link.session : nullptr);
     web::followCanvasSize();
     frame::initScene(web::pageWorld());

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <string>
 
+#include "frame/clubs.h"
 #include "frame/session_log.h"
 #include "platform/web/page_host.h"
 
@@ -53,6 +54,16 @@ void startPageSession(const common::MatchChoice& matches, const SessionLink* ope
     exposeTextQuery("openedSession", openedSessionAnswer);
     if (matches.seedGiven)
         setPageText("seed", std::to_string(matches.seed));
+    // The clubs the page offers, one a line, and the two chosen, for its chooser and its links.
+    std::string names;
+    for (const frame::Club& club : frame::builtInClubs())
+        names += std::string(club.name) + "\n";
+    setPageText("clubs", names);
+    for (int side = 0; side < 2; ++side) {
+        const std::string name = frame::chosenClubName(matches, side);
+        if (!name.empty())
+            setPageText(side == 0 ? "home" : "away", name);
+    }
 }
 
 }  // namespace web

@@ -18,7 +18,10 @@ constexpr std::int64_t kLinkShownFrames = 900;
 // page was opened with (none: null). The page's script gets
 // `football.sessionLink()` (the session= text of the frames so far, "" when
 // the page cannot carry them) and `football.openedSession()` (the opened
-// link's session as a session file's text, "" without one).
+// link's session as a session file's text, "" without one), and, for its
+// chooser and links, `football.clubs` (the clubs it knows, one a line) and
+// `football.home` and `football.away` (the clubs chosen, where not the
+// designed ones).
 void startPageSession(const common::MatchChoice& matches, const SessionLink* opened);
 
 // Right before every frame's state step, with the key table it will read.

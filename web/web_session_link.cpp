@@ -3,6 +3,8 @@
 
 #include <vector>
 
+#include "frame/clubs.h"
+
 namespace web {
 
 // The event codes after a frame's delta: a key's code toggles the key (down
@@ -12,6 +14,10 @@ namespace web {
 constexpr std::uint64_t kSizeCode = 256;      // then width, height
 constexpr std::uint64_t kRecreateCode = 257;  // no fields
 constexpr std::uint64_t kReplaysCode = 258;   // no fields; delta 0, first
+// The clubs other than the designed ones, each an event of frame 0 before
+// any key or size: the name's length, then its letters' codes.
+constexpr std::uint64_t kHomeCode = 259;
+constexpr std::uint64_t kAwayCode = 260;
 
 static const char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-_";
 
@@ -48,6 +54,16 @@ std::string sessionLinkText(const frame::Session& session, std::int64_t firstSho
     if (session.matches.replays) {
         putVarint(bytes, 0);
         putVarint(bytes, kReplaysCode);
+    }
+    for (int side = 0; side < 2; ++side) {
+        const std::string name = frame::chosenClubName(session.matches, side);
+        if (name.empty())
+            continue;
+        putVarint(bytes, 0);
+        putVarint(bytes, side == 0 ? kHomeCode : kAwayCode);
+        putVarint(bytes, name.size());
+        for (const char c : name)
+            putVarint(bytes, static_cast<unsigned char>(c));
     }
     std::int64_t last = 0;
     for (const frame::SessionEvent& event : session.events) {
@@ -168,6 +184,19 @@ bool readSessionLink(const std::string& text, SessionLink& link, std::string& er
                 return fail("the session link turns replays on other than once at its start", link,
                             error);
             session.matches.replays = true;
+            continue;
+        } else if (code == kHomeCode || code == kAwayCode) {
+            std::string& name = code == kHomeCode ? session.matches.home : session.matches.away;
+            std::uint64_t length = 0, letter = 0;
+            if (frame != 0 || !session.events.empty() || !name.empty() || !in.next(length) ||
+                length == 0 || length > frame::kClubNameLetters)
+                return fail("the session link names a club other than once at its start", link,
+                            error);
+            for (std::uint64_t i = 0; i < length; ++i) {
+                if (!in.next(letter) || letter > 127)
+                    return fail("the session link's club is cut short", link, error);
+                name += static_cast<char>(letter);
+            }
             continue;
         } else if (code != kRecreateCode) {
             return fail("the session link has an unknown record " + std::to_string(code), link,

@@ -102,7 +102,7 @@ TEST_F(FrameInvariants, DrawingReadsStateAndChangesNone) {
     render::drawRain(world->rain);
     frame::beginOverlay(world->viewport);
     const frame::OverlayLayout layout = frame::overlayLayout(1024, 768);
-    frame::drawScoreboard(layout, match.goalsTeam1, match.goalsTeam2);
+    frame::drawScoreboard(layout, "DYNAMO", match.goalsTeam1, match.goalsTeam2, "SHAKHTAR");
     frame::drawPauseNotice(layout);
     frame::drawGoalBanner(layout);
     frame::endOverlay();

@@ -102,7 +102,9 @@ TEST_F(SummaryTest, ShotsOnAndOffTargetAndTheGoalsScorer) {
     endFrame(141);
     const std::string out = text();
     EXPECT_NE(out.find("Final score: DYNAMO 1 : 0 SHAKHTAR"), std::string::npos) << out;
-    EXPECT_NE(out.find("frame 141 at 0:04: DYNAMO (team 1 player 5), 1 : 0"), std::string::npos)
+    EXPECT_NE(out.find("frame 141 at 0:04: DYNAMO (minute 1, team DYNAMO, number 9, name "
+                       "MAKARENKO), 1 : 0"),
+              std::string::npos)
         << out;
 }
 
@@ -190,7 +192,7 @@ TEST_F(SummaryTest, ThePanelShowsTheCurrentMatchAsTheSummaryCountsIt) {
         }
         const std::string after = text();
         const std::vector<std::string> lines =
-            frame::matchPanelLines(statistics, match, world->rain, false, 3);
+            frame::matchPanelLines(statistics, match, world->clubs, world->rain, world->panel, 3);
         std::string panel;
         for (const std::string& line : lines)
             panel += line + "\n";
@@ -226,13 +228,14 @@ TEST_F(SummaryTest, ThePanelShowsTheCurrentMatchAsTheSummaryCountsIt) {
                       (std::vector<long long>{share, 100 - share}));
             const std::string goals = after.substr(0, after.find("\nDYNAMO: "));
             const std::vector<long long> last = numbersIn(goals.substr(goals.rfind("\n  frame ")));
-            EXPECT_EQ(numbersAfter(panel, "\n  ").at(1), last[2]) << "seconds " << panel;
+            EXPECT_EQ(numbersAfter(panel, "\n  ").at(0), last[3]) << "minute " << panel;
 
             // More goals than the statistics keep: the summary still lists
             // every one, in order (one match: goal i makes i goals in all),
             // and the panel the latest three, latest first.
             ASSERT_GT(statistics.goals, frame::kKeptGoals);
-            std::vector<std::vector<long long>> listed;  // time, then the score last
+            // Frame, time, minute, number, then the score last.
+            std::vector<std::vector<long long>> listed;
             for (std::size_t at = goals.find("\n  frame "); at != std::string::npos;
                  at = goals.find("\n  frame ", at + 1))
                 listed.push_back(numbersIn(goals.substr(at, goals.find('\n', at + 1) - at)));
@@ -247,7 +250,7 @@ TEST_F(SummaryTest, ThePanelShowsTheCurrentMatchAsTheSummaryCountsIt) {
                 ASSERT_GE(shown.size(), 4u) << lines[2 + k];
                 EXPECT_EQ(
                     (std::vector<long long>{shown[0], shown[1], shown[2], shown[3]}),
-                    (std::vector<long long>{goal[1], goal[2], goal[goal.size() - 2], goal.back()}))
+                    (std::vector<long long>{goal[3], goal[goal.size() - 2], goal.back(), goal[4]}))
                     << lines[2 + k];
             }
         }

@@ -119,7 +119,7 @@ TEST(RecordTool, RecordedRunLeavesTheStateTheTracePrints) {
     ASSERT_TRUE(tools::parseRecordOptions(script.extras, options, error)) << error;
     options.width = 320;
     options.height = 240;
-    tools::startScriptMatches(*world, script, "football-record");
+    ASSERT_TRUE(tools::startScriptMatches(*world, script, "football-record", error)) << error;
     std::string recorded;
     ASSERT_EQ(tools::recordFrames(*world, script, options, false, collectLine, &recorded, error), 0)
         << error;

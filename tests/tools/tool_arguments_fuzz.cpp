@@ -5,7 +5,8 @@
 // sessions they read with --session. A refusal must be one line of text (the
 // tools print it as their one line on standard error and exit with status 2);
 // an accepted script must play back, and an accepted session reads back from
-// the text written of it as the same session.
+// the text written of it as the same session; and a teams file's text, whose
+// clubs must come whole.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -17,6 +18,7 @@
 #include "frame/frame_step.h"
 #include "frame/key_table.h"
 #include "frame/session.h"
+#include "frame/teams_file.h"
 #include "tools/record_options.h"
 
 // A refusal's message: not empty, and no line break or other control character
@@ -90,14 +92,32 @@ static void sessionText(const std::string& text) {
         std::abort();
 }
 
-// The first byte picks the tool, or with its bit 2 a session's text (the
-// rest); otherwise the rest are the tool's arguments, separated by NUL bytes
+static void teamsText(const std::string& text) {
+    frame::ClubList clubs = frame::builtInClubs();
+    std::string error;
+    if (!frame::readTeamsText(text, clubs, error)) {
+        checkRefusal(error);
+        return;
+    }
+    for (const frame::Club& club : clubs) {
+        if (club.name[0] == '\0' || club.squad[frame::kSquadSize - 1].number == 0)
+            std::abort();
+    }
+}
+
+// The first byte picks the tool, or with its bit 2 a session's text, with
+// its bit 3 a teams file's (the rest); otherwise the rest are the tool's arguments, separated by NUL bytes
 // (which no real argument holds).
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0)
         return 0;
+    const std::string rest(reinterpret_cast<const char*>(data) + 1, size - 1);
     if ((data[0] & 2) != 0) {
-        sessionText(std::string(reinterpret_cast<const char*>(data) + 1, size - 1));
+        sessionText(rest);
+        return 0;
+    }
+    if ((data[0] & 4) != 0) {
+        teamsText(rest);
         return 0;
     }
     std::vector<std::string> args;
