@@ -59,25 +59,27 @@ bool resolveClubs(const ClubList& known, common::MatchChoice& choice, MatchClubs
                   std::string& error) {
     const Club* home = choice.home.empty() ? &builtInClubs()[0] : findClub(known, choice.home);
     const Club* away = choice.away.empty() ? &builtInClubs()[1] : findClub(known, choice.away);
-    for (const auto& [club, name, option] :
-         {std::tuple{home, &choice.home, "--home"}, std::tuple{away, &choice.away, "--away"}}) {
+    for (const auto& [club, name, side] :
+         {std::tuple{home, &choice.home, "home"}, std::tuple{away, &choice.away, "away"}}) {
         if (club == nullptr) {
-            error = std::string(option) + ": no club " + common::quoted(*name) +
-                    " (--list-teams names them; a teams file's clubs need its --teams-file)";
+            error = "no club " + common::quoted(*name) + " is known for the " + side +
+                    " side (--list-teams names them; a teams file's clubs need its --teams-file)";
             return false;
         }
     }
-    if (home == away) {
-        error = std::string("--home and --away name the same club, ") + home->name +
-                ": choose another for one of them";
+    if (std::strcmp(home->name, away->name) == 0) {
+        error = std::string("the home and away sides are the same club, ") + home->name +
+                ": choose another for one of them (--home, --away)";
         return false;
     }
     choice.home = choice.home.empty() ? std::string() : home->name;
     choice.away = choice.away.empty() ? std::string() : away->name;
     const int awayKit = kitsClash(home->kits[0].outfield, away->kits[0].outfield) ? 1 : 0;
+    // Clubs are known by name: a teams file cannot take a built-in one's.
     const ClubList& builtIn = builtInClubs();
     clubs = MatchClubs{{sideOf(*home, 0), sideOf(*away, awayKit)},
-                       home == &builtIn[0] && away == &builtIn[1]};
+                       std::strcmp(home->name, builtIn[0].name) == 0 &&
+                           std::strcmp(away->name, builtIn[1].name) == 0};
     return true;
 }
 

@@ -7,6 +7,7 @@
 
 #include "frame/frame_step.h"
 #include "frame/match_pause.h"
+#include "frame/match_series.h"
 #include "frame/replay_tape.h"
 #include "platform/key_codes.h"
 #include "render/heightmap.h"
@@ -64,7 +65,7 @@ TEST_F(FrameTest, TheRestartFrameStillRunsItsTickFirst) {
     // The tick ran (the stride moved), then the reset restarted the warm-up.
     EXPECT_EQ(world->animation.strideTeam1, 2);
     EXPECT_EQ(match.warmUpFrames, 0);
-    EXPECT_EQ(match.ball.lengthwise, 50.0f);
+    EXPECT_NEAR(match.ball.lengthwise, 50.0f, 1.0f) << "a tick from the kick-off";
     hold({});
     step();
     EXPECT_EQ(match.warmUpFrames, 1);
@@ -245,8 +246,7 @@ TEST_F(FrameTest, AReplayShowsTheFramesOfItsTicksAsTheyWere) {
         }
         shownBefore = replayed->match;
     }
-    EXPECT_EQ(frame::replayedTick(world->replay),
-              world->replay.crossingTick + frame::kAfterTicks);
+    EXPECT_EQ(frame::replayedTick(world->replay), world->replay.crossingTick + frame::kAfterTicks);
     EXPECT_GT(byTick.at(world->replay.crossingTick).match.goalCelebration, 0);
     int liveKicks = 0;
     for (std::int64_t tick = world->replay.crossingTick - frame::kReplayTicks + 2;
@@ -258,6 +258,39 @@ TEST_F(FrameTest, AReplayShowsTheFramesOfItsTicksAsTheyWere) {
     cues = frame::stepFrame(*world, tape);
     EXPECT_EQ(frame::replayedWorld(tape, *world), nullptr) << "the replay is over";
     EXPECT_TRUE(cues.kickOffWhistle) << "play starts again after the replay";
+}
+
+// A two-minute match: at a minute of play (1819 frames) the half-time
+// whistle, the score shown for ten seconds with no tick and the clock
+// standing, then the side that did not kick off kicks off to its whistle.
+TEST_F(FrameTest, HalfTimeComesHalfwayWithItsWhistleAndTheOtherSideKicksOff) {
+    frame::setMatchMinutes(world->series, 2);
+    frame::initSceneState(*world);
+    frame::ReplayTape tape;
+    const int firstKickOff = match.possession.team;
+    audio::FrameCues cues;
+    for (int n = 1; world->series.halfTimeFrames == 0; ++n) {
+        ASSERT_FALSE(cues.halfTimeWhistle) << n;
+        ASSERT_LT(n, 4000);
+        cues = frame::stepFrame(*world, tape);
+    }
+    EXPECT_TRUE(cues.halfTimeWhistle);
+    EXPECT_FALSE(cues.finalWhistle);
+    EXPECT_GE(world->statistics.matchFrames, 1819);
+    EXPECT_TRUE(world->panel.halfTime);
+    const sim::MatchState atWhistle = match;
+    const std::int64_t clock = world->statistics.matchFrames;
+    for (int n = 1; n < frame::kHalfTimeFrames; ++n) {
+        cues = frame::stepFrame(*world, tape);
+        ASSERT_FALSE(cues.halfTimeWhistle || cues.kickOffWhistle) << n;
+        ASSERT_EQ(std::memcmp(&match, &atWhistle, sizeof match), 0) << n;
+    }
+    EXPECT_EQ(world->statistics.matchFrames, clock);
+    cues = frame::stepFrame(*world, tape);
+    EXPECT_TRUE(cues.kickOffWhistle);
+    EXPECT_FALSE(world->panel.halfTime);
+    EXPECT_EQ(match.possession.team, 3 - firstKickOff);
+    EXPECT_NEAR(match.ball.lengthwise, 50.0f, 1.0f) << "a tick from the kick-off";
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "frame/camera.h"
+#include "frame/clubs.h"
 #include "frame/key_table.h"
 #include "sim/match_state.h"
 #include "tests/render/offscreen_scene_fixture.h"
@@ -136,6 +137,33 @@ TEST_F(SceneProbe, FiguresWearTheirKitsWhereThePlayersStand) {
     EXPECT_EQ(shirt.r, 0);
     EXPECT_EQ(shirt.g, 0);
     EXPECT_EQ(shirt.b, 0);
+}
+
+// A club's kit: COPPERTON's copper shirts and black shorts, where the
+// designed kits leave the legs bare.
+TEST_F(SceneProbe, AClubsPlayersWearItsShirtsAndShorts) {
+    common::MatchChoice choice;
+    choice.home = "COPPERTON";
+    std::string error;
+    const frame::MatchClubs designed = world->clubs;
+    ASSERT_TRUE(frame::resolveClubs(frame::builtInClubs(), choice, world->clubs, error)) << error;
+    const sim::OutfieldPlayer player = world->match.team1.outfield[0];
+    placeEye(world->camera, player.lateral, 2.0, player.lengthwise - 4.0, 0.0f, 180.0f);
+    for (const bool club : {true, false}) {
+        world->clubs = club ? world->clubs : designed;
+        runFrame();
+        capture();
+        int px = 0, py = 0;
+        ASSERT_TRUE(project(player.lateral + 0.2, 1.75, player.lengthwise, px, py));
+        const Rgb legs = pixel(px, py);
+        EXPECT_EQ(legs.r + legs.g + legs.b == 0, club) << "black shorts, or bare legs";
+        ASSERT_TRUE(project(player.lateral, 2.3, player.lengthwise, px, py));
+        const Rgb shirt = pixel(px, py);
+        if (club) {
+            EXPECT_GT(shirt.r, shirt.g + 20) << "copper";
+            EXPECT_GT(shirt.g, shirt.b + 20) << "copper";
+        }
+    }
 }
 
 TEST_F(SceneProbe, BallIsWhiteOnTheCentreSpotAtKickOffFromPresetFour) {

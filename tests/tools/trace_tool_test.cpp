@@ -200,9 +200,11 @@ TEST(TraceTool, SummaryReportsScoreGoalsAndWeather) {
 }
 
 // --seed: another match, the same again for the same seed, and seed 1 is the
-// designed one; --random names its seed. --match-minutes 1: 1819 frames of
-// play (a minute at 33 ms a frame), the final score standing for 152 frames,
-// then the next seed's match on its own landscape.
+// designed one; --random names its seed. --match-minutes 1: half time after
+// 910 frames of play (half a minute at 33 ms a frame), its 304 frames marked
+// and standing still, then the side that did not kick off kicks off; 1819
+// frames of play in all, the final score standing for 152 frames, then the
+// next seed's match on its own landscape.
 TEST(TraceTool, SeedsAndMatchMinutesStartTheMatchesAsked) {
     const std::string designed = runTrace({"300"}).out;
     const ToolRun seeded = runTrace({"300", "--seed", "7"});
@@ -215,25 +217,35 @@ TEST(TraceTool, SeedsAndMatchMinutesStartTheMatchesAsked) {
     EXPECT_EQ(runTrace({"300", "--seed", random.err.substr(21, random.err.size() - 22)}).out,
               random.out);
 
-    const ToolRun series = runTrace({"1972", "--seed", "7", "--match-minutes", "1"});
+    const ToolRun series = runTrace({"2275", "--seed", "7", "--match-minutes", "1"});
     const std::vector<std::string> out = lines(series.out);
-    ASSERT_EQ(out.size(), 1973u) << series.err;
+    ASSERT_EQ(out.size(), 2276u) << series.err;
     auto play = [](const std::string& line) {
         return line.substr(line.find("\"ball\""), line.find("\"stride\"") - line.find("\"ball\""));
     };
-    EXPECT_NE(play(out[1818]), play(out[1819])) << "the last minute's last tick";
-    for (int frame = 1820; frame <= 1970; ++frame)
-        ASSERT_EQ(play(out[frame]), play(out[1819])) << "the final score stands, frame " << frame;
+    for (std::size_t frame = 0; frame < out.size(); ++frame) {
+        const bool marked = out[frame].find(",\"halfTime\":true}") != std::string::npos;
+        ASSERT_EQ(marked, frame >= 910 && frame <= 1213) << "half time, frame " << frame;
+    }
+    EXPECT_NE(play(out[909]), play(out[910])) << "the first half's last tick";
+    for (int frame = 911; frame <= 1213; ++frame)
+        ASSERT_EQ(play(out[frame]), play(out[910])) << "half time stands, frame " << frame;
+    EXPECT_NE(out[0].find("\"possession\":[1,"), std::string::npos) << out[0];
+    EXPECT_NE(out[1214].find("\"ball\":[0.5,49.9999313],\"possession\":[2,"), std::string::npos)
+        << "team 2 kicks off the second half: " << out[1214];
+    EXPECT_NE(play(out[2121]), play(out[2122])) << "the last minute's last tick";
+    for (int frame = 2123; frame <= 2273; ++frame)
+        ASSERT_EQ(play(out[frame]), play(out[2122])) << "the final score stands, frame " << frame;
     auto terrainOf = [](const std::string& line) {
         const std::size_t at = line.find("\"terrain\":\"");
         return at == std::string::npos ? std::string() : line.substr(at + 11, 16);
     };
-    EXPECT_EQ(terrainOf(out[1970]), "");
-    EXPECT_NE(out[1971].find("\"warmUp\":1,\"ball\":[0,50]"), std::string::npos) << out[1971];
-    EXPECT_NE(out[1971].find("\"goals\":[0,0]"), std::string::npos);
+    EXPECT_EQ(terrainOf(out[2273]), "");
+    EXPECT_NE(out[2274].find("\"warmUp\":1,\"ball\":[0,50]"), std::string::npos) << out[2274];
+    EXPECT_NE(out[2274].find("\"goals\":[0,0]"), std::string::npos);
     const std::string next = std::to_string(common::nextSeed(7));
-    EXPECT_EQ(terrainOf(out[1971]), terrainOf(lines(runTrace({"0", "--seed", next}).out)[0]));
-    EXPECT_EQ(runTrace({"1972", "--seed", "7", "--match-minutes", "1"}).out, series.out);
+    EXPECT_EQ(terrainOf(out[2274]), terrainOf(lines(runTrace({"0", "--seed", next}).out)[0]));
+    EXPECT_EQ(runTrace({"2275", "--seed", "7", "--match-minutes", "1"}).out, series.out);
 }
 
 // A session's trace is the trace of the command line it stands for: a key
@@ -266,6 +278,48 @@ TEST(TraceTool, ASessionTracesAsItsCommandLine) {
         << std::mismatch(session.out.begin(), session.out.end(), line.out.begin(), line.out.end())
                    .first -
                session.out.begin();
+}
+
+// A teams file's clubs (every form its lines take) are listed and play: the
+// trace between them is the designed one but for start-up's line, which
+// names them; a session of them replays as the command line does, and is
+// refused without their file.
+TEST(TraceTool, ClubsChangeNoFrameAndTheirSessionNeedsTheirFile) {
+    const test_support::TempDir dir;
+    const std::string teams = dir.path() + "/teams.txt", session = dir.path() + "/s.session";
+    std::ofstream(teams, std::ios::binary)
+        << "# ours\r\n\n  club\trovers \nhome #FF0000 ffffff 000000 00FF00\r\n"
+           "away 0000FF FFFFFF 000000 FFFF00\nplayer 1 AB\nplayer 2 CD\nplayer 3 EF\n"
+           "player 4 GH\nplayer 7 I-J\nplayer 99 KLMNOPQRSTUV\n";
+    const ToolRun list = runTrace({"--list-teams", "--teams-file", teams});
+    ASSERT_EQ(list.status, 0) << list.err;
+    EXPECT_GE(lines(list.out).size(), 17u);
+    EXPECT_EQ(lines(list.out).back(),
+              "ROVERS     home FF0000 FFFFFF 000000 00FF00  away 0000FF FFFFFF 000000 FFFF00  "
+              "1 AB 2 CD 3 EF 4 GH 7 I-J 99 KLMNOPQRSTUV");
+
+    const std::vector<std::string> designed = lines(runTrace({"3000"}).out);
+    const ToolRun clubs =
+        runTrace({"3000", "--home", "Rovers", "--away", "harbour", "--teams-file", teams});
+    ASSERT_EQ(clubs.status, 0) << clubs.err;
+    std::vector<std::string> out = lines(clubs.out);
+    ASSERT_EQ(out.size(), designed.size());
+    const std::string named = ",\"clubs\":[\"ROVERS\",\"HARBOUR\"]";
+    ASSERT_NE(out[0].find(named), std::string::npos) << out[0];
+    out[0].erase(out[0].find(named), named.size());
+    EXPECT_TRUE(out == designed);
+
+    std::ofstream(session, std::ios::binary)
+        << "football-session 1\nseed designed\noption away ROVERS\noption home HARBOUR\n"
+           "down 5 6\nend 400\n";
+    const ToolRun refused = runTrace({"--session", session});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_NE(refused.err.find("no club 'ROVERS'"), std::string::npos) << refused.err;
+    const ToolRun played = runTrace({"--session", session, "--teams-file", teams});
+    ASSERT_EQ(played.status, 0) << played.err;
+    EXPECT_EQ(played.out, runTrace({"400", "--hold", "6@5-400", "--away", "ROVERS", "--home",
+                                    "HARBOUR", "--teams-file", teams})
+                              .out);
 }
 
 // A session written as it grows, with replays on, replays as the command line
