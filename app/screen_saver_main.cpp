@@ -7,6 +7,7 @@
 #include "app/game_sound.h"
 #include "app/game_world.h"
 #include "app/screen_saver_switches.h"
+#include "frame/clubs.h"
 #include "frame/match_series.h"
 #include "platform/dialogs.h"
 #include "platform/screen_saver_settings.h"
@@ -19,10 +20,18 @@ static const std::vector<std::string> kViewNames = {
     "5: beyond a corner",     "6: following the ball",
 };
 
+// The clubs the settings offer: the built-in ones, the designed pair first.
+static std::vector<std::string> clubNames() {
+    std::vector<std::string> names;
+    for (const frame::Club& club : frame::builtInClubs())
+        names.push_back(club.name);
+    return names;
+}
+
 static int showSettings(std::uint64_t owner) {
     const platform::ScreenSaverDialogText text = {
         "football screen saver", "football " FOOTBALL_VERSION ": a self-playing football match",
-        kViewNames};
+        kViewNames, clubNames()};
     return platform::runScreenSaverSettingsDialog(owner, text) ? app::kExitSuccess
                                                                : app::kExitFailure;
 }
@@ -46,14 +55,23 @@ int main(int argc, char** argv) {
     }
     platform::installSignalHandlers();
     const platform::ScreenSaverSettings settings =
-        platform::loadScreenSaverSettings(static_cast<int>(kViewNames.size()));
+        platform::loadScreenSaverSettings(static_cast<int>(kViewNames.size()), clubNames());
     // A new match at every start: a seed from the clock, unless unticked.
     common::MatchChoice matches;
     matches.seedFromClock = settings.newMatchEachStart;
     matches.replays = settings.replays;
+    matches.home = settings.home;
+    matches.away = settings.away;
+    // The same club twice (stored by hand) shows the designed pair.
+    frame::MatchClubs clubs = frame::designedClubs();
+    std::string refused;
+    if (!frame::resolveClubs(frame::builtInClubs(), matches, clubs, refused)) {
+        matches.home.clear();
+        matches.away.clear();
+    }
     app::WatchChoice watch;
     watch.matches = matches;
-    watch.firstSeed = frame::chooseMatches(app::gameWorld(), matches);
+    watch.firstSeed = frame::chooseMatches(app::gameWorld(), matches, clubs);
     const bool show = switches.mode == app::ScreenSaverMode::show;
     // The sound as the settings say, over the whole screen only: the settings'
     // small preview stays silent.

@@ -25,8 +25,16 @@ int prepareWatch(const CommandLine& commandLine, const frame::ClubList& known,
         choice.playScript = frame::sessionScript(session);
         matches = session.matches;
     }
-    if (!frame::resolveClubs(known, matches, clubs, error))
-        return common::refuseArguments("football", error);
+    if (!frame::resolveClubs(known, matches, clubs, error)) {
+        // xscreensaver's two lists may name one club twice: a screen saver
+        // shows the designed pair then, rather than nothing.
+        if (commandLine.display != DisplayChoice::screenSaver)
+            return common::refuseArguments("football", error);
+        std::fprintf(stderr, "football: %s: the designed clubs play\n", error.c_str());
+        matches.home.clear();
+        matches.away.clear();
+        clubs = frame::designedClubs();
+    }
     if (!choice.savePath.empty()) {
         choice.saveFile = std::make_shared<frame::SessionFileWriter>();
         if (!choice.saveFile->create(choice.savePath, error)) {

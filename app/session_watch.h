@@ -34,8 +34,8 @@ struct WatchChoice {
 // `known` (frame::resolveClubs) into `clubs`, and makes --save-session's
 // file, empty, so that a place that cannot be written is found before the
 // match. Returns -1 to go on, else the exit status after one line on standard
-// error: 2 for a bad session file or a club not known, 1 for a file that
-// cannot be written.
+// error: 2 for a bad session file or clubs refused (a screen saver shows the
+// designed pair instead, saying so), 1 for a file that cannot be written.
 int prepareWatch(const CommandLine& commandLine, const frame::ClubList& known,
                  common::MatchChoice& matches, frame::MatchClubs& clubs, WatchChoice& choice);
 

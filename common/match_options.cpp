@@ -91,6 +91,7 @@ bool readMatchOption(const Argument& argument, MatchChoice& choice, std::string&
             return false;
         }
         choice.minutes = static_cast<int>(value);
+        choice.halves = true;
     }
     return true;
 }

@@ -14,6 +14,9 @@ struct MatchChoice {
     std::uint32_t seed = 0;      // with seedGiven: N
     bool seedFromClock = false;  // --random, or the screen saver's new match
     int minutes = 0;             // --match-minutes M; 0: a match never ends
+    // With minutes: half time halfway. --match-minutes sets it; a session
+    // older than half time has a match length without it, and replays so.
+    bool halves = false;
     bool replays = false;        // --replays: every goal replayed (R turns them on and off later)
     // --home NAME, --away NAME: the clubs (frame/clubs.h); empty: the designed
     // side (DYNAMO at home, SHAKHTAR away). Once the clubs are found, the

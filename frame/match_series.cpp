@@ -29,10 +29,11 @@ void rewindMatchSeries(World& world) {
     world.random.state = world.series.firstSeed;
 }
 
-void setMatchMinutes(MatchSeries& series, int minutes) {
+void setMatchMinutes(MatchSeries& series, int minutes, bool halves) {
     const std::int64_t milliseconds = static_cast<std::int64_t>(minutes) * 60000;
     series.matchFrames = (milliseconds + kFrameMilliseconds - 1) / kFrameMilliseconds;
-    series.halfFrames = (milliseconds / 2 + kFrameMilliseconds - 1) / kFrameMilliseconds;
+    series.halfFrames =
+        halves ? (milliseconds / 2 + kFrameMilliseconds - 1) / kFrameMilliseconds : 0;
 }
 
 std::uint32_t chooseMatches(World& world, const common::MatchChoice& choice,
@@ -41,7 +42,7 @@ std::uint32_t chooseMatches(World& world, const common::MatchChoice& choice,
         seedMatches(world, choice.seed);
     else if (choice.seedFromClock)
         seedMatches(world, common::seedFromClock());
-    setMatchMinutes(world.series, choice.minutes);
+    setMatchMinutes(world.series, choice.minutes, choice.halves);
     world.replay.enabled = choice.replays;
     world.clubs = clubs;
     return world.random.state;
@@ -85,8 +86,8 @@ void blowWhistleAtLength(World& world) {
     if (world.statistics.matchFrames >= series.matchFrames) {
         series.finalScoreFrames = kFinalScoreFrames;
         world.panel.finalScore = true;
-    } else if (!series.secondHalf && world.statistics.matchFrames >= series.halfFrames &&
-               ballAtRest(world.match)) {
+    } else if (series.halfFrames > 0 && !series.secondHalf &&
+               world.statistics.matchFrames >= series.halfFrames && ballAtRest(world.match)) {
         series.secondHalf = true;
         series.halfTimeFrames = kHalfTimeFrames;
         world.panel.halfTime = true;

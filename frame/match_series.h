@@ -30,7 +30,7 @@ struct MatchSeries {
     std::int64_t matchFrames;  // frames a match lasts (on the statistics' clock); 0: never ends
     std::int64_t finalScoreFrames;  // > 0: the match is over and the panel shows its final score
     std::int64_t nextMatches;       // matches begun after the one before ended
-    std::int64_t halfFrames;        // with matchFrames: the first half's length
+    std::int64_t halfFrames;        // with matchFrames: the first half's length; 0: no halves
     std::int64_t halfTimeFrames;    // > 0: half time, the panel showing the score
     bool secondHalf;                // half time has come in the match in play
     int firstKickOff;               // the side that kicked the match off (1 or 2)
@@ -56,8 +56,8 @@ void seedMatches(World& world, std::uint32_t seed);
 
 // Called once before start-up: a match ends after `minutes` of match time
 // (1..common::kMaxMatchMinutes; 0: never), rounded up to whole frames, and
-// its first half after half of them.
-void setMatchMinutes(MatchSeries& series, int minutes);
+// with `halves` its first half after half of them.
+void setMatchMinutes(MatchSeries& series, int minutes, bool halves = true);
 
 // Called by advanceSimulation, unpaused, before the simulation gate. While
 // half time or the final score shows, counts it down and answers false: no

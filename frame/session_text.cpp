@@ -53,6 +53,8 @@ std::string sessionHeadText(const Session& session) {
     // not the designed ones.
     if (session.matches.replays)
         text += "option replays on\n";
+    if (session.matches.halves && session.matches.minutes > 0)
+        text += "option halves on\n";
     for (int side = 0; side < 2; ++side) {
         const std::string name = chosenClubName(session.matches, side);
         if (!name.empty())
@@ -83,6 +85,7 @@ struct SessionReader {
     bool seedRead = false;
     bool minutesRead = false;
     bool replaysRead = false;
+    bool halvesRead = false;
     bool clubRead[2] = {};
     bool framesBegun = false;  // a frame's record has come: no more seed or options
     bool ended = false;
@@ -184,16 +187,18 @@ static bool readOption(SessionReader& reader) {
         reader.session.matches.minutes = static_cast<int>(minutes);
         return true;
     }
-    if (name == "replays") {
-        if (!fieldCount(reader, 3, "replays on or off"))
+    if (name == "replays" || name == "halves") {
+        if (!fieldCount(reader, 3, (name + " on or off").c_str()))
             return false;
         const std::string& value = reader.fields[2];
         if (value != "on" && value != "off")
-            return fail(reader, "replays must be on or off, not " + quoted(value));
-        if (reader.replaysRead)
-            return fail(reader, "replays given twice");
-        reader.replaysRead = true;
-        reader.session.matches.replays = value == "on";
+            return fail(reader, name + " must be on or off, not " + quoted(value));
+        bool& read = name == "replays" ? reader.replaysRead : reader.halvesRead;
+        if (read)
+            return fail(reader, name + " given twice");
+        read = true;
+        (name == "replays" ? reader.session.matches.replays : reader.session.matches.halves) =
+            value == "on";
         return true;
     }
     if (name == "home" || name == "away") {

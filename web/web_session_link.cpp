@@ -18,6 +18,8 @@ constexpr std::uint64_t kReplaysCode = 258;   // no fields; delta 0, first
 // any key or size: the name's length, then its letters' codes.
 constexpr std::uint64_t kHomeCode = 259;
 constexpr std::uint64_t kAwayCode = 260;
+// Half time in a match with a length, as replays: no fields, at frame 0.
+constexpr std::uint64_t kHalvesCode = 261;
 
 static const char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-_";
 
@@ -54,6 +56,10 @@ std::string sessionLinkText(const frame::Session& session, std::int64_t firstSho
     if (session.matches.replays) {
         putVarint(bytes, 0);
         putVarint(bytes, kReplaysCode);
+    }
+    if (session.matches.halves && session.matches.minutes > 0) {
+        putVarint(bytes, 0);
+        putVarint(bytes, kHalvesCode);
     }
     for (int side = 0; side < 2; ++side) {
         const std::string name = frame::chosenClubName(session.matches, side);
@@ -184,6 +190,12 @@ bool readSessionLink(const std::string& text, SessionLink& link, std::string& er
                 return fail("the session link turns replays on other than once at its start", link,
                             error);
             session.matches.replays = true;
+            continue;
+        } else if (code == kHalvesCode) {
+            if (frame != 0 || !session.events.empty() || session.matches.halves)
+                return fail("the session link turns half time on other than once at its start",
+                            link, error);
+            session.matches.halves = true;
             continue;
         } else if (code == kHomeCode || code == kAwayCode) {
             std::string& name = code == kHomeCode ? session.matches.home : session.matches.away;

@@ -69,14 +69,16 @@ static int virtualKey(const EmscriptenKeyboardEvent* event) {
     return code > 0 && code < 256 ? static_cast<int>(code) : 0;
 }
 
-// Tab, Space and Return typed on one of the page's buttons move the focus
-// and press the button, as on any page.
+// Tab, Space and Return typed on one of the page's buttons or lists move the
+// focus and press the button or open the list, as on any page.
 static bool keyOfFocusedButton(int key) {
     if (key != platform::kVkTab && key != platform::kVkSpace && key != platform::kVkReturn)
         return false;
     return EM_ASM_INT({
                const focused = document.activeElement;
-               return focused && focused.tagName == 'BUTTON' ? 1 : 0;
+               return focused && (focused.tagName == 'BUTTON' || focused.tagName == 'SELECT')
+                          ? 1
+                          : 0;
            }) != 0;
 }
 

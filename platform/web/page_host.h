@@ -51,9 +51,9 @@ struct PageEventHandlers {
 // Called once by the page's entry after start-up. The page's script gets
 // `football.press(code)`: the key of that virtual-key code goes down and up
 // through keyDown and keyUp, as if typed (the page's controls call it). A
-// key typed while one of the page's buttons has the focus is the button's
-// when it is Tab, Space or Return (it moves the focus or presses the
-// button); Shift+Tab is always the browser's, the way back to the buttons.
+// key typed while one of the page's buttons or lists has the focus is its
+// own when it is Tab, Space or Return (it moves the focus, presses the
+// button or opens the list); Shift+Tab is always the browser's, the way back to the buttons.
 void listenToPageEvents(const PageEventHandlers& handlers);
 
 // The page's script gets `football.NAME()`, which answers with the text

@@ -2,6 +2,9 @@
 // registry.
 #include "platform/screen_saver_settings.h"
 
+#include <cstring>
+#include <utility>
+
 #include "platform/win32/system.h"
 
 namespace platform {
@@ -15,8 +18,25 @@ static bool readDword(const char* name, DWORD& value) {
                         &size) == ERROR_SUCCESS;
 }
 
-ScreenSaverSettings loadScreenSaverSettings(int viewCount) {
+// A club's name: a string value naming one of `clubNames`, kept in `name`.
+static void readClub(const char* value, const std::vector<std::string>& clubNames,
+                     char (&name)[kClubNameBytes]) {
+    char text[kClubNameBytes] = {};
+    DWORD size = sizeof text;
+    if (RegGetValueA(HKEY_CURRENT_USER, kSettingsKey, value, RRF_RT_REG_SZ, nullptr, text, &size) !=
+        ERROR_SUCCESS)
+        return;
+    for (const std::string& club : clubNames) {
+        if (club == text)
+            std::memcpy(name, text, sizeof name);
+    }
+}
+
+ScreenSaverSettings loadScreenSaverSettings(int viewCount,
+                                            const std::vector<std::string>& clubNames) {
     ScreenSaverSettings settings = kDefaultScreenSaverSettings;
+    readClub("Home", clubNames, settings.home);
+    readClub("Away", clubNames, settings.away);
     DWORD value = 0;
     if (readDword("View", value) && value >= 1 && value <= static_cast<DWORD>(viewCount))
         settings.view = static_cast<int>(value);
@@ -43,6 +63,10 @@ bool saveScreenSaverSettings(const ScreenSaverSettings& settings) {
                          writeDword(key, "NewMatchEachStart", settings.newMatchEachStart ? 1 : 0) &&
                          writeDword(key, "Replays", settings.replays ? 1 : 0);
     writeDword(key, "Sound", settings.sound ? 1 : 0);
+    for (const auto& [name, club] :
+         {std::pair{"Home", settings.home}, std::pair{"Away", settings.away}})
+        RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(club),
+                       static_cast<DWORD>(std::strlen(club) + 1));
     RegCloseKey(key);
     return written;
 }

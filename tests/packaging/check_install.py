@@ -91,6 +91,15 @@ def main():
                 for argument in filter(None, (element.get("arg-set"), element.get("arg-unset"))):
                     check(argument.split()[0] in offered,
                           f"the xscreensaver config passes {argument}, an option football lacks")
+            # Its club lists offer every club the program knows, the default side's first.
+            clubs = [line.split()[0] for line in subprocess.run(
+                [os.path.join(prefix, "bin", "football"), "--list-teams"],
+                stdout=subprocess.PIPE, text=True, check=True).stdout.splitlines()]
+            for side, default in (("home", clubs[0]), ("away", clubs[1])):
+                offered_clubs = [default] + [o.get("arg-set").split()[1] for o in
+                                             saver.findall(f"select[@id='{side}']/option")[1:]]
+                check(sorted(offered_clubs) == sorted(clubs),
+                      f"the xscreensaver config's {side} clubs are not the program's")
         hack = os.path.join(prefix, "libexec", "xscreensaver", "football")
         check(os.path.realpath(hack) == os.path.realpath(os.path.join(prefix, "bin", "football")),
               "libexec/xscreensaver/football does not lead to bin/football")

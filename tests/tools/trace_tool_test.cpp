@@ -256,7 +256,8 @@ TEST(TraceTool, ASessionTracesAsItsCommandLine) {
     const test_support::TempDir dir;
     const std::string path = dir.path() + "/watched.session";
     std::ofstream(path, std::ios::binary) << "football-session 1\n# watched\nseed 7\n"
-                                             "option match-minutes 1\nsize 1 800 600\n"
+                                             "option match-minutes 1\noption halves on\n"
+                                             "size 1 800 600\n"
                                              "down 1 3\nup 2 3\ndown 40 O\ndown 41 0x07\n"
                                              "up 61 O\nrecreate 80\ndown 90 PAUSE\n"
                                              "up 95 PAUSE\nrecreate 120\nrecreate 120\n"

@@ -81,7 +81,7 @@ TEST(WebLinkTest, NamesTheBadParameterAndAsksForNothing) {
 
 TEST(WebLinkTest, CarriesASessionAsItWasWatched) {
     frame::Session session;
-    session.matches = {true, 4294967295u, false, 90, true, "HARBOUR", ""};
+    session.matches = {true, 4294967295u, false, 90, true, true, "HARBOUR", ""};
     session.frames = 1000000;
     using K = frame::SessionEventKind;
     session.events = {{K::recreate, 0, 0, 0, 0},   {K::size, 1, 0, 1024, 768},

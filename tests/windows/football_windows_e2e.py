@@ -325,7 +325,8 @@ def registry_settings():
                             stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
     stop_wineserver()  # started without the test's display
     fields = [line.split() for line in result.stdout.decode(errors="replace").splitlines()]
-    return {f[0]: int(f[2], 16) for f in fields if len(f) == 3 and f[1] == "REG_DWORD"}
+    return {f[0]: int(f[2], 16) if f[1] == "REG_DWORD" else f[2]
+            for f in fields if len(f) == 3 and f[1] in ("REG_DWORD", "REG_SZ")}
 
 
 def settings_dialog(scr, arguments, keys):
@@ -342,12 +343,13 @@ def settings_dialog(scr, arguments, keys):
 def case_scr_settings(scr):
     subprocess.run([os.environ["WINE"], "reg", "delete", r"HKCU\Software\football", "/f"],
                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    # No argument: the next view, "a new match" and the replays unticked, "sound" ticked, OK.
+    # No argument: the next view, "a new match" and the replays unticked, "sound" ticked, the
+    # home club two down the list (past SHAKHTAR, the away club), OK.
     status = settings_dialog(scr, [], ["Down", "Tab", "space", "Tab", "space", "Tab", "space",
-                                      "Return"])
+                                      "Tab", "Down", "Down", "Return"])
     stored = registry_settings()
     check(status == 0 and stored == {"View": 2, "NewMatchEachStart": 0, "Replays": 0,
-                                     "Sound": 1},
+                                     "Sound": 1, "Home": "HARBOUR", "Away": "SHAKHTAR"},
           "OK ended with %d and stored %r" % (status, stored))
     # /c: changed, then Escape: nothing stored.
     status = settings_dialog(scr, ["/c"], ["Down", "Tab", "space", "Escape"])

@@ -1,6 +1,6 @@
 // controls.js -- the page's controls: a row of buttons that a tap or a mouse move shows and three
 // seconds without input hide, each pressing its key the way a typed key goes (football.press);
-// the link box (F9, Link); the help; and the offline copy of the site.
+// the link box (F9, Link); the clubs' chooser; the help; and the offline copy of the site.
 'use strict';
 (function () {
   const body = document.body;
@@ -20,7 +20,7 @@
   function hideLater() {
     clearTimeout(hideTimer);
     hideTimer = setTimeout(() => {
-      if (controls.contains(document.activeElement) || !guide.hidden)
+      if (controls.contains(document.activeElement) || !guide.hidden || !clubsBox.hidden)
         hideLater();
       else
         body.classList.remove('showing');
@@ -65,6 +65,10 @@
     link.searchParams.delete('session');
     if (football.seed !== undefined)
       link.searchParams.set('seed', football.seed);
+    for (const side of ['home', 'away']) {
+      if (football[side] !== undefined)
+        link.searchParams.set(side, football[side]);
+    }
     link.searchParams.set('at', String(Math.max(1, Number(canvas.dataset.frames || 0))));
     return link.href;
   };
@@ -84,7 +88,7 @@
       return [football.momentLink(), 'This page began at a held moment, which a session ' +
               'cannot replay: the link shows the frame on screen.'];
     const link = new URL(location.href);
-    for (const name of ['at', 'view', 'hold', 'seed', 'session'])
+    for (const name of ['at', 'view', 'hold', 'seed', 'home', 'away', 'session'])
       link.searchParams.delete(name);
     link.searchParams.set('session', session);
     if (link.href.length > kLongestLink)
@@ -123,6 +127,52 @@
   linkBox.addEventListener('keydown', (event) => {
     if (event.key === 'Escape')
       closeLink();
+  });
+
+  // The clubs' chooser: a new match between two of the clubs the page knows
+  // (football.clubs, one a line, the designed pair first), as home= and away=.
+  const clubsBox = document.getElementById('clubs-box');
+  const clubsButton = document.getElementById('clubs-button');
+  const home = document.getElementById('clubs-home');
+  const away = document.getElementById('clubs-away');
+  function openClubs(open) {
+    clubsBox.hidden = !open;
+    clubsButton.setAttribute('aria-expanded', String(open));
+    if (!open)
+      return;
+    const names = (football.clubs || '').split('\n').filter(Boolean);
+    for (const [list, side, designed] of [[home, 'home', 0], [away, 'away', 1]]) {
+      list.replaceChildren(...names.map((name) => new Option(name, name)));
+      list.value = football[side] || names[designed] || '';
+    }
+    document.getElementById('clubs-why').hidden = true;
+    home.focus();
+  }
+  clubsButton.addEventListener('click', () => {
+    openClubs(clubsBox.hidden);
+    show();
+  });
+  document.getElementById('clubs-play').addEventListener('click', () => {
+    if (home.value === away.value) {
+      document.getElementById('clubs-why').hidden = false;
+      return;
+    }
+    const link = new URL(location.href);
+    for (const name of ['at', 'view', 'hold', 'session'])
+      link.searchParams.delete(name);
+    link.searchParams.set('home', home.value);
+    link.searchParams.set('away', away.value);
+    location.href = link.href;
+  });
+  document.getElementById('clubs-close').addEventListener('click', () => {
+    openClubs(false);
+    clubsButton.focus();
+  });
+  clubsBox.addEventListener('keydown', (event) => {
+    if (event.key === 'Escape') {
+      openClubs(false);
+      clubsButton.focus();
+    }
   });
 
   function openHelp(open) {
