@@ -147,7 +147,7 @@ static bool openCoder(Coder& coder, const AVCodec* codec, AVDictionary** options
 
 // The pictures: RGB from the context, YUV 4:2:0 in BT.709 colours for the
 // encoder, which is what players assume of a picture of this kind.
-static bool startVideo(VideoEncoding& e, int picturesPerSecond, std::string& error) {
+static bool startVideo(VideoEncoding& e, int pictureMilliseconds, std::string& error) {
     const AVCodec* codec = nullptr;
     const char* name = e.container->videoName;
     if (!addStream(e.video, e.format, e.container->videoEncoder, name, codec, error))
@@ -156,9 +156,11 @@ static bool startVideo(VideoEncoding& e, int picturesPerSecond, std::string& err
     c->width = e.width;
     c->height = e.height;
     c->pix_fmt = AV_PIX_FMT_YUV420P;
-    c->time_base = AVRational{1, picturesPerSecond};
-    c->framerate = AVRational{picturesPerSecond, 1};
-    c->gop_size = 5 * picturesPerSecond;  // a key picture every 5 s to seek to
+    // A picture's time exactly (33 ms: 1000 / 33 a second), so picture n starts
+    // where the sound of the frames before it ends, however long the clip.
+    c->time_base = AVRational{pictureMilliseconds, 1000};
+    c->framerate = AVRational{1000, pictureMilliseconds};
+    c->gop_size = 5000 / pictureMilliseconds;  // a key picture every 5 s to seek to
     c->colorspace = AVCOL_SPC_BT709;
     c->color_primaries = AVCOL_PRI_BT709;
     c->color_range = AVCOL_RANGE_MPEG;
@@ -264,7 +266,7 @@ static bool startSound(VideoEncoding& e, int sampleRate, std::string& error) {
     return true;
 }
 
-bool VideoClip::open(const std::string& path, int width, int height, int picturesPerSecond,
+bool VideoClip::open(const std::string& path, int width, int height, int pictureMilliseconds,
                      int sampleRate) {
     abandon();
     error_.clear();
@@ -295,7 +297,7 @@ bool VideoClip::open(const std::string& path, int width, int height, int picture
         error_ = avError("cannot start the file", result < 0 ? result : AVERROR(ENOMEM));
         return false;
     }
-    if (!startVideo(*e, picturesPerSecond, error_) || !startSound(*e, sampleRate, error_))
+    if (!startVideo(*e, pictureMilliseconds, error_) || !startSound(*e, sampleRate, error_))
         return false;
     result = avio_open(&e->format->pb, url.c_str(), AVIO_FLAG_WRITE);
     if (result < 0) {

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "tools/clip_pace.h"
 #include "tools/clip_part_file.h"
 
 namespace tools {
@@ -28,7 +29,7 @@ struct WebpClip {
 };
 
 int clipTimestamp(long long index) {
-    return static_cast<int>(index * 1000 / 30);
+    return static_cast<int>(index * kClipPictureMilliseconds);
 }
 
 WebpClip* openWebpClip(const std::string& path, int width, int height, std::string& error) {
