@@ -31,7 +31,7 @@ class VideoClip {
     // colour at half the size each way, and a clip of another size would need
     // a picture that is not the program's, so odd sizes are refused. Until the
     // clip is finished or abandoned, an interrupt removes the temporary file
-    // (clip_part_file.h). False with the reason in error().
+    // (common/replaced_file.h). False with the reason in error().
     bool open(const std::string& path, int width, int height, int pictureMilliseconds = 33,
               int sampleRate = 48000);
 

@@ -15,8 +15,8 @@ struct WebpClip;
 // clip, so that a place that cannot be written is reported before any work,
 // and an encoder for width by height pictures. Until the clip is finished or
 // abandoned, an interrupt (SIGINT, SIGTERM, SIGHUP) removes the temporary file
-// before it ends the process. Null with the reason in `error` (errno-style
-// for the file).
+// before it ends the process (common/replaced_file.h). Null with the reason in
+// `error` (the system's, for the file).
 WebpClip* openWebpClip(const std::string& path, int width, int height, std::string& error);
 
 // After each frame of the clip, in order: adds its picture (width * height RGB

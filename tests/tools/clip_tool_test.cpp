@@ -287,15 +287,17 @@ TEST(ClipTool, AClipThatCannotBeWrittenIsNamedAndLeavesNothing) {
 TEST(ClipTool, AnInterruptedClipLeavesNoFile) {
     const TempDir dir;
     for (const std::string& clip : {dir.path() + "/i.webp", dir.path() + "/i.mp4"}) {
-        // Terminated once its temporary file is there (or after 30 s), it ends by the signal.
+        // Terminated once its temporary files are there (the sound's comes
+        // last, or after 30 s), it ends by the signal.
+        const std::string sound = clip + ".wav";
         test_support::RunOptions options;
-        options.whileRunning = [&clip](int pid) {
-            for (int wait = 0; wait < 600 && !std::filesystem::exists(clip + ".part"); ++wait)
+        options.whileRunning = [&sound](int pid) {
+            for (int wait = 0; wait < 600 && !std::filesystem::exists(sound + ".part"); ++wait)
                 std::this_thread::sleep_for(std::chrono::milliseconds(50));
             kill(pid, SIGTERM);
         };
-        const ProgramRun r =
-            runProgram(kRecord, {"100000", "--size", "16x16", "--clip", clip}, options);
+        const ProgramRun r = runProgram(
+            kRecord, {"100000", "--size", "16x16", "--clip", clip, "--audio", sound}, options);
         EXPECT_EQ(r.signal, SIGTERM) << clip << r.err;
     }
     EXPECT_TRUE(namesIn(dir.path()).empty());
