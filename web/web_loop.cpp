@@ -14,13 +14,13 @@
 #include "frame/replay_tape.h"
 #include "frame/scene_start.h"
 #include "frame/sound_cues.h"
+#include "frame/trace_line.h"
 #include "frame/views.h"
 #include "platform/time.h"
 #include "platform/web/page_host.h"
 #include "platform/web/web_page.h"
 #include "platform/web/webgl_raster.h"
 #include "render/gl_errors.h"
-#include "tools/trace_line.h"
 #include "web/web_session.h"
 #include "web/web_sound.h"
 #include "web/web_touch.h"
@@ -253,10 +253,10 @@ static void onAnimationFrame() {
 
 // football.state(): the trace's line for the frame on screen.
 static const char* stateOfFrameOnScreen() {
-    static char line[tools::kTraceLineMax];
+    static char line[frame::kTraceLineMax];
     const frame::World& world = pageWorld();
-    const std::string terrain = loop.newLandscape ? tools::terrainHash(world.heightmap) : "";
-    const std::size_t length = tools::traceLine(
+    const std::string terrain = loop.newLandscape ? frame::terrainHash(world.heightmap) : "";
+    const std::size_t length = frame::traceLine(
         world, loop.framesRun, loop.newLandscape ? terrain.c_str() : nullptr, line);
     line[length > 0 ? length - 1 : 0] = '\0';  // without its newline
     return line;
