@@ -12,6 +12,7 @@
 #include "frame/camera.h"
 #include "frame/frame_driver.h"
 #include "frame/key_table.h"
+#include "frame/scene_recreation.h"
 #include "frame/screenshot.h"
 #include "frame/views.h"
 #include "platform/dialogs.h"
@@ -99,17 +100,21 @@ class WindowFrameHost final : public frame::FrameHost {
     bool screenshotKeyWasDown_ = false;
 };
 
-// F1's re-creation, `times` over: tear down, flip full screen, create again.
-// False when a window could not be made.
-static bool recreateWindow(int times) {
-    for (int n = 0; n < times; ++n) {
+// The window as F1 re-creates it: torn down, full screen flipped, created
+// again (which starts the new scene).
+class WindowSceneContext final : public frame::SceneContext {
+  public:
+    void close() override {
         holdGameSound();  // no match is seen until the new window's first frame
         destroyGameWindow();
         gameWindow.fullscreen = !gameWindow.fullscreen;
-        if (!createRequestedWindow())
-            return false;
     }
-    return true;
+    bool open(frame::World&) override { return createRequestedWindow(); }
+};
+
+static bool recreateWindow(int times) {
+    WindowSceneContext window;
+    return frame::recreateScene(gameWorld(), times, window);
 }
 
 // The polling main loop, from the first window to the last tear-down.
@@ -117,15 +122,21 @@ static int runMainLoop(const WatchChoice& choice) {
     frame::World& world = gameWorld();
     WindowFrameHost host;
     SessionWatch watch(choice);
-    const GameSoundDevice sound;
+    GameSoundDevice sound;
     platform::Message msg = {};
     bool done = false;
+    // The sound stops with the window, before the run waits for anything.
+    const auto end = [&](bool windowMade) {
+        if (windowMade)
+            destroyGameWindow();
+        sound.close();
+        const bool saved = watch.finish();
+        return windowMade && saved ? kExitSuccess : kExitFailure;
+    };
 
     // A played session's re-creations before its first frame.
-    if (!recreateWindow(watch.recreations(world))) {
-        watch.finish();
-        return kExitFailure;
-    }
+    if (!recreateWindow(watch.recreations(world)))
+        return end(false);
     while (!done) {
         // At most one message a pass, never waiting for one.
         if (platform::peekMessage(&msg)) {
@@ -162,10 +173,8 @@ static int runMainLoop(const WatchChoice& choice) {
         gameWindow.desktopSwitchDue = false;
 
         if (recreations > 0) {
-            if (!recreateWindow(recreations)) {
-                watch.finish();
-                return kExitFailure;
-            }
+            if (!recreateWindow(recreations))
+                return end(false);
         } else if (switchCover) {
             switchDesktopFullscreen();
         } else if (!done && !gameWindow.active) {
@@ -175,8 +184,7 @@ static int runMainLoop(const WatchChoice& choice) {
         }
     }
 
-    destroyGameWindow();
-    return watch.finish() ? kExitSuccess : kExitFailure;
+    return end(true);
 }
 
 int runGame(DisplayChoice display, int view, const WatchChoice& watch) {

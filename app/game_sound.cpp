@@ -7,7 +7,7 @@
 
 #include "audio/synthesiser.h"
 #include "frame/key_guide.h"
-#include "frame/screenshot_notice.h"
+#include "frame/notice_line.h"
 #include "frame/sound_cues.h"
 #include "platform/audio_output.h"
 #include "platform/time.h"
@@ -89,6 +89,10 @@ GameSoundDevice::GameSoundDevice() {
 }
 
 GameSoundDevice::~GameSoundDevice() {
+    close();
+}
+
+void GameSoundDevice::close() {
     platform::closeAudioOutput(gameSound.output);
     gameSound.output = nullptr;
 }
@@ -114,7 +118,7 @@ void muteOnKeyDown(frame::World& world) {
     std::string line = gameSound.muted ? "Sound off" : "Sound on";
     if (gameSound.output == nullptr)
         line = gameSound.missing.empty() ? "No sound" : "No sound: " + gameSound.missing;
-    frame::showScreenshotNotice(world.notice, line.c_str(), false, platform::getTickCount());
+    frame::showNoticeLine(world.notice, line.c_str(), false, platform::getTickCount());
 }
 
 }  // namespace app

@@ -24,6 +24,9 @@ class GameSoundDevice {
   public:
     GameSoundDevice();
     ~GameSoundDevice();
+    // Closes the device before its time: the sound stops with the window,
+    // whatever the run still waits for.
+    void close();
     GameSoundDevice(const GameSoundDevice&) = delete;
     GameSoundDevice& operator=(const GameSoundDevice&) = delete;
 };
@@ -37,7 +40,7 @@ void cueGameSound(const audio::FrameCues& cues);
 void holdGameSound();
 
 // Every live frame, with the world the frame drew: M mutes or unmutes, once
-// per key-down, and the screenshot notice's line names the new state for two
+// per key-down, and the notice line names the new state for two
 // seconds.
 void muteOnKeyDown(frame::World& world);
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "frame/moment_name.h"
-#include "frame/screenshot_notice.h"
+#include "frame/notice_line.h"
 #include "frame/session_file.h"
 #include "platform/messages.h"
 #include "platform/time.h"
@@ -17,6 +17,9 @@ namespace app {
 
 // How long the line saying where a session went stays: long enough to read the command in it.
 static const std::uint32_t kSessionNoticeMs = 10000;
+
+// How long the end of the run waits for a clip still being made.
+static const std::uint32_t kFinishingMs = 5000;
 
 void lastClipSize(int width, int height, int& clipWidth, int& clipHeight) {
     const std::int64_t w = std::max(width, 1), h = std::max(height, 1);
@@ -33,8 +36,10 @@ void lastClipSize(int width, int height, int& clipWidth, int& clipHeight) {
 }
 
 LastClip::~LastClip() {
-    if (recorder_ != nullptr)
+    if (recorder_ != nullptr) {
         platform::stopBackgroundProcess(recorder_);
+        frame::removeUnfinishedClip(clipPath_);
+    }
 }
 
 void LastClip::show(frame::World& world, const std::string& text, bool failed,
@@ -43,7 +48,7 @@ void LastClip::show(frame::World& world, const std::string& text, bool failed,
     noticeFailed_ = failed;
     noticeSince_ = platform::getTickCount();
     noticeMs_ = forMs;
-    frame::showScreenshotNotice(world.notice, text.c_str(), failed, noticeSince_);
+    frame::showNoticeLine(world.notice, text.c_str(), failed, noticeSince_);
 }
 
 // Where no recorder is: the whole session (a clip needs every frame's state
@@ -56,7 +61,7 @@ void LastClip::saveSession(const frame::Session& session, std::int64_t from, fra
         std::fprintf(stderr, "football: cannot save the session '%s': %s\n",
                      path.empty() ? folder.c_str() : path.c_str(), error.c_str());
         show(world, "Session not saved: " + (path.empty() ? folder : path) + ": " + error, true,
-             frame::kScreenshotNoticeMs);
+             frame::kNoticeLineMs);
         return;
     }
     std::printf("%s\n", path.c_str());
@@ -72,7 +77,7 @@ void LastClip::start(const frame::Session& session, frame::World& world) {
     const std::int64_t from = std::max<std::int64_t>(1, session.frames - kLastClipFrames + 1);
     if (recorder_ != nullptr) {
         const std::string busy = "A clip is being made already: " + clipPath_;
-        frame::showScreenshotNotice(world.notice, busy.c_str(), false, platform::getTickCount());
+        frame::showNoticeLine(world.notice, busy.c_str(), false, platform::getTickCount());
         return;
     }
     const std::string recorder = platform::programBesideThisOne("football-record");
@@ -100,7 +105,7 @@ void LastClip::start(const frame::Session& session, frame::World& world) {
         const std::string where = path.empty() ? folder : path;
         std::fprintf(stderr, "football: cannot save the clip '%s': %s\n", where.c_str(),
                      error.c_str());
-        show(world, "Clip not saved: " + where + ": " + error, true, frame::kScreenshotNoticeMs);
+        show(world, "Clip not saved: " + where + ": " + error, true, frame::kNoticeLineMs);
         return;
     }
     clipPath_ = path;
@@ -136,13 +141,13 @@ void LastClip::poll(frame::World& world) {
     std::string lastLine;
     if (recorder_ != nullptr && platform::backgroundProcessEnded(recorder_, succeeded, lastLine)) {
         recorderEnded(succeeded, lastLine);
-        show(world, notice_, noticeFailed_, frame::kScreenshotNoticeMs);
+        show(world, notice_, noticeFailed_, frame::kNoticeLineMs);
         return;
     }
     if (notice_.empty())
         return;
     // The notice's own two seconds are its last.
-    if (recorder_ == nullptr && now - noticeSince_ + frame::kScreenshotNoticeMs >= noticeMs_) {
+    if (recorder_ == nullptr && now - noticeSince_ + frame::kNoticeLineMs >= noticeMs_) {
         notice_.clear();
         return;
     }
@@ -150,7 +155,7 @@ void LastClip::poll(frame::World& world) {
     // screenshot's) has taken its place: then after that one.
     const std::string shown = world.notice.text;
     if (shown.empty() || shown == notice_.substr(0, sizeof world.notice.text - 1))
-        frame::showScreenshotNotice(world.notice, notice_.c_str(), noticeFailed_, now);
+        frame::showNoticeLine(world.notice, notice_.c_str(), noticeFailed_, now);
 }
 
 void LastClip::finish() {
@@ -160,16 +165,19 @@ void LastClip::finish() {
     bool succeeded = false;
     std::string lastLine;
     platform::Message message = {};
+    const std::uint32_t start = platform::getTickCount();
     while (!platform::backgroundProcessEnded(recorder_, succeeded, lastLine)) {
-        // A termination request (Ctrl+C, the session ending) does not wait for it.
+        // A termination request (Ctrl+C, the session ending) does not wait
+        // for it, and nothing waits long: a hung disk must not hang the exit.
         bool quit = false;
         while (!quit && platform::peekMessage(&message))
             quit = message.message == platform::kWmQuit;
-        if (quit) {
+        if (quit || platform::getTickCount() - start >= kFinishingMs) {
             platform::stopBackgroundProcess(recorder_);
             recorder_ = nullptr;
-            std::fprintf(stderr, "football: the clip '%s' was not finished: stopped\n",
-                         clipPath_.c_str());
+            frame::removeUnfinishedClip(clipPath_);
+            std::fprintf(stderr, "football: the clip '%s' was not finished: stopped%s\n",
+                         clipPath_.c_str(), quit ? "" : " after waiting 5 seconds");
             return;
         }
         platform::sleepMilliseconds(100);

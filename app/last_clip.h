@@ -40,8 +40,10 @@ class LastClip {
     // (its path on standard output) or the error (on standard error).
     void poll(frame::World& world);
 
-    // At the end of the run, with no window left: waits for a clip being
-    // made, saying so on standard error; a termination request stops it.
+    // At the end of the run, with no window left and no sound: waits for a
+    // clip being made, saying so on standard error, for five seconds at most;
+    // then, or at a termination request, stops it, removes its temporary
+    // file, and says that the clip was not finished.
     void finish();
 
   private:

@@ -25,6 +25,8 @@ int main(int argc, char** argv) {
     const bool screenSaver = commandLine.display == app::DisplayChoice::screenSaver;
     if (screenSaver && !commandLine.sameMatch)
         matches.seedFromClock = true;
+    // Goal replays when asked, and in a screen saver unless declined.
+    matches.replays = commandLine.replays || (screenSaver && !commandLine.noReplays);
     // A played session brings its matches; a session to save is made now.
     app::WatchChoice watch;
     const int watchStatus = app::prepareWatch(commandLine, matches, watch);
@@ -38,9 +40,6 @@ int main(int argc, char** argv) {
         std::fflush(stdout);
     }
 
-    // Goal replays when asked, and in a screen saver unless declined.
-    app::gameWorld().replay.enabled =
-        commandLine.replays || (screenSaver && !commandLine.noReplays);
     // A screen saver is silent unless asked to play the sound.
     app::chooseGameSound({!screenSaver || commandLine.sound, commandLine.mute, commandLine.volume});
 

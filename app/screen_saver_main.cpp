@@ -50,10 +50,10 @@ int main(int argc, char** argv) {
     // A new match at every start: a seed from the clock, unless unticked.
     common::MatchChoice matches;
     matches.seedFromClock = settings.newMatchEachStart;
+    matches.replays = settings.replays;
     app::WatchChoice watch;
     watch.matches = matches;
     watch.firstSeed = frame::chooseMatches(app::gameWorld(), matches);
-    app::gameWorld().replay.enabled = settings.replays;
     const bool show = switches.mode == app::ScreenSaverMode::show;
     // The sound as the settings say, over the whole screen only: the settings'
     // small preview stays silent.

@@ -6,7 +6,7 @@
 
 #include "common/command_line.h"
 #include "frame/key_table.h"
-#include "frame/screenshot_notice.h"
+#include "frame/notice_line.h"
 #include "frame/session_file.h"
 #include "platform/key_codes.h"
 #include "platform/time.h"
@@ -26,9 +26,8 @@ int prepareWatch(const CommandLine& commandLine, common::MatchChoice& matches,
         matches = session.matches;
     }
     if (!choice.savePath.empty()) {
-        frame::Session empty;
-        empty.matches = matches;
-        if (!frame::saveSessionFile(choice.savePath, empty, error)) {
+        choice.saveFile = std::make_shared<frame::SessionFileWriter>();
+        if (!choice.saveFile->create(choice.savePath, error)) {
             std::fprintf(stderr, "football: cannot write the session '%s': %s\n",
                          choice.savePath.c_str(), error.c_str());
             return 1;
@@ -40,6 +39,18 @@ int prepareWatch(const CommandLine& commandLine, common::MatchChoice& matches,
 SessionWatch::SessionWatch(const WatchChoice& choice) : choice_(choice), userKeys_() {
     frame::startSessionLog(log_, choice.matches, choice.firstSeed);
     playing_ = choice.play;
+    keepSaved();  // the header: the file replays (no frames) from the start
+}
+
+void SessionWatch::keepSaved() {
+    keptAt_ = platform::getTickCount();
+    if (choice_.saveFile == nullptr || !saveError_.empty())
+        return;
+    if (!choice_.saveFile->keep(log_.session, saveError_)) {
+        std::fprintf(stderr, "football: cannot write the session '%s': %s\n",
+                     choice_.savePath.c_str(), saveError_.c_str());
+        std::fflush(stderr);
+    }
 }
 
 void SessionWatch::beforeFrame(frame::World& world) {
@@ -60,6 +71,8 @@ void SessionWatch::afterFrame(frame::World& world) {
     if (playing_)
         world.keys = userKeys_;
     clip_.poll(world);
+    if (platform::getTickCount() - keptAt_ >= kSessionKeepMs)
+        keepSaved();
 }
 
 int SessionWatch::recreations(frame::World& world) {
@@ -75,8 +88,8 @@ int SessionWatch::recreations(frame::World& world) {
             std::printf("football: the session has ended after frame %lld; playing on live\n",
                         static_cast<long long>(frame_));
             std::fflush(stdout);
-            frame::showScreenshotNotice(world.notice, "The session has ended: playing on live",
-                                        false, platform::getTickCount());
+            frame::showNoticeLine(world.notice, "The session has ended: playing on live", false,
+                                  platform::getTickCount());
         }
     }
     // The user's F1 acts only live; a session's re-creations are its own.
@@ -88,12 +101,14 @@ int SessionWatch::recreations(frame::World& world) {
 
 bool SessionWatch::finish() {
     clip_.finish();
-    if (choice_.savePath.empty())
+    if (choice_.saveFile == nullptr)
         return true;
-    std::string error;
-    if (!frame::saveSessionFile(choice_.savePath, log_.session, error)) {
+    // A file that failed on the way has said so; what it kept still replays.
+    if (!saveError_.empty())
+        return false;
+    if (!choice_.saveFile->finish(log_.session, saveError_)) {
         std::fprintf(stderr, "football: cannot write the session '%s': %s\n",
-                     choice_.savePath.c_str(), error.c_str());
+                     choice_.savePath.c_str(), saveError_.c_str());
         return false;
     }
     return true;

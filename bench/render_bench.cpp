@@ -72,7 +72,7 @@ void runUpTo(int frame, int view) {
     if (view != 0)
         world().keys.held[frame::kKeyPresetFirst + view - 2] = true;
     for (int n = 1; n < frame; ++n)
-        frame::stepFrame(world());
+        frame::stepWorld(world());
 }
 
 double milliseconds(Clock::duration d) {
@@ -121,7 +121,7 @@ struct Timing {
 };
 
 void wholeFrame() {
-    frame::stepFrame(world());
+    frame::stepWorld(world());
     frame::drawFrame(world());
 }
 

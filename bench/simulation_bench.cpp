@@ -53,7 +53,7 @@ static void BM_traceFrame(benchmark::State& state) {
     static char line[frame::kTraceLineMax];
     std::int64_t frame = 0;
     for (auto _ : state) {
-        frame::stepFrame(*world);
+        frame::stepWorld(*world);
         benchmark::DoNotOptimize(frame::traceLine(*world, ++frame, nullptr, line));
     }
     state.counters["frames_per_second"] =

@@ -43,7 +43,7 @@ double median(std::vector<double> values) {
 }
 
 void wholeFrame(frame::World& world) {
-    frame::stepFrame(world);
+    frame::stepWorld(world);
     frame::drawFrame(world);
     web::flushWebglRaster();
 }
@@ -71,7 +71,7 @@ void startCase(const Case& c) {
     if (c.view != 0)
         world.keys.held[frame::viewKey(c.view)] = true;
     for (int n = 1; n < c.frameNumber; ++n)
-        frame::stepFrame(world);
+        frame::stepWorld(world);
     bench.snapshot = std::make_unique<frame::World>(world);
     wholeFrame(world);
     bench.framesDone = 0;

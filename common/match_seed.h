@@ -6,12 +6,14 @@
 
 namespace common {
 
-// The matches as a command line chose them (the program and both tools).
+// The matches as a command line chose them (the program and both tools): every
+// setting that changes the frames besides the keys, so a session keeps them all.
 struct MatchChoice {
     bool seedGiven = false;      // --seed N
     std::uint32_t seed = 0;      // with seedGiven: N
     bool seedFromClock = false;  // --random, or the screen saver's new match
     int minutes = 0;             // --match-minutes M; 0: a match never ends
+    bool replays = false;        // --replays: every goal replayed (R turns them on and off later)
 };
 
 // The longest match that may be asked for, in minutes (a week).

@@ -3,18 +3,24 @@
 
 #include "frame/frame_picture.h"
 #include "frame/replay_picture.h"
-#include "frame/sound_cues.h"
 
 namespace frame {
 
-void runLiveFrame(World& world, ReplayTape& tape, FrameHost& host) {
-    const sim::MatchState before = world.match;
-    stepFrame(world, tape);
-    host.cueSound(soundCues(before, world));
+// The step with its sound, and the pacing's wait.
+static void stepAndPace(World& world, ReplayTape& tape, FrameHost& host) {
+    host.cueSound(stepFrame(world, tape));
     const PacingStep step = pacingStep(world.clock.lastTick, host.tickCount());
     world.clock.lastTick = step.lastTick;
-    ageScreenshotNotice(world.notice, step.lastTick);
+    ageNoticeLine(world.notice, step.lastTick);
     host.wait(step.sleepMs);
+}
+
+void runUnseenFrame(World& world, ReplayTape& tape, FrameHost& host) {
+    stepAndPace(world, tape, host);
+}
+
+void runLiveFrame(World& world, ReplayTape& tape, FrameHost& host) {
+    stepAndPace(world, tape, host);
     drawFramePicture(world, tape);
     host.pictureDrawn(world);
     drawFrameLabels(world);

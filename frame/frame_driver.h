@@ -36,9 +36,14 @@ class FrameHost {
 // One live frame, with the rendering context current: the state step with
 // the host's replay tape (replay_tape.h) and its sound cues, pacing
 // against 66 ms on the host's clock (the reading before the wait is kept, so
-// the wait counts towards the next frame), the screenshot notice aged, the
+// the wait counts towards the next frame), the notice line aged, the
 // picture (a replay's while one is shown), the host's look at it, the labels,
 // and the host shows it.
 void runLiveFrame(World& world, ReplayTape& tape, FrameHost& host);
+
+// A live frame without a picture (the page while its WebGL context is lost):
+// the state step and its sound cues, and the same pacing, so that the match
+// keeps its pace unseen.
+void runUnseenFrame(World& world, ReplayTape& tape, FrameHost& host);
 
 }  // namespace frame

@@ -70,7 +70,7 @@ void drawFramePicture(const World& world) {
 }
 
 void drawFrameLabels(const World& world) {
-    const ScreenshotNotice& notice = world.notice;
+    const NoticeLine& notice = world.notice;
     const bool noticeShown = notice.text[0] != '\0';
     if (!world.pause.paused && !noticeShown)
         return;
@@ -79,7 +79,7 @@ void drawFrameLabels(const World& world) {
     if (world.pause.paused)
         drawPauseNotice(layout);
     if (noticeShown)
-        drawScreenshotNotice(notice.text, notice.failed);
+        drawNoticeLine(notice.text, notice.failed);
     endOverlay();
 }
 

@@ -29,7 +29,7 @@ void drawWorldScene(const World& world, const Camera& view, const ViewportSize& 
 void drawFramePicture(const World& world);
 
 // The labels that are shown on screen but kept out of screenshots: "PAUSED"
-// while paused, and the screenshot notice while it lasts.
+// while paused, and the notice line while it lasts.
 // Drawn after a screenshot's read-back, before the picture is shown.
 void drawFrameLabels(const World& world);
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "audio/frame_cues.h"
 #include "common/command_line.h"
 #include "common/match_seed.h"
 #include "frame/key_table.h"
@@ -73,12 +74,17 @@ void applyKeyHolds(const FrameScript& script, std::int64_t frame, KeyTable& keys
 // runs the scene initialisation once). 0 for most frames.
 int togglesAfter(const FrameScript& script, std::int64_t frame);
 
+// What a scripted frame's step gives its caller.
+struct ScriptedStep {
+    bool nextMatch;         // the step began the next match of a series (a new landscape)
+    audio::FrameCues cues;  // the frame's sound cues
+};
+
 // Frame `frame` of a script, as every tool and the page's links run it: the
-// script's keys for it, then the frame's state step with the host's replay
-// tape (replay_tape.h). True when the step began the next match of a series
-// (a new landscape). The window re-creations after it are the caller's: a
-// tool with a context re-creates it there.
-bool stepScriptedFrame(World& world, ReplayTape& tape, const FrameScript& script,
-                       std::int64_t frame);
+// script's keys for it, then the frame's step with the host's replay tape
+// (stepFrame, replay_tape.h). The window re-creations after it are the
+// caller's: a tool with a context re-creates it there.
+ScriptedStep stepScriptedFrame(World& world, ReplayTape& tape, const FrameScript& script,
+                               std::int64_t frame);
 
 }  // namespace frame

@@ -68,7 +68,7 @@ static void finishFrameState(World& world) {
     }
 }
 
-void stepFrame(World& world) {
+void stepWorld(World& world) {
     render::beginRainFrame(world.rain);
     advanceSimulation(world);
     applyFrameControls(world);

@@ -32,8 +32,11 @@ void initSceneState(World& world);
 //   3. unless paused or held, the rain's step around the world origin and the
 //      statistics' look at the weather.
 // The frame's picture (frame_picture.h) then shows the world as these steps
-// leave it, the rain where its step found it. Every host runs its frames
-// through here, so all of them draw on the generator in the same order.
-void stepFrame(World& world);
+// leave it, the rain where its step found it. This is the world's step
+// alone: the hosts run it through stepFrame(world, tape) (replay_tape.h),
+// which keeps the replays and gives the frame's sound, so all of them draw on
+// the generator in the same order. A replay's copy, the benchmarks and the
+// tests without replays run it bare.
+void stepWorld(World& world);
 
 }  // namespace frame

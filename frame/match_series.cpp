@@ -36,6 +36,7 @@ std::uint32_t chooseMatches(World& world, const common::MatchChoice& choice) {
     else if (choice.seedFromClock)
         seedMatches(world, common::seedFromClock());
     setMatchMinutes(world.series, choice.minutes);
+    world.replay.enabled = choice.replays;
     return world.random.state;
 }
 

@@ -31,8 +31,9 @@ struct MatchSeries {
 MatchSeries initialMatchSeries();
 
 // Called once by the program's entry and the tools before start-up: seeds
-// the matches (seedMatches) from the given seed or the clock, if chosen, and
-// sets their length. Returns the first match's seed (the generator's state).
+// the matches (seedMatches) from the given seed or the clock, if chosen, sets
+// their length and whether goals are replayed. Returns the first match's seed
+// (the generator's state).
 std::uint32_t chooseMatches(World& world, const common::MatchChoice& choice);
 
 // Called once before start-up (the program's entry, the tools): the first

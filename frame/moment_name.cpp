@@ -35,4 +35,9 @@ std::string freeMomentPath(const std::string& folder, const std::string& ending)
     return path;
 }
 
+void removeUnfinishedClip(const std::string& path) {
+    std::error_code ignored;
+    std::filesystem::remove(common::filePath(common::temporaryPathOf(path)), ignored);
+}
+
 }  // namespace frame

@@ -13,4 +13,8 @@ namespace frame {
 // this moment is taken. Called for screenshots (F12) and clips (F9).
 std::string freeMomentPath(const std::string& folder, const std::string& ending);
 
+// Removes the temporary file of a clip at `path` (its ending plus ".part")
+// that a recorder stopped short left behind; nothing when there is none.
+void removeUnfinishedClip(const std::string& path);
+
 }  // namespace frame

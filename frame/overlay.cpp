@@ -127,7 +127,7 @@ void drawReplayNotice(const OverlayLayout& layout) {
     drawBarNotice(layout, "REPLAY");
 }
 
-void drawScreenshotNotice(const char* text, bool failed) {
+void drawNoticeLine(const char* text, bool failed) {
     const double width = static_cast<double>(overlaySize.width);
     const double height = static_cast<double>(overlaySize.height);
     const double room = width - 16.0;

@@ -50,9 +50,9 @@ void drawPauseNotice(const OverlayLayout& layout);
 // (a pause notice drawn after it covers it).
 void drawReplayNotice(const OverlayLayout& layout);
 
-// The screenshot notice: one line in a black band along the picture's bottom
+// The notice line: one line in a black band along the picture's bottom
 // edge, white, or orange for an error; a text too wide loses its beginning.
-void drawScreenshotNotice(const char* text, bool failed);
+void drawNoticeLine(const char* text, bool failed);
 
 // The GOAL! banner, while a goal is being celebrated.
 void drawGoalBanner(const OverlayLayout& layout);

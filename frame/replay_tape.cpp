@@ -5,11 +5,12 @@
 #include <cstring>
 
 #include "frame/frame_step.h"
+#include "frame/sound_cues.h"
 
 namespace frame {
 
 // Whether the world is as the last step left it, but for the keys and what
-// no step reads (the viewport, the pacing clock, the screenshot notice).
+// no step reads (the viewport, the pacing clock, the notice line).
 static bool unchangedSinceStep(const ReplayTape& tape, const World& world) {
     return tape.stepped && world.random.state == tape.randomAfter &&
            std::memcmp(&world.pause, &tape.pauseAfter, sizeof tape.pauseAfter) == 0 &&
@@ -101,8 +102,9 @@ static void startCopy(ReplayTape& tape, const Replay& replay) {
 }
 
 // The copy stepped on, with each frame's keys, to the first frame that ran
-// the tick the picture shows; never past the frames already run.
-static void followReplay(ReplayTape& tape, const World& world) {
+// the tick the picture shows; never past the frames already run. Each step's
+// sound goes into the frame's cues.
+static void followReplay(ReplayTape& tape, const World& world, audio::FrameCues& cues) {
     const Replay& replay = world.replay;
     if (!replay.active)
         return;
@@ -117,16 +119,22 @@ static void followReplay(ReplayTape& tape, const World& world) {
         if (held == nullptr)
             break;
         std::memcpy(copy.keys.held, held, sizeof copy.keys.held);
-        stepFrame(copy);
+        const sim::MatchState before = copy.match;
+        const std::int64_t ticksBefore = copy.statistics.total.ticks;
+        stepWorld(copy);
         tape.copyFrame += 1;
+        addReplayCues(cues, before, ticksBefore, copy, replay, world.viewport);
     }
 }
 
-void stepFrame(World& world, ReplayTape& tape) {
+audio::FrameCues stepFrame(World& world, ReplayTape& tape) {
     keepFrame(tape, world);
-    stepFrame(world);
+    const CuesBefore before = cuesBefore(world);
+    stepWorld(world);
     noteStep(tape, world);
-    followReplay(tape, world);
+    audio::FrameCues cues = soundCues(before, world);
+    followReplay(tape, world, cues);
+    return cues;
 }
 
 const World* replayedWorld(const ReplayTape& tape, const World& world) {

@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "audio/frame_cues.h"
 #include "frame/world.h"
 
 namespace frame {
@@ -54,10 +55,11 @@ struct ReplayTape {
 constexpr std::int64_t kKeptTicks = 30;
 constexpr std::size_t kKeptWorlds = 9;
 
-// The frame's state step of every host (frame_step.h) with its replays: the
-// world and the keys kept, the step, then the replay's copy brought to the
-// tick the picture shows.
-void stepFrame(World& world, ReplayTape& tape);
+// The frame's step of every host: the world and the keys kept, the world's
+// state step (stepWorld, frame_step.h), then the replay's copy brought to the
+// tick the picture shows. Returns the frame's sound cues (sound_cues.h), the
+// replay's own kicks and goal among them, for the host's synthesiser.
+audio::FrameCues stepFrame(World& world, ReplayTape& tape);
 
 // The world a picture of `world` shows: the replay's copy while a replay is
 // shown, otherwise null (the world itself).

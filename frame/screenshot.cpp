@@ -8,7 +8,7 @@
 
 #include "common/png_file.h"
 #include "frame/moment_name.h"
-#include "frame/screenshot_notice.h"
+#include "frame/notice_line.h"
 #include "frame/viewport_size.h"
 #include "frame/world.h"
 #include "platform/time.h"
@@ -59,7 +59,7 @@ bool saveScreenshot(World& world, std::string& path, std::string& error) {
     const bool saved = writeScreenshot(world.viewport, path, error);
     const std::string notice =
         saved ? "Screenshot saved: " + path : "Screenshot not saved: " + path + ": " + error;
-    showScreenshotNotice(world.notice, notice.c_str(), !saved, platform::getTickCount());
+    showNoticeLine(world.notice, notice.c_str(), !saved, platform::getTickCount());
     return saved;
 }
 

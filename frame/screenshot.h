@@ -14,7 +14,7 @@ struct World;
 // ever written over). Called by the main loop when a screenshot key goes down.
 // True with the file's path in `path`; false with the path tried (the folder
 // when every name is taken) and the reason in `error`. Either way the
-// screenshot notice (screenshot_notice.h) says so for two seconds.
+// notice line (notice_line.h) says so for two seconds.
 bool saveScreenshot(World& world, std::string& path, std::string& error);
 
 }  // namespace frame

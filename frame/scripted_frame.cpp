@@ -4,12 +4,12 @@
 
 namespace frame {
 
-bool stepScriptedFrame(World& world, ReplayTape& tape, const FrameScript& script,
-                       std::int64_t frame) {
+ScriptedStep stepScriptedFrame(World& world, ReplayTape& tape, const FrameScript& script,
+                               std::int64_t frame) {
     applyKeyHolds(script, frame, world.keys);
     const std::int64_t matches = world.series.nextMatches;
-    stepFrame(world, tape);
-    return world.series.nextMatches != matches;
+    const audio::FrameCues cues = stepFrame(world, tape);
+    return ScriptedStep{world.series.nextMatches != matches, cues};
 }
 
 }  // namespace frame

@@ -37,12 +37,12 @@ struct SessionEvent {
 };
 
 struct Session {
-    // The first match's seed (seedGiven) or the designed match, and the
-    // match length; never seedFromClock: a seed from the clock is kept as given.
+    // The first match's seed (seedGiven) or the designed match, the match
+    // length and the replays; never seedFromClock: a seed from the clock is
+    // kept as given. Another setting that changes the frames is a field of
+    // common::MatchChoice, an `option` line in session_text.cpp and a row in
+    // docs/sessions.md; sessionScript's script carries it to every consumer.
     common::MatchChoice matches;
-    // Another option that changes the frames (a goal replay's, say) is a
-    // field here, an `option` line in session_text.cpp and a row in
-    // docs/sessions.md, and goes into sessionScript's script.
     // In frame order, as they happened: within a frame its size, then its
     // keys, then the re-creations after it.
     std::vector<SessionEvent> events;
@@ -52,11 +52,19 @@ struct Session {
 // The session as text, every line ending in a line feed (docs/sessions.md).
 std::string sessionText(const Session& session);
 
+// The text in the pieces a file written as the session grows is made of:
+// the header (format, seed, options), then the records of the events from
+// `firstEvent` on; a kept line or the end line follows each piece.
+std::string sessionHeadText(const Session& session);
+std::string sessionEventsText(const Session& session, std::size_t firstEvent);
+
 // Reads a session's text. False with a one-line message (no program or file
 // name, no full stop) naming the line and what is wrong with it: an empty or
 // cut file, an unknown version, record or option, a missing or extra field,
 // a number out of range, frames out of order, an unknown key, a key let go
-// that was not held. Nothing is kept from a refused text.
+// that was not held. Nothing is kept from a refused text. A text without its
+// end line that has a kept line is a session that stopped as it was written:
+// it is read up to its last kept line, and what follows that is left out.
 bool readSessionText(const std::string& text, Session& session, std::string& error);
 
 // The frame script that runs the session's frames as the program ran them:

@@ -1,4 +1,4 @@
-// session_file.cpp -- reading and writing a session's file, whole.
+// session_file.cpp -- reading a session's file, and writing it whole or as it grows.
 #include "frame/session_file.h"
 
 #include <cerrno>
@@ -22,21 +22,31 @@ bool loadSessionFile(const std::string& path, Session& session, std::string& err
         error = "cannot read " + named + ": it is a directory";
         return false;
     }
+    // The size first, so that a file too large is refused unread; then as
+    // much as there is, in pieces, since a file may still be growing (or be
+    // a device) and tell a size that is not what reading gives.
+    const std::uintmax_t size = std::filesystem::file_size(common::filePath(path), ignored);
+    if (size != static_cast<std::uintmax_t>(-1) && size > kMaxSessionBytes) {
+        error = "cannot read " + named + ": it is larger than " +
+                std::to_string(kMaxSessionBytes >> 20) + " MiB";
+        return false;
+    }
     errno = 0;
     std::ifstream file(common::filePath(path), std::ios::binary);
     if (!file) {
         error = "cannot read " + named + ": " + systemReason();
         return false;
     }
-    // One byte more than the largest session, so that a larger one is named
-    // as such and an endless file (a device) is not read for ever.
-    std::string text(kMaxSessionBytes + 1, '\0');
-    file.read(&text[0], static_cast<std::streamsize>(text.size()));
+    std::string text;
+    char piece[1 << 16];
+    while (file && text.size() <= kMaxSessionBytes) {
+        file.read(piece, sizeof piece);
+        text.append(piece, static_cast<std::size_t>(file.gcount()));
+    }
     if (file.bad()) {
         error = "cannot read " + named + ": " + systemReason();
         return false;
     }
-    text.resize(static_cast<std::size_t>(file.gcount()));
     if (!readSessionText(text, session, error)) {
         error = "session " + common::quoted(path) + " " + error;
         return false;
@@ -57,6 +67,38 @@ bool saveSessionFile(const std::string& path, const Session& session, std::strin
         return false;
     }
     return true;
+}
+
+bool SessionFileWriter::create(const std::string& path, std::string& error) {
+    headWritten_ = false;
+    written_ = 0;
+    return file_.create(path, error);
+}
+
+bool SessionFileWriter::append(const Session& session, const std::string& last,
+                               std::string& error) {
+    const std::string piece = (headWritten_ ? std::string() : sessionHeadText(session)) +
+                              sessionEventsText(session, written_) + last + " " +
+                              std::to_string(session.frames) + "\n";
+    if (!file_.append(piece, error))
+        return false;
+    headWritten_ = true;
+    written_ = session.events.size();
+    return true;
+}
+
+bool SessionFileWriter::keep(const Session& session, std::string& error) {
+    return append(session, "kept", error);
+}
+
+bool SessionFileWriter::finish(const Session& session, std::string& error) {
+    const bool written = append(session, "end", error);
+    std::string closing;
+    if (!file_.close(closing) && written) {
+        error = closing;
+        return false;
+    }
+    return written;
 }
 
 }  // namespace frame

@@ -42,14 +42,28 @@ static std::string eventLine(const SessionEvent& event) {
     return std::string();
 }
 
-std::string sessionText(const Session& session) {
+std::string sessionHeadText(const Session& session) {
     std::string text = std::string(kMagic) + " " + std::to_string(kSessionVersion) + "\n";
     text += session.matches.seedGiven ? "seed " + std::to_string(session.matches.seed) + "\n"
                                       : std::string("seed designed\n");
     text += "option match-minutes " + std::to_string(session.matches.minutes) + "\n";
-    for (const SessionEvent& event : session.events)
-        text += eventLine(event) + "\n";
-    return text + "end " + std::to_string(session.frames) + "\n";
+    // Written only when on, so that a session without replays stays readable
+    // by a reader that knows no such option.
+    if (session.matches.replays)
+        text += "option replays on\n";
+    return text;
+}
+
+std::string sessionEventsText(const Session& session, std::size_t firstEvent) {
+    std::string text;
+    for (std::size_t n = firstEvent; n < session.events.size(); ++n)
+        text += eventLine(session.events[n]) + "\n";
+    return text;
+}
+
+std::string sessionText(const Session& session) {
+    return sessionHeadText(session) + sessionEventsText(session, 0) + "end " +
+           std::to_string(session.frames) + "\n";
 }
 
 // ---- reading ----
@@ -61,8 +75,12 @@ struct SessionReader {
     std::vector<std::string> fields;
     bool seedRead = false;
     bool minutesRead = false;
+    bool replaysRead = false;
     bool framesBegun = false;  // a frame's record has come: no more seed or options
     bool ended = false;
+    // The latest kept line: its frame, and the events read before it; -1: none.
+    std::int64_t keptFrames = -1;
+    std::size_t keptEvents = 0;
     std::int64_t lastFrame = 0;
     std::bitset<256> held;
     std::int64_t changedIn[256] = {};  // the frame of each key's latest down or up
@@ -158,6 +176,18 @@ static bool readOption(SessionReader& reader) {
         reader.session.matches.minutes = static_cast<int>(minutes);
         return true;
     }
+    if (name == "replays") {
+        if (!fieldCount(reader, 3, "replays on or off"))
+            return false;
+        const std::string& value = reader.fields[2];
+        if (value != "on" && value != "off")
+            return fail(reader, "replays must be on or off, not " + quoted(value));
+        if (reader.replaysRead)
+            return fail(reader, "replays given twice");
+        reader.replaysRead = true;
+        reader.session.matches.replays = value == "on";
+        return true;
+    }
     return fail(reader, "unknown option " + quoted(name));
 }
 
@@ -223,6 +253,15 @@ static bool readEnd(SessionReader& reader) {
     return true;
 }
 
+static bool readKept(SessionReader& reader) {
+    std::int64_t frames = 0;
+    if (!fieldCount(reader, 2, "FRAMES") || !frameField(reader, 0, frames))
+        return false;
+    reader.keptFrames = frames;
+    reader.keptEvents = reader.session.events.size();
+    return true;
+}
+
 static bool readHeader(SessionReader& reader, const std::string& line) {
     const std::vector<std::string> fields = splitFields(line);
     if (fields.size() != 2 || fields[0] != kMagic)
@@ -259,9 +298,21 @@ static bool readLine(SessionReader& reader, const std::string& line) {
         return readKey(reader, record == "down");
     if (record == "recreate")
         return readRecreate(reader);
+    if (record == "kept")
+        return readKept(reader);
     if (record == "end")
         return readEnd(reader);
     return fail(reader, "unknown record " + quoted(record));
+}
+
+// Whether the text ends with a whole end line: the file was finished.
+static bool endsWithEndLine(const std::string& text) {
+    if (text.size() < 2 || text.back() != '\n')
+        return false;
+    const std::size_t feed = text.rfind('\n', text.size() - 2);
+    const std::size_t start = feed == std::string::npos ? 0 : feed + 1;
+    const std::vector<std::string> fields = splitFields(text.substr(start));
+    return !fields.empty() && fields[0] == "end";
 }
 
 bool readSessionText(const std::string& text, Session& session, std::string& error) {
@@ -277,25 +328,34 @@ bool readSessionText(const std::string& text, Session& session, std::string& err
         return false;
     }
     std::size_t at = 0;
-    for (; at < text.size(); ++reader.lineNumber) {
+    bool whole = true;
+    for (; at < text.size() && whole; ++reader.lineNumber) {
         const std::size_t feed = text.find('\n', at);
         if (feed == std::string::npos) {
-            error = "line " + std::to_string(reader.lineNumber) +
-                    ": cut short: the last line has no line feed";
-            return false;
+            reader.error = "line " + std::to_string(reader.lineNumber) +
+                           ": cut short: the last line has no line feed";
+            whole = false;
+            break;
         }
         std::size_t end = feed;
         if (end > at && text[end - 1] == '\r')
             end -= 1;  // a line ended as on Windows
-        if (!readLine(reader, text.substr(at, end - at))) {
+        whole = readLine(reader, text.substr(at, end - at));
+        at = feed + 1;
+    }
+    if (whole && !reader.ended)
+        reader.error = "line " + std::to_string(reader.lineNumber) + ": cut short: no end line";
+    if (!whole || !reader.ended) {
+        // A file that stopped as it grew (a crash, a kill, a power cut) has
+        // no end line: it replays to its last kept line, and what follows that
+        // line, being written when the file stopped, is left out. A file with
+        // an end line is read whole, and a fault anywhere refuses it.
+        if (endsWithEndLine(text) || reader.keptFrames < 0) {
             error = reader.error;
             return false;
         }
-        at = feed + 1;
-    }
-    if (!reader.ended) {
-        error = "line " + std::to_string(reader.lineNumber) + ": cut short: no end line";
-        return false;
+        reader.session.events.resize(reader.keptEvents);
+        reader.session.frames = reader.keptFrames;
     }
     session = reader.session;
     return true;

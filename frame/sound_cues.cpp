@@ -46,7 +46,12 @@ static float ballPan(const sim::Ball& ball, const Camera& camera, const Viewport
     return std::clamp(across / (ahead * tangent * aspect), -1.0f, 1.0f);
 }
 
-audio::FrameCues soundCues(const sim::MatchState& before, const World& after) {
+CuesBefore cuesBefore(const World& world) {
+    return CuesBefore{world.match, world.replay.active};
+}
+
+audio::FrameCues soundCues(const CuesBefore& previous, const World& after) {
+    const sim::MatchState& before = previous.match;
     const sim::MatchState& match = after.match;
     audio::FrameCues cues;
     // Danger: 0 at the halfway line, 1 on a goal line; a shot on its way adds to it.
@@ -61,13 +66,26 @@ audio::FrameCues soundCues(const sim::MatchState& before, const World& after) {
     cues.goal = before.goalCelebration == 0 && match.goalCelebration > 0;
     cues.celebrating = match.goalCelebration > 0;
     const bool warmedUp = before.warmUpFrames <= 100 && match.warmUpFrames > 100;
-    const bool restart =
+    // After a goal play starts at once, or after the goal's replay (a replay
+    // ended by the restart key waits for the new match's warm-up instead).
+    const bool awarded =
         match.goalsTeam1 + match.goalsTeam2 > before.goalsTeam1 + before.goalsTeam2;
-    cues.kickOffWhistle = warmedUp || restart;
+    const bool replayOver = previous.replaying && !after.replay.active && match.warmUpFrames > 100;
+    cues.kickOffWhistle = warmedUp || (awarded && !after.replay.active) || replayOver;
     cues.finalWhistle = after.series.finalScoreFrames == kFinalScoreFrames;
     cues.rain = static_cast<float>(after.rain.falling) / static_cast<float>(render::kRainDropCount);
     cues.silent = after.pause.paused;
     return cues;
+}
+
+void addReplayCues(audio::FrameCues& cues, const sim::MatchState& before, std::int64_t ticksBefore,
+                   const World& copy, const Replay& replay, const ViewportSize& viewport) {
+    const sim::MatchState& match = copy.match;
+    const std::int64_t ticks = copy.statistics.total.ticks;
+    cues.pass = cues.pass || kicked(before.pass, match.pass);
+    cues.shot = cues.shot || kicked(before.shot, match.shot);
+    cues.goal = cues.goal || (ticksBefore < replay.crossingTick && ticks >= replay.crossingTick);
+    cues.ballPan = ballPan(match.ball, replayCamera(match.ball, replay.team), viewport);
 }
 
 audio::FrameCues heldCues(const audio::FrameCues& last) {

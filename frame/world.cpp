@@ -17,7 +17,7 @@ static std::unique_ptr<World> makeInitialWorld() {
     world->series = initialMatchSeries();
     world->statistics = initialMatchStatistics();
     world->panel = MatchPanel{};
-    world->notice = ScreenshotNotice{};
+    world->notice = NoticeLine{};
     world->clock = FrameClock{};
     world->viewport = ViewportSize{};
     world->replay = Replay{};

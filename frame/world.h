@@ -11,8 +11,8 @@
 #include "frame/match_pause.h"
 #include "frame/match_series.h"
 #include "frame/match_statistics.h"
+#include "frame/notice_line.h"
 #include "frame/replay.h"
-#include "frame/screenshot_notice.h"
 #include "frame/viewport_size.h"
 #include "render/figure_animation.h"
 #include "render/heightmap.h"
@@ -42,10 +42,10 @@ struct World {
     MatchSeries series;                 // one match after another, the final score
     MatchStatistics statistics;         // counted from every frame's state changes
     MatchPanel panel;                   // Tab's panel
-    ScreenshotNotice notice;            // the label naming the latest screenshot
-    FrameClock clock;                   // the live frame's pacing reading
-    ViewportSize viewport;              // the picture's size
-    Replay replay;                      // the goal replays: on or off, the one shown
+    NoticeLine notice;      // the line at the bottom: a screenshot, a clip, the sound, a session
+    FrameClock clock;       // the live frame's pacing reading
+    ViewportSize viewport;  // the picture's size
+    Replay replay;          // the goal replays: on or off, the one shown
 };
 
 static_assert(std::is_trivially_copyable<World>::value,

@@ -39,7 +39,8 @@ BackgroundProcess* startBackgroundProcess(const std::string& program,
 // error; the process is then freed.
 bool backgroundProcessEnded(BackgroundProcess* process, bool& succeeded, std::string& lastLine);
 
-// Asks the process to end (a termination signal), waits for it, frees it.
+// Asks the process to end (a termination signal) and frees it, waiting a
+// few seconds at most: one that does not end in two seconds is killed.
 void stopBackgroundProcess(BackgroundProcess* process);
 
 }  // namespace platform

@@ -13,6 +13,7 @@
 #include "frame/frame_step.h"
 #include "frame/key_names.h"
 #include "frame/replay_tape.h"
+#include "frame/scene_recreation.h"
 #include "frame/trace_line.h"
 #include "frame/world.h"
 #include "platform/host_system.h"
@@ -119,6 +120,16 @@ static bool readTraceOptions(const frame::FrameScript& script, TraceOptions& opt
     return true;
 }
 
+// The trace's scene: no context, the world's state alone.
+class StateOnlyScene final : public frame::SceneContext {
+  public:
+    void close() override {}
+    bool open(frame::World& world) override {
+        frame::initSceneState(world);
+        return true;
+    }
+};
+
 // Every frame's state step, its sound when asked for, then start-up again once
 // for every re-creation of the window after it; a line for start-up and for
 // every frame (with the terrain's hash where the landscape is new: the next
@@ -132,20 +143,19 @@ static bool runFrames(frame::World& world, frame::ReplayTape& tape,
     if (withSound && !sound.open(options.audioPath, error))
         return false;
     tools::MatchReport report;
-    frame::initSceneState(world);
+    StateOnlyScene scene;
+    scene.open(world);
     // A session's re-creations before its first frame (a window minimised at once).
-    for (int i = frame::togglesAfter(script, 0); i > 0; --i)
-        frame::initSceneState(world);
+    frame::recreateScene(world, frame::togglesAfter(script, 0), scene);
     if (!options.summary)
         writeLine(out, world, 0, frame::terrainHash(world.heightmap).c_str());
     for (std::int64_t frame = 1; frame <= script.frames && !out.failed; ++frame) {
-        const sim::MatchState before = world.match;
-        const bool nextMatch = frame::stepScriptedFrame(world, tape, script, frame);
-        if (withSound && !sound.addFrame(before, world, error))
+        const frame::ScriptedStep step = frame::stepScriptedFrame(world, tape, script, frame);
+        const bool nextMatch = step.nextMatch;
+        if (withSound && !sound.addFrame(step.cues, error))
             return false;
         const int toggles = frame::togglesAfter(script, frame);
-        for (int i = 0; i < toggles; ++i)
-            frame::initSceneState(world);
+        frame::recreateScene(world, toggles, scene);
         if (options.summary) {
             tools::gatherReport(report, world.statistics);
         } else if (nextMatch || toggles > 0) {
@@ -187,8 +197,9 @@ int main(int argc, char** argv) {
          !tools::loadSessionScript(sessionPath, script, width, height, error)))
         return common::refuseArguments(kProgram, error);
     const auto world = std::make_unique<frame::World>(frame::initialWorld());
+    if (options.replays)
+        script.matches.replays = true;
     tools::startScriptMatches(*world, script, kProgram);
-    world->replay.enabled = options.replays;
     const auto tape = std::make_unique<frame::ReplayTape>();
     // The trace is the same file on every system: "\n" is written as LF.
     platform::useBinaryStandardOutput();

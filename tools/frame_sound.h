@@ -26,9 +26,8 @@ static_assert(kSoundPerClipPicture * 1000 == kClipSampleRate * kClipPictureMilli
 // too, so the clip's first picture sounds as the match does by then.
 class ClipSound {
   public:
-    // After a frame's state step: its cues (from the match as the frame found
-    // it and the world it left), then its kSoundPerClipPicture samples.
-    void addFrame(const sim::MatchState& before, const frame::World& after);
+    // After a frame's step: its cues, then its kSoundPerClipPicture samples.
+    void addFrame(const audio::FrameCues& cues);
     // The latest frame's samples, interleaved 16-bit stereo.
     const std::vector<std::int16_t>& samples() const { return samples_; }
 

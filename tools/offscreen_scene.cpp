@@ -20,11 +20,22 @@ void closeOffscreenScene(platform::OffscreenContext* context) {
     platform::destroyOffscreenContext(context);
 }
 
+void OffscreenSceneContext::close() {
+    closeOffscreenScene(context_);
+    context_ = nullptr;
+}
+
+bool OffscreenSceneContext::open(frame::World& world) {
+    context_ = openOffscreenScene(world, width_, height_);
+    return context_ != nullptr;
+}
+
 platform::OffscreenContext* reopenOffscreenScene(frame::World& world,
                                                  platform::OffscreenContext* context, int width,
-                                                 int height) {
-    closeOffscreenScene(context);
-    return openOffscreenScene(world, width, height);
+                                                 int height, int times) {
+    OffscreenSceneContext scene(context, width, height);
+    frame::recreateScene(world, times, scene);
+    return context;
 }
 
 }  // namespace tools

@@ -90,9 +90,10 @@ int main(int argc, char** argv) {
     }
     const bool progress = isatty(STDERR_FILENO) != 0;
     const auto world = std::make_unique<frame::World>(frame::initialWorld());
-    tools::startScriptMatches(*world, script, kProgram);
     // A goal is recorded as its replay, so the run replays the goals before it too.
-    world->replay.enabled = options.replays || options.goal > 0;
+    if (options.replays || options.goal > 0)
+        script.matches.replays = true;
+    tools::startScriptMatches(*world, script, kProgram);
     if (options.goal > 0) {
         if (progress)
             std::fprintf(stderr, "looking for goal %lld...\n",

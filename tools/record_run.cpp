@@ -173,8 +173,8 @@ int recordFrames(frame::World& world, const frame::FrameScript& script,
         return 1;
     }
     // A session's re-creations before its first frame (a window minimised at once).
-    for (int n = frame::togglesAfter(script, 0); n > 0 && context != nullptr; --n)
-        context = reopenOffscreenScene(world, context, options.width, options.height);
+    context = reopenOffscreenScene(world, context, options.width, options.height,
+                                   frame::togglesAfter(script, 0));
     if (context == nullptr) {
         abandonClip(clip);
         error = "cannot re-create the offscreen OpenGL context";
@@ -203,11 +203,11 @@ int recordFrames(frame::World& world, const frame::FrameScript& script,
     // What the run keeps beside its world for the goal replays.
     const auto tape = std::make_unique<frame::ReplayTape>();
     for (std::int64_t frame = 1; frame <= script.frames; ++frame) {
-        const sim::MatchState before = world.match;
-        const bool nextMatch = frame::stepScriptedFrame(world, *tape, script, frame);
+        const frame::ScriptedStep step = frame::stepScriptedFrame(world, *tape, script, frame);
+        const bool nextMatch = step.nextMatch;
         if (withClipSound)
-            clipSound.addFrame(before, world);
-        if (withSoundTrack && !soundTrack.addFrame(before, world, error)) {
+            clipSound.addFrame(step.cues);
+        if (withSoundTrack && !soundTrack.addFrame(step.cues, error)) {
             breakProgress(shown);
             abandonClip(clip);
             closeOffscreenScene(context);
@@ -235,14 +235,12 @@ int recordFrames(frame::World& world, const frame::FrameScript& script,
         }
         const int toggles = frame::togglesAfter(script, frame);
         drawnInContext = drawnInContext && toggles == 0;
-        for (int n = 0; n < toggles; ++n) {
-            context = reopenOffscreenScene(world, context, options.width, options.height);
-            if (context == nullptr) {
-                breakProgress(shown);
-                abandonClip(clip);
-                error = "cannot re-create the offscreen OpenGL context";
-                return 1;
-            }
+        context = reopenOffscreenScene(world, context, options.width, options.height, toggles);
+        if (context == nullptr) {
+            breakProgress(shown);
+            abandonClip(clip);
+            error = "cannot re-create the offscreen OpenGL context";
+            return 1;
         }
         if (toggles > 0 &&
             !glErrorFree("re-creating the context after frame " + std::to_string(frame), error)) {

@@ -30,6 +30,10 @@ static const char* scriptedByHand(const frame::FrameScript& script) {
         return "--random";
     if (script.matches.minutes != 0)
         return "--match-minutes";
+    for (const frame::ExtraArgument& extra : script.extras) {
+        if (extra.name == "--replays")
+            return "--replays";
+    }
     return nullptr;
 }
 

@@ -18,9 +18,8 @@ namespace tools {
 class SoundTrack {
   public:
     bool open(const std::string& path, std::string& error);
-    // After a frame's state step: its cues (from the match as the frame found
-    // it and the world it left), then its 1,584 samples.
-    bool addFrame(const sim::MatchState& before, const frame::World& after, std::string& error);
+    // After a frame's step: its cues, then its 1,584 samples.
+    bool addFrame(const audio::FrameCues& cues, std::string& error);
     bool finish(std::string& error);
 
   private:

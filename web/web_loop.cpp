@@ -166,7 +166,8 @@ static void catchUpToMoment() {
     const double start = pageMilliseconds();
     while (loop.framesRun < link.at && pageMilliseconds() - start < kCatchUpSliceMs) {
         const std::int64_t n = loop.framesRun + 1;
-        loop.newLandscape = frame::stepScriptedFrame(world, pageReplayTape(), link.script, n);
+        loop.newLandscape =
+            frame::stepScriptedFrame(world, pageReplayTape(), link.script, n).nextMatch;
         loop.framesRun = n;
         if (n + 1 == link.at && !loop.contextLost)
             frame::drawFrame(world, pageReplayTape());
@@ -237,9 +238,7 @@ static void onAnimationFrame() {
     PageFrameHost host;
     const std::int64_t matches = world.series.nextMatches;
     if (loop.contextLost) {
-        const sim::MatchState before = world.match;
-        frame::stepFrame(world, pageReplayTape());
-        cuePageSound(frame::soundCues(before, world));
+        frame::runUnseenFrame(world, pageReplayTape(), host);
     } else {
         frame::runLiveFrame(world, pageReplayTape(), host);
     }

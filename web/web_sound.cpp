@@ -5,7 +5,7 @@
 #include <string>
 
 #include "audio/synthesiser.h"
-#include "frame/screenshot_notice.h"
+#include "frame/notice_line.h"
 #include "frame/sound_cues.h"
 #include "platform/audio_output.h"
 #include "platform/time.h"
@@ -57,7 +57,7 @@ void toggleSoundMute(frame::World& world) {
     const std::string line = sound.output == nullptr ? "No sound: " + sound.missing
                              : sound.muted           ? "Sound off"
                                                      : "Sound on";
-    frame::showScreenshotNotice(world.notice, line.c_str(), false, platform::getTickCount());
+    frame::showNoticeLine(world.notice, line.c_str(), false, platform::getTickCount());
 }
 
 }  // namespace web

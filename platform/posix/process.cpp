@@ -180,10 +180,27 @@ bool backgroundProcessEnded(BackgroundProcess* process, bool& succeeded, std::st
     return true;
 }
 
+// Whether the process has ended within `milliseconds`, looked at every 20 ms.
+static bool endsWithin(pid_t pid, int milliseconds) {
+    for (int waited = 0;; waited += 20) {
+        int status = 0;
+        const pid_t ended = waitpid(pid, &status, WNOHANG);
+        if (ended == pid || (ended < 0 && errno != EINTR))
+            return true;
+        if (waited >= milliseconds)
+            return false;
+        usleep(20000);
+    }
+}
+
 void stopBackgroundProcess(BackgroundProcess* process) {
+    // A termination request lets it remove its own temporary files; one that
+    // does not end soon after (a hung disk) is killed, and one that cannot
+    // even be killed is left to the system rather than hanging this program.
     kill(process->pid, SIGTERM);
-    int status = 0;
-    while (waitpid(process->pid, &status, 0) < 0 && errno == EINTR) {
+    if (!endsWithin(process->pid, 2000)) {
+        kill(process->pid, SIGKILL);
+        endsWithin(process->pid, 1000);
     }
     release(process);
 }

@@ -1306,6 +1306,86 @@ def case_f9_clip(program, _recorder):
               "files in the videos folder: %r" % os.listdir(videos))
 
 
+def last_kept(path):
+    """The frame of a growing session file's last whole kept line; -1 before the first."""
+    try:
+        with open(path) as f:
+            found = re.findall(r"^kept (\d+)\n", f.read(), re.M)
+    except FileNotFoundError:
+        return -1
+    return int(found[-1]) if found else -1
+
+
+def case_kept_session(program, recorder):
+    trace = os.path.join(os.path.dirname(recorder), "football-trace")
+    with Session(program, "1024x768x24", start=False) as s:
+        path = os.path.join(s.workdir.name, "watched.session")
+        sound = os.path.join(s.workdir.name, "sound.raw")
+        temporary = os.path.join(s.workdir.name, "tmp")
+        os.mkdir(temporary)
+        s.env["TMPDIR"] = temporary
+        # Watched with replays: the file grows as the frames run, a kept line
+        # at least once a second, past the first goal's replay (frames 460-698).
+        start_with_sound(s, sound, ["--window", "--replays", "--save-session", path])
+        window = s.main_window()
+        wait_for(lambda: last_kept(path) >= 0, "the session's first kept line")
+        seen = {"frame": last_kept(path), "at": time.monotonic(), "gap": 0.0}
+
+        def kept_after_replay():
+            frame, now = last_kept(path), time.monotonic()
+            if frame != seen["frame"]:
+                seen.update(frame=frame, at=now)
+            seen["gap"] = max(seen["gap"], now - seen["at"])
+            return frame >= 720
+        wait_for(kept_after_replay, "frame 720 kept", timeout=180)
+        check(seen["gap"] < 1.5, "%.2f s without a kept line" % seen["gap"])
+        s.tap(window, "F12")
+        shot = wait_for(lambda: saved_path(s, ".png"), "the screenshot's path")
+
+        # F9, then Escape: the sound stops with the window; the recorder gets
+        # a few seconds, then is stopped, and leaves no file behind.
+        s.tap(window, "F9")
+        wait_for(lambda: any(name.endswith(".mp4.part") for name in os.listdir(s.pictures)),
+                 "the clip begun")
+        s.hold_key_until(window, "Escape", lambda: not s.viewable_windows(TITLE),
+                         "the window to go on Escape")
+        # The run says it waits for the clip once the window and the sound are gone.
+        wait_for(lambda: "finishing the clip" in s.stderr(), "the wait for the clip")
+        heard = len(sound_bytes(sound))
+        wait_for(lambda: not s.running(), "the program to end", timeout=30)
+        check(len(sound_bytes(sound)) == heard, "sound after the window had gone")
+        check(s.game.returncode == 0, "status %d after Escape" % s.game.returncode)
+        check("was not finished" in s.stderr(), "no word of the unfinished clip: " + s.stderr())
+        check(os.listdir(temporary) == [] and
+              not [n for n in os.listdir(s.pictures) if n.endswith((".part", ".mp4"))],
+              "files left: %r %r" % (os.listdir(temporary), os.listdir(s.pictures)))
+
+        with open(path) as f:
+            text = f.read()
+        check("\noption replays on\n" in text and re.search(r"^end \d+\n\Z", text, re.M),
+              "the session lacks its replays or its end:\n" + text[:300])
+        frame = re.search(r"^down (\d+) F12$", text, re.M)[1]
+        out = os.path.join(s.workdir.name, "frames")
+        result = subprocess.run([recorder, "--session", path, "--out", out, "--at", frame],
+                                capture_output=True, timeout=300)
+        check(result.returncode == 0, "the recorder: %r" % result.stderr)
+        recorded = png_pixels.read_rgb(os.path.join(out, "frame-%05d.png" % int(frame)))
+        same, _ = png_pixels.difference(png_pixels.read_rgb(shot), recorded)
+        check(same >= 0.99, "frame %s after the replay, recorded: %.4f of the pixels as on screen"
+              % (frame, same))
+
+        # Killed: the file replays to its last kept frame, less than a second back.
+        s.arguments = ["--window", "--save-session", path]
+        s.start_program()
+        wait_for(lambda: last_kept(path) >= 30, "frame 30 kept")
+        s.game.kill()
+        s.game.wait()
+        result = subprocess.run([trace, "--session", path], capture_output=True, timeout=60)
+        check(result.returncode == 0 and
+              result.stdout.count(b"\n") == last_kept(path) + 1,
+              "the killed session's trace: %r" % result.stderr)
+
+
 # ---- the screen saver, in a window the test owns ----
 
 def case_screensaver(program):
@@ -1470,12 +1550,13 @@ CASES = {
     "desktop_fullscreen": case_desktop_fullscreen,
     "session_screenshot": case_session_screenshot,
     "f9_clip": case_f9_clip,
+    "kept_session": case_kept_session,
     "sound": case_sound,
 }
 
 # Cases that take a helper program: the score bar's mask from the glyph table,
 # or the recorder.
-NEEDS_BAR_MASK = ("screenshot", "resize_tiny", "session_screenshot", "f9_clip")
+NEEDS_BAR_MASK = ("screenshot", "resize_tiny", "session_screenshot", "f9_clip", "kept_session")
 
 
 def main():

@@ -39,7 +39,7 @@ class FrameTest : public ::testing::Test {
     // Runs `frames` frames' state steps.
     void step(int frames = 1) {
         for (int i = 0; i < frames; ++i)
-            frame::stepFrame(*world);
+            frame::stepWorld(*world);
     }
 };
 

@@ -181,7 +181,8 @@ TEST_F(FrameTest, AReplayHoldsTheMatchUntilItsLastPictureOrAKeyGoesDown) {
 // a kept world with their keys: every one the same as it was, to the byte,
 // though a pause and the camera's keys came in between, and though the host
 // paused the match itself in the middle of the replay (as the page holds a
-// moment).
+// moment). It is heard as it is seen: its kicks and the ball going in again,
+// and the kick-off whistle when play starts after it, not when it starts.
 TEST_F(FrameTest, AReplayShowsTheFramesOfItsTicksAsTheyWere) {
     world->replay.enabled = true;
     frame::initSceneState(*world);
@@ -192,15 +193,20 @@ TEST_F(FrameTest, AReplayShowsTheFramesOfItsTicksAsTheyWere) {
         frame::Camera camera;
     };
     std::map<std::int64_t, Kept> byTick;
+    std::map<std::int64_t, bool> kickedInTick;
+    audio::FrameCues cues;
     for (int n = 1; !world->replay.active; ++n) {
         hold({});
         if (n >= 250 && n < 290)
             world->keys.held[frame::kKeyForward] = true;
         if (n == 300 || n == 340)
             world->keys.held[platform::kVkSpace] = true;
-        frame::stepFrame(*world, tape);
+        cues = frame::stepFrame(*world, tape);
         byTick.emplace(world->statistics.total.ticks, Kept{match, world->random.state, camera});
+        kickedInTick[world->statistics.total.ticks] = cues.pass || cues.shot;
     }
+    EXPECT_FALSE(cues.kickOffWhistle) << "no whistle as the replay starts";
+    int replayKicks = 0, replayGoals = 0;
     hold({});
     for (int picture = 0; picture < frame::kReplayPictures; ++picture) {
         if (picture == 100) {
@@ -208,8 +214,12 @@ TEST_F(FrameTest, AReplayShowsTheFramesOfItsTicksAsTheyWere) {
             frame::stepFrame(*world, tape);
             hold({platform::kVkSpace});
         }
-        if (picture > 0)
-            frame::stepFrame(*world, tape);
+        if (picture > 0) {
+            cues = frame::stepFrame(*world, tape);
+            EXPECT_FALSE(cues.kickOffWhistle) << "picture " << picture;
+            replayKicks += cues.pass || cues.shot ? 1 : 0;
+            replayGoals += cues.goal ? 1 : 0;
+        }
         hold({});
         ASSERT_EQ(world->replay.progress, picture);
         const frame::World* replayed = frame::replayedWorld(tape, *world);
@@ -223,8 +233,16 @@ TEST_F(FrameTest, AReplayShowsTheFramesOfItsTicksAsTheyWere) {
     }
     EXPECT_EQ(frame::replayedTick(world->replay), world->replay.crossingTick);
     EXPECT_GT(byTick.at(world->replay.crossingTick).match.goalCelebration, 0);
-    frame::stepFrame(*world, tape);
+    int liveKicks = 0;
+    for (std::int64_t tick = world->replay.crossingTick - frame::kReplayTicks + 2;
+         tick <= world->replay.crossingTick; ++tick)
+        liveKicks += kickedInTick.at(tick) ? 1 : 0;
+    EXPECT_GT(liveKicks, 0);
+    EXPECT_EQ(replayKicks, liveKicks) << "the replay's kicks are heard again";
+    EXPECT_EQ(replayGoals, 1) << "the ball goes in again once";
+    cues = frame::stepFrame(*world, tape);
     EXPECT_EQ(frame::replayedWorld(tape, *world), nullptr) << "the replay is over";
+    EXPECT_TRUE(cues.kickOffWhistle) << "play starts again after the replay";
 }
 
 }  // namespace

@@ -82,7 +82,7 @@ TEST(GlFrames, ManyFramesWithEveryCameraKeyAndToggles) {
     bool recreated = false;
     for (std::int64_t f = 1; f <= kDrawnFrames; ++f) {
         holdScheduledKeys(f, world->keys);
-        frame::stepFrame(*world);
+        frame::stepWorld(*world);
         frame::drawFrame(*world);
         ASSERT_EQ(render::drainGlErrors(), "") << "frame " << f;
         ASSERT_EQ(integerState(GL_MODELVIEW_STACK_DEPTH), modelDepth) << "frame " << f;

@@ -31,7 +31,7 @@ int main() {
     frame::resizeScene(*world, 64, 48);
     frame::initScene(*world);
     for (int frame = 0; frame < 3; ++frame) {
-        frame::stepFrame(*world);
+        frame::stepWorld(*world);
         frame::drawFrame(*world);
     }
     leakOnPurpose();

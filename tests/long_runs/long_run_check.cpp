@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
             }
             spanLeft = random() % (keyTable.held[0x31] ? 20 : 400);
         }
-        frame::stepFrame(*world);
+        frame::stepWorld(*world);
         long_runs_test::checkFrame(checker, *world, world->keys.held[0x31],
                                    world->pause.paused || world->replay.held);
     }

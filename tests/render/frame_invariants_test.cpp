@@ -8,9 +8,11 @@
 #include "frame/frame_picture.h"
 #include "frame/frame_step.h"
 #include "frame/key_table.h"
+#include "frame/notice_line.h"
 #include "frame/overlay.h"
+#include "frame/replay_picture.h"
+#include "frame/replay_tape.h"
 #include "frame/scene_start.h"
-#include "frame/screenshot_notice.h"
 #include "frame/world.h"
 #include "platform/key_codes.h"
 #include "render/figure_animation.h"
@@ -81,7 +83,7 @@ TEST_F(FrameInvariants, DrawingReadsStateAndChangesNone) {
     for (int frame = 1; frame <= 3600; ++frame) {
         world->keys = frame::KeyTable{};
         world->keys.held[platform::kVkTab] = frame == 3000;
-        frame::stepFrame(*world);
+        frame::stepWorld(*world);
     }
     ASSERT_EQ(world->rain.raining, 1);
     ASSERT_GT(world->rain.falling, 0);
@@ -107,14 +109,14 @@ TEST_F(FrameInvariants, DrawingReadsStateAndChangesNone) {
     EXPECT_TRUE(bytesOf(*world) == before);
 
     // Whole frames drawn twice leave every byte of the world as it was: in the
-    // rain with the panel shown, then paused with a screenshot notice, so that
+    // rain with the panel shown, then paused with a notice line, so that
     // the labels are drawn too.
     for (bool paused : {false, true}) {
         if (paused) {
             world->keys.held[platform::kVkPause] = true;  // frame 3601
-            frame::stepFrame(*world);
+            frame::stepWorld(*world);
             ASSERT_TRUE(world->pause.paused);
-            frame::showScreenshotNotice(world->notice, "shot.png", false, 0);
+            frame::showNoticeLine(world->notice, "shot.png", false, 0);
         }
         const auto snapshot = bytesOf(*world);
         frame::drawFrame(*world);
@@ -122,6 +124,27 @@ TEST_F(FrameInvariants, DrawingReadsStateAndChangesNone) {
         EXPECT_EQ(render::drainGlErrors(), "") << "paused " << paused;
         EXPECT_TRUE(bytesOf(*world) == snapshot) << "paused " << paused;
     }
+
+    // A replay's picture is drawn from the tape's copy of a kept world, which
+    // drawing could reach through the tape: it is left as it was too.
+    const frame::ViewportSize viewport = world->viewport;
+    *world = frame::initialWorld();
+    world->viewport = viewport;
+    world->replay.enabled = true;
+    frame::initSceneState(*world);
+    frame::ReplayTape tape;
+    while (world->statistics.frames < 2000 && world->replay.progress < 30) {
+        world->keys = frame::KeyTable{};
+        frame::stepFrame(*world, tape);
+    }
+    ASSERT_NE(frame::replayedWorld(tape, *world), nullptr);
+    const auto live = bytesOf(*world);
+    const auto copy = bytesOf(*tape.copy);
+    frame::drawFrame(*world, tape);
+    frame::drawFrame(*world, tape);
+    EXPECT_EQ(render::drainGlErrors(), "");
+    EXPECT_TRUE(bytesOf(*world) == live);
+    EXPECT_TRUE(bytesOf(*tape.copy) == copy) << "the replayed world";
 }
 
 // Looks along +z from (0, -12, 0) and draws nothing but the rain.

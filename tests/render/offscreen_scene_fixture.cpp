@@ -30,7 +30,7 @@ void OffscreenScene::recreateContext() {
 }
 
 void OffscreenScene::runFrame() {
-    frame::stepFrame(*world);
+    frame::stepWorld(*world);
     frame::drawFrame(*world);
     EXPECT_EQ(render::drainGlErrors(), "") << "OpenGL errors in a frame";
 }

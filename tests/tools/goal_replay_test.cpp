@@ -85,7 +85,7 @@ TEST_F(GoalReplay, SearchFromStartLeavesTheWorldAsItWas) {
     frame::initSceneState(*world);
     world->keys.held[frame::kKeyForward] = true;
     for (int f = 0; f < 150; ++f)
-        frame::stepFrame(*world);
+        frame::stepWorld(*world);
     world->clock.lastTick = 12345;
     world->viewport = frame::ViewportSize{640, 480};
     const auto saved = std::make_unique<frame::World>(*world);

@@ -183,7 +183,7 @@ TEST_F(SummaryTest, ThePanelShowsTheCurrentMatchAsTheSummaryCountsIt) {
         for (int f = 1; f <= 9000; ++f) {
             world->keys.held['1'] = f == restart;
             world->keys.held[0x09] = f == 20;
-            frame::stepFrame(*world);
+            frame::stepWorld(*world);
             tools::gatherReport(report, statistics);
             if (f == restart)
                 before = text();

@@ -46,7 +46,7 @@ static std::vector<std::vector<unsigned char>> drawnOneByOne() {
     if (context == nullptr)
         return pictures;
     for (std::int64_t frame = 1; frame <= kFrames; ++frame) {
-        frame::stepFrame(*world);
+        frame::stepWorld(*world);
         frame::drawFrame(*world);
         if (pictures.size() < kPictures.size() && frame == kPictures[pictures.size()]) {
             pictures.emplace_back();

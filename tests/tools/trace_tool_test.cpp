@@ -14,6 +14,7 @@
 
 #include "common/match_seed.h"
 #include "common/numeric.h"
+#include "frame/session_file.h"
 #include "tests/support/program_run.h"
 
 namespace {
@@ -266,6 +267,67 @@ TEST(TraceTool, ASessionTracesAsItsCommandLine) {
         << std::mismatch(session.out.begin(), session.out.end(), line.out.begin(), line.out.end())
                    .first -
                session.out.begin();
+}
+
+// A session written as it grows, with replays on, replays as the command line
+// with --replays; cut anywhere, as a crash, a kill or a power cut leaves it,
+// it replays to its last kept line: the whole session's trace up to that
+// frame, through the first goal's replay (frames 460 to 698) and after it.
+TEST(TraceTool, ASessionCutAnywhereReplaysToItsLastKeptFrame) {
+    const test_support::TempDir dir;
+    const std::string whole = dir.path() + "/whole.session";
+    frame::Session session;
+    session.matches.replays = true;
+    frame::SessionFileWriter writer;
+    std::string error;
+    ASSERT_TRUE(writer.create(whole, error)) << error;
+    for (std::int64_t frame = 1; frame <= 900; ++frame) {
+        session.frames = frame;
+        for (const auto& [at, kind] : {std::pair{40, frame::SessionEventKind::down},
+                                       std::pair{61, frame::SessionEventKind::up},
+                                       std::pair{750, frame::SessionEventKind::down}}) {
+            if (frame == at)
+                session.events.push_back(frame::SessionEvent{kind, frame, 'O', 0, 0});
+        }
+        if (frame % 14 == 0) {
+            ASSERT_TRUE(writer.keep(session, error)) << error;
+        }
+    }
+    ASSERT_TRUE(writer.finish(session, error)) << error;
+    const ToolRun full = runTrace({"--session", whole});
+    ASSERT_EQ(full.status, 0) << full.err;
+    EXPECT_EQ(full.out,
+              runTrace({"900", "--replays", "--hold", "O@40-60", "--hold", "O@750-900"}).out);
+    const std::vector<std::string> fullLines = lines(full.out);
+    ASSERT_EQ(fullLines.size(), 901u);
+    EXPECT_NE(full.out.find("\"replay\""), std::string::npos) << "frames shown as a replay";
+
+    std::ifstream in(whole, std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string cutPath = dir.path() + "/cut.session";
+    for (const double at : {0.01, 0.2, 0.45, 0.5, 0.71, 0.86, 0.995}) {
+        const std::size_t cut = static_cast<std::size_t>(at * static_cast<double>(text.size()));
+        const std::string part = text.substr(0, cut);
+        SCOPED_TRACE("cut at byte " + std::to_string(cut));
+        std::ofstream(cutPath, std::ios::binary | std::ios::trunc) << part;
+        // The last whole kept line.
+        std::size_t kept = part.rfind("\nkept "), keptEnd = std::string::npos;
+        for (; kept != std::string::npos; kept = part.rfind("\nkept ", kept - 1)) {
+            keptEnd = part.find('\n', kept + 1);
+            if (keptEnd != std::string::npos)
+                break;
+        }
+        const ToolRun run = runTrace({"--session", cutPath});
+        if (keptEnd == std::string::npos) {
+            EXPECT_EQ(run.status, 2) << "nothing kept yet: refused";
+            continue;
+        }
+        ASSERT_EQ(run.status, 0) << run.err;
+        const std::size_t frames = std::stoul(part.substr(kept + 6, keptEnd - kept - 6));
+        const std::vector<std::string> out = lines(run.out);
+        EXPECT_EQ(out, std::vector<std::string>(fullLines.begin(),
+                                                fullLines.begin() + static_cast<long>(frames) + 1));
+    }
 }
 
 // The numbers of a trace line's array `name`.
