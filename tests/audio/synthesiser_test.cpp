@@ -9,6 +9,8 @@
 #include <limits>
 #include <vector>
 
+#include "common/numeric.h"
+
 namespace {
 
 using Samples = std::vector<std::int16_t>;
@@ -29,7 +31,7 @@ double whistleBandEnergy(const std::int16_t* frame) {
     const int n = audio::kSamplesPerFrame;
     double energy = 0.0;
     for (int bin = 2000 * n / audio::kSampleRate; bin <= 4500 * n / audio::kSampleRate; ++bin) {
-        const double coefficient = 2.0 * std::cos(2.0 * 3.14159265358979 * bin / n);
+        const double coefficient = 2.0 * std::cos(2.0 * common::kPi * bin / n);
         double s1 = 0.0, s2 = 0.0;
         for (int i = 0; i < n; ++i) {
             const double s0 = frame[2 * i] + coefficient * s1 - s2;
