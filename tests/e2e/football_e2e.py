@@ -1209,6 +1209,19 @@ def saved_path(session, ending):
     return lines[-1] if lines and lines[-1].endswith(ending) else None
 
 
+def recorded_as_shot(s, recorder, path, frame, shot):
+    """The recorder's picture of the session's frame, checked against the screenshot of it."""
+    out = os.path.join(s.workdir.name, "frames")
+    result = subprocess.run([recorder, "--session", path, "--out", out, "--at", frame],
+                            capture_output=True, timeout=300)
+    check(result.returncode == 0, "the recorder: %r" % result.stderr)
+    recorded = png_pixels.read_rgb(os.path.join(out, "frame-%05d.png" % int(frame)))
+    same, _ = png_pixels.difference(png_pixels.read_rgb(shot), recorded)
+    check(same >= 0.99, "frame %s recorded: %.4f of the pixels as in the screenshot" %
+          (frame, same))
+    return recorded
+
+
 def case_session_screenshot(program, recorder):
     # Watched with keys and an F12, saved as a session.
     with Session(program, "1024x768x24", start=False) as s:
@@ -1233,14 +1246,7 @@ def case_session_screenshot(program, recorder):
         frame = found[0][1]
 
         # The recorder's frame of F12 at the window's size is the picture on screen.
-        out = os.path.join(s.workdir.name, "frames")
-        result = subprocess.run([recorder, "--session", path, "--out", out, "--at", frame],
-                                capture_output=True, timeout=120)
-        check(result.returncode == 0, "the recorder: %r" % result.stderr)
-        recorded = png_pixels.read_rgb(os.path.join(out, "frame-%05d.png" % int(frame)))
-        same, _ = png_pixels.difference(png_pixels.read_rgb(shot), recorded)
-        check(same >= 0.99, "frame %s recorded: %.4f of the pixels as in the screenshot" %
-              (frame, same))
+        recorded = recorded_as_shot(s, recorder, path, frame, shot)
 
         # Played in the window (the session's keys, not the user's), its F12
         # takes the same picture again; then a line says it has ended.
@@ -1365,14 +1371,7 @@ def case_kept_session(program, recorder):
         check("\noption replays on\n" in text and re.search(r"^end \d+\n\Z", text, re.M),
               "the session lacks its replays or its end:\n" + text[:300])
         frame = re.search(r"^down (\d+) F12$", text, re.M)[1]
-        out = os.path.join(s.workdir.name, "frames")
-        result = subprocess.run([recorder, "--session", path, "--out", out, "--at", frame],
-                                capture_output=True, timeout=300)
-        check(result.returncode == 0, "the recorder: %r" % result.stderr)
-        recorded = png_pixels.read_rgb(os.path.join(out, "frame-%05d.png" % int(frame)))
-        same, _ = png_pixels.difference(png_pixels.read_rgb(shot), recorded)
-        check(same >= 0.99, "frame %s after the replay, recorded: %.4f of the pixels as on screen"
-              % (frame, same))
+        recorded_as_shot(s, recorder, path, frame, shot)
 
         # Killed: the file replays to its last kept frame, less than a second back.
         s.arguments = ["--window", "--save-session", path]
