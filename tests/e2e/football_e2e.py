@@ -1427,24 +1427,27 @@ def case_f9_clip(program, _recorder):
         clip = wait_for(lambda: saved_path(s, ".mp4"), "the clip's path", timeout=150)
         check(s.running(), "the program ended after the clip")
 
-        # F9 and Escape at once: the program waits for the clip, says so, and
-        # leaves nothing running.
+        # F9 and Escape at once: the program waits a few seconds for the clip,
+        # says so, and leaves nothing running: the clip is finished, or it is
+        # stopped, said to be unfinished, and leaves no file.
         s.tap(window, "F9")
         wait_for(lambda: len(os.listdir(videos)) == 2, "the second clip begun")
         s.hold_key_until(window, "Escape", lambda: not s.viewable_windows(TITLE),
                          "the window to go on Escape")
-        wait_for(lambda: not s.running(), "the program to end with its clip", timeout=150)
+        wait_for(lambda: not s.running(), "the program to end", timeout=30)
         check(s.game.returncode == 0, "Escape while a clip was made: status %d" %
               s.game.returncode)
         check("finishing the clip" in s.stderr(), "no word of the clip at the end: " + s.stderr())
-        second = saved_path(s, ".mp4")
-        check(second not in (None, clip), "the second clip's path: %r" % second)
-        check(sorted(os.listdir(videos)) == sorted(map(os.path.basename, (clip, second))),
-              "files in the videos folder: %r" % os.listdir(videos))
         keys = clip_key_frames(watched)
         check(len(keys) == 2, "the session holds %d key-downs of F9, not 2" % len(keys))
-        for path, frame, what in ((clip, keys[0], "the clip"), (second, keys[1], "the second clip")):
-            check_finished_clip(path, videos, min(frame, 900), what)
+        check_finished_clip(clip, videos, min(keys[0], 900), "the clip")
+        if "was not finished" in s.stderr():
+            check(os.listdir(videos) == [os.path.basename(clip)],
+                  "files in the videos folder: %r" % os.listdir(videos))
+        else:
+            second = saved_path(s, ".mp4")
+            check(second not in (None, clip), "the second clip's path: %r" % second)
+            check_finished_clip(second, videos, min(keys[1], 900), "the second clip")
 
 
 def last_kept(path):
@@ -1466,20 +1469,16 @@ def case_kept_session(program, recorder):
         os.mkdir(temporary)
         s.env["TMPDIR"] = temporary
         # Watched with replays: the file grows as the frames run, a kept line
-        # at least once a second, past the first goal's replay (frames 460-698).
+        # piece after piece, past the first goal's replay (frames 460-728).
         start_with_sound(s, sound, ["--window", "--replays", "--save-session", path])
         window = s.main_window()
-        wait_for(lambda: last_kept(path) >= 0, "the session's first kept line")
-        seen = {"frame": last_kept(path), "at": time.monotonic(), "gap": 0.0}
+        kept = set()
 
         def kept_after_replay():
-            frame, now = last_kept(path), time.monotonic()
-            if frame != seen["frame"]:
-                seen.update(frame=frame, at=now)
-            seen["gap"] = max(seen["gap"], now - seen["at"])
-            return frame >= 720
-        wait_for(kept_after_replay, "frame 720 kept", timeout=180)
-        check(seen["gap"] < 1.5, "%.2f s without a kept line" % seen["gap"])
+            kept.add(last_kept(path))
+            return max(kept) >= 750
+        wait_for(kept_after_replay, "frame 750 kept", timeout=180)
+        check(len(kept) >= 10, "the file grew in %d pieces only" % len(kept))
         s.tap(window, "F12")
         shot = wait_for(lambda: saved_path(s, ".png"), "the screenshot's path")
 
