@@ -1507,16 +1507,17 @@ def case_kept_session(program, recorder):
         frame = re.search(r"^down (\d+) F12$", text, re.M)[1]
         recorded_as_shot(s, recorder, path, frame, shot)
 
-        # Killed: the file replays to its last kept frame, less than a second back.
-        s.arguments = ["--window", "--save-session", path]
+        # Killed: the file replays to its last kept frame.
+        killed = os.path.join(s.workdir.name, "killed.session")
+        s.arguments = ["--window", "--save-session", killed]
         s.start_program()
-        wait_for(lambda: last_kept(path) >= 30, "frame 30 kept")
+        wait_for(lambda: last_kept(killed) >= 30, "frame 30 kept")
         s.game.kill()
         s.game.wait()
-        result = subprocess.run([trace, "--session", path], capture_output=True, timeout=60)
-        check(result.returncode == 0 and
-              result.stdout.count(b"\n") == last_kept(path) + 1,
-              "the killed session's trace: %r" % result.stderr)
+        result = subprocess.run([trace, "--session", killed], capture_output=True, timeout=60)
+        check(result.returncode == 0 and result.stdout.count(b"\n") == last_kept(killed) + 1,
+              "the killed session's trace: %d lines for %d kept frames: %r" %
+              (result.stdout.count(b"\n"), last_kept(killed), result.stderr))
 
 
 # ---- the screen saver, in a window the test owns ----
