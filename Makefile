@@ -49,7 +49,7 @@ web-serve: web
 	python3 -m http.server --bind 127.0.0.1 --directory $(WEB_BUILD_DIR)/site $(WEB_PORT)
 
 # With a display, the match in its window. Without one (neither DISPLAY nor
-# WAYLAND_DISPLAY), a 20-second clip of it (600 frames at 30 per second) made
+# WAYLAND_DISPLAY), a 20-second clip of it (600 frames, 33 ms each) made
 # by the recorder instead. Only the program that runs is built.
 CLIP      ?= football.webp
 CLIP_SIZE ?= 640x480
@@ -61,7 +61,7 @@ run: configure
 	else \
 	    cmake --build $(BUILD_DIR) -j $(JOBS) --target football-record && \
 	    echo "There is no display (neither DISPLAY nor WAYLAND_DISPLAY is set), so no window:" && \
-	    echo "recording a 20-second clip of the match (600 frames, 30 per second) instead." && \
+	    echo "recording a 20-second clip of the match (600 frames, 33 ms each) instead." && \
 	    ./$(BUILD_DIR)/tools/football-record 600 --clip $(CLIP) --size $(CLIP_SIZE) && \
 	    echo "Clip written: $(abspath $(CLIP))"; \
 	fi

@@ -14,7 +14,7 @@ namespace app {
 static const char kProgram[] = "football";
 
 // --help: this, the options, the keys, the screen saver and the environment
-// (where this system has them), then kHelpEnd.
+// (where this system has them), then the exit statuses.
 static const char kHelpStart[] =
     "Usage: football [OPTION]...\n"
     "Show a self-playing 3-D football match, in a window or full screen. Without\n"
@@ -28,10 +28,16 @@ static const char kKeysHeading[] =
     "and F9 "
     "once per key-down):\n";
 
-static const char kHelpEnd[] =
+// The exit statuses; where X is, a screen saver's window that does not exist too.
+static const char kExitStatusStart[] =
     "\n"
-    "Exit status: 0 when ended by Escape, a close request or a termination request,\n"
-    "1 when the window cannot be made, 2 for bad arguments.\n";
+    "Exit status: 0 when ended by Escape, a close request or a termination request;\n"
+    "1 when the window cannot be made (or made again by F1) or windowed display is\n"
+    "declined, ";
+static const char kExitStatusSaver[] = "the screen saver's window does not exist, ";
+static const char kExitStatusEnd[] =
+    "or the session of\n"
+    "--save-session, this help or the version cannot be written; 2 for bad arguments.\n";
 
 static const std::vector<common::HelpRow> kEnvironment = {
     {"XSCREENSAVER_WINDOW",
@@ -357,7 +363,8 @@ static std::string helpText(unsigned system) {
     const std::string environment = common::helpRows(kEnvironment, system);
     if (!environment.empty())
         text += "\nEnvironment:\n" + environment;
-    return text + kHelpEnd;
+    return text + kExitStatusStart + ((system & platform::kLinux) != 0 ? kExitStatusSaver : "") +
+           kExitStatusEnd;
 }
 
 int answerCommandLine(const CommandLine& commandLine, unsigned system) {

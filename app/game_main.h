@@ -10,7 +10,7 @@ namespace app {
 
 // Exit statuses of the program.
 constexpr int kExitSuccess = 0;  // ended by Escape or by closing the window
-constexpr int kExitFailure = 1;  // the window could not be made (or re-made after F1)
+constexpr int kExitFailure = 1;  // no window (at start or after F1), or the session unwritten
 
 // Called once by main(): asks for full screen and soft mode (unless an option
 // has chosen the display), creates the window and runs the polling main loop

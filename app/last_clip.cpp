@@ -109,7 +109,8 @@ void LastClip::start(const frame::Session& session, frame::World& world) {
         return;
     }
     clipPath_ = path;
-    const std::int64_t seconds = (session.frames - from + 1 + 29) / 30;
+    // The clip's length in whole seconds, rounded up: 33 ms a picture.
+    const std::int64_t seconds = ((session.frames - from + 1) * 33 + 999) / 1000;
     show(world, "Making the clip of the last " + std::to_string(seconds) + " seconds: " + clipPath_,
          false, 0);
 }

@@ -12,7 +12,7 @@
 
 namespace app {
 
-// The pictures a clip shows at most: 30 seconds at the clip's 30 a second.
+// The pictures a clip shows at most: 29.7 seconds, 33 ms a picture (the match's pace).
 constexpr std::int64_t kLastClipFrames = 900;
 
 // The clip's picture size for a window of width by height: the same, or

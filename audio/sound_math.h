@@ -14,6 +14,8 @@ constexpr int kSampleRate = 48000;  // samples a second, each a left and a right
 constexpr int kControlBlock = 48;
 constexpr int kControlBlocksPerSecond = kSampleRate / kControlBlock;
 
+// Pi as a float, the sound's own: common::kPi's header brings the C library's
+// maths, which the sound never includes.
 constexpr float kPi = 3.14159265f;
 
 // One step of a xorshift generator (never 0 once seeded non-zero).

@@ -1,10 +1,8 @@
 // wav_file.cpp -- the RIFF/WAVE container: a 44-byte header, then little-endian 16-bit samples.
 #include "audio/wav_file.h"
 
-#include <cerrno>
+#include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <system_error>
 #include <vector>
 
 #include "audio/sound_math.h"
@@ -41,39 +39,20 @@ void makeHeader(unsigned char* header, std::uint32_t frames) {
     putLittleEndian(header + 40, dataBytes, 4);
 }
 
-std::string systemError(const std::string& what, int number) {
-    return what + ": " + std::strerror(number);
-}
-
 }  // namespace
 
-WavWriter::~WavWriter() {
-    abandon();
-}
-
-void WavWriter::abandon() {
-    if (file_ == nullptr)
-        return;
-    std::fclose(file_);
-    file_ = nullptr;
-    std::remove(partPath_.c_str());
-}
-
 bool WavWriter::open(const std::string& path, std::string& error) {
-    abandon();
     path_ = path;
-    partPath_ = path + ".part";
     sampleFrames_ = 0;
-    file_ = std::fopen(partPath_.c_str(), "wb");
-    if (file_ == nullptr) {
-        error = systemError("cannot create " + partPath_, errno);
+    std::string reason;
+    if (!file_.open(path, reason)) {
+        error = "cannot create " + common::temporaryPathOf(path) + ": " + reason;
         return false;
     }
     unsigned char header[kHeaderBytes];
     makeHeader(header, 0);
-    if (std::fwrite(header, 1, kHeaderBytes, file_) != kHeaderBytes) {
-        error = systemError("cannot write " + partPath_, errno);
-        abandon();
+    if (!file_.write(header, kHeaderBytes, reason)) {
+        error = "cannot write " + common::temporaryPathOf(path) + ": " + reason;
         return false;
     }
     return true;
@@ -81,7 +60,7 @@ bool WavWriter::open(const std::string& path, std::string& error) {
 
 bool WavWriter::append(const std::int16_t* interleavedStereo, int sampleFrames,
                        std::string& error) {
-    if (file_ == nullptr) {
+    if (file_.stream() == nullptr) {
         error = "the WAV file is not open";
         return false;
     }
@@ -89,16 +68,16 @@ bool WavWriter::append(const std::int16_t* interleavedStereo, int sampleFrames,
         return true;
     if (static_cast<std::uint32_t>(sampleFrames) > kMostSampleFrames - sampleFrames_) {
         error = "the sound is longer than a WAV file can hold (4 GiB): " + path_ + " not written";
-        abandon();
+        file_.abandon();
         return false;
     }
     // Little-endian whatever the machine.
     std::vector<unsigned char> bytes(static_cast<std::size_t>(sampleFrames) * kBytesPerFrame);
     for (std::size_t i = 0; i < bytes.size() / 2; ++i)
         putLittleEndian(&bytes[2 * i], static_cast<std::uint16_t>(interleavedStereo[i]), 2);
-    if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
-        error = systemError("cannot write " + partPath_, errno);
-        abandon();
+    std::string reason;
+    if (!file_.write(bytes.data(), bytes.size(), reason)) {
+        error = "cannot write " + common::temporaryPathOf(path_) + ": " + reason;
         return false;
     }
     sampleFrames_ += static_cast<std::uint32_t>(sampleFrames);
@@ -106,32 +85,17 @@ bool WavWriter::append(const std::int16_t* interleavedStereo, int sampleFrames,
 }
 
 bool WavWriter::finish(std::string& error) {
-    if (file_ == nullptr) {
+    if (file_.stream() == nullptr) {
         error = "the WAV file is not open";
         return false;
     }
     unsigned char header[kHeaderBytes];
     makeHeader(header, sampleFrames_);
-    if (std::fseek(file_, 0, SEEK_SET) != 0 ||
-        std::fwrite(header, 1, kHeaderBytes, file_) != kHeaderBytes) {
-        error = systemError("cannot write " + partPath_, errno);
-        abandon();
-        return false;
-    }
-    const bool closed = std::fclose(file_) == 0;
-    const int closeError = errno;
-    file_ = nullptr;
-    if (!closed) {
-        error = systemError("cannot write " + partPath_, closeError);
-        std::remove(partPath_.c_str());
-        return false;
-    }
-    // Replaces an existing file on every system (a plain rename does not on Windows).
-    std::error_code renamed;
-    std::filesystem::rename(partPath_, path_, renamed);
-    if (renamed) {
-        error = "cannot rename " + partPath_ + " to " + path_ + ": " + renamed.message();
-        std::remove(partPath_.c_str());
+    std::string reason = "cannot go back to the header";
+    if (std::fseek(file_.stream(), 0, SEEK_SET) != 0 ||
+        !file_.write(header, kHeaderBytes, reason) || !file_.commit(reason)) {
+        file_.abandon();
+        error = "cannot write " + common::temporaryPathOf(path_) + ": " + reason;
         return false;
     }
     return true;

@@ -2,21 +2,22 @@
 #pragma once
 
 #include <cstdint>
-#include <cstdio>
 #include <string>
+
+#include "common/replaced_file.h"
 
 namespace audio {
 
 // A WAV file written in a stream: open, append samples, finish. The samples go
 // to PATH.part beside the file; finish patches the header's sizes and renames
-// it into place. A failure, or a writer dropped before finish, removes the
-// partial file, so PATH is either a whole WAV file or untouched.
+// it into place (common/replaced_file.h). A failure, an interrupt, or a writer
+// dropped before finish removes the partial file, so PATH is either a whole
+// WAV file or untouched.
 class WavWriter {
   public:
     WavWriter() = default;
     WavWriter(const WavWriter&) = delete;
     WavWriter& operator=(const WavWriter&) = delete;
-    ~WavWriter();
 
     // Starts the file with a header whose sizes finish will fill in. False,
     // with the reason in `error`, when the file cannot be made.
@@ -34,11 +35,8 @@ class WavWriter {
     std::uint32_t sampleFrames() const { return sampleFrames_; }
 
   private:
-    void abandon();
-
-    std::FILE* file_ = nullptr;
+    common::ReplacedFile file_;
     std::string path_;
-    std::string partPath_;
     std::uint32_t sampleFrames_ = 0;
 };
 

@@ -5,10 +5,10 @@
 #include <memory>
 
 #include "frame/frame_step.h"
+#include "frame/trace_line.h"
 #include "frame/world.h"
 #include "render/rain_field.h"
 #include "sim/match_state.h"
-#include "tools/trace_line.h"
 
 // From program start, a match some way into play, so every step has work to do.
 static std::unique_ptr<frame::World> startPlaying() {
@@ -50,11 +50,11 @@ BENCHMARK(BM_stepRain)->Arg(0)->Arg(1);
 static void BM_traceFrame(benchmark::State& state) {
     const auto world = startPlaying();
     world->match.warmUpFrames = 101;
-    static char line[tools::kTraceLineMax];
+    static char line[frame::kTraceLineMax];
     std::int64_t frame = 0;
     for (auto _ : state) {
         frame::stepWorld(*world);
-        benchmark::DoNotOptimize(tools::traceLine(*world, ++frame, nullptr, line));
+        benchmark::DoNotOptimize(frame::traceLine(*world, ++frame, nullptr, line));
     }
     state.counters["frames_per_second"] =
         benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);

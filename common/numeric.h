@@ -1,10 +1,15 @@
 // numeric.h -- the numeric conventions: single-precision storage, double-precision
-// arithmetic, and the program's own degree and radian constants.
+// arithmetic, the program's own degree and radian constants, and pi.
 #pragma once
 
 #include <cmath>
 
 namespace common {
+
+// Pi, to the last bit of a double: the angles the program works out itself
+// (the follow and replay cameras, the projection of a narrow picture). The
+// simulation and the camera's movement keep their own rounded values below.
+constexpr double kPi = 3.14159265358979323846;
 
 // The simulation turns degrees into radians with 3.1415, not pi.
 constexpr double kSimulationPi = 3.1415;

@@ -4,16 +4,11 @@
 
 #include <zlib.h>
 
-#include <cerrno>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <system_error>
 
-#include "common/file_path.h"
+#include "common/replaced_file.h"
 
 namespace common {
 
@@ -90,11 +85,6 @@ static bool encode(int width, int height, const unsigned char* rgb,
     return true;
 }
 
-// The system's reason for the last failed file call, where it gave one.
-static std::string systemReason(const char* otherwise) {
-    return errno != 0 ? std::strerror(errno) : otherwise;
-}
-
 bool writePng(const std::string& path, int width, int height, const std::vector<unsigned char>& rgb,
               std::string& error) {
     // The picture and its row filters must fit the chunk's 32-bit length.
@@ -108,38 +98,7 @@ bool writePng(const std::string& path, int width, int height, const std::vector<
         error = "cannot encode the picture";
         return false;
     }
-    // Through common::filePath, so that a folder named outside Windows' ANSI
-    // code page is reached too.
-    const std::filesystem::path target = filePath(path);
-    const std::filesystem::path temporary = filePath(path + ".part");
-    if (temporary.empty()) {
-        error = "the file name is not valid UTF-8";
-        return false;
-    }
-    errno = 0;
-    std::ofstream file(temporary, std::ios::binary);
-    if (!file.is_open()) {
-        error = systemReason("cannot create the file");
-        return false;
-    }
-    errno = 0;
-    file.write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
-    file.close();
-    std::error_code ignored;
-    if (!file) {
-        error = systemReason("cannot write the file");
-        std::filesystem::remove(temporary, ignored);
-        return false;
-    }
-    // Replaces an existing file on every system (a plain rename does not on Windows).
-    std::error_code renamed;
-    std::filesystem::rename(temporary, target, renamed);
-    if (renamed) {
-        error = renamed.message();
-        std::filesystem::remove(temporary, ignored);
-        return false;
-    }
-    return true;
+    return replaceFile(path, png.data(), png.size(), error);
 }
 
 }  // namespace common

@@ -44,10 +44,8 @@ static constexpr double kNarrowestView = 30.0;
 static constexpr int kLeadTicks = 3;
 static constexpr int kFlightTicks = 15;
 
-static constexpr double kPi = 3.14159265358979323846;
-
 static double degrees(double radians) {
-    return radians * 180.0 / kPi;
+    return radians * 180.0 / common::kPi;
 }
 
 static double towards(double from, double to, double rate, double most) {

@@ -1,5 +1,5 @@
 // key_guide.h -- the keys the watcher can press and what each does: the one list from which
-// football --help prints its keys, and against which the manual page, the README and the
+// football --help prints its keys, and against which the manual page, docs/usage.md and the
 // Windows START-HERE text are checked (tests/packaging/check_key_lists.py).
 #pragma once
 

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "common/file_path.h"
+#include "common/replaced_file.h"
 #include "platform/user_files.h"
 
 namespace frame {
@@ -16,7 +17,7 @@ static const int kMostNamesAMoment = 1000;
 static bool taken(const std::string& path) {
     std::error_code ignored;
     return std::filesystem::exists(common::filePath(path), ignored) ||
-           std::filesystem::exists(common::filePath(path + ".part"), ignored);
+           std::filesystem::exists(common::filePath(common::temporaryPathOf(path)), ignored);
 }
 
 std::string freeMomentPath(const std::string& folder, const std::string& ending) {
@@ -36,7 +37,7 @@ std::string freeMomentPath(const std::string& folder, const std::string& ending)
 
 void removeUnfinishedClip(const std::string& path) {
     std::error_code ignored;
-    std::filesystem::remove(common::filePath(path + ".part"), ignored);
+    std::filesystem::remove(common::filePath(common::temporaryPathOf(path)), ignored);
 }
 
 }  // namespace frame

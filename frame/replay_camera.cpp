@@ -21,10 +21,8 @@ static constexpr double kFramedHeight = 22.0;
 static constexpr double kNarrowestView = 20.0;
 static constexpr double kWidestView = 50.0;
 
-static constexpr double kPi = 3.14159265358979323846;
-
 static double degrees(double radians) {
-    return radians * 180.0 / kPi;
+    return radians * 180.0 / common::kPi;
 }
 
 Camera replayCamera(const sim::Ball& ball, int team) {

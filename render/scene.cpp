@@ -6,6 +6,8 @@
 
 #include <cmath>
 
+#include "common/numeric.h"
+
 namespace render {
 
 static const float ambientLightColor[4] = {0.3f, 0.3f, 0.3f, 1.0f};
@@ -42,11 +44,10 @@ void setupSceneLighting() {
 // shows more above and below it: its vertical field of view widens.
 static double verticalFieldOfView(double fieldOfView, double aspect) {
     constexpr double kDesignedAspect = 4.0 / 3.0;
-    constexpr double kPi = 3.14159265358979323846;
     if (aspect >= kDesignedAspect)
         return fieldOfView;
-    const double half = std::tan(fieldOfView * kPi / 360.0) * kDesignedAspect / aspect;
-    return std::atan(half) * 360.0 / kPi;
+    const double half = std::tan(fieldOfView * common::kPi / 360.0) * kDesignedAspect / aspect;
+    return std::atan(half) * 360.0 / common::kPi;
 }
 
 void setProjection(int width, int height, float fieldOfView) {

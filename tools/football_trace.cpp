@@ -14,6 +14,7 @@
 #include "frame/key_names.h"
 #include "frame/replay_tape.h"
 #include "frame/scene_recreation.h"
+#include "frame/trace_line.h"
 #include "frame/world.h"
 #include "platform/host_system.h"
 #include "platform/standard_output.h"
@@ -23,7 +24,6 @@
 #include "tools/script_matches.h"
 #include "tools/session_option.h"
 #include "tools/sound_track.h"
-#include "tools/trace_line.h"
 
 static const char kProgram[] = "football-trace";
 
@@ -88,9 +88,9 @@ static void flush(Output& out) {
 
 static void writeLine(Output& out, const frame::World& world, std::int64_t frame,
                       const char* terrain) {
-    if (out.buffer.size() - out.used < tools::kTraceLineMax)
+    if (out.buffer.size() - out.used < frame::kTraceLineMax)
         flush(out);
-    out.used += tools::traceLine(world, frame, terrain, out.buffer.data() + out.used);
+    out.used += frame::traceLine(world, frame, terrain, out.buffer.data() + out.used);
 }
 
 // What the trace's own options ask for.
@@ -148,7 +148,7 @@ static bool runFrames(frame::World& world, frame::ReplayTape& tape,
     // A session's re-creations before its first frame (a window minimised at once).
     frame::recreateScene(world, frame::togglesAfter(script, 0), scene);
     if (!options.summary)
-        writeLine(out, world, 0, tools::terrainHash(world.heightmap).c_str());
+        writeLine(out, world, 0, frame::terrainHash(world.heightmap).c_str());
     for (std::int64_t frame = 1; frame <= script.frames && !out.failed; ++frame) {
         const frame::ScriptedStep step = frame::stepScriptedFrame(world, tape, script, frame);
         const bool nextMatch = step.nextMatch;
@@ -159,7 +159,7 @@ static bool runFrames(frame::World& world, frame::ReplayTape& tape,
         if (options.summary) {
             tools::gatherReport(report, world.statistics);
         } else if (nextMatch || toggles > 0) {
-            writeLine(out, world, frame, tools::terrainHash(world.heightmap).c_str());
+            writeLine(out, world, frame, frame::terrainHash(world.heightmap).c_str());
         } else {
             writeLine(out, world, frame, nullptr);
         }

@@ -1,5 +1,5 @@
 // frame_sound.h -- the sound that goes with each frame of a clip: the match's synthesiser, cued
-// by every frame's state step, 1/30 s of it a frame.
+// by every frame's state step, 33 ms of it a frame.
 #pragma once
 
 #include <cstdint>
@@ -7,17 +7,20 @@
 
 #include "audio/synthesiser.h"
 #include "frame/world.h"
+#include "tools/clip_pace.h"
 
 namespace tools {
 
 // Clips carry stereo sound at 48 kHz.
 constexpr int kClipSampleRate = audio::kSampleRate;
 
-// A clip shows 30 pictures a second, one frame each, though the program paces
-// a frame at 33 ms (1,584 sample frames): a clip picture gets 1 / 30 s of
-// sound, 1,600 sample frames, so sound and pictures stay in step.
-constexpr int kClipPicturesPerSecond = 30;
-constexpr int kSoundPerClipPicture = kClipSampleRate / kClipPicturesPerSecond;
+// A clip picture shows one frame for 33 ms (clip_pace.h) and carries that
+// frame's sound: 1,584 sample frames, as the program and football-trace
+// --audio make it, so picture n is seen while frame n is heard however long
+// the clip.
+constexpr int kSoundPerClipPicture = audio::kSamplesPerFrame;
+static_assert(kSoundPerClipPicture * 1000 == kClipSampleRate * kClipPictureMilliseconds,
+              "a clip picture's sound lasts as long as the picture");
 
 // A clip's sound. Every frame of the run is added, those before the clip
 // too, so the clip's first picture sounds as the match does by then.

@@ -17,7 +17,7 @@ RecordClip* openClip(const std::string& path, int width, int height, std::string
     auto* clip = new RecordClip;
     bool opened = false;
     if (VideoClip::writes(path)) {
-        opened = clip->video.open(path, width, height, kClipPicturesPerSecond, kClipSampleRate);
+        opened = clip->video.open(path, width, height, kClipPictureMilliseconds, kClipSampleRate);
         if (!opened)
             error = clip->video.error();
     } else {

@@ -19,8 +19,8 @@ RecordClip* openClip(const std::string& path, int width, int height, std::string
 bool clipHasSound(const RecordClip* clip);
 
 // After each frame of the clip, in order: adds its picture (RGB, top row
-// first) and, to a video, the frame's sound (frame_sound.h: 1,600 sample
-// frames). False with the reason; the clip is then still to be abandoned.
+// first) and, to a video, the frame's sound (frame_sound.h: 1,584 sample
+// frames, 33 ms). False with the reason; the clip is then still to be abandoned.
 bool addClipFrame(RecordClip* clip, const std::vector<unsigned char>& rgb,
                   const std::vector<std::int16_t>& sound, std::string& error);
 

@@ -28,9 +28,10 @@ static const char kHelpStart[] =
     "  or:  football-record --goal N --clip FILE [--size WxH]\n"
     "  or:  football-record --session FILE --out DIR|--clip FILE [OPTION]...\n"
     "Run the football match from start-up without a window, draw its frames offscreen\n"
-    "exactly as the program draws them, and write them as PNG pictures or as a clip\n"
-    "at 30 pictures per second: an animated WebP, or an MP4 or WebM video with a\n"
-    "sound track (the match's sound), whose width and height must be even.\n"
+    "exactly as the program draws them, and write them as PNG pictures or as a clip,\n"
+    "a picture every 33 ms as the match paces its frames: an animated WebP, or an\n"
+    "MP4 or WebM video with a sound track (the match's sound, the same as\n"
+    "football-trace --audio writes), whose width and height must be even.\n"
     "\n";
 
 static const char kHelpMiddle[] =
@@ -48,7 +49,7 @@ static const char kHelpEnd[] =
     "\n"
     "Examples:\n"
     "  football-record 600 --clip match.webp --size 640x480\n"
-    "      the first 20 seconds of the match as a clip\n"
+    "      the first 600 frames (19.8 seconds) of the match as a clip\n"
     "  football-record 600 --clip match.mp4 --size 640x480\n"
     "      the same as an MP4 video (H.264, AAC sound)\n"
     "  football-record 900 --clip corner.webm --from 300 --view 5\n"

@@ -55,7 +55,7 @@ std::vector<common::OptionRow> recordOptionRows() {
         {"at", 0, "F1,F2,...", "with --out: write only these frames", 0},
         {"every", 0, "K", "with --out: write every K-th frame", 0},
         {"clip", 0, "FILE",
-         "write frames F..FRAMES as a clip, 30 pictures per second, by\nFILE's ending: .webp an "
+         "write frames F..FRAMES as a clip, a picture every 33 ms, by\nFILE's ending: .webp an "
          "animated WebP (silent), .mp4 H.264 video\nwith AAC sound, .webm VP9 video with Opus "
          "sound",
          0},

@@ -18,6 +18,7 @@
 #include "frame/replay_tape.h"
 #include "platform/offscreen_context.h"
 #include "render/gl_errors.h"
+#include "tools/clip_pace.h"
 #include "tools/frame_sound.h"
 #include "tools/offscreen_scene.h"
 #include "tools/record_clip.h"
@@ -286,7 +287,8 @@ std::string recordedLine(const RecordOptions& options, const RecordTally& tally)
         line += line.empty() ? "wrote '" : "; wrote '";
         line += options.clipPath + "': " + std::to_string(tally.clipPictures) + " pictures of " +
                 size + ", frames " + std::to_string(tally.firstClipFrame) + " to " +
-                std::to_string(tally.lastClipFrame) + ", 30 per second";
+                std::to_string(tally.lastClipFrame) + ", one every " +
+                std::to_string(kClipPictureMilliseconds) + " ms";
     }
     return line;
 }

@@ -6,7 +6,7 @@
 #include <cerrno>
 #include <cstdio>
 
-#include "tools/clip_part_file.h"
+#include "common/replaced_file.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -61,12 +61,9 @@ struct Coder {
 };
 
 struct VideoEncoding {
-    std::string path;
-    std::string temporary;
+    common::ReplacedFile file;  // removed with the encoding unless committed
     const Container* container = nullptr;
     AVFormatContext* format = nullptr;
-    bool created = false;   // the temporary file was made
-    bool fileOpen = false;  // and is still open
     Coder video;
     Coder sound;
     SwsContext* scaler = nullptr;
@@ -84,8 +81,10 @@ struct VideoEncoding {
     std::int64_t samples = 0;  // sound sent to the encoder, at its rate
 
     ~VideoEncoding() {
-        if (fileOpen)
-            avio_closep(&format->pb);
+        if (format != nullptr && format->pb != nullptr) {
+            av_freep(&format->pb->buffer);
+            avio_context_free(&format->pb);
+        }
         avcodec_free_context(&video.codec);
         avcodec_free_context(&sound.codec);
         avformat_free_context(format);
@@ -99,6 +98,63 @@ struct VideoEncoding {
         av_packet_free(&packet);
     }
 };
+
+// The muxer writes through an I/O context of ours onto the replaced file, so
+// the clip is opened, renamed and removed as every file the program writes.
+// The MP4 muxer reads the file back by its name (the "file:" URL of the same
+// temporary file) to put its index at the front: the stream is unbuffered, so
+// that what the muxer wrote is in the file when it does.
+#if LIBAVFORMAT_VERSION_MAJOR >= 61
+using WrittenBytes = const uint8_t*;
+#else
+using WrittenBytes = uint8_t*;
+#endif
+
+static int writeToFile(void* opaque, WrittenBytes bytes, int size) {
+    std::FILE* file = static_cast<std::FILE*>(opaque);
+    errno = 0;
+    if (std::fwrite(bytes, 1, static_cast<std::size_t>(size), file) !=
+        static_cast<std::size_t>(size))
+        return AVERROR(errno != 0 ? errno : EIO);
+    return size;
+}
+
+static int64_t seekInFile(void* opaque, int64_t offset, int whence) {
+    std::FILE* file = static_cast<std::FILE*>(opaque);
+    if ((whence & AVSEEK_SIZE) != 0) {
+        const off_t at = ftello(file);
+        const bool measured = fseeko(file, 0, SEEK_END) == 0;
+        const off_t size = ftello(file);
+        if (!measured || fseeko(file, at, SEEK_SET) != 0)
+            return AVERROR(errno);
+        return size;
+    }
+    if (fseeko(file, offset, whence & ~AVSEEK_FORCE) != 0)
+        return AVERROR(errno);
+    return ftello(file);
+}
+
+// Creates the temporary file and the muxer's I/O context on it; false with the reason.
+static bool openOutput(VideoEncoding& e, const std::string& path, std::string& error) {
+    std::string reason;
+    if (!e.file.open(path, reason)) {
+        error = "cannot create the file: " + reason;
+        return false;
+    }
+    std::setvbuf(e.file.stream(), nullptr, _IONBF, 0);
+    constexpr int kBufferBytes = 64 * 1024;
+    auto* buffer = static_cast<unsigned char*>(av_malloc(kBufferBytes));
+    if (buffer != nullptr)
+        e.format->pb = avio_alloc_context(buffer, kBufferBytes, 1, e.file.stream(), nullptr,
+                                          writeToFile, seekInFile);
+    if (e.format->pb == nullptr) {
+        av_free(buffer);
+        error = "out of memory for the file";
+        return false;
+    }
+    e.format->flags |= AVFMT_FLAG_CUSTOM_IO;
+    return true;
+}
 
 VideoClip::VideoClip() = default;
 
@@ -147,7 +203,7 @@ static bool openCoder(Coder& coder, const AVCodec* codec, AVDictionary** options
 
 // The pictures: RGB from the context, YUV 4:2:0 in BT.709 colours for the
 // encoder, which is what players assume of a picture of this kind.
-static bool startVideo(VideoEncoding& e, int picturesPerSecond, std::string& error) {
+static bool startVideo(VideoEncoding& e, int pictureMilliseconds, std::string& error) {
     const AVCodec* codec = nullptr;
     const char* name = e.container->videoName;
     if (!addStream(e.video, e.format, e.container->videoEncoder, name, codec, error))
@@ -156,9 +212,11 @@ static bool startVideo(VideoEncoding& e, int picturesPerSecond, std::string& err
     c->width = e.width;
     c->height = e.height;
     c->pix_fmt = AV_PIX_FMT_YUV420P;
-    c->time_base = AVRational{1, picturesPerSecond};
-    c->framerate = AVRational{picturesPerSecond, 1};
-    c->gop_size = 5 * picturesPerSecond;  // a key picture every 5 s to seek to
+    // A picture's time exactly (33 ms: 1000 / 33 a second), so picture n starts
+    // where the sound of the frames before it ends, however long the clip.
+    c->time_base = AVRational{pictureMilliseconds, 1000};
+    c->framerate = AVRational{1000, pictureMilliseconds};
+    c->gop_size = 5000 / pictureMilliseconds;  // a key picture every 5 s to seek to
     c->colorspace = AVCOL_SPC_BT709;
     c->color_primaries = AVCOL_PRI_BT709;
     c->color_range = AVCOL_RANGE_MPEG;
@@ -264,7 +322,7 @@ static bool startSound(VideoEncoding& e, int sampleRate, std::string& error) {
     return true;
 }
 
-bool VideoClip::open(const std::string& path, int width, int height, int picturesPerSecond,
+bool VideoClip::open(const std::string& path, int width, int height, int pictureMilliseconds,
                      int sampleRate) {
     abandon();
     error_.clear();
@@ -282,29 +340,21 @@ bool VideoClip::open(const std::string& path, int width, int height, int picture
     // as results.
     av_log_set_level(AV_LOG_QUIET);
     auto e = std::make_unique<VideoEncoding>();
-    e->path = path;
-    e->temporary = path + ".part";
     e->container = container;
     e->width = width;
     e->height = height;
     // "file:" keeps a name with a colon from being taken for another protocol.
-    const std::string url = "file:" + e->temporary;
+    const std::string url = "file:" + common::temporaryPathOf(path);
     int result = avformat_alloc_output_context2(&e->format, nullptr, container->muxer, url.c_str());
     e->packet = av_packet_alloc();
     if (result < 0 || e->packet == nullptr) {
         error_ = avError("cannot start the file", result < 0 ? result : AVERROR(ENOMEM));
         return false;
     }
-    if (!startVideo(*e, picturesPerSecond, error_) || !startSound(*e, sampleRate, error_))
+    if (!startVideo(*e, pictureMilliseconds, error_) || !startSound(*e, sampleRate, error_))
         return false;
-    result = avio_open(&e->format->pb, url.c_str(), AVIO_FLAG_WRITE);
-    if (result < 0) {
-        error_ = avError("cannot create the file", result);
+    if (!openOutput(*e, path, error_))
         return false;
-    }
-    e->created = true;
-    e->fileOpen = true;
-    watchPartFile(e->temporary);
     AVDictionary* options = nullptr;
     // The index at the front: a browser plays the clip before it has all of it.
     if (container->muxer == std::string("mp4"))
@@ -451,36 +501,23 @@ bool VideoClip::finish() {
         }
     }
     if (done) {
-        e.fileOpen = false;
-        const int result = avio_closep(&e.format->pb);
-        if (result < 0) {
-            error_ = avError("cannot write the file", result);
+        avio_flush(e.format->pb);
+        if (e.format->pb->error < 0) {
+            error_ = avError("cannot write the file", e.format->pb->error);
             done = false;
         }
     }
-    if (done && std::rename(e.temporary.c_str(), e.path.c_str()) != 0) {
-        error_ = avError("cannot put the file in place", AVERROR(errno));
+    std::string reason;
+    if (done && !e.file.commit(reason)) {
+        error_ = reason;
         done = false;
     }
-    if (!done) {
-        abandon();
-        return false;
-    }
-    unwatchPartFile();
-    encoding_.reset();
-    return true;
+    encoding_.reset();  // the temporary file is removed with it unless committed
+    return done;
 }
 
 void VideoClip::abandon() {
-    if (encoding_ == nullptr)
-        return;
-    const bool created = encoding_->created;
-    const std::string temporary = encoding_->temporary;
-    encoding_.reset();
-    if (created) {
-        std::remove(temporary.c_str());
-        unwatchPartFile();
-    }
+    encoding_.reset();  // and with it the temporary file
 }
 
 }  // namespace tools

@@ -24,15 +24,15 @@ class VideoClip {
     static bool writes(const std::string& path);
 
     // Before the first frame is drawn: chooses the container and encoders by
-    // the path's ending, starts them for width by height pictures at
-    // `picturesPerSecond` and for stereo sound at `sampleRate`, and creates
+    // the path's ending, starts them for width by height pictures, each shown
+    // for `pictureMilliseconds`, and for stereo sound at `sampleRate`, and creates
     // "PATH.part" beside the clip, so that a place that cannot be written is
     // reported before any work. Both sides must be even: H.264 and VP9 store
     // colour at half the size each way, and a clip of another size would need
     // a picture that is not the program's, so odd sizes are refused. Until the
     // clip is finished or abandoned, an interrupt removes the temporary file
-    // (clip_part_file.h). False with the reason in error().
-    bool open(const std::string& path, int width, int height, int picturesPerSecond = 30,
+    // (common/replaced_file.h). False with the reason in error().
+    bool open(const std::string& path, int width, int height, int pictureMilliseconds = 33,
               int sampleRate = 48000);
 
     // The next picture: width * height RGB bytes, top row first (as the
@@ -41,7 +41,7 @@ class VideoClip {
 
     // The next stretch of sound: `sampleFrames` frames of interleaved 16-bit
     // stereo at the open's sample rate. The sound is kept in step with the
-    // pictures by its length alone: 1 / picturesPerSecond seconds a picture.
+    // pictures by its length alone: pictureMilliseconds of it a picture.
     bool addSound(const std::int16_t* interleavedStereo, int sampleFrames);
 
     // After the last picture and sound: empties the encoders, completes the

@@ -4,11 +4,8 @@
 #include <webp/encode.h>
 #include <webp/mux.h>
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-
-#include "tools/clip_part_file.h"
+#include "common/replaced_file.h"
+#include "tools/clip_pace.h"
 
 namespace tools {
 
@@ -17,18 +14,18 @@ namespace tools {
 static constexpr float kQuality = 75.0f;
 
 struct WebpClip {
-    std::string path;
-    std::string temporary;
-    FILE* file;
-    WebPAnimEncoder* encoder;
+    common::ReplacedFile file;
+    WebPAnimEncoder* encoder = nullptr;
     WebPConfig config;
-    int width;
-    int height;
-    long long pictures;
+    int width = 0;
+    int height = 0;
+    long long pictures = 0;
+
+    ~WebpClip() { WebPAnimEncoderDelete(encoder); }  // an unfinished file is removed with it
 };
 
 int clipTimestamp(long long index) {
-    return static_cast<int>(index * 1000 / 30);
+    return static_cast<int>(index * kClipPictureMilliseconds);
 }
 
 WebpClip* openWebpClip(const std::string& path, int width, int height, std::string& error) {
@@ -46,22 +43,22 @@ WebpClip* openWebpClip(const std::string& path, int width, int height, std::stri
     }
     // No loop count: players loop the clip for ever.
     options.anim_params.loop_count = 0;
-    const std::string temporary = path + ".part";
-    FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (file == nullptr) {
-        error = std::strerror(errno);
+    auto* clip = new WebpClip;
+    clip->config = config;
+    clip->width = width;
+    clip->height = height;
+    if (!clip->file.open(path, error)) {
+        delete clip;
         return nullptr;
     }
-    WebPAnimEncoder* encoder = WebPAnimEncoderNew(width, height, &options);
-    if (encoder == nullptr) {
-        std::fclose(file);
-        std::remove(temporary.c_str());
+    clip->encoder = WebPAnimEncoderNew(width, height, &options);
+    if (clip->encoder == nullptr) {
+        delete clip;
         error = "cannot start a WebP animation of " + std::to_string(width) + "x" +
                 std::to_string(height);
         return nullptr;
     }
-    watchPartFile(temporary);
-    return new WebpClip{path, temporary, file, encoder, config, width, height, 0};
+    return clip;
 }
 
 bool addWebpFrame(WebpClip* clip, const std::vector<unsigned char>& rgb, std::string& error) {
@@ -93,27 +90,6 @@ bool addWebpFrame(WebpClip* clip, const std::vector<unsigned char>& rgb, std::st
     return added;
 }
 
-// Writes the whole buffer and closes the file; false with the reason.
-static bool writeAndClose(FILE* file, const WebPData& data, std::string& error) {
-    const bool written = std::fwrite(data.bytes, 1, data.size, file) == data.size;
-    const int writeErrno = errno;
-    const bool flushed = std::fflush(file) == 0;
-    const int flushErrno = errno;
-    const bool closed = std::fclose(file) == 0;
-    const int closeErrno = errno;
-    if (!written || !flushed || !closed) {
-        error = std::strerror(!written ? writeErrno : !flushed ? flushErrno : closeErrno);
-        return false;
-    }
-    return true;
-}
-
-static void freeClip(WebpClip* clip) {
-    unwatchPartFile();
-    WebPAnimEncoderDelete(clip->encoder);
-    delete clip;
-}
-
 bool finishWebpClip(WebpClip* clip, std::string& error) {
     WebPData data;
     WebPDataInit(&data);
@@ -130,25 +106,14 @@ bool finishWebpClip(WebpClip* clip, std::string& error) {
         abandonWebpClip(clip);
         return false;
     }
-    const bool written = writeAndClose(clip->file, data, error);
+    const bool done = clip->file.write(data.bytes, data.size, error) && clip->file.commit(error);
     WebPDataClear(&data);
-    bool done = written;
-    if (written && std::rename(clip->temporary.c_str(), clip->path.c_str()) != 0) {
-        error = std::strerror(errno);
-        done = false;
-    }
-    if (!done)
-        std::remove(clip->temporary.c_str());
-    freeClip(clip);
+    delete clip;
     return done;
 }
 
 void abandonWebpClip(WebpClip* clip) {
-    if (clip == nullptr)
-        return;
-    std::fclose(clip->file);
-    std::remove(clip->temporary.c_str());
-    freeClip(clip);
+    delete clip;  // null is ignored; the temporary file is removed with it
 }
 
 }  // namespace tools

@@ -4,10 +4,10 @@
 
 #include <string>
 
+#include "frame/trace_line.h"
 #include "platform/web/page_host.h"
 #include "platform/web/web_page.h"
 #include "platform/web/webgl_raster.h"
-#include "tools/trace_line.h"
 #include "web/page_loop.h"
 #include "web/web_loop.h"
 #include "web/web_picture.h"
@@ -33,11 +33,11 @@ void offerPictureIfWanted() {
 
 // football.state(): the trace's line for the frame on screen.
 static const char* stateOfFrameOnScreen() {
-    static char line[tools::kTraceLineMax];
+    static char line[frame::kTraceLineMax];
     const PageLoop& loop = pageLoop();
     const frame::World& world = pageWorld();
-    const std::string terrain = loop.newLandscape ? tools::terrainHash(world.heightmap) : "";
-    const std::size_t length = tools::traceLine(
+    const std::string terrain = loop.newLandscape ? frame::terrainHash(world.heightmap) : "";
+    const std::size_t length = frame::traceLine(
         world, loop.framesRun, loop.newLandscape ? terrain.c_str() : nullptr, line);
     line[length > 0 ? length - 1 : 0] = '\0';  // without its newline
     return line;

@@ -32,7 +32,8 @@ static Axis axes[kAxisCount] = {
 
 // A drag across the picture's shorter side turns or tilts a quarter turn, or
 // moves 28 (a quarter of the pitch's length); fingers twice as far apart
-// narrow the view by 15 degrees. No gesture owes more than six seconds' worth.
+// narrow the view by 15 degrees. No gesture owes more than 90 frames: three
+// seconds at the match's pace of two frames every 66 ms.
 constexpr double kTurnFramesPerSide = 90.0;
 constexpr double kMoveFramesPerSide = 40.0;
 constexpr double kZoomFramesPerDoubling = 30.0;

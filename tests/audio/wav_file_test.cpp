@@ -22,17 +22,18 @@ std::uint32_t littleEndian(const std::vector<unsigned char>& bytes, std::size_t 
 }
 
 TEST(WavWriter, WritesTheHeaderWithItsSizesAndTheSamplesLittleEndian) {
-    const fs::path path = fs::temp_directory_path() / "football_wav_test.wav";
+    // A name outside Windows' ANSI code pages ("λ") is reached there too.
+    const fs::path path = fs::temp_directory_path() / fs::u8path("football_wav_test_\u03bb.wav");
     std::vector<std::int16_t> samples(2 * 3000);
     for (std::size_t i = 0; i < samples.size(); ++i)
         samples[i] = static_cast<std::int16_t>(i * 977 - 30000);
     audio::WavWriter writer;
     std::string error;
-    ASSERT_TRUE(writer.open(path.string(), error)) << error;
+    ASSERT_TRUE(writer.open(path.u8string(), error)) << error;
     ASSERT_TRUE(writer.append(samples.data(), 1000, error)) << error;
     ASSERT_TRUE(writer.append(&samples[2000], 2000, error)) << error;
     ASSERT_TRUE(writer.finish(error)) << error;
-    EXPECT_FALSE(fs::exists(path.string() + ".part"));
+    EXPECT_FALSE(fs::exists(fs::u8path(path.u8string() + ".part")));
 
     std::vector<unsigned char> bytes;
     {
@@ -61,15 +62,18 @@ TEST(WavWriter, FailuresSayWhyAndLeaveNoFile) {
     EXPECT_NE(error.find(missing.string() + ".part"), std::string::npos) << error;
     EXPECT_FALSE(writer.finish(error));
 
-    // A writer dropped before it finishes takes its partial file with it.
+    // A writer dropped before it finishes takes its partial file with it, and
+    // leaves the file it would have replaced as it was.
     const fs::path path = fs::temp_directory_path() / "football_wav_dropped.wav";
+    std::ofstream(path, std::ios::binary) << "old";
     {
         audio::WavWriter dropped;
         const std::int16_t samples[4] = {1, 2, 3, 4};
         ASSERT_TRUE(dropped.open(path.string(), error)) << error;
         ASSERT_TRUE(dropped.append(samples, 2, error)) << error;
     }
-    EXPECT_FALSE(fs::exists(path));
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(std::ifstream(path).rdbuf()), {}), "old");
+    fs::remove(path);
     EXPECT_FALSE(fs::exists(path.string() + ".part"));
 }
 

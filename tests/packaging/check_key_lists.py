@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 # check_key_lists.py -- the keys of `football --help` (printed from the program's key guide,
-# frame/key_guide.cpp) are the keys of the manual page, the README's key table and the Windows
+# frame/key_guide.cpp) are the keys of the manual page, docs/usage.md's key table and the Windows
 # START-HERE text: names each key missing from, or extra in, each of them; and the web page's
 # help line names every key the page acts on.
 # Usage: check_key_lists.py FOOTBALL SOURCE_DIR
@@ -46,15 +46,16 @@ def main(program, source):
                                check=True).stdout
     guide = LISTED_KEY.findall(between(help_text, "\nKeys", "\n\n", "football --help"))
     manual = between(read("packaging/football.6.in"), "\n.SH KEYS\n", "\n.SH ", "football.6.in")
-    readme = between(read("README.md"), "| Key | What it does |\n|---|---|\n", "\n\n", "README.md")
+    usage = between(read("docs/usage.md"), "| Key | What it does |\n|---|---|\n", "\n\n",
+                    "docs/usage.md")
     start_here = between(read("packaging/windows/START-HERE.txt"), "\nKeys\n----\n", "\n\n\n",
                          "START-HERE.txt")
     lists = {
         "the manual page (packaging/football.6.in)":
             [key for line in re.findall(r"^\.TP\n\.B (.+)$", manual, re.M)
              for key in split_keys(line)],
-        "the README's key table": [row.split(" | ")[0].lstrip("| ") for row in
-                                   readme.strip().split("\n")],
+        "docs/usage.md's key table": [row.split(" | ")[0].lstrip("| ") for row in
+                                      usage.strip().split("\n")],
         "START-HERE.txt": [key for keys in LISTED_KEY.findall(start_here)
                            for key in split_keys(keys)],
     }

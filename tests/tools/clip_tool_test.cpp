@@ -7,21 +7,23 @@
 #include <array>
 #include <chrono>
 #include <csignal>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "frame/camera.h"
 #include "frame/frame_script.h"
+#include "frame/trace_line.h"
 #include "frame/views.h"
 #include "frame/world.h"
 #include "tests/support/program_run.h"
 #include "tests/tools/picture_reader.h"
 #include "tools/record_options.h"
 #include "tools/record_run.h"
-#include "tools/trace_line.h"
 #include "tools/webp_clip.h"
 
 namespace tools_test {
@@ -34,7 +36,7 @@ using test_support::ProgramRun;
 using test_support::runProgram;
 using test_support::TempDir;
 
-TEST(ClipTool, ClipHoldsOnePictureForEachFrameAtThirtyASecond) {
+TEST(ClipTool, ClipHoldsOnePictureForEachFrameEveryThirtyThreeMilliseconds) {
     const TempDir temp;
     const std::string& dir = temp.path();
     // One run writes the clip and two of its frames as PNG files to compare.
@@ -45,7 +47,7 @@ TEST(ClipTool, ClipHoldsOnePictureForEachFrameAtThirtyASecond) {
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err, "football-record: wrote 2 pictures of 64x48 in '" + dir +
                          "/png': frame-00111.png to frame-00130.png; wrote '" + dir +
-                         "/c.webp': 20 pictures of 64x48, frames 111 to 130, 30 per second\n")
+                         "/c.webp': 20 pictures of 64x48, frames 111 to 130, one every 33 ms\n")
         << "no progress when standard error is not a terminal, only what was written";
     EXPECT_EQ(namesIn(dir), (std::vector<std::string>{"c.webp", "png"}))
         << "no temporary file is left";
@@ -58,7 +60,7 @@ TEST(ClipTool, ClipHoldsOnePictureForEachFrameAtThirtyASecond) {
     ASSERT_EQ(clip.endTimes.size(), 20u) << "frames 111 to 130, one picture each";
     for (std::size_t i = 0; i < clip.endTimes.size(); ++i)
         EXPECT_EQ(clip.endTimes[i], tools::clipTimestamp(static_cast<long long>(i) + 1)) << i;
-    EXPECT_EQ(clip.endTimes.back(), 666);
+    EXPECT_EQ(clip.endTimes.back(), 660) << "the match's pace: 33 ms a frame";
 
     // The clip's first and last pictures are frames 111 and 130, up to the
     // loss of the encoding.
@@ -82,16 +84,45 @@ static double probedSeconds(const std::string& out, int stream) {
     return std::stod(out.substr(out.find(name + "duration=\"") + name.size() + 10));
 }
 
-TEST(ClipTool, VideoClipsHoldThePicturesAndTheirSoundForTheClipsLength) {
+// The decoded frames of a clip's stream ("v" or "a"), as ffprobe times them:
+// each one's start and length in seconds.
+struct StreamTimes {
+    std::vector<double> starts;
+    std::vector<double> lengths;
+};
+
+static StreamTimes probedFrames(const std::string& clip, const char* stream) {
+    // One of the two length fields is there, as the FFmpeg release names it.
+    const ProgramRun probe =
+        runProgram(FOOTBALL_FFPROBE,
+                   {"-v", "error", "-select_streams", stream, "-show_entries",
+                    "frame=pts_time,duration_time,pkt_duration_time", "-of", "csv=p=0", clip});
+    EXPECT_EQ(probe.status, 0) << probe.err;
+    StreamTimes times;
+    std::istringstream lines(probe.out);
+    // A frame's side data may end its line early; a length may be "N/A".
+    for (std::string line; std::getline(lines, line);) {
+        if (line.empty())
+            continue;
+        times.starts.push_back(std::strtod(line.c_str(), nullptr));
+        const std::size_t comma = line.find(',');
+        times.lengths.push_back(
+            comma == std::string::npos ? 0.0 : std::strtod(line.c_str() + comma + 1, nullptr));
+    }
+    return times;
+}
+
+TEST(ClipTool, VideoClipsShowEachPictureWithItsFramesSound) {
     const TempDir temp;
     const std::string& dir = temp.path();
     for (const auto& [name, video, sound] :
          {std::array<std::string, 3>{"c.mp4", "h264", "aac"}, {"c.webm", "vp9", "opus"}}) {
         SCOPED_TRACE(name);
         const std::string clip = dir + "/" + name;
-        // 37 pictures: the sound ends in most of an encoder's frame, which must
-        // not be lost.
-        const ProgramRun r = runProgram(kRecord, {"106", "--clip", clip, "--from", "70", "--size",
+        // 629 pictures, over 20 s: the sound ends in most of an encoder's
+        // frame (AAC's 1,024, Opus's 960), which must not be lost.
+        const int pictures = 629;
+        const ProgramRun r = runProgram(kRecord, {"698", "--clip", clip, "--from", "70", "--size",
                                                   "64x48", "--out", dir + "/png", "--at", "70"});
         ASSERT_EQ(r.status, 0) << r.err;
         const ProgramRun probe = runProgram(
@@ -102,12 +133,27 @@ TEST(ClipTool, VideoClipsHoldThePicturesAndTheirSoundForTheClipsLength) {
         ASSERT_EQ(probe.status, 0) << probe.err;
         for (const std::string& line : std::vector<std::string>{
                  "0.codec_type=\"video\"", "0.codec_name=\"" + video + "\"", "0.width=64",
-                 "0.height=48", "0.nb_read_packets=\"37\"", "1.codec_type=\"audio\"",
+                 "0.height=48", "0.nb_read_packets=\"629\"", "1.codec_type=\"audio\"",
                  "1.codec_name=\"" + sound + "\"", "1.sample_rate=\"48000\"", "1.channels=2"})
             EXPECT_NE(probe.out.find("streams.stream." + line + "\n"), std::string::npos) << line;
         EXPECT_EQ(probe.out.find("streams.stream.2."), std::string::npos) << "two streams only";
         for (int stream : {0, 1})
-            EXPECT_NEAR(probedSeconds(probe.out, stream), 37 / 30.0, 0.01) << stream;
+            EXPECT_NEAR(probedSeconds(probe.out, stream), pictures * 0.033, 0.01) << stream;
+
+        // Frame n's sound is the n-th 33 ms of the sound (1,584 sample frames,
+        // as football-trace --audio writes it), and picture n shows while it
+        // is heard, within 20 ms, at the start and at the end of the clip.
+        const StreamTimes shown = probedFrames(clip, "v");
+        const StreamTimes heard = probedFrames(clip, "a");
+        ASSERT_EQ(shown.starts.size(), static_cast<std::size_t>(pictures));
+        ASSERT_FALSE(heard.starts.empty());
+        const double soundStart = heard.starts.front();
+        EXPECT_NEAR(heard.starts.back() + heard.lengths.back() - soundStart, pictures * 0.033,
+                    0.002)
+            << "the frames' sound, 33 ms each";
+        EXPECT_NEAR(shown.starts.front(), soundStart, 0.02) << "picture 1";
+        EXPECT_NEAR(shown.starts.back(), soundStart + (pictures - 1) * 0.033, 0.02)
+            << "picture " << pictures;
 
         // The first picture is frame 70, the right way up, up to the loss of
         // the encoding (colour kept at half size: some 14 levels here).
@@ -146,22 +192,13 @@ TEST(ClipTool, AlikePicturesAreKeptOnceForTheTimeOfBoth) {
     }
 }
 
-TEST(ClipTool, ClipTimestampsAreThirtyASecondRoundedDown) {
-    EXPECT_EQ(tools::clipTimestamp(0), 0);
-    EXPECT_EQ(tools::clipTimestamp(1), 33);
-    EXPECT_EQ(tools::clipTimestamp(2), 66);
-    EXPECT_EQ(tools::clipTimestamp(3), 100);
-    EXPECT_EQ(tools::clipTimestamp(600), 20000);
-    EXPECT_EQ(tools::clipTimestamp(1000000), 33333333) << "no overflow in long clips";
-}
-
 // The trace lines of a recorded run, collected after start-up and every frame.
 static void collectLine(const frame::World& world, std::int64_t frame, bool recreated, void* data) {
-    char line[tools::kTraceLineMax];
+    char line[frame::kTraceLineMax];
     const bool withTerrain = frame == 0 || recreated;
-    const std::string hash = withTerrain ? tools::terrainHash(world.heightmap) : std::string();
+    const std::string hash = withTerrain ? frame::terrainHash(world.heightmap) : std::string();
     const std::size_t n =
-        tools::traceLine(world, frame, withTerrain ? hash.c_str() : nullptr, line);
+        frame::traceLine(world, frame, withTerrain ? hash.c_str() : nullptr, line);
     static_cast<std::string*>(data)->append(line, n);
 }
 
@@ -250,15 +287,17 @@ TEST(ClipTool, AClipThatCannotBeWrittenIsNamedAndLeavesNothing) {
 TEST(ClipTool, AnInterruptedClipLeavesNoFile) {
     const TempDir dir;
     for (const std::string& clip : {dir.path() + "/i.webp", dir.path() + "/i.mp4"}) {
-        // Terminated once its temporary file is there (or after 30 s), it ends by the signal.
+        // Terminated once its temporary files are there (the sound's comes
+        // last, or after 30 s), it ends by the signal.
+        const std::string sound = clip + ".wav";
         test_support::RunOptions options;
-        options.whileRunning = [&clip](int pid) {
-            for (int wait = 0; wait < 600 && !std::filesystem::exists(clip + ".part"); ++wait)
+        options.whileRunning = [&sound](int pid) {
+            for (int wait = 0; wait < 600 && !std::filesystem::exists(sound + ".part"); ++wait)
                 std::this_thread::sleep_for(std::chrono::milliseconds(50));
             kill(pid, SIGTERM);
         };
-        const ProgramRun r =
-            runProgram(kRecord, {"100000", "--size", "16x16", "--clip", clip}, options);
+        const ProgramRun r = runProgram(
+            kRecord, {"100000", "--size", "16x16", "--clip", clip, "--audio", sound}, options);
         EXPECT_EQ(r.signal, SIGTERM) << clip << r.err;
     }
     EXPECT_TRUE(namesIn(dir.path()).empty());

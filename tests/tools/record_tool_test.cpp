@@ -9,12 +9,12 @@
 #include <vector>
 
 #include "frame/frame_script.h"
+#include "frame/trace_line.h"
 #include "frame/world.h"
 #include "tests/support/program_run.h"
 #include "tools/record_options.h"
 #include "tools/record_run.h"
 #include "tools/script_matches.h"
-#include "tools/trace_line.h"
 
 namespace tools_test {
 
@@ -84,10 +84,10 @@ TEST(RecordTool, ChosenFramesAndFileNames) {
 
 // The trace lines of a recorded run, collected after start-up and every frame.
 static void collectLine(const frame::World& world, std::int64_t frame, bool recreated, void* data) {
-    char line[tools::kTraceLineMax];
+    char line[frame::kTraceLineMax];
     const bool withTerrain = frame == 0 || recreated;
-    const std::string hash = withTerrain ? tools::terrainHash(world.heightmap) : std::string();
-    const size_t n = tools::traceLine(world, frame, withTerrain ? hash.c_str() : nullptr, line);
+    const std::string hash = withTerrain ? frame::terrainHash(world.heightmap) : std::string();
+    const size_t n = frame::traceLine(world, frame, withTerrain ? hash.c_str() : nullptr, line);
     static_cast<std::string*>(data)->append(line, n);
 }
 

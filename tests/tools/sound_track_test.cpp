@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "common/numeric.h"
 #include "tests/support/program_run.h"
 
 namespace {
@@ -35,7 +36,7 @@ double power(const std::vector<std::int16_t>& left, int frame, bool band) {
         return sum / kFrameSamples;
     }
     for (double hertz = 2000.0; hertz <= 4500.0; hertz += 100.0) {
-        const double k = 2.0 * std::cos(2.0 * M_PI * hertz / 48000.0);
+        const double k = 2.0 * std::cos(2.0 * common::kPi * hertz / 48000.0);
         double s1 = 0.0, s2 = 0.0;
         for (int i = 0; i < kFrameSamples; ++i) {
             const double s0 = x[i] + k * s1 - s2;

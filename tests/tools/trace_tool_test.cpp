@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "common/match_seed.h"
+#include "common/numeric.h"
 #include "frame/session_file.h"
 #include "tests/support/program_run.h"
 
@@ -403,7 +404,7 @@ TEST(TraceTool, TheFollowCameraKeepsTheBallNearTheMiddleWithoutJumps) {
     int inView = 0, nearMiddle = 0;
     double largestTurn = 0.0;
     std::vector<double> distances, last = numbers(out[0], "camera");
-    const double toRadians = 3.14159265358979 / 180.0;
+    const double toRadians = common::kPi / 180.0;
     for (std::size_t frame = 1; frame < out.size(); ++frame) {
         const std::vector<double> ball = numbers(out[frame], "ball");
         const std::vector<double> c = numbers(out[frame], "camera");

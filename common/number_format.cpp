@@ -1,13 +1,13 @@
 // number_format.cpp -- the trace's numbers as text without printf: std::to_chars
 // with nine significant digits writes exactly what printf "%.9g" writes for the
 // float widened to double (the widening is exact), correctly rounded.
-#include "tools/number_format.h"
+#include "common/number_format.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
 
-namespace tools {
+namespace common {
 
 int formatFloat(float value, char* out) {
 #if defined(_LIBCPP_VERSION)
@@ -28,4 +28,4 @@ int formatInteger(std::int64_t value, char* out) {
     return static_cast<int>(result.ptr - out);
 }
 
-}  // namespace tools
+}  // namespace common

@@ -1,5 +1,5 @@
 // number_format_test.cpp -- the trace's number text against the C library's "%.9g".
-#include "tools/number_format.h"
+#include "common/number_format.h"
 
 #include <gtest/gtest.h>
 
@@ -20,8 +20,8 @@ std::string viaPrintf(float value) {
 }
 
 std::string viaFormat(float value) {
-    char text[tools::kNumberTextMax];
-    const int length = tools::formatFloat(value, text);
+    char text[common::kNumberTextMax];
+    const int length = common::formatFloat(value, text);
     return std::string(text, static_cast<std::size_t>(length));
 }
 
@@ -102,9 +102,9 @@ TEST(NumberFormat, MatchesPrintfOnEveryFloatNearTheTraceRanges) {
 }
 
 TEST(NumberFormat, Integers) {
-    char text[tools::kNumberTextMax];
+    char text[common::kNumberTextMax];
     auto format = [&](std::int64_t value) {
-        return std::string(text, static_cast<std::size_t>(tools::formatInteger(value, text)));
+        return std::string(text, static_cast<std::size_t>(common::formatInteger(value, text)));
     };
     EXPECT_EQ(format(0), "0");
     EXPECT_EQ(format(-7), "-7");

@@ -1,10 +1,10 @@
-// number_format.h -- decimal text of the trace's numbers; called by the trace
-// line writer for every field of every frame.
+// number_format.h -- decimal text of numbers without printf; called by the trace
+// line writer (frame/trace_line.h) for every field of every frame.
 #pragma once
 
 #include <cstdint>
 
-namespace tools {
+namespace common {
 
 // Longest text either function writes, without a terminator.
 constexpr int kNumberTextMax = 32;
@@ -17,4 +17,4 @@ int formatFloat(float value, char* out);
 // Writes a signed integer in decimal; returns the number of chars written.
 int formatInteger(std::int64_t value, char* out);
 
-}  // namespace tools
+}  // namespace common

@@ -1,12 +1,12 @@
 // trace_line.cpp -- the trace's per-frame line: keys and numbers in a fixed order.
-#include "tools/trace_line.h"
+#include "frame/trace_line.h"
 
 #include <cstring>
 #include <initializer_list>
 
-#include "tools/number_format.h"
+#include "common/number_format.h"
 
-namespace tools {
+namespace frame {
 
 std::string terrainHash(const render::Heightmap& heightmap) {
     std::uint64_t hash = 0xcbf29ce484222325ull;
@@ -41,11 +41,11 @@ static void text(Line& line, const char* literal) {
 }
 
 static void integer(Line& line, std::int64_t value) {
-    line.at += formatInteger(value, line.at);
+    line.at += common::formatInteger(value, line.at);
 }
 
 static void real(Line& line, float value) {
-    line.at += formatFloat(value, line.at);
+    line.at += common::formatFloat(value, line.at);
 }
 
 static void reals(Line& line, std::initializer_list<float> values) {
@@ -165,4 +165,4 @@ std::size_t traceLine(const frame::World& world, std::int64_t frame, const char*
     return static_cast<std::size_t>(line.at - out);
 }
 
-}  // namespace tools
+}  // namespace frame

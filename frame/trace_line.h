@@ -1,5 +1,5 @@
 // trace_line.h -- one frame's state as the trace's compact JSON line; called by
-// football-trace after start-up and after every frame.
+// football-trace after start-up and after every frame, and by the page for football.state().
 #pragma once
 
 #include <cstddef>
@@ -8,7 +8,7 @@
 
 #include "frame/world.h"
 
-namespace tools {
+namespace frame {
 
 // Longest line traceLine writes, newline included.
 constexpr std::size_t kTraceLineMax = 2048;
@@ -23,7 +23,6 @@ std::string terrainHash(const render::Heightmap& heightmap);
 // clubs when they are not the designed pair), ending in '\n'. `terrain` is the
 // hash to show after "rng", or nullptr for a line without it. Returns the
 // number of chars written to `out`, which needs kTraceLineMax bytes.
-std::size_t traceLine(const frame::World& world, std::int64_t frame, const char* terrain,
-                      char* out);
+std::size_t traceLine(const World& world, std::int64_t frame, const char* terrain, char* out);
 
-}  // namespace tools
+}  // namespace frame
