@@ -53,7 +53,8 @@ void LastClip::show(frame::World& world, const std::string& text, bool failed,
 
 // Where no recorder is: the whole session (a clip needs every frame's state
 // before it) in the videos folder, and the command that makes the clip.
-void LastClip::saveSession(const frame::Session& session, std::int64_t from, frame::World& world) {
+void LastClip::saveSession(const frame::Session& session, std::int64_t from,
+                           const std::string& teamsFile, frame::World& world) {
     const std::string folder = platform::videosFolder();
     const std::string path = frame::freeMomentPath(folder, ".session");
     std::string error = "every name for this moment is taken";
@@ -69,11 +70,13 @@ void LastClip::saveSession(const frame::Session& session, std::int64_t from, fra
     const std::string name = path.substr(path.find_last_of("/\\") + 1);
     show(world,
          "Session saved: " + path + " - on Linux, make the clip: football-record --session " +
-             name + " --from " + std::to_string(from) + " --clip clip.mp4",
+             name + (teamsFile.empty() ? std::string() : " --teams-file " + teamsFile) +
+             " --from " + std::to_string(from) + " --clip clip.mp4",
          false, kSessionNoticeMs);
 }
 
-void LastClip::start(const frame::Session& session, frame::World& world) {
+void LastClip::start(const frame::Session& session, frame::World& world,
+                     const std::string& teamsFile) {
     const std::int64_t from = std::max<std::int64_t>(1, session.frames - kLastClipFrames + 1);
     if (recorder_ != nullptr) {
         const std::string busy = "A clip is being made already: " + clipPath_;
@@ -82,7 +85,7 @@ void LastClip::start(const frame::Session& session, frame::World& world) {
     }
     const std::string recorder = platform::programBesideThisOne("football-record");
     if (recorder.empty()) {
-        saveSession(session, from, world);
+        saveSession(session, from, teamsFile, world);
         return;
     }
     const std::string folder = platform::videosFolder();
@@ -94,11 +97,15 @@ void LastClip::start(const frame::Session& session, frame::World& world) {
     int width = 0, height = 0;
     lastClipSize(world.viewport.width, world.viewport.height, width, height);
     if (!sessionPath.empty()) {
-        const std::vector<std::string> arguments = {
+        std::vector<std::string> arguments = {
             "--session", sessionPath,
             "--from",    std::to_string(from),
             "--clip",    path,
             "--size",    std::to_string(width) + "x" + std::to_string(height)};
+        if (!teamsFile.empty()) {
+            arguments.push_back("--teams-file");
+            arguments.push_back(teamsFile);
+        }
         recorder_ = platform::startBackgroundProcess(recorder, arguments, sessionPath, error);
     }
     if (recorder_ == nullptr) {

@@ -33,7 +33,10 @@ class LastClip {
     // temporary file) for the latest kLastClipFrames frames, into the videos
     // folder under a name never taken; without one, saves the session there
     // and says how to make the clip from it. The notice line says which.
-    void start(const frame::Session& session, frame::World& world);
+    // A session of a teams file's clubs (`teamsFile` not empty) needs the file:
+    // the recorder is given it too, and so is the command named.
+    void start(const frame::Session& session, frame::World& world,
+               const std::string& teamsFile = std::string());
 
     // After every frame: looks at the recorder without waiting, keeps the
     // notice line up while it works, and once it has ended names the clip
@@ -48,7 +51,8 @@ class LastClip {
 
   private:
     void show(frame::World& world, const std::string& text, bool failed, std::uint32_t forMs);
-    void saveSession(const frame::Session& session, std::int64_t from, frame::World& world);
+    void saveSession(const frame::Session& session, std::int64_t from, const std::string& teamsFile,
+                     frame::World& world);
     void recorderEnded(bool succeeded, const std::string& lastLine);
 
     platform::BackgroundProcess* recorder_ = nullptr;

@@ -49,6 +49,7 @@ int main(int argc, char** argv) {
         return watchStatus;
     const std::uint32_t seed = frame::chooseMatches(app::gameWorld(), matches, clubs);
     watch.matches = matches;
+    watch.teamsFile = commandLine.teamsFile;
     watch.firstSeed = seed;
     if (matches.seedFromClock && !matches.seedGiven) {
         std::printf("football: seed %lu\n", static_cast<unsigned long>(seed));

@@ -76,7 +76,7 @@ void SessionWatch::beforeFrame(frame::World& world) {
 void SessionWatch::afterFrame(frame::World& world) {
     const bool clipKey = world.keys.held[platform::kVkF9];
     if (clipKey && !clipKeyWasDown_)
-        clip_.start(log_.session, world);
+        clip_.start(log_.session, world, choice_.teamsFile);
     clipKeyWasDown_ = clipKey;
     if (playing_)
         world.keys = userKeys_;

@@ -26,6 +26,7 @@ struct WatchChoice {
     bool play = false;              // --play-session FILE was given
     frame::FrameScript playScript;  // with play: the session's frames (frame::sessionScript)
     common::MatchChoice matches;    // the matches as chosen (a played session's own)
+    std::string teamsFile;          // --teams-file FILE, which F9's recorder needs too
     std::uint32_t firstSeed = common::kDesignedSeed;  // what frame::chooseMatches gave
 };
 
