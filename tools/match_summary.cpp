@@ -15,7 +15,8 @@ static double share(std::int64_t part, std::int64_t whole) {
 static void writeScorer(const frame::GoalEvent& goal, const frame::MatchClubs& clubs,
                         std::FILE* out) {
     std::fprintf(out, "minute %lld, ", static_cast<long long>(frame::matchMinute(goal.crossedAt)));
-    if (goal.scorerTeam < 1 || goal.scorerTeam > 2) {
+    if (goal.scorerTeam < 1 || goal.scorerTeam > 2 || goal.scorerHolder < 0 ||
+        goal.scorerHolder >= frame::kSquadSize) {
         std::fprintf(out, "scorer unknown");
         return;
     }

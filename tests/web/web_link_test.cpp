@@ -67,6 +67,9 @@ TEST(WebLinkTest, NamesTheBadParameterAndAsksForNothing) {
         {"?session=AQAAwYQ9AQ", "session=AQAAwYQ9AQ: the session link runs 1000001 frames"},
         {"?session=AQAACgEBggI", "session=AQAACgEBggI: the session link turns replays on"},
         {"?session=AQAAAAA&at=5", "session=...: not with at"},
+        {"?session=AQAAAAA&home=HARBOUR", "session=...: not with at"},
+        {"?home=HARBOUR&home=KESTREL", "home=KESTREL: given twice"},
+        {"?away=", "away=: "},
     };
     for (const auto& row : bad) {
         web::MomentLink link;
@@ -104,6 +107,8 @@ TEST(WebLinkTest, CarriesASessionAsItWasWatched) {
         << error;
     EXPECT_TRUE(moment.sessionGiven && moment.mute && !moment.script.matches.seedGiven);
     EXPECT_EQ(moment.session.firstShown, 1);
+    ASSERT_TRUE(web::parseMomentLink("?away=kestrel&home=Harbour", moment, error)) << error;
+    EXPECT_EQ(moment.script.matches.home + moment.script.matches.away, "Harbourkestrel");
 }
 
 }  // namespace

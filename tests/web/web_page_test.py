@@ -141,12 +141,19 @@ def check_saves(browser, page, record, trace, work, failures):
 
 
 def check_session_link(browser, page, record, trace, work, failures):
-    """Watched with a view, the camera flown and a pause, F9 shows the session's link in a box
-    (focus on its copy button, back on the picture when Escape closes it); the link opened plays
-    to the pause as football-trace and football-record play the session it carries, and the
+    """Two clubs chosen (the Clubs control offers them, those two selected), watched with a
+    view, the camera flown and a pause, F9 shows the session's link in a box (focus on its copy
+    button, back on the picture when Escape closes it); the link opened plays to the pause as
+    football-trace and football-record play the session it carries, kits and names too, and the
     Link control's link plays too."""
-    first = browser.open_page(page, WIDTH, HEIGHT)
+    first = browser.open_page(page + "?home=harbour&away=KESTREL", WIDTH, HEIGHT)
     browser.wait_for(first, FRAMES + " >= 2", 120)
+    offered = browser.evaluate(first, "document.getElementById('clubs-button').click(), "
+                                      "[...document.querySelectorAll('#clubs-home option')]"
+                                      ".map((o) => o.selected ? '*' + o.value : o.value).join()")
+    browser.evaluate(first, "document.getElementById('clubs-close').click()")
+    if not offered.startswith("DYNAMO,SHAKHTAR,*HARBOUR,") or offered.count(",") < 15:
+        failures.append("the Clubs control offers %r" % offered)
     press(browser, first, 0x33, "3", FRAMES + " >= 5")
     press(browser, first, 0x4F, "o", FRAMES + " >= 15")
     browser.wait_for(first, FRAMES + " >= 40", 60)
@@ -353,6 +360,7 @@ BAD_LINKS = [
     ("?at=banana", "at=banana: "),
     ("?session=" + session_link([1, 0, 0, 5000000, 900]), "session=AQAAwJaxAoQH: the session "
      "link runs 5000000 frames"),
+    ("?home=NOWHERE", "no club 'NOWHERE' is known for the home side"),
 ]
 
 
@@ -413,7 +421,7 @@ def camera_after(browser, session, before, field, timeout=60):
 
 def check_phone(browser, page, work, failures):
     """A phone held upright (390x844 CSS pixels, two device pixels each, touch): the score bar
-    twice the designed pixels; a tap shows the controls, twelve named buttons in sight; the
+    twice the designed pixels; a tap shows the controls, thirteen named buttons in sight; the
     pause control pauses; a swipe turns and a pinch zooms the paused picture. Then, the site
     kept by its service worker, a reload without the network plays."""
     session = browser.open_page(page, 390, 844, phone=True)
@@ -435,8 +443,8 @@ def check_phone(browser, page, work, failures):
                 "b.getAttribute('aria-label'); }).length")
     browser.wait_for(session, "getComputedStyle(document.getElementById('controls'))"
                                  ".opacity == '1'", 5)
-    if browser.evaluate(session, in_sight) != 12:
-        failures.append("phone: a tap shows %s of the 12 named controls" %
+    if browser.evaluate(session, in_sight) != 13:
+        failures.append("phone: a tap shows %s of the 13 named controls" %
                         browser.evaluate(session, in_sight))
     x, y = browser.evaluate(session, "(() => { const r = document.querySelector("
                                      "'[aria-label^=Pause]').getBoundingClientRect(); "

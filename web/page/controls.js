@@ -166,7 +166,7 @@
   });
   document.getElementById('clubs-close').addEventListener('click', () => {
     openClubs(false);
-    clubsButton.focus();
+    canvas.focus();
   });
   clubsBox.addEventListener('keydown', (event) => {
     if (event.key === 'Escape') {
