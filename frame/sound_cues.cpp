@@ -73,7 +73,9 @@ audio::FrameCues soundCues(const CuesBefore& previous, const World& after) {
     const bool replayOver = previous.replaying && !after.replay.active && match.warmUpFrames > 100;
     const bool halfTime = after.series.halfTimeFrames > 0;
     const bool secondHalf = previous.halfTime && !halfTime && match.warmUpFrames > 100;
-    cues.kickOffWhistle = warmedUp || (awarded && !after.replay.active) || replayOver || secondHalf;
+    // A replay that ends into half time leaves play stopped: no kick-off yet.
+    cues.kickOffWhistle =
+        warmedUp || (awarded && !after.replay.active) || (replayOver && !halfTime) || secondHalf;
     cues.halfTimeWhistle = !previous.halfTime && halfTime;
     cues.finalWhistle = after.series.finalScoreFrames == kFinalScoreFrames;
     cues.rain = static_cast<float>(after.rain.falling) / static_cast<float>(render::kRainDropCount);
