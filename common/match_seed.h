@@ -17,7 +17,7 @@ struct MatchChoice {
     // With minutes: half time halfway. --match-minutes sets it; a session
     // older than half time has a match length without it, and replays so.
     bool halves = false;
-    bool replays = false;        // --replays: every goal replayed (R turns them on and off later)
+    bool replays = false;  // --replays: every goal replayed (R turns them on and off later)
     // --home NAME, --away NAME: the clubs (frame/clubs.h); empty: the designed
     // side (DYNAMO at home, SHAKHTAR away). Once the clubs are found, the
     // club's own name.

@@ -76,9 +76,8 @@ static bool keyOfFocusedButton(int key) {
         return false;
     return EM_ASM_INT({
                const focused = document.activeElement;
-               return focused && (focused.tagName == 'BUTTON' || focused.tagName == 'SELECT')
-                          ? 1
-                          : 0;
+               return focused && (focused.tagName == 'BUTTON' || focused.tagName == 'SELECT') ? 1
+                                                                                              : 0;
            }) != 0;
 }
 

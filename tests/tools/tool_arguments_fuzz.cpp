@@ -106,8 +106,8 @@ static void teamsText(const std::string& text) {
 }
 
 // The first byte picks the tool, or with its bit 2 a session's text, with
-// its bit 3 a teams file's (the rest); otherwise the rest are the tool's arguments, separated by NUL bytes
-// (which no real argument holds).
+// its bit 3 a teams file's (the rest); otherwise the rest are the tool's arguments, separated by
+// NUL bytes (which no real argument holds).
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0)
         return 0;
