@@ -8,6 +8,7 @@
 #include "platform/web/page_host.h"
 #include "platform/web/web_page.h"
 #include "platform/web/webgl_raster.h"
+#include "render/scene.h"
 #include "web/web_canvas.h"
 #include "web/web_help.h"
 #include "web/web_input.h"
@@ -37,6 +38,7 @@ int main() {
     // as the window layer does: the projection for the size, then the scene.
     frame::chooseMatches(web::pageWorld(), link.script.matches);
     web::startPageSession(link.script.matches, link.sessionGiven ? &link.session : nullptr);
+    render::frameUprightPictures(true);
     web::followCanvasSize();
     frame::initScene(web::pageWorld());
     web::listenToPage();
