@@ -10,6 +10,7 @@
 #include "platform/web/web_page.h"
 #include "web/link_keys.h"
 #include "web/page_loop.h"
+#include "web/web_announce.h"
 #include "web/web_loop.h"
 #include "web/web_picture.h"
 #include "web/web_session.h"
@@ -40,11 +41,13 @@ static void runSlice(const frame::FrameScript& script, std::int64_t last, std::i
             frame::drawFrame(world, pageReplayTape());
         giveKeysBack(world.keys, watcher);
     }
+    noteFrameQuietly(world);
     showFrameCount(loop.framesRun);
 }
 
 std::string heldMomentLine() {
-    return "Paused at frame " + std::to_string(pageLoop().framesRun) + ": Space or Pause plays on";
+    return "Paused at frame " + std::to_string(pageLoop().framesRun) +
+           (touchScreen() ? ": tap \u25B6 to play on" : ": Space or Pause plays on");
 }
 
 // The moment reached: its picture held with the match paused there, which no
@@ -55,6 +58,7 @@ static void holdMoment() {
     loop.moment.at = 0;
     loop.holding = true;
     holdPageSound();
+    announceFrame(pageWorld());
     redrawPicture();
     showPageStatus(heldMomentLine());
 }

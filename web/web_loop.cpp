@@ -13,6 +13,7 @@
 #include "platform/web/web_page.h"
 #include "web/link_keys.h"
 #include "web/page_loop.h"
+#include "web/web_announce.h"
 #include "web/web_capture.h"
 #include "web/web_catch_up.h"
 #include "web/web_picture.h"
@@ -78,6 +79,7 @@ static void onAnimationFrame() {
     }
     loop.newLandscape = world.series.nextMatches != matches;
     giveKeysBack(world.keys, watcher);
+    announceFrame(world);
     loop.nextFrameAt = platform::getTickCount() + host.waitMs;
     showFrameCount(loop.framesRun);
 }
@@ -85,6 +87,7 @@ static void onAnimationFrame() {
 void startFrameLoop(const MomentLink& link) {
     loop.newLandscape = true;
     exposeFrameState();
+    exposePanelState();
     if (link.sessionGiven) {
         loop.played = frame::sessionScript(link.session.session);
         loop.firstShown = link.session.firstShown;

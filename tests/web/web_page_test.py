@@ -428,6 +428,12 @@ def check_phone(browser, page, work, failures):
                200)
     if bar != 60:
         failures.append("phone: the score bar is %d device pixels high, not 60" % bar)
+    pitch, sky = picture_shares(png_pixels.read_rgb(shot))
+    print("phone: upright, the pitch fills %.1f %% of the picture, the sky %.1f %%" %
+          (100 * pitch, 100 * sky), flush=True)
+    if pitch < 0.40 or sky > 0.15:
+        failures.append("phone: upright, the pitch fills %.1f %% (at least 40) and the sky "
+                        "%.1f %% (at most 15)" % (100 * pitch, 100 * sky))
     touch(browser, session, [(195, 300)])
     controls = "[...document.querySelectorAll('#controls button')]"
     in_sight = (controls + ".filter((b) => { const r = b.getBoundingClientRect(); return "
@@ -438,6 +444,19 @@ def check_phone(browser, page, work, failures):
     if browser.evaluate(session, in_sight) != 12:
         failures.append("phone: a tap shows %s of the 12 named controls" %
                         browser.evaluate(session, in_sight))
+    bar_share = browser.evaluate(session, "(() => { const r = document.getElementById("
+                                          "'controls').getBoundingClientRect(); "
+                                          "return r.width * r.height / innerWidth / innerHeight; })()")
+    print("phone: the controls cover %.1f %% of the picture" % (100 * bar_share), flush=True)
+    if bar_share > 0.08:
+        failures.append("phone: the controls cover %.1f %% of the picture" % (100 * bar_share))
+    # Where the system has a share sheet, the Link control hands it the link.
+    browser.evaluate(session, "navigator.share = (data) => { window.shared = data; "
+                              "return Promise.resolve(); }; document.getElementById('share').click()")
+    shared = browser.evaluate(session, "[window.shared && window.shared.url, "
+                                       "document.getElementById('link-box').hidden]")
+    if not shared[0] or "session=" not in shared[0] or not shared[1]:
+        failures.append("phone: the Link control shares %r (the box hidden: %s)" % tuple(shared))
     x, y = browser.evaluate(session, "(() => { const r = document.querySelector("
                                      "'[aria-label^=Pause]').getBoundingClientRect(); "
                                      "return [r.x + r.width / 2, r.y + r.height / 2]; })()")
@@ -459,6 +478,54 @@ def check_phone(browser, page, work, failures):
         failures.append("phone: the swipe does not turn right (%s to %s) or the pinch does not "
                         "zoom in (%s to %s)" % (yaw, turned, fov, zoomed))
     check_offline(browser, session, failures)
+    browser.close_page(session)
+
+
+def picture_shares(picture):
+    """The shares of a picture's pixels that are the pitch's grass (its stripes' pure greens)
+    and the sky's colour."""
+    width, height, rgb = picture
+    pitch = sky = 0
+    for i in range(0, len(rgb), 3):
+        r, g, b = rgb[i], rgb[i + 1], rgb[i + 2]
+        pitch += r <= 3 and b <= 3 and g >= 150
+        sky += (r, g, b) == (153, 153, 255)
+    return pitch / (width * height), sky / (width * height)
+
+
+def check_phone_sideways(browser, page, failures):
+    """A phone on its side, held at a moment before the first goal: the line says to tap; play on,
+    and the goal is announced for screen readers; the help, opened over the match panel, is
+    alone, opaque, at its start and lists no key."""
+    session = browser.open_page(page + "?at=440", 844, 390, phone=True)
+    if not browser.wait_for(session, FRAMES + " == 440", 120):
+        failures.append("sideways: the moment is not drawn")
+        return
+    status = browser.evaluate(session, "document.getElementById('status').textContent")
+    if status != "Paused at frame 440: tap \u25b6 to play on":
+        failures.append("sideways: the held moment's line is %r" % status)
+    press(browser, session, 0x20, " ")
+    announced = "document.getElementById('announce').textContent"
+    browser.wait_for(session, FRAMES + " > 462", 60)
+    if browser.evaluate(session, announced) != "Goal for DYNAMO: 1 : 0":
+        failures.append("sideways: after the first goal the page announces %r" %
+                        browser.evaluate(session, announced))
+    press(browser, session, 0x09, "Tab", "football.panel() == '1'")
+    frame = browser.evaluate(session, FRAMES)
+    browser.wait_for(session, "%s > %d" % (FRAMES, frame + 1), 30)  # Tab seen up
+    browser.evaluate(session, "document.getElementById('help-button').click()")
+    panel_gone = browser.wait_for(session, "football.panel() == ''", 30)
+    guide = browser.evaluate(session, "(() => { const g = document.getElementById('guide'); "
+                             "return [g.hidden, g.scrollTop, g.scrollHeight > g.clientHeight, "
+                             "getComputedStyle(g).backgroundColor, [...g.querySelectorAll('th')]"
+                             ".filter((t) => t.offsetParent).map((t) => t.textContent)]; })()")
+    hidden, top, scrolls, background, rows = guide
+    print("sideways: help rows %s" % rows, flush=True)
+    keys = [row for row in rows if row in ("F12", "Print Screen", "Mouse", "Shift+Tab", "Space")]
+    if hidden or top != 0 or not scrolls or background != "rgb(0, 0, 0)" or not panel_gone or \
+            keys or "Double tap" not in rows:
+        failures.append("sideways: help shown %s at %s (scrolls %s), %s, the panel gone %s, "
+                        "keys listed %s" % (not hidden, top, scrolls, background, panel_gone, keys))
     browser.close_page(session)
 
 
@@ -509,6 +576,7 @@ def main():
             check_bad_links(browser, page, failures)
             check_link_keys(browser, page, trace, failures)
             check_phone(browser, page, work, failures)
+            check_phone_sideways(browser, page, failures)
         for _, problem in browser.problems:
             failures.append("the browser's log: " + problem)
     finally:
