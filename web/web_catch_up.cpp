@@ -31,8 +31,14 @@ static void runSlice(const frame::FrameScript& script, std::int64_t last, std::i
     PageLoop& loop = pageLoop();
     frame::World& world = pageWorld();
     const double start = pageMilliseconds();
+    const std::int64_t first = loop.framesRun + 1;
     while (loop.framesRun < last && pageMilliseconds() - start < kCatchUpSliceMs) {
         const std::int64_t n = loop.framesRun + 1;
+        // A drawn frame begins a slice and ends it: with the frames before it,
+        // or with the picture shown after it, it would hold the page's thread
+        // up to twice a slice's time.
+        if (n + 1 == firstDrawn && n != first)
+            break;
         const frame::KeyTable watcher = takeLinkKeys(world.keys, script, n, true);
         logPageFrame(world);
         loop.newLandscape = frame::stepScriptedFrame(world, pageReplayTape(), script, n).nextMatch;
@@ -40,6 +46,8 @@ static void runSlice(const frame::FrameScript& script, std::int64_t last, std::i
         if (n + 1 == firstDrawn && !loop.contextLost)
             frame::drawFrame(world, pageReplayTape());
         giveKeysBack(world.keys, watcher);
+        if (n + 1 == firstDrawn)
+            break;
     }
     noteFrameQuietly(world);
     showFrameCount(loop.framesRun);

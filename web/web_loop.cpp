@@ -11,6 +11,7 @@
 #include "platform/time.h"
 #include "platform/web/page_host.h"
 #include "platform/web/web_page.h"
+#include "platform/web/webgl_raster.h"
 #include "web/link_keys.h"
 #include "web/page_loop.h"
 #include "web/web_announce.h"
@@ -49,6 +50,13 @@ frame::ReplayTape& pageReplayTape() {
 // for the rest of 66 ms. So no frame comes sooner than 66 ms after the one
 // two before it: at most two frames per 66 ms, the desktop's pace.
 static void onAnimationFrame() {
+    // The scene's programs first (web_main.cpp), however long the browser
+    // takes, but not for ever.
+    constexpr int kMostProgramWaits = 120;
+    if (!webglProgramsReady() && loop.programWaits < kMostProgramWaits) {
+        loop.programWaits += 1;
+        return;
+    }
     if (catchUpSlice())
         return;
     if (loop.holding)

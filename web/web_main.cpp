@@ -2,6 +2,7 @@
 // start-up, the link to a moment, then the frame loop on the browser's animation frames.
 #include <string>
 
+#include "frame/frame_picture.h"
 #include "frame/match_series.h"
 #include "frame/scene_start.h"
 #include "platform/web/fixed_gl.h"
@@ -16,6 +17,20 @@
 #include "web/web_loop.h"
 #include "web/web_session.h"
 #include "web/web_sound.h"
+
+// The scene's programs begun while the page starts, the browser compiling them
+// as the page goes on (the frame loop waits for them): a triangle drawn under
+// the lighting a frame's camera leaves, which every frame sets again, taking
+// the current colour and normal and changing neither.
+static void beginScenePrograms() {
+    frame::placeCamera(web::pageWorld().camera);
+    fixedgl::begin(GL_TRIANGLES);
+    fixedgl::vertex3f(0.0f, 0.0f, 0.0f);
+    fixedgl::vertex3f(1.0f, 0.0f, 0.0f);
+    fixedgl::vertex3f(0.0f, 1.0f, 0.0f);
+    fixedgl::end();
+    web::prepareWebglPrograms();
+}
 
 int main() {
     if (!web::makeCanvasContext()) {
@@ -41,6 +56,7 @@ int main() {
     render::frameUprightPictures(true);
     web::followCanvasSize();
     frame::initScene(web::pageWorld());
+    beginScenePrograms();
     web::listenToPage();
     web::fillPageHelp();
     web::startPageSound(link.mute, link.volume);

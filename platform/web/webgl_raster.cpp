@@ -212,7 +212,7 @@ bool WebglRaster::start(std::string& error) {
     // The unlit and the clip programs first: a context that cannot make
     // them cannot draw.
     for (const std::uint64_t key : {std::uint64_t{0}, kClipProgram}) {
-        ProgramInUse made = {{}, false, {}, {0, 0, 0}, -1, -1};
+        ProgramInUse made = {{}, false, {}, {0, 0, 0}, -1, -1, false};
         if (!makeProgram(key, made.program, error)) {
             forget();
             return false;
@@ -226,6 +226,7 @@ bool WebglRaster::start(std::string& error) {
     // Every program reads all three attributes from arrays.
     for (const GLuint attribute : {kPositionAttribute, kColourAttribute, kNormalAttribute})
         glEnableVertexAttribArray(attribute);
+    parallelLinking = enableWebglExtension("KHR_parallel_shader_compile");
     instancing = enableWebglExtension("ANGLE_instanced_arrays");
     if (instancing) {
         // A quad's corners as (end, side), in the order of the processor's quads.
@@ -263,6 +264,14 @@ fixedgl::RasterSink& webglRaster() {
 
 void flushWebglRaster() {
     raster.flush();
+}
+
+void prepareWebglPrograms() {
+    raster.prepare();
+}
+
+bool webglProgramsReady() {
+    return raster.prepared();
 }
 
 std::string webglErrors() {

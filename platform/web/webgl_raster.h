@@ -22,6 +22,16 @@ fixedgl::RasterSink& webglRaster();
 // Draws everything handed on and not yet drawn; the main loop, after every frame.
 void flushWebglRaster();
 
+// Begins the programs that the draws handed on since the last flush need,
+// without waiting for the browser to compile and link them, and forgets
+// those draws: a picture's programs begun before the picture, so that its
+// frame does not wait for them.
+void prepareWebglPrograms();
+
+// Whether the programs begun are linked, where the browser can say so
+// (KHR_parallel_shader_compile); true where it cannot.
+bool webglProgramsReady();
+
 // Waits until the browser has finished the picture drawn so far (a
 // one-pixel read); for timing a whole frame.
 void finishWebglPicture();

@@ -61,6 +61,7 @@ struct ProgramInUse {
     float transform[kTransformVectors * 4];
     int line[3];
     std::int64_t lighting, raster;
+    bool linking;  // begun by prepare, its link not yet asked about
 };
 
 // What a flush has set in WebGL so far; nothing at its start.
@@ -99,6 +100,11 @@ class WebglRaster final : public fixedgl::RasterSink {
     // Making the frame's draws (webgl_raster_flush.cpp).
     void flush();
 
+    // The programs the draws recorded so far need, begun and not waited
+    // for, and those draws forgotten; whether the begun ones are linked.
+    void prepare();
+    bool prepared();
+
   private:
     Draw& newDraw(Source source, fixedgl::Primitive primitive, std::uint32_t first,
                   const fixedgl::DrawState* state, const fixedgl::RasterState& raster,
@@ -118,6 +124,7 @@ class WebglRaster final : public fixedgl::RasterSink {
 
     std::vector<ProgramInUse> programs;  // made as their keys are first drawn with
     bool programFailed = false;
+    bool parallelLinking = false;  // KHR_parallel_shader_compile: the browser says when
     VertexStore store;
     ArrayUploads arrayUploads;
     GLuint clipBuffer = 0;
