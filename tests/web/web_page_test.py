@@ -42,6 +42,11 @@ BROWSER_FLAGS = [
     "--no-first-run", "--disable-quic", "--window-size=%d,%d" % (WIDTH, HEIGHT),
 ]
 FRAMES = "(window.Module && Module.canvas.dataset.frames ? +Module.canvas.dataset.frames : 0)"
+# The main thread's tasks over 50 ms (ms), from the page's first script on: measured and
+# printed, not judged (they depend on the machine's load).
+LONG_TASKS = ("window.longTasks = []; new PerformanceObserver((list) => { for (const entry of "
+              "list.getEntries()) longTasks.push(Math.round(entry.duration)); })"
+              ".observe({type: 'longtask', buffered: true});")
 # Two animation frames later, what the page changed is on the screen.
 PAINTED = "new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done)))"
 
@@ -198,14 +203,16 @@ def check_far_moment(browser, page, trace, failures):
     watch = ("window.seen = new Set(); (function look() { "
              "const status = document.getElementById('status'); "
              "if (status) seen.add(status.textContent); requestAnimationFrame(look); })()")
-    session = browser.open_page(page + "?at=200000", 320, 240, first_script=watch)
+    session = browser.open_page(page + "?at=200000", 320, 240, first_script=watch + "; " + LONG_TASKS)
     if not browser.wait_for(session, FRAMES + " == 200000", 240):
         failures.append("?at=200000: the moment is not reached")
         return
     steps = browser.evaluate(session, "[...seen].filter((t) => t.startsWith('Going to'))")
     state = browser.evaluate(session, "football.state()")
+    longest = max(browser.evaluate(session, "longTasks"), default=0)
     browser.close_page(session)
-    print("?at=200000: %d progress lines" % len(steps), flush=True)
+    print("?at=200000: %d progress lines; the longest task %s ms" % (len(steps), longest),
+          flush=True)
     if len(steps) < 2:
         failures.append("?at=200000: reached in one go (%r)" % steps)
     if state != trace_line(trace, ["200000"]):
@@ -416,12 +423,14 @@ def check_phone(browser, page, work, failures):
     twice the designed pixels; a tap shows the controls, twelve named buttons in sight; the
     pause control pauses; a swipe turns and a pinch zooms the paused picture. Then, the site
     kept by its service worker, a reload without the network plays."""
-    session = browser.open_page(page, 390, 844, phone=True)
+    session = browser.open_page(page, 390, 844, phone=True, first_script=LONG_TASKS)
     if not browser.wait_for(session, FRAMES + " >= 2", 120):
         failures.append("phone: the page draws no frame")
         return
     shot = os.path.join(work, "phone.png")
     browser.screenshot(session, shot)
+    print("phone: the longest task to frame 2: %s ms" %
+          max(browser.evaluate(session, "longTasks"), default=0), flush=True)
     width, _, rgb = png_pixels.read_rgb(shot)
     # Down the bar's black left of its text: 30 overlay pixels of two device pixels each.
     bar = next((y for y in range(200) if any(rgb[3 * (y * width + 200):3 * (y * width + 201)])),
