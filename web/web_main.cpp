@@ -32,6 +32,37 @@ static void beginScenePrograms() {
     web::prepareWebglPrograms();
 }
 
+// The page's link, read at start-up.
+static web::MomentLink link;
+
+// The last of start-up: the scene's programs, the page's events, help and
+// sound, then the frame loop.
+static void startPlaying() {
+    beginScenePrograms();
+    web::listenToPage();
+    web::followCanvasSize();  // a size changed since the scene's start, unheard
+    web::fillPageHelp();
+    web::startPageSound(link.mute, link.volume);
+    web::startFrameLoop(link);
+}
+
+// The link and its match; then, as the window layer does: the projection for
+// the size, then the scene.
+static void startScene() {
+    std::string error;
+    if (!web::parseMomentLink(web::pageQuery(), link, error))
+        web::showPageMessage(error + " (the match plays from the start)");
+    // The link's match, chosen before start-up as the tools choose theirs.
+    frame::chooseMatches(web::pageWorld(), link.script.matches);
+    web::startPageSession(link.script.matches, link.sessionGiven ? &link.session : nullptr);
+    render::frameUprightPictures(true);
+    web::followCanvasSize();
+    frame::initScene(web::pageWorld());
+    web::runOnNextAnimationFrame(startPlaying);
+}
+
+// Start-up in three animation frames, none holding the page's thread long:
+// the context, the scene, then the rest.
 int main() {
     if (!web::makeCanvasContext()) {
         web::showPageMessage("The match is drawn with WebGL, which this browser does not offer.");
@@ -44,22 +75,6 @@ int main() {
     }
     fixedgl::resetContext();
     fixedgl::setRasterSink(&web::webglRaster());
-
-    web::MomentLink link;
-    if (!web::parseMomentLink(web::pageQuery(), link, error))
-        web::showPageMessage(error + " (the match plays from the start)");
-
-    // The link's match, chosen before start-up as the tools choose theirs; then,
-    // as the window layer does: the projection for the size, then the scene.
-    frame::chooseMatches(web::pageWorld(), link.script.matches);
-    web::startPageSession(link.script.matches, link.sessionGiven ? &link.session : nullptr);
-    render::frameUprightPictures(true);
-    web::followCanvasSize();
-    frame::initScene(web::pageWorld());
-    beginScenePrograms();
-    web::listenToPage();
-    web::fillPageHelp();
-    web::startPageSound(link.mute, link.volume);
-    web::startFrameLoop(link);
+    web::runOnNextAnimationFrame(startScene);
     return 0;
 }

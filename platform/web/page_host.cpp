@@ -60,6 +60,15 @@ void runOnAnimationFrames(void (*step)()) {
     emscripten_request_animation_frame_loop(onAnimationFrame, nullptr);
 }
 
+static EM_BOOL onNextAnimationFrame(double, void* step) {
+    reinterpret_cast<void (*)()>(step)();
+    return EM_FALSE;
+}
+
+void runOnNextAnimationFrame(void (*step)()) {
+    emscripten_request_animation_frame(onNextAnimationFrame, reinterpret_cast<void*>(step));
+}
+
 static PageEventHandlers handlers = {};
 
 // A browser's keyCode is the virtual-key code for every key the match uses
