@@ -2,6 +2,7 @@
 // replay's picture.
 #include "frame/replay_tape.h"
 
+#include <cmath>
 #include <cstring>
 
 #include "frame/frame_step.h"
@@ -104,10 +105,7 @@ static void startCopy(ReplayTape& tape, const Replay& replay) {
 // Halfway from `from` to `to` along the shorter way round, in degrees.
 static float halfwayAngle(float from, float to) {
     float turn = to - from;
-    while (turn > 180.0f)
-        turn -= 360.0f;
-    while (turn < -180.0f)
-        turn += 360.0f;
+    turn -= 360.0f * std::floor((turn + 180.0f) / 360.0f);  // into -180..180
     return from + turn * 0.5f;
 }
 

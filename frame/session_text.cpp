@@ -350,7 +350,7 @@ bool readSessionText(const std::string& text, Session& session, std::string& err
         // no end line: it replays to its last kept line, and what follows that
         // line, being written when the file stopped, is left out. A file with
         // an end line is read whole, and a fault anywhere refuses it.
-        if (endsWithEndLine(text) || reader.keptFrames < 0) {
+        if (reader.ended || endsWithEndLine(text) || reader.keptFrames < 0) {
             error = reader.error;
             return false;
         }

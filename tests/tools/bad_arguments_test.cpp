@@ -170,6 +170,10 @@ static const std::vector<BadCall> kBadCalls = {
      kHead + "kept 3\nkept 4\nup 5 O\nend 9\n"},  // finished: a fault anywhere refuses it
     {Tool::both,
      {"--session", "SESSION"},
+     "session 'SESSION' line 5: 'down' after the end line",
+     kHead + "kept 3\nend 9\ndown 10 O\n"},
+    {Tool::both,
+     {"--session", "SESSION"},
      "session 'SESSION' line 3: replays must be on or off, not 'yes'",
      kHead + "option replays yes\nend 9\n"},
     {Tool::both,
