@@ -50,6 +50,10 @@ static void startPlaying() {
 // the size, then the scene.
 static void startScene() {
     std::string error;
+    if (!web::finishWebglRaster(error)) {
+        web::showPageMessage("WebGL does not work here: " + error);
+        return;
+    }
     if (!web::parseMomentLink(web::pageQuery(), link, error))
         web::showPageMessage(error + " (the match plays from the start)");
     // The link's match, chosen before start-up as the tools choose theirs.
@@ -68,11 +72,7 @@ int main() {
         web::showPageMessage("The match is drawn with WebGL, which this browser does not offer.");
         return 0;
     }
-    std::string error;
-    if (!web::startWebglRaster(error)) {
-        web::showPageMessage("WebGL does not work here: " + error);
-        return 0;
-    }
+    web::beginWebglRaster();  // linked by the browser until the next animation frame
     fixedgl::resetContext();
     fixedgl::setRasterSink(&web::webglRaster());
     web::runOnNextAnimationFrame(startScene);

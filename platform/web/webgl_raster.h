@@ -16,6 +16,11 @@ namespace web {
 // when the context cannot.
 bool startWebglRaster(std::string& error);
 
+// startWebglRaster in two halves, so that the browser links the first
+// programs while the page goes on (the second asks, and waits for it).
+void beginWebglRaster();
+bool finishWebglRaster(std::string& error);
+
 // The sink to hand to fixedgl::setRasterSink once started.
 fixedgl::RasterSink& webglRaster();
 

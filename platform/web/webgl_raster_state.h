@@ -93,8 +93,10 @@ class WebglRaster final : public fixedgl::RasterSink {
                             const fixedgl::DrawState& state) override;
 
     // With a new context: everything of the old one forgotten, the programs
-    // and buffers made. False, with the reason, when they cannot be.
-    bool start(std::string& error);
+    // begun and the buffers made; then the programs linked: false, with the
+    // reason and everything forgotten, when they cannot be.
+    void start();
+    bool finishStart(std::string& error);
     void forget();
 
     // Making the frame's draws (webgl_raster_flush.cpp).
