@@ -30,8 +30,8 @@ static void reportErrors() {
         return;
     const std::string layer = render::drainGlErrors();
     if (!layer.empty()) {
-        reportPageError("football: OpenGL error in frame " + std::to_string(loop.framesRun) +
-                        ": " + layer);
+        reportPageError("football: OpenGL error in frame " + std::to_string(loop.framesRun) + ": " +
+                        layer);
         loop.errorsReported += 1;
     }
 }
