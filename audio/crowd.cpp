@@ -1,4 +1,4 @@
-// crowd.cpp -- the crowd's murmur: white noise, its rumble taken away, darkened by two low-passes.
+// crowd.cpp -- the match as both sides of the stadium see it, and their voices mixed.
 #include "audio/crowd.h"
 
 #include "audio/sound_math.h"
@@ -7,78 +7,65 @@ namespace audio {
 
 namespace {
 
-constexpr float kLevel = 1.12f;  // the gain at danger 0 in dry weather, before the swells
-constexpr float kLowCutRate = lowPassRate(250.0f);
-constexpr float kSwellRate = glideRate(0.8f);
-constexpr float kChatterRate = glideRate(0.03f);
+constexpr float kMurmurLevel = 0.75f;
+// The roar's breath carries across the stadium: some of it on the far side.
+constexpr float kRoarAcross = 0.6f;
 
-// A new swell goal every 1.2 to 2.6 s, a new chatter goal every 40 to 130 ms.
-void nextMood(Crowd& crowd, int side) {
-    if (--crowd.swellBlocks[side] <= 0) {
-        crowd.swellGoal[side] = 0.65f + 0.5f * noiseUnit(crowd.moodNoise);
-        crowd.swellBlocks[side] = 1200 + static_cast<int>(nextNoise(crowd.moodNoise) % 1400u);
-    }
-    if (--crowd.chatterBlocks[side] <= 0) {
-        crowd.chatterGoal[side] = 0.75f + 0.5f * noiseUnit(crowd.moodNoise);
-        crowd.chatterBlocks[side] = 40 + static_cast<int>(nextNoise(crowd.moodNoise) % 90u);
-    }
-    glide(crowd.swell[side], crowd.swellGoal[side], kSwellRate);
-    glide(crowd.chatter[side], crowd.chatterGoal[side], kChatterRate);
+bool isTeam(int team) {
+    return team == 1 || team == 2;
 }
 
 }  // namespace
 
 Crowd initialCrowd() {
     Crowd crowd{};
-    crowd.noise[0] = 0x1B873593u;
-    crowd.noise[1] = 0xCC9E2D51u;
-    crowd.moodNoise = 0x85EBCA6Bu;
-    for (int side = 0; side < 2; ++side) {
-        crowd.swell[side] = crowd.swellGoal[side] = 0.9f;
-        crowd.chatter[side] = crowd.chatterGoal[side] = 1.0f;
-        crowd.swellBlocks[side] = 1 + 700 * side;
-        crowd.chatterBlocks[side] = 1;
-    }
-    crowd.toneRate = lowPassRate(700.0f);
+    crowd.murmur = initialMurmur();
+    crowd.sides[0] = initialSupporters(1);
+    crowd.sides[1] = initialSupporters(2);
+    crowd.roar = initialRoar();
     return crowd;
 }
 
-void steerCrowd(Crowd& crowd, float danger, float rain) {
-    // Nearer a goal the crowd grows louder and brighter; rain dampens both a little.
-    const float dryness = 1.0f - 0.3f * rain;
-    crowd.toneRate = lowPassRate((700.0f + 1600.0f * danger) * (1.0f - 0.2f * rain));
-    const float level = kLevel * (0.55f + 0.9f * danger) * dryness;
-    for (int side = 0; side < 2; ++side) {
-        nextMood(crowd, side);
-        rampGain(crowd.gain[side], crowd.gainStep[side],
-                 level * crowd.swell[side] * crowd.chatter[side]);
+void crowdSeesShot(Crowd& crowd, int team, bool onTarget) {
+    if (!isTeam(team))
+        return;
+    crowd.shootingTeam = team;
+    for (Supporters& side : crowd.sides)
+        seeShot(side, side.team == team, onTarget);
+}
+
+void crowdSeesMiss(Crowd& crowd, bool wide) {
+    if (!isTeam(crowd.shootingTeam))
+        return;
+    for (Supporters& side : crowd.sides)
+        seeMiss(side, side.team == crowd.shootingTeam, wide);
+}
+
+void crowdSeesGoal(Crowd& crowd, int team) {
+    for (Supporters& side : crowd.sides)
+        seeGoal(side, !isTeam(team) || side.team == team);
+}
+
+void steerCrowd(Crowd& crowd, float danger, float rain, bool celebrating) {
+    float murmur[2];
+    for (int i = 0; i < 2; ++i) {
+        Supporters& side = crowd.sides[i];
+        const PlayView view{danger, crowd.ballTeam == side.team, celebrating,
+                            chanting(crowd.sides[1 - i])};
+        steerSupporters(side, view);
+        murmur[i] = kMurmurLevel * side.talk;
     }
+    steerMurmur(crowd.murmur, danger, rain, murmur);
+    const float roar[2] = {crowd.sides[0].roarMass + kRoarAcross * crowd.sides[1].roarMass,
+                           crowd.sides[1].roarMass + kRoarAcross * crowd.sides[0].roarMass};
+    steerRoar(crowd.roar, roar);
 }
 
 void renderCrowd(Crowd& crowd, float* left, float* right, int count) {
-    float* const out[2] = {left, right};
-    for (int side = 0; side < 2; ++side) {
-        std::uint32_t noise = crowd.noise[side];
-        float lowCut = crowd.lowCut[side];
-        float toneA = crowd.toneA[side];
-        float toneB = crowd.toneB[side];
-        float gain = crowd.gain[side];
-        const float step = crowd.gainStep[side];
-        const float rate = crowd.toneRate;
-        for (int i = 0; i < count; ++i) {
-            const float x = noiseSample(noise);
-            lowCut += (x - lowCut) * kLowCutRate;
-            toneA += (x - lowCut - toneA) * rate;
-            toneB += (toneA - toneB) * rate;
-            out[side][i] += toneB * gain;
-            gain += step;
-        }
-        crowd.noise[side] = noise;
-        crowd.lowCut[side] = lowCut;
-        crowd.toneA[side] = toneA;
-        crowd.toneB[side] = toneB;
-        crowd.gain[side] = gain;
-    }
+    renderMurmur(crowd.murmur, left, right, count);
+    for (Supporters& side : crowd.sides)
+        renderSupporters(side, left, right, count);
+    renderRoar(crowd.roar, left, right, count);
 }
 
 }  // namespace audio

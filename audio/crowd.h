@@ -1,34 +1,35 @@
-// crowd.h -- the crowd: filtered noise with slow swells, following the play and weather.
+// crowd.h -- the stadium: both teams' supporters, each on their side, over the far crowd's murmur.
 #pragma once
 
 #include <cstdint>
 
+#include "audio/murmur.h"
+#include "audio/roar.h"
+#include "audio/supporters.h"
+
 namespace audio {
 
-// Index 0 is the left side, 1 the right: each side has its own generators, so
-// the crowd surrounds the listener rather than sitting in the middle.
 struct Crowd {
-    std::uint32_t noise[2];
-    float lowCut[2];  // a one-pole low-pass near 250 Hz, taken away: the rumble
-    float toneA[2];   // two one-pole low-passes at the brightness cutoff
-    float toneB[2];
-    float toneRate;  // their coefficient, steered with the danger
-    float gain[2];   // this sample's level, ramped across a control block
-    float gainStep[2];
-    float swell[2];  // slow swells of the whole crowd (seconds)
-    float swellGoal[2];
-    float chatter[2];  // the flutter of many voices (tens of milliseconds)
-    float chatterGoal[2];
-    std::uint32_t moodNoise;      // draws for the swells' and chatter's goals
-    std::int32_t swellBlocks[2];  // control blocks until the next swell goal
-    std::int32_t chatterBlocks[2];
+    Murmur murmur;
+    Supporters sides[2];        // team 1's on the left, team 2's on the right
+    Roar roar;                  // the breath of a goal's roar, on the scorers' side
+    std::int32_t ballTeam;      // the side seen last with the ball (0: none yet)
+    std::int32_t shootingTeam;  // the side whose shot is on its way, or flew last
 };
 
 Crowd initialCrowd();
 
-// Once a control block: the level and brightness for the (glided) danger and
-// rain, and the next ramp of each side's gain.
-void steerCrowd(Crowd& crowd, float danger, float rain);
+// A shot by team 1 or 2; `onTarget` when it would go in between the posts.
+void crowdSeesShot(Crowd& crowd, int team, bool onTarget);
+
+// The last shot stopped, or gone wide.
+void crowdSeesMiss(Crowd& crowd, bool wide);
+
+// A goal for team 1 or 2; 0 when unknown: both sides cheer.
+void crowdSeesGoal(Crowd& crowd, int team);
+
+// Once a control block: what the supporters see, every voice's next targets.
+void steerCrowd(Crowd& crowd, float danger, float rain, bool celebrating);
 
 // Adds `count` samples (at most a control block's worth) to each side.
 void renderCrowd(Crowd& crowd, float* left, float* right, int count);

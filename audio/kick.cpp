@@ -1,7 +1,6 @@
-// kick.cpp -- the thud: a sine whose pitch drops fast as it decays, and a slap of filtered noise.
+// kick.cpp -- the thud: a sine whose pitch drops fast as it decays, and a slap of filtered noise,
+// both rising over 3 ms: a kick starts without a step, even over one still sounding.
 #include "audio/kick.h"
-
-#include <cmath>
 
 #include "audio/sound_math.h"
 
@@ -12,10 +11,15 @@ namespace {
 constexpr float kFloorHertz = 95.0f;
 constexpr float kSweepDecay = 0.9985f;  // the pitch falls with a time constant of 14 ms
 constexpr float kBodyDecay = 0.99915f;  // the thud with one of 25 ms
-constexpr float kClickDecay = 0.985f;   // the slap with one of 1.4 ms
-constexpr float kClickRate = lowPassRate(3500.0f);
-constexpr int kAttackSamples = 48;
+constexpr float kClickDecay = 0.993f;   // the slap with one of 3 ms
+constexpr float kClickRate = lowPassRate(2500.0f);
+constexpr int kAttackSamples = 144;
 constexpr float kLevel = 0.6f;
+
+// The level sounding now: within the attack, on its way from where it began.
+float sounding(const Kick& kick, float level, float from) {
+    return kick.attack < kAttackSamples ? from + (level - from) * kick.shape : level;
+}
 
 }  // namespace
 
@@ -26,15 +30,19 @@ Kick initialKick(std::uint32_t seed) {
 }
 
 void startKick(Kick& kick, bool shot, float pan) {
+    // The levels rise from where a kick still sounding has fallen to; the
+    // phase runs on.
+    kick.bodyFrom = sounding(kick, kick.body, kick.bodyFrom);
+    kick.clickFrom = sounding(kick, kick.click, kick.clickFrom);
+    kick.shape = 0.0f;
     kick.body = shot ? 1.0f : 0.6f;
-    kick.click = shot ? 0.6f : 0.35f;
+    kick.click = shot ? 0.7f : 0.4f;
     kick.startHertz = shot ? 260.0f : 220.0f;
     kick.sweep = 1.0f;
-    kick.phase = 0;
     kick.attack = 0;
-    // Square roots are exact in every C library: the panning needs no table.
-    kick.gainLeft = std::sqrt(0.5f * (1.0f - pan));
-    kick.gainRight = std::sqrt(0.5f * (1.0f + pan));
+    const PanGains gains = panGains(pan);
+    kick.gainLeft = gains.left;
+    kick.gainRight = gains.right;
 }
 
 void renderKick(Kick& kick, float* left, float* right, int count) {
@@ -42,12 +50,14 @@ void renderKick(Kick& kick, float* left, float* right, int count) {
         const float hertz = kFloorHertz + (kick.startHertz - kFloorHertz) * kick.sweep;
         kick.sweep *= kSweepDecay;
         kick.phase += phaseStep(hertz);
-        float shape = 1.0f;
         if (kick.attack < kAttackSamples)
-            shape = static_cast<float>(++kick.attack) * (1.0f / kAttackSamples);
+            kick.shape = static_cast<float>(kick.attack + 1) * (1.0f / kAttackSamples);
+        const float body = sounding(kick, kick.body, kick.bodyFrom);
+        const float click = sounding(kick, kick.click, kick.clickFrom);
+        if (kick.attack < kAttackSamples)
+            ++kick.attack;
         kick.clickTone += (noiseSample(kick.noise) - kick.clickTone) * kClickRate;
-        const float sample =
-            (sine(kick.phase) * kick.body * shape + kick.clickTone * kick.click) * kLevel;
+        const float sample = (sine(kick.phase) * body + kick.clickTone * click) * kLevel;
         left[i] += sample * kick.gainLeft;
         right[i] += sample * kick.gainRight;
         kick.body *= kBodyDecay;

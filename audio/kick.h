@@ -14,7 +14,10 @@ struct Kick {
     float gainLeft;   // constant-power panning
     float gainRight;
     std::uint32_t phase;
-    std::int32_t attack;  // samples into the thud's 1 ms attack
+    std::int32_t attack;  // samples into the 3 ms attack
+    float shape;          // 0..1 through it
+    float bodyFrom;       // the levels the attack starts from: 0, or a kick still sounding
+    float clickFrom;
     std::uint32_t noise;
 };
 

@@ -51,6 +51,24 @@ inline float sine(std::uint32_t phase) {
     return negative ? -s : s;
 }
 
+// cos(2 pi phase / 2^32).
+inline float cosine(std::uint32_t phase) {
+    return sine(phase + 0x40000000u);
+}
+
+// Constant-power panning, -1 hard left .. +1 hard right: the left and right
+// gains as the cosine and sine of a quarter-turn's share.
+struct PanGains {
+    float left;
+    float right;
+};
+
+inline PanGains panGains(float pan) {
+    const float clamped = pan > -1.0f ? (pan < 1.0f ? pan : 1.0f) : -1.0f;
+    const std::uint32_t angle = static_cast<std::uint32_t>((clamped + 1.0f) * 536870912.0f);
+    return PanGains{cosine(angle), sine(angle)};
+}
+
 // The phase advance per sample of a tone of `hertz` (0 to 24,000).
 inline std::uint32_t phaseStep(float hertz) {
     return static_cast<std::uint32_t>(hertz * (4294967296.0f / kSampleRate));
@@ -61,6 +79,12 @@ inline std::uint32_t phaseStep(float hertz) {
 constexpr float lowPassRate(float hertz) {
     const float w = 2.0f * kPi * hertz / kSampleRate;
     return w / (1.0f + w);
+}
+
+// The per-sample factor of an exponential decay with a time constant of
+// `seconds`: 1 / (1 + 1 / (seconds * rate)), close to e^(-1 / (seconds * rate)).
+constexpr float decayFactor(float seconds) {
+    return 1.0f / (1.0f + 1.0f / (seconds * kSampleRate));
 }
 
 // A per-block glide's rate reaching about 63% of the way in `seconds`.
@@ -88,6 +112,21 @@ inline void rampGain(float& gain, float& step, float goal) {
         return;
     }
     step = (goal - gain) * (1.0f / kControlBlock);
+}
+
+// Control blocks in `seconds`.
+constexpr std::int32_t blocksIn(float seconds) {
+    return static_cast<std::int32_t>(seconds * kControlBlocksPerSecond);
+}
+
+// A draw of 0 .. count - 1.
+inline std::int32_t pick(std::uint32_t& state, std::uint32_t count) {
+    return static_cast<std::int32_t>(nextNoise(state) % count);
+}
+
+// A draw between `low` and `high`.
+inline float between(std::uint32_t& state, float low, float high) {
+    return low + (high - low) * noiseUnit(state);
 }
 
 // Clamped to 0..1; NaN becomes 0.

@@ -14,8 +14,6 @@ namespace {
 constexpr float kDangerRate = glideRate(0.6f);
 constexpr float kShotDangerRate = glideRate(0.15f);  // a shot on its way lifts the crowd quickly
 constexpr float kRainRate = glideRate(1.0f);
-// A goal cue alone (no celebration cued after it) still gives a full roar.
-constexpr std::int32_t kRoarHoldBlocks = kControlBlocksPerSecond;
 
 float panRange(float value) {
     return value > -1.0f ? (value < 1.0f ? value : 1.0f) : (value <= -1.0f ? -1.0f : 0.0f);
@@ -25,10 +23,7 @@ float panRange(float value) {
 void steer(Synthesiser& synth) {
     glide(synth.danger, synth.dangerGoal, synth.shotInFlight != 0 ? kShotDangerRate : kDangerRate);
     glide(synth.rain, synth.rainGoal, kRainRate);
-    if (synth.roarBlocks > 0)
-        --synth.roarBlocks;
-    steerCrowd(synth.crowd, synth.danger, synth.rain);
-    steerRoar(synth.roar, synth.celebrating != 0 || synth.roarBlocks > 0);
+    steerCrowd(synth.crowd, synth.danger, synth.rain, synth.celebrating != 0);
     steerRainHiss(synth.rainHiss, synth.rain);
 }
 
@@ -37,7 +32,6 @@ void steer(Synthesiser& synth) {
 Synthesiser initialSynthesiser() {
     Synthesiser synth{};
     synth.crowd = initialCrowd();
-    synth.roar = initialRoar();
     synth.whistle = initialWhistle();
     synth.kicks[0] = initialKick(0x4CF5AD43u);
     synth.kicks[1] = initialKick(0x2545F491u);
@@ -51,8 +45,14 @@ void cueFrame(Synthesiser& synth, const FrameCues& cues) {
     synth.rainGoal = unitRange(cues.rain);
     synth.shotInFlight = cues.shotInFlight ? 1 : 0;
     synth.celebrating = cues.celebrating ? 1 : 0;
+    if (cues.ballTeam == 1 || cues.ballTeam == 2)
+        synth.crowd.ballTeam = cues.ballTeam;
+    if (cues.shot)
+        crowdSeesShot(synth.crowd, cues.shootingTeam, cues.shotOnTarget);
+    if (cues.save || cues.shotWide)
+        crowdSeesMiss(synth.crowd, cues.shotWide);
     if (cues.goal)
-        synth.roarBlocks = kRoarHoldBlocks;
+        crowdSeesGoal(synth.crowd, cues.scoringTeam);
     if (cues.pass || cues.shot) {
         startKick(synth.kicks[synth.nextKick], cues.shot, panRange(cues.ballPan));
         synth.nextKick = 1 - synth.nextKick;
@@ -81,7 +81,6 @@ void synthesise(Synthesiser& synth, std::int16_t* interleavedStereo, int sampleF
         std::fill(left, left + count, 0.0f);
         std::fill(right, right + count, 0.0f);
         renderCrowd(synth.crowd, left, right, count);
-        renderRoar(synth.roar, left, right, count);
         renderRainHiss(synth.rainHiss, left, right, count);
         renderWhistle(synth.whistle, left, right, count);
         renderKick(synth.kicks[0], left, right, count);

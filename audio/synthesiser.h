@@ -8,7 +8,6 @@
 #include "audio/kick.h"
 #include "audio/output_stage.h"
 #include "audio/rain_hiss.h"
-#include "audio/roar.h"
 #include "audio/sound_math.h"
 #include "audio/whistle.h"
 
@@ -30,13 +29,11 @@ struct Synthesiser {
     float rain;
     std::int32_t shotInFlight;
     std::int32_t celebrating;
-    std::int32_t roarBlocks;   // control blocks a goal cue holds the roar on its own
     std::int32_t kickOffCued;  // the whistle cues as last seen: a call starts as its cue comes on
     std::int32_t finalCued;
     std::int32_t blockPosition;  // samples into the current control block
     std::int32_t nextKick;       // the kick voice the next kick takes
-    Crowd crowd;
-    Roar roar;
+    Crowd crowd;                 // the supporters of both sides, the far murmur, a goal's roar
     Whistle whistle;
     Kick kicks[2];  // two, so a kick never cuts the last one off
     RainHiss rainHiss;

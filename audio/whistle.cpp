@@ -23,7 +23,7 @@ struct CallBlasts {
 
 constexpr CallBlasts kCalls[] = {{kKickOffBlasts, 1}, {kFinalBlasts, 3}};
 
-constexpr float kLevel = 0.6f;
+constexpr float kLevel = 0.4f;
 constexpr float kAttackStep = 1.0f / 384.0f;    // 8 ms
 constexpr float kReleaseStep = 1.0f / 1200.0f;  // 25 ms
 constexpr float kPitchHertz = 3100.0f;

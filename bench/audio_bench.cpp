@@ -7,17 +7,27 @@
 #include "audio/synthesiser.h"
 
 // Ordinary play: the crowd with the danger moving, a pass now and then, and
-// rain. Everything: the roar, a whistle, a kick every frame, rain, danger 1.
+// rain. Everything: team 1 scoring every 10 s (the roar, the applause, the
+// song after it), team 2 shooting wide every 2 s (their "ooh" and groan, the
+// jeers and whistles across the ground), a kick every frame, the final
+// whistle, rain, danger 1.
 static audio::FrameCues benchCues(bool everything, int frame) {
     audio::FrameCues cues;
     cues.danger = everything ? 1.0f : static_cast<float>(frame % 90) / 90.0f;
     cues.pass = everything || frame % 20 == 0;
-    cues.shot = everything;
     cues.ballPan = static_cast<float>(frame % 30) / 15.0f - 1.0f;
-    cues.goal = everything;
-    cues.celebrating = everything;
-    cues.finalWhistle = everything && frame % 90 == 0;  // blown anew every 3 s: always sounding
+    cues.ballTeam = 1 + frame / 45 % 2;
     cues.rain = 1.0f;
+    if (!everything)
+        return cues;
+    cues.goal = frame % 300 == 0;
+    cues.scoringTeam = 1;
+    cues.celebrating = frame % 300 < 42;
+    cues.shot = frame % 60 == 30;
+    cues.shotInFlight = frame % 60 >= 30 && frame % 60 < 44;
+    cues.shootingTeam = 2;
+    cues.shotWide = frame % 60 == 44;
+    cues.finalWhistle = frame % 90 == 0;  // blown anew every 3 s: always sounding
     return cues;
 }
 

@@ -46,6 +46,23 @@ static float ballPan(const sim::Ball& ball, const Camera& camera, const Viewport
     return std::clamp(across / (ahead * tangent * aspect), -1.0f, 1.0f);
 }
 
+// The side a shot on its way is for: team 1 shoots at lengthwise 100, and
+// shots are taken only in the far third, so the ball's half says whose it is.
+static int shootingSide(const sim::Ball& ball) {
+    return ball.lengthwise > 50.0f ? 1 : 2;
+}
+
+// Where a shot on its way will end: it flies 15 steps of its speed in a
+// straight line to one unit beyond the goal line, and lies there inside the
+// goal when it ends between the posts (sim::insideGoalMouth).
+static bool onTarget(const sim::MatchState& match) {
+    constexpr int kFlightTicks = 15;  // every flight's (sim/possession.cpp)
+    const float stepsLeft = static_cast<float>(kFlightTicks - match.shot.ticks);
+    const float across = audio::sine(phaseOf(match.shot.direction));
+    const float lateral = match.ball.lateral + stepsLeft * match.shot.speed * across;
+    return lateral > -3.5f && lateral < 3.5f;
+}
+
 CuesBefore cuesBefore(const World& world) {
     return CuesBefore{world.match, world.replay.active};
 }
@@ -75,6 +92,20 @@ audio::FrameCues soundCues(const CuesBefore& previous, const World& after) {
     cues.finalWhistle = after.series.finalScoreFrames == kFinalScoreFrames;
     cues.rain = static_cast<float>(after.rain.falling) / static_cast<float>(render::kRainDropCount);
     cues.silent = after.pause.paused;
+    // Who has the ball, whose shot flies and whether it is on target; how it ended.
+    cues.ballTeam = match.possession.team;
+    if (cues.shotInFlight) {
+        cues.shootingTeam = shootingSide(match.ball);
+        cues.shotOnTarget = onTarget(match);
+    }
+    const bool shotEnded = before.shot.active == 1 && match.shot.active == 0;
+    // A player of the other side took the ball out of the shot's flight.
+    cues.save = shotEnded && match.possession.team != 0 &&
+                match.possession.team != shootingSide(before.ball);
+    // The shot's end left the ball beyond the line beside the goal.
+    cues.shotWide = shotEnded && before.goalKickTimer == 0 && match.goalKickTimer > 0;
+    if (cues.goal)
+        cues.scoringTeam = match.ball.lengthwise > 100.0f ? 1 : 2;
     return cues;
 }
 
@@ -84,13 +115,16 @@ void addReplayCues(audio::FrameCues& cues, const sim::MatchState& before, std::i
     const std::int64_t ticks = copy.statistics.total.ticks;
     cues.pass = cues.pass || kicked(before.pass, match.pass);
     cues.shot = cues.shot || kicked(before.shot, match.shot);
-    cues.goal = cues.goal || (ticksBefore < replay.crossingTick && ticks >= replay.crossingTick);
+    if (ticksBefore < replay.crossingTick && ticks >= replay.crossingTick) {
+        cues.goal = true;
+        cues.scoringTeam = replay.team;
+    }
     cues.ballPan = ballPan(match.ball, replayCamera(match.ball, replay.team), viewport);
 }
 
 audio::FrameCues heldCues(const audio::FrameCues& last) {
     audio::FrameCues held = last;
-    held.pass = held.shot = held.goal = false;  // started once already
+    held.pass = held.shot = held.goal = held.save = held.shotWide = false;  // started once already
     held.silent = true;
     return held;
 }

@@ -18,9 +18,14 @@ CuesBefore cuesBefore(const World& world);
 
 // The cues of the frame just stepped, from the world as the frame found it
 // and as the frame left it: kicks that started, the ball crossing a goal
-// line, the whistles (play starting after the warm-up, after a goal, or after
-// the goal's replay; the final score), how dangerous the play is, where the
-// ball is in the picture, the rain, and silence while paused. A pure function
+// line and whose goal it is, the whistles (play starting after the warm-up,
+// after a goal, or after the goal's replay; the final score), how dangerous
+// the play is, who has the ball, whose shot is on its way and whether it is
+// on target, a shot stopped or gone wide, where the ball is in the picture,
+// the rain, and silence while paused. The ball crosses the line in the tick
+// that starts the celebration (sim/goals.cpp counts its first tick in the
+// goal), so the goal is cued in that frame, not at the award 41 ticks later;
+// earlier, an on-target shot lets the crowd rise as it flies. A pure function
 // of the two, in the synthesiser's own arithmetic, so the same frames cue the
 // same sound on every system.
 audio::FrameCues soundCues(const CuesBefore& before, const World& after);

@@ -1,6 +1,7 @@
 // sound_track_test.cpp -- football-trace --audio: the match heard, the same every time.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -25,14 +26,14 @@ int traceValue(const std::string& line, const std::string& key) {
     return std::atoi(text + 1) + std::atoi(std::strchr(text, ',') + 1);
 }
 
-// Power of the left channel in frame `frame` (1-based): over all frequencies,
+// Power of the mono mix in frame `frame` (1-based): over all frequencies,
 // or (`band`) summed over Goertzel bins every 100 Hz from 2 to 4.5 kHz.
-double power(const std::vector<std::int16_t>& left, int frame, bool band) {
-    const std::int16_t* x = left.data() + static_cast<std::size_t>(frame - 1) * kFrameSamples;
+double power(const std::vector<double>& mono, int frame, bool band) {
+    const double* x = mono.data() + static_cast<std::size_t>(frame - 1) * kFrameSamples;
     double sum = 0.0;
     if (!band) {
         for (int i = 0; i < kFrameSamples; ++i)
-            sum += static_cast<double>(x[i]) * x[i];
+            sum += x[i] * x[i];
         return sum / kFrameSamples;
     }
     for (double hertz = 2000.0; hertz <= 4500.0; hertz += 100.0) {
@@ -48,7 +49,13 @@ double power(const std::vector<std::int16_t>& left, int frame, bool band) {
     return sum;
 }
 
-TEST(SoundTrack, WhistlesAtEveryKickOffAndRoarsAtEveryGoalTheSameEveryTime) {
+// The second number of a pair in a trace line ("ball": its lengthwise place).
+double secondValue(const std::string& line, const std::string& key) {
+    const std::size_t at = line.find("\"" + key + "\":[");
+    return std::atof(line.c_str() + line.find(',', at) + 1);
+}
+
+TEST(SoundTrack, WhistlesAtEveryKickOffRoarsAtEveryGoalJeersAtEveryMissTheSameEveryTime) {
     test_support::TempDir dir;
     const std::string first = dir.path() + "/a.wav", again = dir.path() + "/b.wav";
     const test_support::ProgramRun run =
@@ -56,12 +63,17 @@ TEST(SoundTrack, WhistlesAtEveryKickOffAndRoarsAtEveryGoalTheSameEveryTime) {
     ASSERT_EQ(run.status, 0) << run.err;
     const std::string bytes = test_support::readWholeFile(first);
     ASSERT_EQ(bytes.size(), 44u + 3000u * kFrameSamples * 4);
-    std::vector<std::int16_t> left(3000 * kFrameSamples);
-    for (std::size_t i = 0; i < left.size(); ++i)
-        std::memcpy(&left[i], bytes.data() + 44 + 4 * i, 2);
+    std::vector<double> mono(3000 * kFrameSamples);
+    for (std::size_t i = 0; i < mono.size(); ++i) {
+        std::int16_t pair[2];
+        std::memcpy(pair, bytes.data() + 44 + 4 * i, 4);
+        mono[i] = (pair[0] + pair[1]) / 2.0;
+    }
 
-    // Kick-offs: the warm-up's end and every goal's award; goals: the ball in the net.
-    std::vector<int> kickOffs, goals;
+    // Kick-offs: the warm-up's end and every goal's award; goals: the ball in
+    // the net; misses: a shot's flight ending beyond the line beside the goal,
+    // or in the other side's hands (team 1 shoots at lengthwise 100).
+    std::vector<int> kickOffs, goals, misses;
     std::size_t start = run.out.find('\n') + 1;
     std::string previous = run.out.substr(0, start);
     for (int frame = 1; frame <= 3000; ++frame) {
@@ -72,6 +84,13 @@ TEST(SoundTrack, WhistlesAtEveryKickOffAndRoarsAtEveryGoalTheSameEveryTime) {
             kickOffs.push_back(frame);
         if (traceValue(previous, "goalCelebration") == 0 && traceValue(line, "goalCelebration") > 0)
             goals.push_back(frame);
+        const int taker = std::atoi(line.c_str() + line.find("\"possession\":[") + 14);
+        const int shooter = secondValue(previous, "ball") > 50.0 ? 1 : 2;
+        if (traceValue(previous, "shot") > 0 && traceValue(line, "shot") == 0 &&
+            ((traceValue(previous, "goalKickTimer") == 0 &&
+              traceValue(line, "goalKickTimer") > 0) ||
+             (taker != 0 && taker != shooter)))
+            misses.push_back(frame);
         previous = line;
         start = end + 1;
     }
@@ -79,19 +98,61 @@ TEST(SoundTrack, WhistlesAtEveryKickOffAndRoarsAtEveryGoalTheSameEveryTime) {
     ASSERT_GE(goals.size(), 2u);
     // The whistle: the band's share of the sound grows at least threefold, over
     // the crowd after the warm-up and over the goal's roar at a restart.
-    const auto share = [&left](int frame) {
-        return power(left, frame, true) / power(left, frame, false);
+    std::vector<double> level(3001);  // every frame's power
+    for (int frame = 1; frame <= 3000; ++frame)
+        level[frame] = power(mono, frame, false);
+    const auto share = [&mono, &level](int frame) {
+        return power(mono, frame, true) / level[frame];
     };
     for (const int frame : kickOffs)
         EXPECT_GT(share(frame + 2), 3.0 * share(frame - 1)) << "a whistle in frame " << frame;
-    for (const int frame : goals) {
-        double before = 0.0, after = 0.0;
-        for (int n = 0; n < 20; ++n) {
-            before += power(left, frame - 30 + n, false);
-            after += power(left, frame + 5 + n, false);
-        }
-        EXPECT_GT(after, 2.0 * before) << "a roar for the goal in frame " << frame;
+    // The other side's fans whistle at every miss: for most of the second
+    // after it the band holds twice the share white noise would (26 bins).
+    ASSERT_GE(misses.size(), 6u);
+    for (const int frame : misses) {
+        std::vector<double> shares;
+        for (int after = frame + 5; after < frame + 30; ++after)
+            shares.push_back(share(after));
+        std::nth_element(shares.begin(), shares.begin() + 12, shares.end());
+        EXPECT_GT(shares[12], 52.0) << "fans whistling after frame " << frame;
     }
+    // The roar, from the frame the ball crosses the line, after 10 s (303
+    // frames) without a goal: 6 dB over their median within half a second
+    // (15 frames); its loudest half second in 6 s 10 dB over that median and
+    // 6 dB over the loudest half second before.
+    const auto span = [&level](int first) {
+        double sum = 0.0;
+        for (int frame = first; frame < first + 15; ++frame)
+            sum += level[frame] / 15.0;
+        return sum;
+    };
+    int judged = 0;
+    for (const int frame : goals) {
+        const bool calm = std::none_of(kickOffs.begin(), kickOffs.end(), [frame](int other) {
+            return other >= frame - 303 && other < frame;
+        });
+        if (!calm || frame + 182 > 3000)
+            continue;
+        ++judged;
+        std::vector<double> levels;
+        double loudestBefore = 0.0, loudestAfter = 0.0;
+        for (int before = frame - 303; before < frame; ++before) {
+            levels.push_back(level[before]);
+            if (before + 15 <= frame)
+                loudestBefore = std::max(loudestBefore, span(before));
+        }
+        std::nth_element(levels.begin(), levels.begin() + 151, levels.end());
+        const double median = levels[151];
+        for (int after = frame; after + 15 <= frame + 182; ++after)
+            loudestAfter = std::max(loudestAfter, span(after));
+        double surge = 0.0;
+        for (int after = frame; after < frame + 15; ++after)
+            surge = std::max(surge, level[after]);
+        EXPECT_GT(surge, 4.0 * median) << "the roar's surge for the goal in frame " << frame;
+        EXPECT_GT(loudestAfter, 10.0 * median) << "the roar for the goal in frame " << frame;
+        EXPECT_GT(loudestAfter, 4.0 * loudestBefore) << "the attack before frame " << frame;
+    }
+    EXPECT_GE(judged, 3);
 
     ASSERT_EQ(test_support::runProgram(FOOTBALL_TRACE_PATH, {"3000", "--audio", again}).status, 0);
     EXPECT_EQ(test_support::readWholeFile(again), bytes);
