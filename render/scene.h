@@ -15,6 +15,14 @@ void setupSceneLighting();
 // model-view matrix current and the identity. Height must be above 0.
 void setProjection(int width, int height, float fieldOfView);
 
+// For the page alone: an upright picture (narrower than 3:4, a phone held
+// upright) is framed for its shape, the view higher, nearer and tilted down,
+// so that the pitch fills it and the sky does not. Only the projection
+// changes: the camera, the world and the lighting (in eye space) do not, so
+// a match, its trace and its links are the same seen either way. Off unless
+// asked for: the designed pictures and the tools' stay as they are.
+void frameUprightPictures(bool on);
+
 // Linear fog; every frame, after the camera transform.
 void setupFog();
 

@@ -39,6 +39,8 @@ struct PageLoop {
     // No frame starts before this tick.
     std::uint32_t nextFrameAt;
     int errorsReported;
+    // Animation frames spent waiting for the browser to link the scene's programs.
+    int programWaits;
 };
 
 PageLoop& pageLoop();

@@ -10,6 +10,7 @@
 #include "platform/web/web_page.h"
 #include "web/link_keys.h"
 #include "web/page_loop.h"
+#include "web/web_announce.h"
 #include "web/web_loop.h"
 #include "web/web_picture.h"
 #include "web/web_session.h"
@@ -30,8 +31,14 @@ static void runSlice(const frame::FrameScript& script, std::int64_t last, std::i
     PageLoop& loop = pageLoop();
     frame::World& world = pageWorld();
     const double start = pageMilliseconds();
+    const std::int64_t first = loop.framesRun + 1;
     while (loop.framesRun < last && pageMilliseconds() - start < kCatchUpSliceMs) {
         const std::int64_t n = loop.framesRun + 1;
+        // A drawn frame begins a slice and ends it: with the frames before it,
+        // or with the picture shown after it, it would hold the page's thread
+        // up to twice a slice's time.
+        if (n + 1 == firstDrawn && n != first)
+            break;
         const frame::KeyTable watcher = takeLinkKeys(world.keys, script, n, true);
         logPageFrame(world);
         loop.newLandscape = frame::stepScriptedFrame(world, pageReplayTape(), script, n).nextMatch;
@@ -39,12 +46,16 @@ static void runSlice(const frame::FrameScript& script, std::int64_t last, std::i
         if (n + 1 == firstDrawn && !loop.contextLost)
             frame::drawFrame(world, pageReplayTape());
         giveKeysBack(world.keys, watcher);
+        if (n + 1 == firstDrawn)
+            break;
     }
+    noteFrameQuietly(world);
     showFrameCount(loop.framesRun);
 }
 
 std::string heldMomentLine() {
-    return "Paused at frame " + std::to_string(pageLoop().framesRun) + ": Space or Pause plays on";
+    return "Paused at frame " + std::to_string(pageLoop().framesRun) +
+           (touchScreen() ? ": tap \u25B6 to play on" : ": Space or Pause plays on");
 }
 
 // The moment reached: its picture held with the match paused there, which no
@@ -55,6 +66,7 @@ static void holdMoment() {
     loop.moment.at = 0;
     loop.holding = true;
     holdPageSound();
+    announceFrame(pageWorld());
     redrawPicture();
     showPageStatus(heldMomentLine());
 }

@@ -20,7 +20,7 @@ struct PageWords {
 // answers itself.
 static const PageWords kPageWords[] = {
     {platform::kVkF1, "full screen on or off (the match and the landscape go on)"},
-    {platform::kVkF9, "a link that plays the last 30 seconds, in a box with a copy button"},
+    {platform::kVkF9, "a link that plays the last 30 seconds, to share or copy"},
     {platform::kVkF11, "the browser's own full screen"},
     {platform::kVkF12, "save the picture as a PNG download"},
     {platform::kVkSnapshot, "save the picture, as F12"},

@@ -11,8 +11,10 @@
 #include "platform/time.h"
 #include "platform/web/page_host.h"
 #include "platform/web/web_page.h"
+#include "platform/web/webgl_raster.h"
 #include "web/link_keys.h"
 #include "web/page_loop.h"
+#include "web/web_announce.h"
 #include "web/web_capture.h"
 #include "web/web_catch_up.h"
 #include "web/web_picture.h"
@@ -48,6 +50,13 @@ frame::ReplayTape& pageReplayTape() {
 // for the rest of 66 ms. So no frame comes sooner than 66 ms after the one
 // two before it: at most two frames per 66 ms, the desktop's pace.
 static void onAnimationFrame() {
+    // The scene's programs first (web_main.cpp), however long the browser
+    // takes, but not for ever.
+    constexpr int kMostProgramWaits = 120;
+    if (!webglProgramsReady() && loop.programWaits < kMostProgramWaits) {
+        loop.programWaits += 1;
+        return;
+    }
     if (catchUpSlice())
         return;
     if (loop.holding)
@@ -78,6 +87,7 @@ static void onAnimationFrame() {
     }
     loop.newLandscape = world.series.nextMatches != matches;
     giveKeysBack(world.keys, watcher);
+    announceFrame(world);
     loop.nextFrameAt = platform::getTickCount() + host.waitMs;
     showFrameCount(loop.framesRun);
 }
@@ -85,6 +95,7 @@ static void onAnimationFrame() {
 void startFrameLoop(const MomentLink& link) {
     loop.newLandscape = true;
     exposeFrameState();
+    exposePanelState();
     if (link.sessionGiven) {
         loop.played = frame::sessionScript(link.session.session);
         loop.firstShown = link.session.firstShown;

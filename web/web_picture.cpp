@@ -18,25 +18,20 @@
 namespace web {
 
 // Errors are reported, never fatal: the first few, then silence. The layer's
-// own are read every frame; WebGL's only now and then, since reading them
-// waits for the browser's drawing (the browser logs its own as they happen).
+// own are read every frame. WebGL's are left to the browser, which logs each
+// as it happens: asking for them waits until the browser has drawn all that
+// was sent, which under a software rasteriser held the page's thread 150 to
+// 400 ms (the first frames, with their shaders and buffers, and any frame
+// while the drawing lags behind).
 static void reportErrors() {
     constexpr int kMostReports = 10;
-    constexpr long long kWebglErrorInterval = 256;
     PageLoop& loop = pageLoop();
     if (loop.errorsReported >= kMostReports)
         return;
-    const std::string frameName = " in frame " + std::to_string(loop.framesRun) + ": ";
     const std::string layer = render::drainGlErrors();
     if (!layer.empty()) {
-        reportPageError("football: OpenGL error" + frameName + layer);
-        loop.errorsReported += 1;
-    }
-    if (loop.framesRun > 2 && loop.framesRun % kWebglErrorInterval != 0)
-        return;
-    const std::string webgl = webglErrors();
-    if (!webgl.empty()) {
-        reportPageError("football: WebGL error" + frameName + webgl);
+        reportPageError("football: OpenGL error in frame " + std::to_string(loop.framesRun) + ": " +
+                        layer);
         loop.errorsReported += 1;
     }
 }

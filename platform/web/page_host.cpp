@@ -24,6 +24,10 @@ bool makeCanvasContext() {
     attributes.premultipliedAlpha = EM_FALSE;
     attributes.majorVersion = 1;
     attributes.minorVersion = 0;
+    // Only the extensions the rasteriser asks for (webgl_raster.cpp): enabling
+    // every one the browser has, emscripten's default, held the page's thread
+    // while the context was made.
+    attributes.enableExtensionsByDefault = EM_FALSE;
     const EMSCRIPTEN_WEBGL_CONTEXT_HANDLE context =
         emscripten_webgl_create_context("#canvas", &attributes);
     if (context <= 0)
@@ -58,6 +62,15 @@ static EM_BOOL onAnimationFrame(double, void*) {
 void runOnAnimationFrames(void (*step)()) {
     animationStep = step;
     emscripten_request_animation_frame_loop(onAnimationFrame, nullptr);
+}
+
+static EM_BOOL onNextAnimationFrame(double, void* step) {
+    reinterpret_cast<void (*)()>(step)();
+    return EM_FALSE;
+}
+
+void runOnNextAnimationFrame(void (*step)()) {
+    emscripten_request_animation_frame(onNextAnimationFrame, reinterpret_cast<void*>(step));
 }
 
 static PageEventHandlers handlers = {};

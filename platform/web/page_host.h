@@ -20,6 +20,9 @@ double pageMilliseconds();
 // Calls `step` at every animation frame of the browser from now on.
 void runOnAnimationFrames(void (*step)());
 
+// Calls `step` once, at the browser's next animation frame.
+void runOnNextAnimationFrame(void (*step)());
+
 // A finger on the canvas: the browser's identifier for it while it stays
 // down, and where it is in CSS pixels from the canvas's top-left corner.
 struct PageTouch {

@@ -81,6 +81,23 @@ void addPageHelpRow(const std::string& key, const std::string& action, bool touc
         key.c_str(), action.c_str(), touch ? 1 : 0);
 }
 
+bool touchScreen() {
+    return EM_ASM_INT({ return navigator.maxTouchPoints > 0 ? 1 : 0; }) != 0;
+}
+
+void announceOnPage(const std::string& text) {
+    EM_ASM(
+        {
+            if (window.football && football.announce)
+                football.announce(UTF8ToString($0));
+        },
+        text.c_str());
+}
+
+void showPausedOnPage(bool paused) {
+    EM_ASM({ document.body.classList.toggle('paused', $0 != 0); }, paused ? 1 : 0);
+}
+
 // clang-format off
 void toggleFullScreen() {
     EM_ASM({

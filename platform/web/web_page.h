@@ -33,6 +33,15 @@ double pagePixelRatio();
 // row is shown on touch screens only.
 void addPageHelpRow(const std::string& key, const std::string& action, bool touch);
 
+// Whether the page is on a touch screen, where its words speak of taps.
+bool touchScreen();
+
+// A sentence for screen readers (the page's live region), such as a goal.
+void announceOnPage(const std::string& text);
+
+// The pause control shows play while the match is paused, pause otherwise.
+void showPausedOnPage(bool paused);
+
 // Into or out of the page's full screen; only while a user's event is handled.
 void toggleFullScreen();
 

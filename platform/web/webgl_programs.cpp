@@ -78,6 +78,88 @@ static GLuint compileShader(GLenum kind, const char* source, std::string& error)
     return shader;
 }
 
+// A shader handed over to compile, its status not asked (0: none made).
+static GLuint beginShader(GLenum kind, const char* source) {
+    const GLuint shader = glCreateShader(kind);
+    if (shader != 0) {
+        glShaderSource(shader, 1, &source, nullptr);
+        glCompileShader(shader);
+    }
+    return shader;
+}
+
+// The program handed over to link, its status not asked, or 0. The shaders
+// go with it.
+static GLuint beginLink(const char* vertexSource, const char* colourAttribute,
+                        const char* lastAttribute) {
+    const GLuint vertex = beginShader(GL_VERTEX_SHADER, vertexSource);
+    const GLuint fragment = beginShader(GL_FRAGMENT_SHADER, kFragmentShader);
+    const GLuint program = vertex != 0 && fragment != 0 ? glCreateProgram() : 0;
+    if (program != 0) {
+        glAttachShader(program, vertex);
+        glAttachShader(program, fragment);
+        glBindAttribLocation(program, kPositionAttribute, "position");
+        glBindAttribLocation(program, kColourAttribute, colourAttribute);
+        glBindAttribLocation(program, kNormalAttribute, lastAttribute);
+        glBindAttribLocation(program, kOtherPositionAttribute, "otherPosition");
+        glBindAttribLocation(program, kOtherColourAttribute, "otherColour");
+        glBindAttribLocation(program, kOtherNormalAttribute, "otherNormal");
+        glBindAttribLocation(program, kCornerAttribute, "corner");
+        glLinkProgram(program);
+    }
+    glDeleteShader(vertex);
+    glDeleteShader(fragment);
+    return program;
+}
+
+void beginProgram(std::uint64_t key, Program& program) {
+    program = Program{};
+    program.key = key;
+    if (key == kClipProgram) {
+        program.name = beginLink(kClipVertexShader, "colour", "fogCoordinate");
+    } else {
+        const std::string source = shadedVertexShader(key);
+        program.name = beginLink(source.c_str(), "vertexColour", "vertexNormal");
+    }
+}
+
+bool programLinked(const Program& program, bool browserSays) {
+    constexpr GLenum kCompletionStatus = 0x91B1;  // COMPLETION_STATUS_KHR
+    if (!browserSays || program.name == 0)
+        return true;
+    GLint done = GL_TRUE;
+    glGetProgramiv(program.name, kCompletionStatus, &done);
+    return done == GL_TRUE;
+}
+
+static void findUniforms(Program& program) {
+    program.transform = glGetUniformLocation(program.name, "transform");
+    program.lighting = glGetUniformLocation(program.name, "lighting");
+    program.line = glGetUniformLocation(program.name, "line");
+    program.fogMode = glGetUniformLocation(program.name, "fogMode");
+    program.fogParameters = glGetUniformLocation(program.name, "fogParameters");
+    program.fogColour = glGetUniformLocation(program.name, "fogColour");
+}
+
+bool finishProgram(Program& program, std::string& error) {
+    if (program.name == 0) {
+        error = "no program can be made";
+        return false;
+    }
+    GLint linked = GL_FALSE;
+    glGetProgramiv(program.name, GL_LINK_STATUS, &linked);
+    if (linked != GL_TRUE) {
+        char log[512] = "";
+        glGetProgramInfoLog(program.name, sizeof log, nullptr, log);
+        error = std::string("the shaders do not link: ") + log;
+        glDeleteProgram(program.name);
+        program.name = 0;
+        return false;
+    }
+    findUniforms(program);
+    return true;
+}
+
 // The linked program, or 0 with the reason in `error`. Whatever fails, the
 // shaders and the program made so far are deleted: a page may try again.
 static GLuint linkProgram(const char* vertexSource, const char* colourAttribute,
@@ -133,12 +215,7 @@ bool makeProgram(std::uint64_t key, Program& program, std::string& error) {
     }
     if (program.name == 0)
         return false;
-    program.transform = glGetUniformLocation(program.name, "transform");
-    program.lighting = glGetUniformLocation(program.name, "lighting");
-    program.line = glGetUniformLocation(program.name, "line");
-    program.fogMode = glGetUniformLocation(program.name, "fogMode");
-    program.fogParameters = glGetUniformLocation(program.name, "fogParameters");
-    program.fogColour = glGetUniformLocation(program.name, "fogColour");
+    findUniforms(program);
     return true;
 }
 

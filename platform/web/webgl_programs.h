@@ -62,6 +62,17 @@ std::string shadedVertexShader(std::uint64_t key);
 // `error` and nothing left behind, when the context cannot make it.
 bool makeProgram(std::uint64_t key, Program& program, std::string& error);
 
+// makeProgram in two halves, so that the browser compiles and links between
+// them while the page's thread goes on: the first hands over the shaders
+// and asks nothing (its name 0 when it cannot be begun), the second asks
+// whether they linked, which waits for the browser when it has not finished.
+void beginProgram(std::uint64_t key, Program& program);
+bool finishProgram(Program& program, std::string& error);
+
+// Whether the browser has finished linking it (KHR_parallel_shader_compile);
+// true where the browser cannot say.
+bool programLinked(const Program& program, bool browserSays);
+
 // Uniform vectors of a draw's transform: projection x model-view, the
 // model-view matrix and the normals' matrix by columns, the last column's w
 // 1 where the vertices take the colour in vector 11 instead of their own and

@@ -197,6 +197,19 @@ void WebglRaster::discard() {
     rasters.states.clear();
 }
 
+bool WebglRaster::finishStart(std::string& error) {
+    for (ProgramInUse& p : programs) {
+        if (p.linking) {
+            p.linking = false;
+            if (!finishProgram(p.program, error)) {
+                forget();
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 void WebglRaster::forget() {
     discard();
     programs.clear();
@@ -207,17 +220,14 @@ void WebglRaster::forget() {
     instancing = divisorsOn = false;
 }
 
-bool WebglRaster::start(std::string& error) {
+void WebglRaster::start() {
     forget();
-    // The unlit and the clip programs first: a context that cannot make
-    // them cannot draw.
+    // The unlit and the clip programs first, begun: a context that cannot
+    // make them cannot draw (finishStart says so).
     for (const std::uint64_t key : {std::uint64_t{0}, kClipProgram}) {
-        ProgramInUse made = {{}, false, {}, {0, 0, 0}, -1, -1};
-        if (!makeProgram(key, made.program, error)) {
-            forget();
-            return false;
-        }
-        programs.push_back(made);
+        ProgramInUse begun = {{}, false, {}, {0, 0, 0}, -1, -1, true};
+        beginProgram(key, begun.program);
+        programs.push_back(begun);
     }
     const bool uintIndices = enableWebglExtension("OES_element_index_uint");
     store.start(uintIndices);
@@ -226,6 +236,7 @@ bool WebglRaster::start(std::string& error) {
     // Every program reads all three attributes from arrays.
     for (const GLuint attribute : {kPositionAttribute, kColourAttribute, kNormalAttribute})
         glEnableVertexAttribArray(attribute);
+    parallelLinking = enableWebglExtension("KHR_parallel_shader_compile");
     instancing = enableWebglExtension("ANGLE_instanced_arrays");
     if (instancing) {
         // A quad's corners as (end, side), in the order of the processor's quads.
@@ -248,13 +259,21 @@ bool WebglRaster::start(std::string& error) {
             glVertexAttribDivisor(attribute, 1);
     }
     glDepthMask(GL_TRUE);
-    return true;
 }
 
 static WebglRaster raster;
 
 bool startWebglRaster(std::string& error) {
-    return raster.start(error);
+    beginWebglRaster();
+    return finishWebglRaster(error);
+}
+
+void beginWebglRaster() {
+    raster.start();
+}
+
+bool finishWebglRaster(std::string& error) {
+    return raster.finishStart(error);
 }
 
 fixedgl::RasterSink& webglRaster() {
@@ -263,6 +282,14 @@ fixedgl::RasterSink& webglRaster() {
 
 void flushWebglRaster() {
     raster.flush();
+}
+
+void prepareWebglPrograms() {
+    raster.prepare();
+}
+
+bool webglProgramsReady() {
+    return raster.prepared();
 }
 
 std::string webglErrors() {

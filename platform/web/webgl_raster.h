@@ -16,11 +16,26 @@ namespace web {
 // when the context cannot.
 bool startWebglRaster(std::string& error);
 
+// startWebglRaster in two halves, so that the browser links the first
+// programs while the page goes on (the second asks, and waits for it).
+void beginWebglRaster();
+bool finishWebglRaster(std::string& error);
+
 // The sink to hand to fixedgl::setRasterSink once started.
 fixedgl::RasterSink& webglRaster();
 
 // Draws everything handed on and not yet drawn; the main loop, after every frame.
 void flushWebglRaster();
+
+// Begins the programs that the draws handed on since the last flush need,
+// without waiting for the browser to compile and link them, and forgets
+// those draws: a picture's programs begun before the picture, so that its
+// frame does not wait for them.
+void prepareWebglPrograms();
+
+// Whether the programs begun are linked, where the browser can say so
+// (KHR_parallel_shader_compile); true where it cannot.
+bool webglProgramsReady();
 
 // Waits until the browser has finished the picture drawn so far (a
 // one-pixel read); for timing a whole frame.

@@ -32,12 +32,19 @@ static bool sameDepth(const RasterState& a, const RasterState& b) {
 // The program for `key`, made when first needed; null when it cannot be made
 // (said once: its draws are left out).
 ProgramInUse* WebglRaster::programFor(std::uint64_t key) {
-    for (ProgramInUse& p : programs) {
-        if (p.program.key == key)
-            return &p;
-    }
-    ProgramInUse made = {{}, false, {}, {0, 0, 0}, -1, -1};
     std::string error;
+    for (auto p = programs.begin(); p != programs.end(); ++p) {
+        if (p->program.key != key)
+            continue;
+        if (!p->linking)
+            return &*p;
+        p->linking = false;
+        if (finishProgram(p->program, error))
+            return &*p;
+        programs.erase(p);  // made again below, to say why
+        break;
+    }
+    ProgramInUse made = {{}, false, {}, {0, 0, 0}, -1, -1, false};
     if (!makeProgram(key, made.program, error)) {
         if (!programFailed)
             std::fprintf(stderr, "football: a WebGL program cannot be made: %s\n", error.c_str());
@@ -48,14 +55,45 @@ ProgramInUse* WebglRaster::programFor(std::uint64_t key) {
     return &programs.back();
 }
 
+// A draw's program: the clip program, or the lighting's, for wide lines or not.
+static std::uint64_t programKey(const Draw& draw, const std::vector<LightingUniforms>& lightings) {
+    if (draw.source == Source::clip)
+        return kClipProgram;
+    const std::uint64_t lit = lightings[draw.lighting].key;
+    return draw.source == Source::lines ? lit | kWideLines : lit;
+}
+
+void WebglRaster::prepare() {
+    for (const Draw& draw : draws) {
+        const std::uint64_t key = programKey(draw, lightings);
+        // A lighting's wide lines are drawn in the same pictures as its triangles.
+        for (const std::uint64_t wanted : {key, key == kClipProgram ? key : key | kWideLines}) {
+            bool known = false;
+            for (const ProgramInUse& p : programs)
+                known = known || p.program.key == wanted;
+            if (known)
+                continue;
+            ProgramInUse begun = {{}, false, {}, {0, 0, 0}, -1, -1, true};
+            beginProgram(wanted, begun.program);
+            programs.push_back(begun);
+        }
+    }
+    discard();
+}
+
+bool WebglRaster::prepared() {
+    for (const ProgramInUse& p : programs) {
+        if (p.linking && !programLinked(p.program, parallelLinking))
+            return false;
+    }
+    return true;
+}
+
 // False when the draw's program cannot be made.
 bool WebglRaster::setState(const Draw& draw, Applied& applied) {
     const bool clipped = draw.source == Source::clip;
     const LightingUniforms* lighting = clipped ? nullptr : &lightings[draw.lighting];
-    const std::uint64_t key = clipped                        ? kClipProgram
-                              : draw.source == Source::lines ? lighting->key | kWideLines
-                                                             : lighting->key;
-    ProgramInUse* in = programFor(key);
+    ProgramInUse* in = programFor(programKey(draw, lightings));
     if (in == nullptr)
         return false;
     if (applied.program != in) {

@@ -61,6 +61,7 @@ struct ProgramInUse {
     float transform[kTransformVectors * 4];
     int line[3];
     std::int64_t lighting, raster;
+    bool linking;  // begun by prepare, its link not yet asked about
 };
 
 // What a flush has set in WebGL so far; nothing at its start.
@@ -92,12 +93,19 @@ class WebglRaster final : public fixedgl::RasterSink {
                             const fixedgl::DrawState& state) override;
 
     // With a new context: everything of the old one forgotten, the programs
-    // and buffers made. False, with the reason, when they cannot be.
-    bool start(std::string& error);
+    // begun and the buffers made; then the programs linked: false, with the
+    // reason and everything forgotten, when they cannot be.
+    void start();
+    bool finishStart(std::string& error);
     void forget();
 
     // Making the frame's draws (webgl_raster_flush.cpp).
     void flush();
+
+    // The programs the draws recorded so far need, begun and not waited
+    // for, and those draws forgotten; whether the begun ones are linked.
+    void prepare();
+    bool prepared();
 
   private:
     Draw& newDraw(Source source, fixedgl::Primitive primitive, std::uint32_t first,
@@ -118,6 +126,7 @@ class WebglRaster final : public fixedgl::RasterSink {
 
     std::vector<ProgramInUse> programs;  // made as their keys are first drawn with
     bool programFailed = false;
+    bool parallelLinking = false;  // KHR_parallel_shader_compile: the browser says when
     VertexStore store;
     ArrayUploads arrayUploads;
     GLuint clipBuffer = 0;

@@ -42,6 +42,11 @@ BROWSER_FLAGS = [
     "--no-first-run", "--disable-quic", "--window-size=%d,%d" % (WIDTH, HEIGHT),
 ]
 FRAMES = "(window.Module && Module.canvas.dataset.frames ? +Module.canvas.dataset.frames : 0)"
+# The main thread's tasks over 50 ms (ms), from the page's first script on: measured and
+# printed, not judged (they depend on the machine's load).
+LONG_TASKS = ("window.longTasks = []; new PerformanceObserver((list) => { for (const entry of "
+              "list.getEntries()) longTasks.push(Math.round(entry.duration)); })"
+              ".observe({type: 'longtask', buffered: true});")
 # Two animation frames later, what the page changed is on the screen.
 PAINTED = "new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done)))"
 
@@ -141,19 +146,19 @@ def check_saves(browser, page, record, trace, work, failures):
 
 
 def check_session_link(browser, page, record, trace, work, failures):
-    """Two clubs chosen (the Clubs control offers them, those two selected), watched with a
+    """Two clubs chosen (the help's chooser offers them, those two selected), watched with a
     view, the camera flown and a pause, F9 shows the session's link in a box (focus on its copy
     button, back on the picture when Escape closes it); the link opened plays to the pause as
     football-trace and football-record play the session it carries, kits and names too, and the
     Link control's link plays too."""
     first = browser.open_page(page + "?home=harbour&away=KESTREL", WIDTH, HEIGHT)
     browser.wait_for(first, FRAMES + " >= 2", 120)
-    offered = browser.evaluate(first, "document.getElementById('clubs-button').click(), "
+    offered = browser.evaluate(first, "document.getElementById('help-button').click(), "
                                       "[...document.querySelectorAll('#clubs-home option')]"
                                       ".map((o) => o.selected ? '*' + o.value : o.value).join()")
-    browser.evaluate(first, "document.getElementById('clubs-close').click()")
+    browser.evaluate(first, "document.getElementById('guide-close').click()")
     if not offered.startswith("DYNAMO,SHAKHTAR,*HARBOUR,") or offered.count(",") < 15:
-        failures.append("the Clubs control offers %r" % offered)
+        failures.append("the help's clubs offer %r" % offered)
     press(browser, first, 0x33, "3", FRAMES + " >= 5")
     press(browser, first, 0x4F, "o", FRAMES + " >= 15")
     browser.wait_for(first, FRAMES + " >= 40", 60)
@@ -205,14 +210,16 @@ def check_far_moment(browser, page, trace, failures):
     watch = ("window.seen = new Set(); (function look() { "
              "const status = document.getElementById('status'); "
              "if (status) seen.add(status.textContent); requestAnimationFrame(look); })()")
-    session = browser.open_page(page + "?at=200000", 320, 240, first_script=watch)
+    session = browser.open_page(page + "?at=200000", 320, 240, first_script=watch + "; " + LONG_TASKS)
     if not browser.wait_for(session, FRAMES + " == 200000", 240):
         failures.append("?at=200000: the moment is not reached")
         return
     steps = browser.evaluate(session, "[...seen].filter((t) => t.startsWith('Going to'))")
     state = browser.evaluate(session, "football.state()")
+    longest = max(browser.evaluate(session, "longTasks"), default=0)
     browser.close_page(session)
-    print("?at=200000: %d progress lines" % len(steps), flush=True)
+    print("?at=200000: %d progress lines; the longest task %s ms" % (len(steps), longest),
+          flush=True)
     if len(steps) < 2:
         failures.append("?at=200000: reached in one go (%r)" % steps)
     if state != trace_line(trace, ["200000"]):
@@ -421,21 +428,29 @@ def camera_after(browser, session, before, field, timeout=60):
 
 def check_phone(browser, page, work, failures):
     """A phone held upright (390x844 CSS pixels, two device pixels each, touch): the score bar
-    twice the designed pixels; a tap shows the controls, thirteen named buttons in sight; the
+    twice the designed pixels; a tap shows the controls, twelve named buttons in sight; the
     pause control pauses; a swipe turns and a pinch zooms the paused picture. Then, the site
     kept by its service worker, a reload without the network plays."""
-    session = browser.open_page(page, 390, 844, phone=True)
+    session = browser.open_page(page, 390, 844, phone=True, first_script=LONG_TASKS)
     if not browser.wait_for(session, FRAMES + " >= 2", 120):
         failures.append("phone: the page draws no frame")
         return
     shot = os.path.join(work, "phone.png")
     browser.screenshot(session, shot)
+    print("phone: the longest task to frame 2: %s ms" %
+          max(browser.evaluate(session, "longTasks"), default=0), flush=True)
     width, _, rgb = png_pixels.read_rgb(shot)
     # Down the bar's black left of its text: 30 overlay pixels of two device pixels each.
     bar = next((y for y in range(200) if any(rgb[3 * (y * width + 200):3 * (y * width + 201)])),
                200)
     if bar != 60:
         failures.append("phone: the score bar is %d device pixels high, not 60" % bar)
+    pitch, sky = picture_shares(png_pixels.read_rgb(shot))
+    print("phone: upright, the pitch fills %.1f %% of the picture, the sky %.1f %%" %
+          (100 * pitch, 100 * sky), flush=True)
+    if pitch < 0.40 or sky > 0.15:
+        failures.append("phone: upright, the pitch fills %.1f %% (at least 40) and the sky "
+                        "%.1f %% (at most 15)" % (100 * pitch, 100 * sky))
     touch(browser, session, [(195, 300)])
     controls = "[...document.querySelectorAll('#controls button')]"
     in_sight = (controls + ".filter((b) => { const r = b.getBoundingClientRect(); return "
@@ -443,9 +458,22 @@ def check_phone(browser, page, work, failures):
                 "b.getAttribute('aria-label'); }).length")
     browser.wait_for(session, "getComputedStyle(document.getElementById('controls'))"
                                  ".opacity == '1'", 5)
-    if browser.evaluate(session, in_sight) != 13:
-        failures.append("phone: a tap shows %s of the 13 named controls" %
+    if browser.evaluate(session, in_sight) != 12:
+        failures.append("phone: a tap shows %s of the 12 named controls" %
                         browser.evaluate(session, in_sight))
+    bar_share = browser.evaluate(session, "(() => { const r = document.getElementById("
+                                          "'controls').getBoundingClientRect(); "
+                                          "return r.width * r.height / innerWidth / innerHeight; })()")
+    print("phone: the controls cover %.1f %% of the picture" % (100 * bar_share), flush=True)
+    if bar_share > 0.08:
+        failures.append("phone: the controls cover %.1f %% of the picture" % (100 * bar_share))
+    # Where the system has a share sheet, the Link control hands it the link.
+    browser.evaluate(session, "navigator.share = (data) => { window.shared = data; "
+                              "return Promise.resolve(); }; document.getElementById('share').click()")
+    shared = browser.evaluate(session, "[window.shared && window.shared.url, "
+                                       "document.getElementById('link-box').hidden]")
+    if not shared[0] or "session=" not in shared[0] or not shared[1]:
+        failures.append("phone: the Link control shares %r (the box hidden: %s)" % tuple(shared))
     x, y = browser.evaluate(session, "(() => { const r = document.querySelector("
                                      "'[aria-label^=Pause]').getBoundingClientRect(); "
                                      "return [r.x + r.width / 2, r.y + r.height / 2]; })()")
@@ -467,6 +495,54 @@ def check_phone(browser, page, work, failures):
         failures.append("phone: the swipe does not turn right (%s to %s) or the pinch does not "
                         "zoom in (%s to %s)" % (yaw, turned, fov, zoomed))
     check_offline(browser, session, failures)
+    browser.close_page(session)
+
+
+def picture_shares(picture):
+    """The shares of a picture's pixels that are the pitch's grass (its stripes' pure greens)
+    and the sky's colour."""
+    width, height, rgb = picture
+    pitch = sky = 0
+    for i in range(0, len(rgb), 3):
+        r, g, b = rgb[i], rgb[i + 1], rgb[i + 2]
+        pitch += r <= 3 and b <= 3 and g >= 150
+        sky += (r, g, b) == (153, 153, 255)
+    return pitch / (width * height), sky / (width * height)
+
+
+def check_phone_sideways(browser, page, failures):
+    """A phone on its side, held at a moment before the first goal: the line says to tap; play on,
+    and the goal is announced for screen readers; the help, opened over the match panel, is
+    alone, opaque, at its start and lists no key."""
+    session = browser.open_page(page + "?at=440", 844, 390, phone=True)
+    if not browser.wait_for(session, FRAMES + " == 440", 120):
+        failures.append("sideways: the moment is not drawn")
+        return
+    status = browser.evaluate(session, "document.getElementById('status').textContent")
+    if status != "Paused at frame 440: tap \u25b6 to play on":
+        failures.append("sideways: the held moment's line is %r" % status)
+    press(browser, session, 0x20, " ")
+    announced = "document.getElementById('announce').textContent"
+    browser.wait_for(session, FRAMES + " > 462", 60)
+    if browser.evaluate(session, announced) != "Goal for DYNAMO: 1 : 0":
+        failures.append("sideways: after the first goal the page announces %r" %
+                        browser.evaluate(session, announced))
+    press(browser, session, 0x09, "Tab", "football.panel() == '1'")
+    frame = browser.evaluate(session, FRAMES)
+    browser.wait_for(session, "%s > %d" % (FRAMES, frame + 1), 30)  # Tab seen up
+    browser.evaluate(session, "document.getElementById('help-button').click()")
+    panel_gone = browser.wait_for(session, "football.panel() == ''", 30)
+    guide = browser.evaluate(session, "(() => { const g = document.getElementById('guide'); "
+                             "return [g.hidden, g.scrollTop, g.scrollHeight > g.clientHeight, "
+                             "getComputedStyle(g).backgroundColor, [...g.querySelectorAll('th')]"
+                             ".filter((t) => t.offsetParent).map((t) => t.textContent)]; })()")
+    hidden, top, scrolls, background, rows = guide
+    print("sideways: help rows %s" % rows, flush=True)
+    keys = [row for row in rows if row in ("F12", "Print Screen", "Mouse", "Shift+Tab", "Space")]
+    if hidden or top != 0 or not scrolls or background != "rgb(0, 0, 0)" or not panel_gone or \
+            keys or "Double tap" not in rows:
+        failures.append("sideways: help shown %s at %s (scrolls %s), %s, the panel gone %s, "
+                        "keys listed %s" % (not hidden, top, scrolls, background, panel_gone, keys))
     browser.close_page(session)
 
 
@@ -517,6 +593,7 @@ def main():
             check_bad_links(browser, page, failures)
             check_link_keys(browser, page, trace, failures)
             check_phone(browser, page, work, failures)
+            check_phone_sideways(browser, page, failures)
         for _, problem in browser.problems:
             failures.append("the browser's log: " + problem)
     finally:

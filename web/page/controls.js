@@ -1,6 +1,8 @@
-// controls.js -- the page's controls: a row of buttons that a tap or a mouse move shows and three
+// controls.js -- the page's controls: a corner of icons that a tap or a mouse move shows and three
 // seconds without input hide, each pressing its key the way a typed key goes (football.press);
-// the link box (F9, Link); the clubs' chooser; the help; and the offline copy of the site.
+// the boxes, one at a time (help, with the clubs' chooser; the link box of F9 and Link, or the
+// system's share sheet);
+// the announcements for screen readers; and the offline copy of the site.
 'use strict';
 (function () {
   const body = document.body;
@@ -20,7 +22,7 @@
   function hideLater() {
     clearTimeout(hideTimer);
     hideTimer = setTimeout(() => {
-      if (controls.contains(document.activeElement) || !guide.hidden || !clubsBox.hidden)
+      if (controls.contains(document.activeElement) || !guide.hidden || !linkBox.hidden)
         hideLater();
       else
         body.classList.remove('showing');
@@ -73,15 +75,52 @@
     return link.href;
   };
 
-  // The link F9 and the share control offer: this page with session= the frames since
+  // The boxes (help, link) and the match panel drawn in the picture: one at a time, each
+  // opening at its start with the focus on its Close, at the top.
+  const linkBox = document.getElementById('link-box');
+  const boxes = [guide, linkBox];
+  let boxOpener = null;
+  function closeBoxes() {
+    for (const box of boxes)
+      box.hidden = true;
+    helpButton.setAttribute('aria-expanded', 'false');
+  }
+  function openBox(box, first) {
+    if (!boxes.some((b) => !b.hidden))
+      boxOpener = document.activeElement;
+    closeBoxes();
+    if (football.panel && football.panel() && football.press)
+      football.press(9);  // Tab: the panel goes as the box comes
+    box.hidden = false;
+    box.scrollTop = 0;
+    (first || box.querySelector('header button')).focus({preventScroll: true});
+  }
+  function closeBox() {
+    closeBoxes();
+    const back = boxOpener && document.contains(boxOpener) ? boxOpener : canvas;
+    back.focus();
+  }
+  for (const box of boxes) {
+    box.querySelector('header button').addEventListener('click', closeBox);
+    box.addEventListener('keydown', (event) => {
+      if (event.key === 'Escape')
+        closeBox();
+    });
+  }
+  // The panel, by its control or by Tab on the picture, closes the boxes.
+  document.getElementById('panel-button').addEventListener('click', closeBoxes, true);
+  canvas.addEventListener('keydown', (event) => {
+    if (event.keyCode === 9 && !event.ctrlKey && !event.altKey && !event.metaKey)
+      closeBoxes();
+  });
+
+  // The link F9 and the Link control offer: this page with session= the frames since
   // start-up, the last 30 seconds of them shown at the match's pace. Where no session
   // replays the page (it began at a held moment) or the link would be too long, the link
   // to the frame on screen, saying why.
   const kLongestLink = 2000;
-  const linkBox = document.getElementById('link-box');
   const linkText = document.getElementById('link-text');
   const linkWhy = document.getElementById('link-why');
-  let linkOpener = null;
   function linkAndWhy() {
     const session = football.sessionLink ? football.sessionLink() : '';
     if (!session)
@@ -96,21 +135,23 @@
               'link of ' + kLongestLink + ' characters: the link shows the frame on screen.'];
     return [link.href, ''];
   }
-  football.showLink = function () {
-    const [link, why] = linkAndWhy();
+  function showLinkBox(link, why) {
     linkText.value = link;
     linkWhy.textContent = why;
     linkWhy.hidden = !why;
-    if (linkBox.hidden)
-      linkOpener = document.activeElement;
-    linkBox.hidden = false;
-    document.getElementById('link-copy').focus();
-  };
-  function closeLink() {
-    linkBox.hidden = true;
-    const back = linkOpener && document.contains(linkOpener) ? linkOpener : canvas;
-    back.focus();
+    openBox(linkBox, document.getElementById('link-copy'));
   }
+  // The system's share sheet where the browser has one, the box elsewhere or when the
+  // sheet fails (a cancelled sheet is the watcher's answer, not a failure).
+  football.showLink = function () {
+    const [link, why] = linkAndWhy();
+    if (!navigator.share) {
+      showLinkBox(link, why);
+      return;
+    }
+    navigator.share({title: document.title, text: why || undefined, url: link}).catch(
+        (error) => { if (!error || error.name !== 'AbortError') showLinkBox(link, why); });
+  };
   document.getElementById('share').addEventListener('click', () => {
     football.showLink();
     show();
@@ -123,35 +164,29 @@
       note('The browser keeps the clipboard: the link is selected to copy');
     });
   });
-  document.getElementById('link-close').addEventListener('click', closeLink);
-  linkBox.addEventListener('keydown', (event) => {
-    if (event.key === 'Escape')
-      closeLink();
-  });
 
-  // The clubs' chooser: a new match between two of the clubs the page knows
-  // (football.clubs, one a line, the designed pair first), as home= and away=.
-  const clubsBox = document.getElementById('clubs-box');
-  const clubsButton = document.getElementById('clubs-button');
+  // The help: the page's keys or touches (filled by the program) and the controls.
+  for (const button of controls.querySelectorAll('button')) {
+    const row = document.getElementById('guide-controls').insertRow();
+    const icon = document.createElement('th');
+    icon.scope = 'row';
+    for (const part of button.childNodes)
+      icon.appendChild(part.cloneNode(true));
+    row.appendChild(icon);
+    row.insertCell().textContent = button.getAttribute('aria-label');
+  }
+  // The clubs' chooser in the help: a new match between two of the clubs the page
+  // knows (football.clubs, one a line, the designed pair first), as home= and away=.
   const home = document.getElementById('clubs-home');
   const away = document.getElementById('clubs-away');
-  function openClubs(open) {
-    clubsBox.hidden = !open;
-    clubsButton.setAttribute('aria-expanded', String(open));
-    if (!open)
-      return;
+  function fillClubs() {
     const names = (football.clubs || '').split('\n').filter(Boolean);
     for (const [list, side, designed] of [[home, 'home', 0], [away, 'away', 1]]) {
       list.replaceChildren(...names.map((name) => new Option(name, name)));
       list.value = football[side] || names[designed] || '';
     }
     document.getElementById('clubs-why').hidden = true;
-    home.focus();
   }
-  clubsButton.addEventListener('click', () => {
-    openClubs(clubsBox.hidden);
-    show();
-  });
   document.getElementById('clubs-play').addEventListener('click', () => {
     if (home.value === away.value) {
       document.getElementById('clubs-why').hidden = false;
@@ -164,39 +199,24 @@
     link.searchParams.set('away', away.value);
     location.href = link.href;
   });
-  document.getElementById('clubs-close').addEventListener('click', () => {
-    openClubs(false);
-    canvas.focus();
-  });
-  clubsBox.addEventListener('keydown', (event) => {
-    if (event.key === 'Escape') {
-      openClubs(false);
-      clubsButton.focus();
+  helpButton.addEventListener('click', (event) => {
+    if (guide.hidden) {
+      fillClubs();
+      openBox(guide);
+      helpButton.setAttribute('aria-expanded', 'true');
+    } else {
+      closeBoxes();
+      if (event.detail !== 0)
+        canvas.focus();
     }
+    show();
   });
 
-  function openHelp(open) {
-    guide.hidden = !open;
-    helpButton.setAttribute('aria-expanded', String(open));
-    if (open)
-      document.getElementById('guide-close').focus();
-  }
-  helpButton.addEventListener('click', (event) => {
-    openHelp(guide.hidden);
-    show();
-    if (guide.hidden && event.detail !== 0)
-      canvas.focus();
-  });
-  document.getElementById('guide-close').addEventListener('click', () => {
-    openHelp(false);
-    canvas.focus();
-  });
-  guide.addEventListener('keydown', (event) => {
-    if (event.key === 'Escape') {
-      openHelp(false);
-      helpButton.focus();
-    }
-  });
+  // Goals and the final score, for screen readers.
+  const announcement = document.getElementById('announce');
+  football.announce = function (text) {
+    announcement.textContent = text;
+  };
 
   // The site kept after one visit (sw.js): a reload plays without the network.
   if ('serviceWorker' in navigator)
