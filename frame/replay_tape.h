@@ -46,8 +46,8 @@ struct ReplayTape {
     sim::MatchState matchAfter = {};
     // The world the replay shows: a kept world stepped on to the replayed tick.
     std::unique_ptr<World> copy;
-    std::int64_t copyFrame = 0;  // the last frame the copy has run
-    std::int64_t copyGoal = 0;   // the goal it replays; 0: none
+    std::int64_t copyFrame = 0;       // the last frame the copy has run
+    std::int64_t copyGoal = 0;        // the goal it replays; 0: none
     sim::MatchState copyBefore = {};  // the copy's match before its latest step
     // A picture halfway between two ticks shows the copy with its match
     // blended between them: positions and angles only, for the picture.
