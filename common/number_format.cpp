@@ -28,4 +28,14 @@ int formatInteger(std::int64_t value, char* out) {
     return static_cast<int>(result.ptr - out);
 }
 
+int hexDigitValue(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
 }  // namespace common

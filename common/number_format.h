@@ -1,5 +1,5 @@
-// number_format.h -- decimal text of numbers without printf; called by the trace
-// line writer (frame/trace_line.h) for every field of every frame.
+// number_format.h -- decimal text of numbers without printf, called by the trace line writer
+// (frame/trace_line.h) for every field of every frame; and a hex digit's value.
 #pragma once
 
 #include <cstdint>
@@ -16,5 +16,8 @@ int formatFloat(float value, char* out);
 
 // Writes a signed integer in decimal; returns the number of chars written.
 int formatInteger(std::int64_t value, char* out);
+
+// The value of a hex digit (0-9, a-f, A-F); -1 for any other character.
+int hexDigitValue(char c);
 
 }  // namespace common

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "common/command_line.h"
+#include "common/number_format.h"
 
 namespace frame {
 
@@ -110,26 +111,17 @@ static bool inClub(TeamsReader& reader) {
     return fail(reader, common::quoted(reader.fields[0]) + " before the first club line");
 }
 
-static int hexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 // RRGGBB, or #RRGGBB: six hex digits.
 static bool colour(TeamsReader& reader, std::size_t field, double out[3]) {
     std::string text = reader.fields[field];
     if (!text.empty() && text[0] == '#')
         text.erase(0, 1);
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text.size() != 6 || hexDigit(text[i]) < 0)
+        if (text.size() != 6 || common::hexDigitValue(text[i]) < 0)
             break;
         if (i % 2 == 1)
-            out[i / 2] = (hexDigit(text[i - 1]) * 16 + hexDigit(text[i])) / 255.0;
+            out[i / 2] =
+                (common::hexDigitValue(text[i - 1]) * 16 + common::hexDigitValue(text[i])) / 255.0;
         if (i == 5)
             return true;
     }

@@ -3,19 +3,10 @@
 
 #include <vector>
 
+#include "common/number_format.h"
 #include "frame/views.h"
 
 namespace web {
-
-static int hexValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 // Form decoding: "+" is a space and "%XX" a byte; a broken escape stays as written.
 static std::string decoded(const std::string& text) {
@@ -23,9 +14,11 @@ static std::string decoded(const std::string& text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '+') {
             result += ' ';
-        } else if (text[i] == '%' && i + 2 < text.size() && hexValue(text[i + 1]) >= 0 &&
-                   hexValue(text[i + 2]) >= 0) {
-            result += static_cast<char>(hexValue(text[i + 1]) * 16 + hexValue(text[i + 2]));
+        } else if (text[i] == '%' && i + 2 < text.size() &&
+                   common::hexDigitValue(text[i + 1]) >= 0 &&
+                   common::hexDigitValue(text[i + 2]) >= 0) {
+            result += static_cast<char>(common::hexDigitValue(text[i + 1]) * 16 +
+                                        common::hexDigitValue(text[i + 2]));
             i += 2;
         } else {
             result += text[i];

@@ -88,6 +88,22 @@ static GLuint beginShader(GLenum kind, const char* source) {
     return shader;
 }
 
+// The two shaders attached, the attributes at their fixed places (the last
+// one is the normal, or what stands in for it), and the link asked for.
+static void attachAndLink(GLuint program, GLuint vertex, GLuint fragment,
+                          const char* colourAttribute, const char* lastAttribute) {
+    glAttachShader(program, vertex);
+    glAttachShader(program, fragment);
+    glBindAttribLocation(program, kPositionAttribute, "position");
+    glBindAttribLocation(program, kColourAttribute, colourAttribute);
+    glBindAttribLocation(program, kNormalAttribute, lastAttribute);
+    glBindAttribLocation(program, kOtherPositionAttribute, "otherPosition");
+    glBindAttribLocation(program, kOtherColourAttribute, "otherColour");
+    glBindAttribLocation(program, kOtherNormalAttribute, "otherNormal");
+    glBindAttribLocation(program, kCornerAttribute, "corner");
+    glLinkProgram(program);
+}
+
 // The program handed over to link, its status not asked, or 0. The shaders
 // go with it.
 static GLuint beginLink(const char* vertexSource, const char* colourAttribute,
@@ -96,16 +112,7 @@ static GLuint beginLink(const char* vertexSource, const char* colourAttribute,
     const GLuint fragment = beginShader(GL_FRAGMENT_SHADER, kFragmentShader);
     const GLuint program = vertex != 0 && fragment != 0 ? glCreateProgram() : 0;
     if (program != 0) {
-        glAttachShader(program, vertex);
-        glAttachShader(program, fragment);
-        glBindAttribLocation(program, kPositionAttribute, "position");
-        glBindAttribLocation(program, kColourAttribute, colourAttribute);
-        glBindAttribLocation(program, kNormalAttribute, lastAttribute);
-        glBindAttribLocation(program, kOtherPositionAttribute, "otherPosition");
-        glBindAttribLocation(program, kOtherColourAttribute, "otherColour");
-        glBindAttribLocation(program, kOtherNormalAttribute, "otherNormal");
-        glBindAttribLocation(program, kCornerAttribute, "corner");
-        glLinkProgram(program);
+        attachAndLink(program, vertex, fragment, colourAttribute, lastAttribute);
     }
     glDeleteShader(vertex);
     glDeleteShader(fragment);
@@ -174,16 +181,7 @@ static GLuint linkProgram(const char* vertexSource, const char* colourAttribute,
     }
     const GLuint program = glCreateProgram();
     if (program != 0) {
-        glAttachShader(program, vertex);
-        glAttachShader(program, fragment);
-        glBindAttribLocation(program, kPositionAttribute, "position");
-        glBindAttribLocation(program, kColourAttribute, colourAttribute);
-        glBindAttribLocation(program, kNormalAttribute, lastAttribute);
-        glBindAttribLocation(program, kOtherPositionAttribute, "otherPosition");
-        glBindAttribLocation(program, kOtherColourAttribute, "otherColour");
-        glBindAttribLocation(program, kOtherNormalAttribute, "otherNormal");
-        glBindAttribLocation(program, kCornerAttribute, "corner");
-        glLinkProgram(program);
+        attachAndLink(program, vertex, fragment, colourAttribute, lastAttribute);
     }
     // Attached, the shaders are only marked: they go with the program.
     glDeleteShader(vertex);
