@@ -11,10 +11,12 @@
 #include "app/session_watch.h"
 #include "common/command_line.h"
 #include "frame/match_series.h"
+#include "frame/system_file_calls.h"
 #include "frame/teams_file.h"
 #include "platform/window.h"
 
 int main(int argc, char** argv) {
+    frame::useSystemFileCalls();
     int helperStatus = 0;
     if (platform::runWindowSystemHelper(argc, argv, helperStatus))
         return helperStatus;

@@ -9,6 +9,7 @@
 #include "app/screen_saver_switches.h"
 #include "frame/clubs.h"
 #include "frame/match_series.h"
+#include "frame/system_file_calls.h"
 #include "platform/dialogs.h"
 #include "platform/screen_saver_settings.h"
 #include "platform/window.h"
@@ -37,6 +38,7 @@ static int showSettings(std::uint64_t owner) {
 }
 
 int main(int argc, char** argv) {
+    frame::useSystemFileCalls();
     const app::ScreenSaverSwitches switches = app::parseScreenSaverSwitches(argc, argv);
     switch (switches.mode) {
         case app::ScreenSaverMode::bad: {

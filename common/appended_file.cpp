@@ -5,26 +5,12 @@
 #include <cstring>
 
 #include "common/file_path.h"
-
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
+#include "common/file_system_calls.h"
 
 namespace common {
 
 static std::string systemReason() {
     return errno != 0 ? std::strerror(errno) : "an input or output error";
-}
-
-// The file's bytes on the disk, not only in the system's cache.
-static bool syncToDisk(std::FILE* file) {
-#ifdef _WIN32
-    return _commit(_fileno(file)) == 0;
-#else
-    return fsync(fileno(file)) == 0 || errno == EINVAL;  // EINVAL: a pipe or device, no disk
-#endif
 }
 
 AppendedFile::~AppendedFile() {
@@ -41,11 +27,7 @@ bool AppendedFile::create(const std::string& path, std::string& error) {
         error = "the name is not UTF-8";
         return false;
     }
-#ifdef _WIN32
-    file_ = _wfopen(name.c_str(), L"wb");
-#else
-    file_ = std::fopen(name.c_str(), "wb");
-#endif
+    file_ = fileSystemCalls().createForWriting(name);
     if (file_ == nullptr) {
         error = systemReason();
         return false;
@@ -60,7 +42,7 @@ bool AppendedFile::append(const std::string& text, std::string& error) {
     }
     errno = 0;
     if (std::fwrite(text.data(), 1, text.size(), file_) != text.size() || std::fflush(file_) != 0 ||
-        !syncToDisk(file_)) {
+        !fileSystemCalls().syncToDisk(file_)) {
         error = systemReason();
         return false;
     }

@@ -1,5 +1,5 @@
-// replaced_file.cpp -- write, rename into place, remove on failure; and on POSIX systems the
-// interrupt that removes what is still being written.
+// replaced_file.cpp -- write, rename into place, remove on failure or (through the system's
+// calls) on an interrupt.
 #include "common/replaced_file.h"
 
 #include <cerrno>
@@ -8,106 +8,9 @@
 #include <system_error>
 
 #include "common/file_path.h"
-
-#ifndef _WIN32
-#include <unistd.h>
-
-#include <atomic>
-#include <csignal>
-#endif
+#include "common/file_system_calls.h"
 
 namespace common {
-
-#ifndef _WIN32
-
-// The files being written, for the signal handler: it may only read memory
-// and call async-signal-safe functions (unlink, sigaction, raise), so the
-// paths are fixed buffers, each published by its slot's lock-free state.
-static constexpr int kWatchedMost = 16;
-static constexpr std::size_t kWatchedPathMost = 4096;
-enum : int { kFree, kFilling, kWatched };
-struct WatchedFile {
-    std::atomic<int> state;
-    char path[kWatchedPathMost];
-};
-static_assert(std::atomic<int>::is_always_lock_free, "the handler reads the slots' states");
-static WatchedFile watchedFiles[kWatchedMost];
-
-// Ctrl+C, a termination request, a terminal hang-up.
-static constexpr int kInterrupts[] = {SIGINT, SIGTERM, SIGHUP};
-
-static void removeWatchedAndEnd(int signal) {
-    for (WatchedFile& watched : watchedFiles) {
-        if (watched.state.load() == kWatched)
-            unlink(watched.path);
-    }
-    struct sigaction fallback = {};
-    fallback.sa_handler = SIG_DFL;
-    sigemptyset(&fallback.sa_mask);
-    sigaction(signal, &fallback, nullptr);
-    // Blocked until this handler returns, then acted on as the default: the
-    // process ends as it would have without the handler, its status the same.
-    raise(signal);
-}
-
-// Catches each interrupt whose action is still the default one, which would
-// end the process with the file left. Once caught, it stays caught: with no
-// file watched the handler ends the process as the default does.
-static void catchInterrupts() {
-    for (const int signal : kInterrupts) {
-        struct sigaction current = {};
-        if (sigaction(signal, nullptr, &current) != 0 || (current.sa_flags & SA_SIGINFO) != 0 ||
-            current.sa_handler != SIG_DFL)
-            continue;
-        struct sigaction action = {};
-        action.sa_handler = removeWatchedAndEnd;
-        sigemptyset(&action.sa_mask);
-        sigaction(signal, &action, nullptr);
-    }
-}
-
-// The slot now watching `file`, or -1 when every slot is taken or the path is
-// too long (the file is then written all the same, unwatched).
-static int watch(const std::filesystem::path& file) {
-    const std::string& bytes = file.native();
-    if (bytes.size() >= kWatchedPathMost)
-        return -1;
-    for (int slot = 0; slot < kWatchedMost; ++slot) {
-        int expected = kFree;
-        WatchedFile& watched = watchedFiles[slot];
-        if (!watched.state.compare_exchange_strong(expected, kFilling))
-            continue;
-        std::memcpy(watched.path, bytes.c_str(), bytes.size() + 1);
-        watched.state.store(kWatched);
-        catchInterrupts();
-        return slot;
-    }
-    return -1;
-}
-
-static void unwatch(int slot) {
-    if (slot >= 0)
-        watchedFiles[slot].state.store(kFree);
-}
-
-static std::FILE* openForWriting(const std::filesystem::path& file) {
-    return std::fopen(file.c_str(), "wb");
-}
-
-#else
-
-static int watch(const std::filesystem::path&) {
-    return -1;
-}
-
-static void unwatch(int) {}
-
-// The wide name: any name, not only those in the ANSI code page.
-static std::FILE* openForWriting(const std::filesystem::path& file) {
-    return _wfopen(file.c_str(), L"wb");
-}
-
-#endif
 
 std::string temporaryPathOf(const std::string& path) {
     return path + ".part";
@@ -130,13 +33,13 @@ bool ReplacedFile::open(const std::string& path, std::string& error) {
         return false;
     }
     errno = 0;
-    file_ = openForWriting(temporary);
+    file_ = fileSystemCalls().createForWriting(temporary);
     if (file_ == nullptr) {
         error = errno != 0 ? std::strerror(errno) : "cannot create the file";
         return false;
     }
     path_ = path;
-    watch_ = watch(temporary);
+    watch_ = fileSystemCalls().removeOnInterrupt(temporary);
     return true;
 }
 
@@ -171,7 +74,7 @@ bool ReplacedFile::commit(std::string& error) {
         const int reason = !flushed ? flushError : closeError;
         error = reason != 0 ? std::strerror(reason) : "cannot write the file";
         removeFile(temporary);
-        unwatch(watch_);
+        fileSystemCalls().forgetOnInterrupt(watch_);
         watch_ = -1;
         return false;
     }
@@ -182,7 +85,7 @@ bool ReplacedFile::commit(std::string& error) {
         error = "cannot put it in place: " + renamed.message();
         removeFile(temporary);
     }
-    unwatch(watch_);
+    fileSystemCalls().forgetOnInterrupt(watch_);
     watch_ = -1;
     return !renamed;
 }
@@ -193,7 +96,7 @@ void ReplacedFile::abandon() {
     std::fclose(file_);
     file_ = nullptr;
     removeFile(temporaryPathOf(path_));
-    unwatch(watch_);
+    fileSystemCalls().forgetOnInterrupt(watch_);
     watch_ = -1;
 }
 

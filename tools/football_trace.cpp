@@ -14,6 +14,7 @@
 #include "frame/key_names.h"
 #include "frame/replay_tape.h"
 #include "frame/scene_recreation.h"
+#include "frame/system_file_calls.h"
 #include "frame/trace_line.h"
 #include "frame/world.h"
 #include "platform/host_system.h"
@@ -173,6 +174,7 @@ static bool runFrames(frame::World& world, frame::ReplayTape& tape,
 }
 
 int main(int argc, char** argv) {
+    frame::useSystemFileCalls();
     const std::vector<common::OptionRow> rows = frame::toolOptionRows(kOwnOptions);
     const unsigned system = platform::thisSystem();
     const common::ParsedArguments parsed = common::parseArguments(argc, argv, rows, system);

@@ -12,6 +12,7 @@
 #include "frame/frame_script.h"
 #include "frame/key_names.h"
 #include "frame/replay.h"
+#include "frame/system_file_calls.h"
 #include "platform/host_system.h"
 #include "tools/goal_search.h"
 #include "tools/record_options.h"
@@ -62,6 +63,7 @@ static const char kHelpEnd[] =
     "      frame 4500 of a session saved by football, at the window's size\n";
 
 int main(int argc, char** argv) {
+    frame::useSystemFileCalls();
     const std::vector<common::OptionRow> rows = tools::recordOptionRows();
     const unsigned system = platform::thisSystem();
     const common::ParsedArguments parsed = common::parseArguments(argc, argv, rows, system);

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "frame/system_file_calls.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -22,7 +24,9 @@ std::uint32_t littleEndian(const std::vector<unsigned char>& bytes, std::size_t 
 }
 
 TEST(WavWriter, WritesTheHeaderWithItsSizesAndTheSamplesLittleEndian) {
-    // A name outside Windows' ANSI code pages ("λ") is reached there too.
+    // A name outside Windows' ANSI code pages ("λ") is reached there too,
+    // through the system's calls, as every program hands them to the writers.
+    frame::useSystemFileCalls();
     const fs::path path = fs::temp_directory_path() / fs::u8path("football_wav_test_\u03bb.wav");
     std::vector<std::int16_t> samples(2 * 3000);
     for (std::size_t i = 0; i < samples.size(); ++i)
