@@ -1,50 +1,16 @@
 // session_file.cpp -- reading a session's file, and writing it whole or as it grows.
 #include "frame/session_file.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <system_error>
-
 #include "common/command_line.h"
-#include "common/file_path.h"
+#include "common/replaced_file.h"
+#include "common/text_file.h"
 
 namespace frame {
 
-static std::string systemReason() {
-    return errno != 0 ? std::strerror(errno) : "an input or output error";
-}
-
 bool loadSessionFile(const std::string& path, Session& session, std::string& error) {
-    const std::string named = "the session " + common::quoted(path);
-    std::error_code ignored;
-    if (std::filesystem::is_directory(common::filePath(path), ignored)) {
-        error = "cannot read " + named + ": it is a directory";
-        return false;
-    }
-    // The size first, so that a file too large is refused unread; then as
-    // much as there is, in pieces, since a file may still be growing (or be
-    // a device) and tell a size that is not what reading gives.
-    const std::uintmax_t size = std::filesystem::file_size(common::filePath(path), ignored);
-    if (size != static_cast<std::uintmax_t>(-1) && size > kMaxSessionBytes) {
-        error = "cannot read " + named + ": it is larger than " +
-                std::to_string(kMaxSessionBytes >> 20) + " MiB";
-        return false;
-    }
-    errno = 0;
-    std::ifstream file(common::filePath(path), std::ios::binary);
-    if (!file) {
-        error = "cannot read " + named + ": " + systemReason();
-        return false;
-    }
-    std::string text;
-    char piece[1 << 16];
-    while (file && text.size() <= kMaxSessionBytes) {
-        file.read(piece, sizeof piece);
-        text.append(piece, static_cast<std::size_t>(file.gcount()));
-    }
-    if (file.bad()) {
-        error = "cannot read " + named + ": " + systemReason();
+    std::string text, reason;
+    if (!common::readTextFile(path, kMaxSessionBytes, text, reason)) {
+        error = "cannot read the session " + common::quoted(path) + ": " + reason;
         return false;
     }
     if (!readSessionText(text, session, error)) {
@@ -56,17 +22,7 @@ bool loadSessionFile(const std::string& path, Session& session, std::string& err
 
 bool saveSessionFile(const std::string& path, const Session& session, std::string& error) {
     const std::string text = sessionText(session);
-    errno = 0;
-    std::ofstream file(common::filePath(path), std::ios::binary | std::ios::trunc);
-    if (file)
-        file.write(text.data(), static_cast<std::streamsize>(text.size()));
-    if (file)
-        file.close();
-    if (!file) {
-        error = systemReason();
-        return false;
-    }
-    return true;
+    return common::replaceFile(path, text.data(), text.size(), error);
 }
 
 bool SessionFileWriter::create(const std::string& path, std::string& error) {

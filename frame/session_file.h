@@ -18,7 +18,8 @@ namespace frame {
 // anything runs.
 bool loadSessionFile(const std::string& path, Session& session, std::string& error);
 
-// Writes the session's text (sessionText) to `path`, replacing what is there.
+// Writes the session's text (sessionText) to `path`, replacing what is there
+// (common::replaceFile: the old file or the whole new one, never a part).
 // False with the reason in `error`. Called for F9 where no recorder makes a
 // clip.
 bool saveSessionFile(const std::string& path, const Session& session, std::string& error);
